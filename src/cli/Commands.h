@@ -1,0 +1,16 @@
+// The sub-commands of pelmo-cli. Each returns the process exit status:
+// 0 success, 1 the input held an error, 2 a usage error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pelmo::cli {
+
+using Arguments = std::vector<std::string>;
+
+int RunCalc(const Arguments& args);
+int RunItems(const Arguments& args);
+int RunQuickRep(const Arguments& args);
+
+}  // namespace pelmo::cli
