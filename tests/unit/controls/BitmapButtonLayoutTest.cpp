@@ -1,0 +1,356 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "controls/BitmapButtonLayout.h"
+
+namespace pelmo {
+namespace {
+
+ColourTableEntry Entry(Rgb c) {
+  return {c.blue, c.green, c.red, 0};
+}
+Rgb ColourOf(const ColourTableEntry& e) {
+  return {e.red, e.green, e.blue};
+}
+
+TEST(BitmapButtonGrey, StandardSixteenColourTable) {
+  struct Case {
+    Rgb colour;
+    std::uint8_t grey;
+  };
+  // Brightness (77 R + 153 G + 25 B) / 255 worked out by hand for each entry.
+  const Case cases[] = {
+      {{0, 0, 0}, 0},         {{128, 0, 0}, 0},        // 0, 38
+      {{0, 128, 0}, 128},     {{128, 128, 0}, 128},    // 76, 115
+      {{0, 0, 128}, 0},       {{128, 0, 128}, 0},      // 12, 51
+      {{0, 128, 128}, 128},   {{128, 128, 128}, 128},  // 89, 128
+      {{192, 192, 192}, 192}, {{255, 0, 0}, 128},      // 192, 77
+      {{0, 255, 0}, 128},     {{255, 255, 0}, 255},    // 153, 230
+      {{0, 0, 255}, 0},       {{255, 0, 255}, 255},    // 25, transparent
+      {{0, 255, 255}, 192},   {{255, 255, 255}, 255},  // 178, 255
+  };
+  std::vector<ColourTableEntry> table;
+  for (const Case& c : cases) table.push_back(Entry(c.colour));
+  GreyColourTable(table.data(), table.size(), kMagenta);
+
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    SCOPED_TRACE(i);
+    const Rgb expected =
+        cases[i].colour == kMagenta ? kMagenta : Rgb{cases[i].grey, cases[i].grey, cases[i].grey};
+    EXPECT_EQ(ColourOf(table[i]), expected);
+    EXPECT_EQ(table[i].reserved, 0);
+  }
+}
+
+TEST(BitmapButtonGrey, ThresholdsOverAFullTable) {
+  // Grey entries have their own value as brightness, so every threshold is crossed exactly once.
+  std::vector<ColourTableEntry> table;
+  for (int v = 0; v < 256; ++v) {
+    const auto level = static_cast<std::uint8_t>(v);
+    table.push_back(Entry({level, level, level}));
+  }
+  const std::size_t transparentIndex = 77;
+  table[transparentIndex] = Entry(kMagenta);
+  const ColourTableEntry sentinel = Entry({1, 2, 3});
+  table.push_back(sentinel);  // past the given count: must stay as it is
+
+  GreyColourTable(table.data(), 256, kMagenta);
+
+  for (int v = 0; v < 256; ++v) {
+    SCOPED_TRACE(v);
+    if (v == static_cast<int>(transparentIndex)) {
+      EXPECT_EQ(ColourOf(table[v]), kMagenta);
+      continue;
+    }
+    const std::uint8_t expected = v < 64 ? 0 : v < 160 ? 128 : v < 224 ? 192 : 255;
+    EXPECT_EQ(ColourOf(table[v]), (Rgb{expected, expected, expected}));
+  }
+  EXPECT_EQ(ColourOf(table[256]), ColourOf(sentinel));
+}
+
+TEST(BitmapButtonGrey, OtherTransparentColoursAreKept) {
+  ColourTableEntry table[] = {Entry({0, 128, 128}), Entry(kMagenta)};
+  GreyColourTable(table, 2, {0, 128, 128});
+  EXPECT_EQ(ColourOf(table[0]), (Rgb{0, 128, 128}));
+  EXPECT_EQ(ColourOf(table[1]), (Rgb{128, 128, 128}));
+}
+
+TEST(BitmapButtonGrey, ColourTableSize) {
+  struct Case {
+    int bits;
+    std::uint32_t used;
+    std::size_t expected;
+  };
+  const Case cases[] = {
+      {1, 0, 2},     {4, 0, 16}, {8, 0, 256}, {4, 6, 6},  {4, 99, 16},
+      {8, 300, 256}, {16, 0, 0}, {24, 16, 0}, {32, 0, 0}, {0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ColourTableSize(c.bits, c.used), c.expected) << c.bits << " bits, " << c.used;
+  }
+}
+
+using H = HorizontalAlignment;
+using V = VerticalAlignment;
+
+struct LayoutCase {
+  const char* name;
+  Rect item;
+  Size picture;
+  std::optional<Size> caption;
+  H horizontal;
+  V vertical;
+  bool pressed;
+  Rect expectedPicture;
+  Rect expectedCaption;
+};
+
+TEST(BitmapButtonLayout, PlacesPictureAndCaption) {
+  const Rect square{0, 0, 40, 40};
+  const Size icon{16, 16};
+  const Size text{20, 8};
+  // Picture area 22 by 22 and caption area 30 by 12 fit in 40 by 40 with room to spare.
+  const LayoutCase cases[] = {
+      {"centre",
+       square,
+       icon,
+       text,
+       H::kCentre,
+       V::kCentre,
+       false,
+       {12, 6, 28, 22},
+       {10, 25, 30, 33}},
+      {"left", square, icon, text, H::kLeft, V::kCentre, false, {3, 6, 19, 22}, {5, 25, 25, 33}},
+      {"right",
+       square,
+       icon,
+       text,
+       H::kRight,
+       V::kCentre,
+       false,
+       {21, 6, 37, 22},
+       {15, 25, 35, 33}},
+      {"top", square, icon, text, H::kCentre, V::kTop, false, {12, 3, 28, 19}, {10, 22, 30, 30}},
+      {"bottom: caption above",
+       square,
+       icon,
+       text,
+       H::kCentre,
+       V::kBottom,
+       false,
+       {12, 21, 28, 37},
+       {10, 10, 30, 18}},
+      {"pressed",
+       square,
+       icon,
+       text,
+       H::kCentre,
+       V::kCentre,
+       true,
+       {13, 7, 29, 23},
+       {11, 26, 31, 34}},
+      {"item not at the origin",
+       {100, 50, 140, 90},
+       icon,
+       text,
+       H::kCentre,
+       V::kCentre,
+       false,
+       {112, 56, 128, 72},
+       {110, 75, 130, 83}},
+      {"no caption",
+       square,
+       icon,
+       std::nullopt,
+       H::kCentre,
+       V::kCentre,
+       false,
+       {12, 12, 28, 28},
+       {}},
+      {"no caption, bottom",
+       square,
+       icon,
+       std::nullopt,
+       H::kRight,
+       V::kBottom,
+       false,
+       {21, 21, 37, 37},
+       {}},
+      {"odd room truncates",
+       {0, 0, 41, 31},
+       icon,
+       std::nullopt,
+       H::kCentre,
+       V::kCentre,
+       false,
+       {12, 7, 28, 23},
+       {}},
+      {"no picture",
+       square,
+       {},
+       text,
+       H::kCentre,
+       V::kCentre,
+       false,
+       {20, 14, 20, 14},
+       {10, 17, 30, 25}},
+  };
+  for (const LayoutCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ButtonLayout layout =
+        LayOutButton(c.item, c.picture, c.caption, c.horizontal, c.vertical, c.pressed);
+    EXPECT_EQ(layout.picture, c.expectedPicture);
+    EXPECT_EQ(layout.caption, c.expectedCaption);
+  }
+}
+
+TEST(BitmapButtonLayout, NarrowButtonsShrinkTheAreasNotThePicturePosition) {
+  const LayoutCase cases[] = {
+      // Narrower and lower than picture + 6: the picture starts 3 pixels in, whatever the
+      // alignment, and its rectangle shrinks to the room left (the picture is drawn unscaled).
+      {"centre",
+       {0, 0, 12, 11},
+       {16, 16},
+       std::nullopt,
+       H::kCentre,
+       V::kCentre,
+       false,
+       {3, 3, 9, 8},
+       {}},
+      {"right",
+       {0, 0, 12, 11},
+       {16, 16},
+       std::nullopt,
+       H::kRight,
+       V::kCentre,
+       false,
+       {3, 3, 9, 8},
+       {}},
+      {"inline button",
+       {0, 0, 12, 11},
+       {7, 6},
+       std::nullopt,
+       H::kCentre,
+       V::kCentre,
+       false,
+       {3, 3, 9, 8},
+       {}},
+      // A wide caption takes the whole width; the picture gets the height left under it.
+      {"caption wider than the button",
+       {0, 0, 20, 30},
+       {16, 16},
+       Size{50, 8},
+       H::kCentre,
+       V::kCentre,
+       false,
+       {3, 3, 17, 15},
+       {5, 18, 15, 26}},
+      {"nothing fits",
+       {0, 0, 4, 2},
+       {16, 16},
+       Size{50, 8},
+       H::kCentre,
+       V::kCentre,
+       false,
+       {3, 3, 3, 3},
+       {5, 0, 5, 0}},
+  };
+  for (const LayoutCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ButtonLayout layout =
+        LayOutButton(c.item, c.picture, c.caption, c.horizontal, c.vertical, c.pressed);
+    EXPECT_EQ(layout.picture, c.expectedPicture);
+    EXPECT_EQ(layout.caption, c.expectedCaption);
+    EXPECT_GE(layout.picture.Width(), 0);
+    EXPECT_GE(layout.picture.Height(), 0);
+    EXPECT_GE(layout.caption.Width(), 0);
+    EXPECT_GE(layout.caption.Height(), 0);
+  }
+}
+
+TEST(BitmapButtonLayout, FocusRectangle) {
+  EXPECT_EQ(FocusRect({0, 0, 20, 18}, false), (Rect{3, 3, 17, 15}));
+  EXPECT_EQ(FocusRect({0, 0, 20, 18}, true), (Rect{4, 4, 18, 16}));
+  EXPECT_EQ(Inflate({0, 0, 20, 18}, kBlackFrameInflation), (Rect{0, 0, 20, 18}));
+}
+
+TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
+  struct Case {
+    ButtonState state;
+    ButtonFace face;
+    int picture;
+  };
+  // state: pressed, disabled, flat, hot
+  const Case cases[] = {
+      {{false, false, false, false}, ButtonFace::kRaised, kColourPicture},
+      {{true, false, false, false}, ButtonFace::kPushed, kColourPicture},
+      {{false, true, false, false}, ButtonFace::kRaisedInactive, kDisabledPicture},
+      {{false, false, true, false}, ButtonFace::kPlain, kGreyPicture},
+      {{false, false, true, true}, ButtonFace::kRaised, kColourPicture},
+      {{true, false, true, true}, ButtonFace::kPushed, kColourPicture},
+      {{true, false, true, false}, ButtonFace::kPushed, kColourPicture},
+      {{false, true, true, false}, ButtonFace::kPlain, kDisabledPicture},
+      {{false, true, true, true}, ButtonFace::kPlain, kDisabledPicture},
+  };
+  for (const Case& c : cases) {
+    const ButtonState& s = c.state;
+    SCOPED_TRACE(testing::Message() << "pressed " << s.pressed << " disabled " << s.disabled
+                                    << " flat " << s.flat << " hot " << s.hot);
+    EXPECT_EQ(ChooseFace(s), c.face);
+    EXPECT_EQ(ChoosePicture(s, 3), c.picture);
+    // Without the derived pictures the colour one stands in.
+    EXPECT_EQ(ChoosePicture(s, 1), kColourPicture);
+  }
+  EXPECT_EQ(ChoosePicture({false, true, true, false}, 2), kColourPicture);
+  EXPECT_EQ(ChoosePicture({false, false, true, false}, 2), kGreyPicture);
+}
+
+TEST(BitmapButtonText, SplitsCaptionAndTooltip) {
+  struct Case {
+    const char* text;
+    const char* caption;
+    const char* tooltip;
+  };
+  const Case cases[] = {
+      {"", "", ""},     {"\nEdit", "", "Edit"},
+      {"Go", "Go", ""}, {"Go\nGo there\nignored", "Go", "Go there"},
+      {"\n", "", ""},   {"A\n\nB", "A", ""},
+  };
+  for (const Case& c : cases) {
+    const ButtonText split = SplitButtonText(c.text);
+    EXPECT_EQ(split.caption, c.caption) << c.text;
+    EXPECT_EQ(split.tooltip, c.tooltip) << c.text;
+  }
+}
+
+TEST(BitmapButtonText, SettingTheTooltipKeepsTheCaption) {
+  struct Case {
+    const char* text;
+    const char* tooltip;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"", "Edit", "\nEdit"}, {"\nOld", "New", "\nNew"}, {"Go\nOld\nrest", "New", "Go\nNew"},
+      {"Go\nOld", "", "Go"},  {"\nOld", "", ""},
+  };
+  for (const Case& c : cases) {
+    const std::string text = WithToolTip(c.text, c.tooltip);
+    EXPECT_EQ(text, c.expected) << c.text;
+    EXPECT_EQ(SplitButtonText(text).tooltip, c.tooltip) << c.text;
+  }
+}
+
+TEST(BitmapButtonText, StripsAccessMarks) {
+  struct Case {
+    const char* caption;
+    const char* plain;
+  };
+  const Case cases[] = {
+      {"&Save", "Save"}, {"A&&B", "A&B"}, {"end&", "end"}, {"&&&x", "&x"}, {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(StripAccessMarks(c.caption), c.plain) << c.caption;
+}
+
+}  // namespace
+}  // namespace pelmo
