@@ -1,18 +1,162 @@
+// pelmo-cli items / quickrep: lists the content of an items file or a Quick Replace file, as
+// text for people or as JSON for programs. A damaged file lists what was read before the fault.
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "app/ItemFiles.h"
 #include "cli/Commands.h"
+#include "framework/AnsiCodePage.h"
 
 namespace pelmo::cli {
 
-// Placeholders until the item files land.
-int RunItems(const Arguments&) {
-  std::fputs("pelmo-cli: items is not available yet\n", stderr);
-  return 2;
+namespace {
+
+struct Options {
+  bool json = false;
+  std::string file;
+};
+
+std::optional<Options> ParseOptions(const Arguments& args, const char* command) {
+  Options options;
+  for (const std::string& arg : args) {
+    if (arg == "--json") {
+      options.json = true;
+    } else if (arg.empty() || arg[0] == '-' || !options.file.empty()) {
+      std::fprintf(stderr, "usage: pelmo-cli %s [--json] FILE\n", command);
+      return std::nullopt;
+    } else {
+      options.file = arg;
+    }
+  }
+  if (options.file.empty()) {
+    std::fprintf(stderr, "usage: pelmo-cli %s [--json] FILE\n", command);
+    return std::nullopt;
+  }
+  return options;
 }
 
-int RunQuickRep(const Arguments&) {
-  std::fputs("pelmo-cli: quickrep is not available yet\n", stderr);
-  return 2;
+// The text (Windows-1252 bytes) as a double-quoted UTF-8 string, control characters escaped
+// the JSON way or the C way.
+std::string Quoted(std::string_view ansi, bool json) {
+  std::string escaped;
+  escaped.reserve(ansi.size() + 2);
+  for (const char c : ansi) {
+    switch (c) {
+      case '"':
+        escaped += "\\\"";
+        break;
+      case '\\':
+        escaped += "\\\\";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\r':
+        escaped += "\\r";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char code[8];
+          std::snprintf(code, sizeof code, json ? "\\u%04x" : "\\x%02x",
+                        static_cast<unsigned>(static_cast<unsigned char>(c)));
+          escaped += code;
+        } else {
+          escaped += c;
+        }
+    }
+  }
+  return '"' + AnsiToUtf8(escaped) + '"';
+}
+
+void Print(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+void PrintList(const char* title, const std::vector<std::string>& texts) {
+  std::printf("%s: %zu\n", title, texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) {
+    std::printf("  %zu  ", i);
+    Print(Quoted(texts[i], false) + '\n');
+  }
+}
+
+std::string JsonList(const std::vector<std::string>& texts) {
+  std::string json = "[";
+  for (size_t i = 0; i < texts.size(); ++i) {
+    if (i > 0) json += ',';
+    json += Quoted(texts[i], true);
+  }
+  return json + ']';
+}
+
+std::string JsonError(const std::optional<ArchiveError>& error) {
+  if (!error) return std::string();
+  return ",\"error\":{\"offset\":" + std::to_string(error->Offset()) +
+         ",\"message\":" + Quoted(error->Problem(), true) + '}';
+}
+
+// Reports the outcome of loading and gives the exit status.
+int Finish(const std::string& file, const std::optional<ArchiveError>& error) {
+  if (!error) return 0;
+  std::fprintf(stderr, "pelmo-cli: %s: damaged at byte %llu: %s\n", file.c_str(),
+               static_cast<unsigned long long>(error->Offset()), error->Problem().c_str());
+  return 1;
+}
+
+int CannotOpen(const std::string& file) {
+  std::fprintf(stderr, "pelmo-cli: %s: cannot open the file\n", file.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int RunItems(const Arguments& args) {
+  const std::optional<Options> options = ParseOptions(args, "items");
+  if (!options) return 2;
+  const Loaded<ItemsFile> loaded = LoadItemsFile(options->file);
+  if (!loaded.opened) return CannotOpen(options->file);
+  const ItemsFile& items = loaded.content;
+  if (options->json) {
+    Print("{\"history\":" + JsonList(items.history) + ",\"clipBook\":" + JsonList(items.clipBook) +
+          ",\"links\":" + JsonList(items.links) + JsonError(loaded.error) + "}\n");
+  } else {
+    PrintList("history", items.history);
+    PrintList("clipbook", items.clipBook);
+    PrintList("links", items.links);
+  }
+  std::fflush(stdout);
+  return Finish(options->file, loaded.error);
+}
+
+int RunQuickRep(const Arguments& args) {
+  const std::optional<Options> options = ParseOptions(args, "quickrep");
+  if (!options) return 2;
+  const Loaded<std::vector<QuickRepItem>> loaded = LoadQuickRepFile(options->file);
+  if (!loaded.opened) return CannotOpen(options->file);
+  const std::vector<QuickRepItem>& pairs = loaded.content;
+  if (options->json) {
+    std::string json = "{\"pairs\":[";
+    for (size_t i = 0; i < pairs.size(); ++i) {
+      if (i > 0) json += ',';
+      json += "{\"shortcut\":" + Quoted(pairs[i].shortcut, true) +
+              ",\"text\":" + Quoted(pairs[i].text, true) + '}';
+    }
+    Print(json + ']' + JsonError(loaded.error) + "}\n");
+  } else {
+    std::printf("pairs: %zu\n", pairs.size());
+    for (size_t i = 0; i < pairs.size(); ++i) {
+      Print("  " + std::to_string(i) + "  " + Quoted(pairs[i].shortcut, false) + " -> " +
+            Quoted(pairs[i].text, false) + '\n');
+    }
+  }
+  std::fflush(stdout);
+  return Finish(options->file, loaded.error);
 }
 
 }  // namespace pelmo::cli

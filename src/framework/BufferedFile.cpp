@@ -1,0 +1,73 @@
+// Off_t must be 64 bits for files beyond 2 GB in the 32-bit build.
+#define _FILE_OFFSET_BITS 64
+
+#include "framework/BufferedFile.h"
+
+#include <sys/types.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "framework/FileReplace.h"
+
+namespace pelmo {
+
+namespace {
+std::string ErrnoText() {
+  return std::strerror(errno);
+}
+}  // namespace
+
+FileError::FileError(const std::string& path, const std::string& what)
+    : std::runtime_error(path + ": " + what) {}
+
+std::optional<InputFile> InputFile::Open(const std::string& path) {
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  if (!file) return std::nullopt;
+  std::setvbuf(file.get(), nullptr, _IONBF, 0);
+  std::uint64_t size = 0;
+  if (fseeko(file.get(), 0, SEEK_END) == 0) {
+    const off_t end = ftello(file.get());
+    if (end > 0) size = static_cast<std::uint64_t>(end);
+  }
+  // Not seekable: the size stays 0 and the first read reports the file as too short.
+  if (fseeko(file.get(), 0, SEEK_SET) != 0) return std::nullopt;
+  return InputFile(std::move(file), size);
+}
+
+size_t InputFile::Read(void* data, size_t size) {
+  return std::fread(data, 1, size, file_.get());
+}
+
+SafeFile::SafeFile(std::string target) : target_(std::move(target)), temp_(target_ + ".tmp") {
+  file_.reset(std::fopen(temp_.c_str(), "wb"));
+  if (!file_) throw FileError(target_, "cannot create " + temp_ + ": " + ErrnoText());
+  std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+}
+
+SafeFile::~SafeFile() {
+  if (file_) {
+    file_.reset();
+    std::remove(temp_.c_str());
+  }
+}
+
+void SafeFile::Write(const void* data, size_t size) {
+  if (std::fwrite(data, 1, size, file_.get()) != size) Fail("cannot write: " + ErrnoText());
+}
+
+void SafeFile::Commit() {
+  std::string error = FlushToDisk(file_.get());
+  if (error.empty() && std::fclose(file_.release()) != 0) error = ErrnoText();
+  if (!error.empty()) Fail("cannot write: " + error);
+  error = ReplaceFile(temp_, target_);
+  if (!error.empty()) Fail("cannot replace it with " + temp_ + ": " + error);
+}
+
+void SafeFile::Fail(const std::string& what) {
+  file_.reset();
+  std::remove(temp_.c_str());
+  throw FileError(target_, what);
+}
+
+}  // namespace pelmo

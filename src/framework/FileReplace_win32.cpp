@@ -1,0 +1,40 @@
+#include <io.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "framework/FileReplace.h"
+
+namespace pelmo {
+
+namespace {
+
+std::string LastErrorText() {
+  const DWORD code = ::GetLastError();
+  char buffer[256] = {};
+  const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, buffer, sizeof buffer, nullptr);
+  std::string text(buffer, length);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  return text.empty() ? "system error " + std::to_string(code) : text;
+}
+
+}  // namespace
+
+std::string FlushToDisk(std::FILE* file) {
+  if (std::fflush(file) != 0 || ::_commit(::_fileno(file)) != 0) return std::strerror(errno);
+  return std::string();
+}
+
+std::string ReplaceFile(const std::string& source, const std::string& target) {
+  if (!::MoveFileExA(source.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return LastErrorText();
+  }
+  return std::string();
+}
+
+}  // namespace pelmo
