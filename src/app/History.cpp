@@ -1,0 +1,121 @@
+#include "app/History.h"
+
+#include <algorithm>
+
+namespace pelmo {
+
+void History::RemoveView(HistoryView* view) {
+  m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+int History::RowOf(const HistoryItem* item) const {
+  for (size_t row = 0; row < m_rows.size(); ++row)
+    if (m_rows[row].get() == item) return static_cast<int>(row);
+  return -1;
+}
+
+HistoryItem& History::InsertTop(std::string text, int kind) {
+  auto item = std::make_unique<HistoryItem>();
+  item->text = std::move(text);
+  item->kind = kind;
+  const std::string label = MakeLabel(*item);
+  m_rows.push_front(std::move(item));
+  for (HistoryView* view : m_views) view->InsertRow(0, label, m_rows.front().get());
+  return *m_rows.front();
+}
+
+HistoryItem& History::AppendBottom(std::string text) {
+  auto item = std::make_unique<HistoryItem>();
+  item->text = std::move(text);
+  const std::string label = MakeLabel(*item);
+  m_rows.push_back(std::move(item));
+  for (HistoryView* view : m_views) view->InsertRow(Count() - 1, label, m_rows.back().get());
+  return *m_rows.back();
+}
+
+bool History::EvictOverflow(int maximum) {
+  if (Count() <= maximum || m_rows.empty()) return false;
+  Delete(Count() - 1);
+  return true;
+}
+
+void History::Delete(int row) {
+  // The views let go of the row before the entry it points to is freed.
+  for (HistoryView* view : m_views) view->DeleteRow(row);
+  m_rows.erase(m_rows.begin() + row);
+}
+
+void History::DeleteAll() {
+  for (HistoryView* view : m_views) view->DeleteAllRows();
+  m_rows.clear();
+}
+
+void History::Refresh(int row) {
+  HistoryItem* item = m_rows[static_cast<size_t>(row)].get();
+  const std::string label = MakeLabel(*item);
+  for (HistoryView* view : m_views) {
+    view->DeleteRow(row);
+    view->InsertRow(row, label, item);
+  }
+}
+
+void History::Refill(HistoryView& view) const {
+  view.DeleteAllRows();
+  for (size_t row = 0; row < m_rows.size(); ++row) {
+    HistoryItem* item = m_rows[row].get();
+    view.InsertRow(static_cast<int>(row), MakeLabel(*item), item);
+  }
+}
+
+std::vector<std::string> History::Texts() const {
+  std::vector<std::string> texts;
+  texts.reserve(m_rows.size());
+  for (const auto& item : m_rows) texts.push_back(item->text);
+  return texts;
+}
+
+std::optional<int> UpTarget(int selected, int count) {
+  int row = selected;
+  if (row < 0 && count > 0) row = count - 1;
+  if (row <= 0) return std::nullopt;
+  return row - 1;
+}
+
+std::optional<int> DownTarget(int selected, int count) {
+  const int row = selected < 0 ? -1 : selected;
+  if (row + 1 >= count) return std::nullopt;
+  return row + 1;
+}
+
+int SelectionAfterDelete(int deleted, int countAfter) { return deleted < countAfter ? deleted : -1; }
+
+std::string AnsiLower(const std::string& text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+      c = static_cast<char>(b + 0x20);
+    else if (b == 0x8A || b == 0x8C || b == 0x8E)
+      c = static_cast<char>(b + 0x10);
+    else if (b == 0x9F)
+      c = static_cast<char>(0xFF);
+  }
+  return lower;
+}
+
+FindResult FindNext(const History& history, const std::string& typed, int findPosition) {
+  const int count = history.Count();
+  if (count == 0) return {-1, findPosition};
+  const std::string pattern = AnsiLower(typed);
+  auto scan = [&](int from) {
+    for (int row = from; row < count; ++row)
+      if (AnsiLower(history.At(row).text).find(pattern) != std::string::npos) return row;
+    return -1;
+  };
+  if (findPosition >= count - 1) findPosition = 0;
+  int row = scan(findPosition);
+  if (row < 0) row = scan(0);
+  return {row, row < 0 ? 0 : row + 1};
+}
+
+}  // namespace pelmo

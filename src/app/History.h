@@ -1,0 +1,73 @@
+// The clipboard history: its entries in display order (row 0 is the newest) and the rules that
+// pick rows. The history drop-downs are views of it, kept in step through HistoryView.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/HistoryItem.h"
+
+namespace pelmo {
+
+// A list control showing the rows; each row carries its entry's label and a pointer to it.
+class HistoryView {
+ public:
+  virtual ~HistoryView() = default;
+  virtual void InsertRow(int row, const std::string& label, HistoryItem* item) = 0;
+  virtual void DeleteRow(int row) = 0;
+  virtual void DeleteAllRows() = 0;
+};
+
+class History {
+ public:
+  void AddView(HistoryView* view) { m_views.push_back(view); }
+  void RemoveView(HistoryView* view);
+
+  int Count() const { return static_cast<int>(m_rows.size()); }
+  HistoryItem& At(int row) { return *m_rows[static_cast<size_t>(row)]; }
+  const HistoryItem& At(int row) const { return *m_rows[static_cast<size_t>(row)]; }
+  // The row showing an entry, -1 when it is not in the history.
+  int RowOf(const HistoryItem* item) const;
+
+  // A new entry as row 0.
+  HistoryItem& InsertTop(std::string text, int kind);
+  // A new entry as the last row (loading a saved history).
+  HistoryItem& AppendBottom(std::string text);
+  // Drops the bottom entry when there are more rows than `maximum`; at most one per call.
+  bool EvictOverflow(int maximum);
+  void Delete(int row);
+  void DeleteAll();
+  // Shows an entry's changed text or kind: its row is made again at the same index.
+  void Refresh(int row);
+  // Makes every view show the rows again from scratch (a view that was just attached).
+  void Refill(HistoryView& view) const;
+
+  std::vector<std::string> Texts() const;
+
+ private:
+  std::deque<std::unique_ptr<HistoryItem>> m_rows;
+  std::vector<HistoryView*> m_views;
+};
+
+// Selection rules of the up and down buttons; nullopt means "beep".
+std::optional<int> UpTarget(int selected, int count);
+std::optional<int> DownTarget(int selected, int count);
+// The row selected after deleting `deleted`: the one that moved into its place, -1 after the
+// bottom row.
+int SelectionAfterDelete(int deleted, int countAfter);
+
+// Find next: a case-insensitive search of the entries' full texts from the find position down,
+// wrapping once to the top.
+struct FindResult {
+  int row;           // the row found, -1 when none
+  int findPosition;  // where the next search starts
+};
+FindResult FindNext(const History& history, const std::string& typed, int findPosition);
+
+// Lower case in the program's ANSI code page (Windows-1252).
+std::string AnsiLower(const std::string& text);
+
+}  // namespace pelmo

@@ -1,0 +1,27 @@
+#include "app/MultiClipboardApp.h"
+
+#include <commctrl.h>
+
+#include "app/MainDialog.h"
+
+namespace pelmo {
+
+BOOL CMultiClipboardApp::InitInstance() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  m_frame = std::make_unique<CMainFrame>();
+  m_pMainWnd = m_frame.get();
+  if (!m_frame->Create("Pelmo")) return FALSE;
+  ::ShowWindow(m_frame->m_hWnd, SW_HIDE);
+  ::UpdateWindow(m_frame->m_hWnd);
+
+  {
+    CMainDialog dialog;
+    dialog.DoModal();
+  }
+  ::SendMessageA(m_frame->m_hWnd, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+}  // namespace pelmo

@@ -1,0 +1,20 @@
+// CMultiClipboardApp: the application object. Start-up creates the hidden frame and runs the
+// main dialog modally until the program ends.
+#pragma once
+
+#include <memory>
+
+#include "app/MainFrame.h"
+#include "framework/WinApp.h"
+
+namespace pelmo {
+
+class CMultiClipboardApp : public CWinApp {
+ public:
+  BOOL InitInstance() override;
+
+ private:
+  std::unique_ptr<CMainFrame> m_frame;
+};
+
+}  // namespace pelmo

@@ -1,0 +1,33 @@
+// The program's clipboard access: one session at a time, closed whatever happens.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace pelmo {
+
+class ClipboardSession {
+ public:
+  explicit ClipboardSession(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
+  ~ClipboardSession() {
+    if (m_open) ::CloseClipboard();
+  }
+  ClipboardSession(const ClipboardSession&) = delete;
+  ClipboardSession& operator=(const ClipboardSession&) = delete;
+
+  bool IsOpen() const { return m_open; }
+  // The text of a format, empty when the clipboard holds none.
+  std::string ReadText(UINT format) const;
+  // Empties the clipboard and hands it a shareable block of the text plus its zero as CF_TEXT.
+  // False when the block could not be made (the clipboard is then left empty).
+  bool WriteText(const std::string& text) const;
+
+ private:
+  bool m_open;
+};
+
+// Opens, writes CF_TEXT and closes; false when the clipboard could not be opened.
+bool WriteClipboardText(HWND owner, const std::string& text);
+
+}  // namespace pelmo

@@ -1,0 +1,91 @@
+#include "framework/DataExchange.h"
+
+#include "framework/Dialog.h"
+#include "framework/NumberText.h"
+#include "framework/WinApp.h"
+
+namespace pelmo {
+
+namespace {
+
+std::string ControlText(HWND control) {
+  const int length = ::GetWindowTextLengthA(control);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(::GetWindowTextA(control, text.data(), length + 1)));
+  return text;
+}
+
+}  // namespace
+
+HWND DataExchange::Control(int id) const { return ::GetDlgItem(m_dialog.m_hWnd, id); }
+
+void DataExchange::Refuse(int id, const char* message) const {
+  AppMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+  HWND control = Control(id);
+  ::SetFocus(control);
+  ::SendMessageA(control, EM_SETSEL, 0, -1);
+  throw DataExchangeRefused{};
+}
+
+void DDX_Control(DataExchange& dx, int id, CWnd& control) {
+  if (!control.m_hWnd) control.SubclassDlgItem(id, dx.m_dialog.m_hWnd);
+}
+
+void DDX_Text(DataExchange& dx, int id, std::string& value) {
+  if (dx.m_bSaveAndValidate)
+    value = ControlText(dx.Control(id));
+  else
+    ::SetWindowTextA(dx.Control(id), value.c_str());
+}
+
+void DDX_Text(DataExchange& dx, int id, int& value) {
+  if (!dx.m_bSaveAndValidate) {
+    ::SetWindowTextA(dx.Control(id), std::to_string(value).c_str());
+    return;
+  }
+  const auto parsed = ParseSignedText(ControlText(dx.Control(id)));
+  if (!parsed) dx.Refuse(id, "Please enter an integer.");
+  value = *parsed;
+}
+
+void DDX_Text(DataExchange& dx, int id, unsigned& value) {
+  if (!dx.m_bSaveAndValidate) {
+    ::SetWindowTextA(dx.Control(id), std::to_string(value).c_str());
+    return;
+  }
+  const auto parsed = ParseUnsignedText(ControlText(dx.Control(id)));
+  if (!parsed) dx.Refuse(id, "Please enter a positive integer.");
+  value = *parsed;
+}
+
+void DDX_Check(DataExchange& dx, int id, int& value) {
+  HWND control = dx.Control(id);
+  if (dx.m_bSaveAndValidate)
+    value = static_cast<int>(::SendMessageA(control, BM_GETCHECK, 0, 0));
+  else
+    ::SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+}
+
+void DDX_Radio(DataExchange& dx, int id, int& value) {
+  HWND button = dx.Control(id);
+  if (dx.m_bSaveAndValidate) value = -1;
+  for (int index = 0; button; ++index) {
+    if (dx.m_bSaveAndValidate) {
+      if (::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED) value = index;
+    } else {
+      ::SendMessageA(button, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    button = ::GetWindow(button, GW_HWNDNEXT);
+    if (button && (::GetWindowLongA(button, GWL_STYLE) & WS_GROUP)) break;
+  }
+}
+
+void DDX_LBIndex(DataExchange& dx, int id, int& value) {
+  HWND control = dx.Control(id);
+  if (dx.m_bSaveAndValidate)
+    value = static_cast<int>(::SendMessageA(control, LB_GETCURSEL, 0, 0));
+  else
+    ::SendMessageA(control, LB_SETCURSEL, static_cast<WPARAM>(value), 0);
+}
+
+}  // namespace pelmo
