@@ -1,0 +1,131 @@
+// pelmo-driver: reads the running Pelmo from another process, for the end-to-end tests.
+//
+//   pelmo-driver wait-window [MS]      wait until the main window exists
+//   pelmo-driver rows [MIN [MS]]       print the history rows, one per line, top first, once
+//                                      there are at least MIN (waiting up to MS)
+//   pelmo-driver wait-gone IMAGE [MS]  wait until no process of IMAGE (e.g. "Pelmo.exe") runs
+//   pelmo-driver windows               list the top-level windows (for failure reports)
+//
+// Exit status: 0 done, 1 not done within the time, 2 wrong usage.
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "MainWindow.h"
+#include "ProcessList.h"
+#include "Utf8.h"
+
+namespace {
+
+const unsigned long kDefaultWaitMs = 10000;
+const DWORD kPollMs = 50;
+
+int Usage() {
+  std::fputs(
+      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows\n",
+      stderr);
+  return 2;
+}
+
+bool ParseNumber(const char* text, unsigned long& value) {
+  char* end = nullptr;
+  value = std::strtoul(text, &end, 10);
+  return *text >= '0' && *text <= '9' && *end == '\0';
+}
+
+// Polls `done` until it holds or `ms` milliseconds have passed; true when it holds.
+template <typename Done>
+bool WaitFor(Done done, unsigned long ms) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start >= ms) return false;
+    Sleep(kPollMs);
+  }
+  return true;
+}
+
+int WaitWindow(unsigned long ms) {
+  if (WaitFor([] { return static_cast<bool>(MainWindow::Find()); }, ms)) return 0;
+  std::fputs("pelmo-driver: no Pelmo main window\n", stderr);
+  return 1;
+}
+
+int Rows(unsigned long minimum, unsigned long ms) {
+  std::vector<std::string> rows;
+  bool read = false;
+  const bool enough = WaitFor(
+      [&] {
+        const MainWindow window = MainWindow::Find();
+        read = window && window.ReadRows(rows);
+        return read && rows.size() >= minimum;
+      },
+      ms);
+  for (const std::string& row : rows) std::printf("%s\n", row.c_str());
+  if (enough) return 0;
+  if (!read) {
+    std::fputs("pelmo-driver: no Pelmo main window to read\n", stderr);
+    return 1;
+  }
+  std::fprintf(stderr, "pelmo-driver: %u rows, expected at least %lu\n",
+               static_cast<unsigned>(rows.size()), minimum);
+  return 1;
+}
+
+int WaitGone(const char* image, unsigned long ms) {
+  const int size = MultiByteToWideChar(CP_ACP, 0, image, -1, nullptr, 0);
+  std::wstring name(size, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, image, -1, &name[0], size);
+  name.resize(size - 1);
+  if (WaitFor([&] { return !IsImageRunning(name); }, ms)) return 0;
+  std::fprintf(stderr, "pelmo-driver: %s still runs\n", image);
+  return 1;
+}
+
+BOOL CALLBACK PrintWindow(HWND hwnd, LPARAM) {
+  wchar_t className[256] = L"";
+  wchar_t text[256] = L"";
+  GetClassNameW(hwnd, className, 256);
+  GetWindowTextW(hwnd, text, 256);
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  std::printf("%s pid %lu class \"%s\" text \"%s\"\n",
+              IsWindowVisible(hwnd) ? "visible" : "hidden ", static_cast<unsigned long>(process),
+              ToUtf8(className).c_str(), ToUtf8(text).c_str());
+  return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Rows end with a bare line feed, as the Linux side reads them.
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc < 2) return Usage();
+  const std::string command = argv[1];
+  unsigned long first = 0;
+  unsigned long ms = kDefaultWaitMs;
+  if (command == "wait-window" && argc <= 3) {
+    if (argc == 3 && !ParseNumber(argv[2], ms)) return Usage();
+    return WaitWindow(ms);
+  }
+  if (command == "rows" && argc <= 4) {
+    ms = 0;
+    if (argc >= 3 && !ParseNumber(argv[2], first)) return Usage();
+    if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
+    return Rows(first, ms);
+  }
+  if (command == "wait-gone" && (argc == 3 || argc == 4)) {
+    if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
+    return WaitGone(argv[2], ms);
+  }
+  if (command == "windows" && argc == 2) {
+    EnumWindows(PrintWindow, 0);
+    return 0;
+  }
+  return Usage();
+}

@@ -1,0 +1,117 @@
+# shellcheck shell=bash
+# Shared by the end-to-end tests. A test sources it with its own arguments, PELMO CLI DRIVER (the
+# tree's Pelmo.exe, pelmo-cli.exe and pelmo-driver.exe), and then drives the real program in the
+# tree's Wine environment: copies made with xclip on the tree's display, rows read by the driver,
+# a plain close by Wine's taskkill.
+#
+# Each test runs its own copy of Pelmo under a unique name in a fresh folder, so that the files
+# named after the executable (items, INI) never meet another test's. The folder is removed when
+# the test passes and kept, with the program's output and a screenshot, when it fails.
+set -uo pipefail
+
+[ $# -eq 3 ] || {
+  echo "usage: $0 PELMO.exe PELMO-CLI.exe PELMO-DRIVER.exe" >&2
+  exit 2
+}
+e2e_repo=$(readlink -f "$(dirname "${BASH_SOURCE[0]}")/../..")
+# shellcheck source=../../scripts/lib/wine-env.sh
+. "$e2e_repo/scripts/lib/wine-env.sh"
+
+e2e_driver=$(readlink -f "$3")
+e2e_tree=$(pelmo_build_tree "$e2e_driver") || exit 1
+pelmo_wine_enter "$e2e_tree/wine" || exit 1
+mkdir -p "$e2e_tree/e2e"
+e2e_dir=$(mktemp -d "$e2e_tree/e2e/run.XXXXXX")
+e2e_id=${e2e_dir##*.}
+e2e_name=Pelmo-$e2e_id
+e2e_cli=$e2e_dir/pelmo-cli.exe
+cp "$1" "$e2e_dir/$e2e_name.exe"
+cp "$2" "$e2e_cli"
+
+e2e_pid=""
+e2e_clip_pids=()
+
+e2e_cleanup() {
+  local status=$?
+  if [ -n "$e2e_pid" ] && kill -0 "$e2e_pid" 2>/dev/null; then
+    wine taskkill /F /IM "$e2e_name.exe" >/dev/null 2>&1
+    kill "$e2e_pid" 2>/dev/null
+  fi
+  local pid
+  for pid in "${e2e_clip_pids[@]}"; do kill "$pid" 2>/dev/null; done
+  rm -f "$WINEPREFIX/drive_c/windows/$e2e_name.INI" "$WINEPREFIX/drive_c/windows/$e2e_name.ini"
+  if [ "$status" -eq 0 ]; then
+    rm -rf "$e2e_dir"
+  else
+    echo "e2e: kept $e2e_dir" >&2
+  fi
+}
+trap e2e_cleanup EXIT
+
+e2e_fail() {
+  echo "e2e: FAILED: $*" >&2
+  echo "--- top-level windows:" >&2
+  wine "$e2e_driver" windows >&2
+  if [ -s "$e2e_dir/pelmo.log" ]; then
+    echo "--- Pelmo's output:" >&2
+    cat "$e2e_dir/pelmo.log" >&2
+  fi
+  import -display "$DISPLAY" -window root "$e2e_dir/failure.png" 2>/dev/null &&
+    echo "--- screenshot: $e2e_dir/failure.png" >&2
+  exit 1
+}
+
+# Runs pelmo-driver with ARGS.
+e2e_drive() {
+  wine "$e2e_driver" "$@"
+}
+
+# Puts TEXT on the display's clipboard, as a copy in an X program does, and waits until X serves
+# it. xclip stays in the foreground (-quiet) until another owner takes the selection, so that its
+# pid is known and nothing outlives the test.
+e2e_copy() {
+  local text=$1 tries
+  printf '%s' "$text" | xclip -quiet -selection clipboard -display "$DISPLAY" >/dev/null 2>&1 &
+  e2e_clip_pids+=($!)
+  for ((tries = 0; tries < 100; tries++)); do
+    [ "$(xclip -o -selection clipboard -display "$DISPLAY" 2>/dev/null)" = "$text" ] && return 0
+    sleep 0.05
+  done
+  e2e_fail "xclip did not take the clipboard for \"$text\""
+}
+
+# Starts the test's copy of Pelmo and waits for its main window.
+e2e_start() {
+  wine "$e2e_dir/$e2e_name.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
+  e2e_pid=$!
+  e2e_drive wait-window 30000 || e2e_fail "the main window did not appear"
+}
+
+# Waits until the history has as many rows as ROWS... and checks that they are exactly those, top
+# first.
+e2e_expect_rows() {
+  local expected actual
+  expected=$(printf '%s\n' "$@")
+  actual=$(e2e_drive rows $# 10000) ||
+    e2e_fail "expected $# rows, found:"$'\n'"$actual"
+  [ "$actual" = "$expected" ] ||
+    e2e_fail "rows differ"$'\n'"--- expected:"$'\n'"$expected"$'\n'"--- found:"$'\n'"$actual"
+}
+
+# Ends the program with a plain close (Wine's taskkill without /F sends WM_CLOSE to its
+# top-level windows) and checks that the process ends, with status 0.
+e2e_close() {
+  local tries status
+  wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 ||
+    e2e_fail "taskkill found no $e2e_name.exe: $(cat "$e2e_dir/taskkill.log")"
+  e2e_drive wait-gone "$e2e_name.exe" 15000 || e2e_fail "a plain close did not end the program"
+  for ((tries = 0; tries < 100; tries++)); do
+    kill -0 "$e2e_pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$e2e_pid" 2>/dev/null && e2e_fail "the Wine process of the program did not end"
+  wait "$e2e_pid"
+  status=$?
+  e2e_pid=""
+  [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+}
