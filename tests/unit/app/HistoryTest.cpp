@@ -1,0 +1,157 @@
+#include "app/History.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace pelmo {
+namespace {
+
+TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
+  struct Case {
+    std::string text;
+    std::string label;
+    int multiLine;
+  };
+  const Case cases[] = {
+      // Trimming comes before the cut, so blanks before the line break stay.
+      {"   first line  \r\nsecond line", "first line  ", 1},
+      {std::string(30, 'a') + std::string(50, 'b'), std::string(30, 'a') + std::string(20, 'b'), 0},
+      {"x\r\nmore", "x", 1},
+      {"  \t  ", "", 0},
+      {"ends with a blank at byte fifty" + std::string(19, ' ') + "Z", "ends with a blank at byte fifty", 0},
+      {"only\rcarriage return", "only", 0},
+      {"\n\nlead", "lead", 1},
+  };
+  for (const Case& c : cases) {
+    HistoryItem item{c.text};
+    EXPECT_EQ(MakeLabel(item), c.label) << c.text;
+    EXPECT_EQ(item.multiLine, c.multiLine) << c.text;
+    EXPECT_EQ(item.text, c.text) << "the entry keeps its whole text";
+  }
+}
+
+// Records what the model asked of a view, to check that views follow the rows exactly.
+class RecordingView : public HistoryView {
+ public:
+  void InsertRow(int row, const std::string& label, HistoryItem* item) override {
+    rows.insert(rows.begin() + row, {label, item});
+  }
+  void DeleteRow(int row) override { rows.erase(rows.begin() + row); }
+  void DeleteAllRows() override { rows.clear(); }
+
+  struct Row {
+    std::string label;
+    HistoryItem* item;
+  };
+  std::vector<Row> rows;
+};
+
+void ExpectViewMatches(const History& history, const RecordingView& view) {
+  ASSERT_EQ(view.rows.size(), static_cast<size_t>(history.Count()));
+  for (int row = 0; row < history.Count(); ++row)
+    EXPECT_EQ(view.rows[static_cast<size_t>(row)].item, &history.At(row)) << "row " << row;
+}
+
+TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
+  History history;
+  RecordingView view;
+  history.AddView(&view);
+  history.InsertTop("older", kPlain);
+  history.InsertTop("newer\nsecond line", kConcatenated);
+  history.AppendBottom("loaded");
+  EXPECT_EQ(history.Texts(), (std::vector<std::string>{"newer\nsecond line", "older", "loaded"}));
+  EXPECT_EQ(view.rows[0].label, "newer");
+  EXPECT_EQ(history.At(0).kind, kConcatenated);
+  EXPECT_EQ(history.At(0).multiLine, 1);
+  ExpectViewMatches(history, view);
+
+  history.At(1).text = "edited";
+  history.Refresh(1);
+  EXPECT_EQ(view.rows[1].label, "edited");
+  history.Delete(0);
+  ExpectViewMatches(history, view);
+  EXPECT_EQ(history.RowOf(&history.At(1)), 1);
+
+  RecordingView late;
+  history.Refill(late);
+  ExpectViewMatches(history, late);
+
+  history.DeleteAll();
+  EXPECT_EQ(history.Count(), 0);
+  EXPECT_TRUE(view.rows.empty());
+}
+
+TEST(History, EvictsAtMostOneBottomEntryPerCall) {
+  History history;
+  for (int i = 0; i < 100; ++i) history.InsertTop("entry " + std::to_string(i), kPlain);
+  // The maximum was lowered from 100 to 6: each capture removes only the bottom entry.
+  for (int capture = 1; capture <= 3; ++capture) {
+    history.InsertTop("new", kPlain);
+    EXPECT_TRUE(history.EvictOverflow(6));
+    EXPECT_EQ(history.Count(), 100) << "capture " << capture;
+    EXPECT_EQ(history.At(history.Count() - 1).text, "entry " + std::to_string(capture));
+  }
+  History full;
+  for (int i = 0; i < 6; ++i) full.InsertTop("e", kPlain);
+  EXPECT_FALSE(full.EvictOverflow(6));
+  full.InsertTop("seventh", kPlain);
+  EXPECT_TRUE(full.EvictOverflow(6));
+  EXPECT_EQ(full.Count(), 6);
+}
+
+TEST(HistorySelection, UpDownAndDeleteRules) {
+  EXPECT_EQ(UpTarget(-1, 5), 3) << "nothing selected: second row from the bottom";
+  EXPECT_EQ(UpTarget(-1, 1), std::nullopt);
+  EXPECT_EQ(UpTarget(0, 5), std::nullopt);
+  EXPECT_EQ(UpTarget(3, 5), 2);
+  EXPECT_EQ(UpTarget(-1, 0), std::nullopt);
+  EXPECT_EQ(DownTarget(-1, 5), 0);
+  EXPECT_EQ(DownTarget(3, 5), 4);
+  EXPECT_EQ(DownTarget(4, 5), std::nullopt);
+  EXPECT_EQ(DownTarget(-1, 0), std::nullopt);
+  EXPECT_EQ(SelectionAfterDelete(2, 4), 2) << "the row that moved up into its place";
+  EXPECT_EQ(SelectionAfterDelete(4, 4), -1) << "after the bottom row nothing is selected";
+}
+
+History MakeHistory(const std::vector<std::string>& rowsTopDown) {
+  History history;
+  for (auto it = rowsTopDown.rbegin(); it != rowsTopDown.rend(); ++it) history.InsertTop(*it, kPlain);
+  return history;
+}
+
+TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
+  const History history = MakeHistory({"Alpha", "beta", "ALPHABET"});
+  int position = 0;
+  std::vector<int> found;
+  for (int i = 0; i < 3; ++i) {
+    const FindResult r = FindNext(history, "alp", position);
+    found.push_back(r.row);
+    position = r.findPosition;
+  }
+  EXPECT_EQ(found, (std::vector<int>{0, 2, 0}));
+
+  // Matches only above the find position: wrap to the first, continue after it.
+  const History above = MakeHistory({"needle", "x", "y", "z"});
+  FindResult r = FindNext(above, "NEEDLE", 2);
+  EXPECT_EQ(r.row, 0);
+  EXPECT_EQ(r.findPosition, 1);
+
+  r = FindNext(above, "absent", 1);
+  EXPECT_EQ(r.row, -1);
+  EXPECT_EQ(r.findPosition, 0);
+
+  // The search reads the full text, not the label.
+  const History multi = MakeHistory({"label line\r\nhidden word", "other"});
+  EXPECT_EQ(FindNext(multi, "HIDDEN", 0).row, 0);
+}
+
+TEST(HistoryFind, LowerCasesTheAnsiCodePage) {
+  EXPECT_EQ(AnsiLower("ABC xyz \xC4\xD6\xDC \xD7 \x8A\x9F"), "abc xyz \xE4\xF6\xFC \xD7 \x9A\xFF");
+  const History history = MakeHistory({"Gr\xDC\xDF"});
+  EXPECT_EQ(FindNext(history, "gr\xFC", 0).row, 0);
+}
+
+}  // namespace
+}  // namespace pelmo
