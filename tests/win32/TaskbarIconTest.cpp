@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "controls/TaskbarIcon.h"
+#include "resource.h"
+
+namespace pelmo {
+namespace {
+
+constexpr DWORD kNoRequest = 0xFFFFFFFF;
+
+struct Received {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+// Records every shell request and every mouse message; answers requests with `answer`.
+class RecordingIcon : public COXTaskbarIcon {
+ public:
+  std::vector<DWORD> requests;
+  std::vector<NOTIFYICONDATAA> records;
+  std::vector<Received> mouse;
+  BOOL answer = TRUE;
+
+  DWORD LastRequest() const { return requests.empty() ? kNoRequest : requests.back(); }
+
+ protected:
+  BOOL NotifyIcon(DWORD request) override {
+    requests.push_back(request);
+    records.push_back(MakeRecord(request));
+    return answer;
+  }
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+      mouse.push_back({message, wParam, lParam});
+    return COXTaskbarIcon::WindowProc(message, wParam, lParam);
+  }
+};
+
+void Pump() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+}
+
+class TaskbarIconTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(icon.Create(7)); }
+  RecordingIcon icon;
+};
+
+TEST_F(TaskbarIconTest, ShellIsAskedOnlyWhenTheStateChanges) {
+  enum Op { kShow, kHide, kRefresh };
+  struct Step {
+    Op op;
+    bool result;
+    DWORD request;
+  };
+  const Step steps[] = {
+      {kRefresh, false, kNoRequest}, {kHide, false, kNoRequest},    {kShow, true, NIM_ADD},
+      {kShow, false, kNoRequest},    {kRefresh, true, NIM_MODIFY},  {kHide, true, NIM_DELETE},
+      {kHide, false, kNoRequest},    {kRefresh, false, kNoRequest},
+  };
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    SCOPED_TRACE(i);
+    const std::size_t before = icon.requests.size();
+    const bool result = steps[i].op == kShow   ? icon.Show()
+                        : steps[i].op == kHide ? icon.Hide()
+                                               : icon.Refresh();
+    EXPECT_EQ(result, steps[i].result);
+    if (steps[i].request == kNoRequest) {
+      EXPECT_EQ(icon.requests.size(), before);
+    } else {
+      ASSERT_EQ(icon.requests.size(), before + 1);
+      EXPECT_EQ(icon.LastRequest(), steps[i].request);
+    }
+  }
+}
+
+TEST_F(TaskbarIconTest, FailedRequestsLeaveTheStateAsItWas) {
+  icon.answer = FALSE;
+  EXPECT_FALSE(icon.Show());
+  EXPECT_FALSE(icon.IsShown());
+  icon.answer = TRUE;
+  EXPECT_TRUE(icon.Show());
+  icon.answer = FALSE;
+  EXPECT_FALSE(icon.Hide());
+  EXPECT_TRUE(icon.IsShown());
+  EXPECT_FALSE(icon.Refresh());
+  EXPECT_EQ(icon.LastRequest(), static_cast<DWORD>(NIM_MODIFY));
+}
+
+TEST_F(TaskbarIconTest, ChangesWhileHiddenAreUsedByTheNextShow) {
+  const HICON picture = ::LoadIconA(nullptr, IDI_APPLICATION);
+  EXPECT_EQ(icon.SetIcon(picture, true), nullptr);
+  EXPECT_TRUE(icon.SetTooltipText("Waiting", true));
+  EXPECT_TRUE(icon.requests.empty());
+
+  ASSERT_TRUE(icon.Show());
+  const NOTIFYICONDATAA& add = icon.records.back();
+  EXPECT_EQ(add.cbSize, 88u);
+  EXPECT_EQ(add.hWnd, icon.m_hWnd);
+  EXPECT_EQ(add.uID, 7u);
+  EXPECT_EQ(add.uFlags, 7u);
+  EXPECT_EQ(add.uCallbackMessage, 0x80E6u);
+  EXPECT_EQ(add.hIcon, picture);
+  EXPECT_STREQ(add.szTip, "Waiting");
+
+  // While shown, only a refreshing change reaches the shell.
+  icon.SetTooltipText("Quiet", false);
+  EXPECT_EQ(icon.requests.size(), 1u);
+  icon.SetTooltipText("Loud", true);
+  EXPECT_EQ(icon.LastRequest(), static_cast<DWORD>(NIM_MODIFY));
+  EXPECT_STREQ(icon.records.back().szTip, "Loud");
+  const HICON other = ::LoadIconA(nullptr, IDI_WARNING);
+  EXPECT_EQ(icon.SetIcon(other, true), picture);
+  EXPECT_EQ(icon.records.back().hIcon, other);
+  EXPECT_EQ(icon.GetIcon(), other);
+}
+
+TEST_F(TaskbarIconTest, RecordCutsLongTooltipsAndDeleteNamesOnlyTheIcon) {
+  const std::string tip(80, 'x');
+  icon.SetTooltipText(tip, false);
+  EXPECT_EQ(icon.GetTooltipText(), tip);
+  EXPECT_EQ(std::string(icon.MakeRecord(NIM_ADD).szTip), tip.substr(0, 63));
+  char buffer[10];
+  icon.GetTooltipText(buffer, sizeof buffer);
+  EXPECT_STREQ(buffer, "xxxxxxxxx");
+
+  icon.SetIcon(::LoadIconA(nullptr, IDI_APPLICATION), false);
+  const NOTIFYICONDATAA remove = icon.MakeRecord(NIM_DELETE);
+  EXPECT_EQ(remove.cbSize, 88u);
+  EXPECT_EQ(remove.hWnd, icon.m_hWnd);
+  EXPECT_EQ(remove.uID, 7u);
+  EXPECT_EQ(remove.uFlags, 0u);
+  EXPECT_EQ(remove.uCallbackMessage, 0u);
+  EXPECT_EQ(remove.hIcon, nullptr);
+  EXPECT_STREQ(remove.szTip, "");
+}
+
+TEST_F(TaskbarIconTest, LoadsPictureAndTextFromResources) {
+  icon.SetIcon(static_cast<UINT>(IDI_TRAY), false);
+  ASSERT_NE(icon.GetIcon(), nullptr);
+  // The small picture of the resource, not a shrunken large one.
+  ICONINFO info{};
+  ASSERT_TRUE(::GetIconInfo(icon.GetIcon(), &info));
+  BITMAP mask{};
+  ::GetObjectA(info.hbmMask, sizeof mask, &mask);
+  ::DeleteObject(info.hbmMask);
+  if (info.hbmColor) ::DeleteObject(info.hbmColor);
+  EXPECT_EQ(mask.bmWidth, ::GetSystemMetrics(SM_CXSMICON));
+
+  icon.SetTooltipText("Kept", false);
+  EXPECT_FALSE(icon.SetTooltipText(61234u, false));  // no such string
+  EXPECT_EQ(icon.GetTooltipText(), "Kept");
+}
+
+TEST_F(TaskbarIconTest, WithoutOwnerClicksComeBackAsMouseMessages) {
+  const UINT clicks[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_LBUTTONDBLCLK};
+  for (UINT click : clicks) {
+    icon.mouse.clear();
+    EXPECT_EQ(::SendMessageA(icon.m_hWnd, 0x80E6, 7, click), -1);
+    Pump();
+    ASSERT_EQ(icon.mouse.size(), 1u) << click;
+    EXPECT_EQ(icon.mouse[0].message, click);
+    EXPECT_EQ(icon.mouse[0].wParam, 0u);
+    EXPECT_EQ(icon.mouse[0].lParam, 0);
+  }
+  // Anything else is not turned into a message of its own.
+  ::SendMessageA(icon.m_hWnd, 0x80E6, 7, WM_CLOSE);
+  Pump();
+  EXPECT_TRUE(::IsWindow(icon.m_hWnd));
+}
+
+TEST_F(TaskbarIconTest, WithOwnerTheOwnerGetsTheCallback) {
+  HWND owner = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(owner, nullptr);
+  icon.SetOwner(owner);
+  EXPECT_EQ(::SendMessageA(icon.m_hWnd, 0x80E6, 7, WM_RBUTTONDOWN), -1);
+
+  MSG msg;
+  ASSERT_TRUE(::PeekMessageA(&msg, owner, 0x80E6, 0x80E6, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, 7u);
+  EXPECT_EQ(msg.lParam, WM_RBUTTONDOWN);
+  Pump();
+  EXPECT_TRUE(icon.mouse.empty());
+  ::DestroyWindow(owner);
+}
+
+TEST_F(TaskbarIconTest, RestartedShellGetsAShownIconBack) {
+  const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
+  ::SendMessageA(icon.m_hWnd, taskbarCreated, 0, 0);
+  EXPECT_TRUE(icon.requests.empty());
+
+  ASSERT_TRUE(icon.Show());
+  ::SendMessageA(icon.m_hWnd, taskbarCreated, 0, 0);
+  EXPECT_EQ(icon.requests, (std::vector<DWORD>{NIM_ADD, NIM_ADD}));
+  EXPECT_TRUE(icon.IsShown());
+
+  icon.answer = FALSE;  // the new shell refused: a later Show may try again
+  ::SendMessageA(icon.m_hWnd, taskbarCreated, 0, 0);
+  EXPECT_FALSE(icon.IsShown());
+}
+
+TEST(TaskbarIconShell, RealShellAddsUpdatesAndRemovesTheIcon) {
+  COXTaskbarIcon icon;
+  ASSERT_TRUE(icon.Create(3));
+  icon.SetIcon(static_cast<UINT>(IDI_TRAY), false);
+  icon.SetTooltipText("Pelmo test", false);
+  ASSERT_TRUE(icon.Show());
+  EXPECT_TRUE(icon.Refresh());
+  EXPECT_TRUE(icon.Hide());
+  NOTIFYICONDATAA record = icon.MakeRecord(NIM_DELETE);
+  EXPECT_FALSE(::Shell_NotifyIconA(NIM_DELETE, &record));  // already gone
+}
+
+}  // namespace
+}  // namespace pelmo
