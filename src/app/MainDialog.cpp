@@ -2,24 +2,69 @@
 
 #include <algorithm>
 
+#include "app/ExecuteText.h"
 #include "app/MainFrame.h"
+#include "framework/BufferedFile.h"
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
+#include "framework/ModulePath.h"
+#include "framework/WinApp.h"
 #include "resource.h"
+#include "tools/IniProfile.h"
 
 namespace pelmo {
 
 namespace {
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
+constexpr UINT_PTR kMinimizeTimer = 1;
+constexpr UINT kMinimizeDelayMs = 300;
 
 void BeepExclamation() { ::MessageBeep(MB_ICONEXCLAMATION); }
+
+Size ScreenSize() {
+  RECT screen;
+  ::GetClientRect(::GetDesktopWindow(), &screen);
+  return {screen.right - screen.left, screen.bottom - screen.top};
+}
+
+Rect WindowRect(HWND hwnd) {
+  RECT r;
+  ::GetWindowRect(hwnd, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void MoveTopmost(HWND hwnd, Point to) {
+  ::SetWindowPos(hwnd, HWND_TOPMOST, to.x, to.y, 0, 0, SWP_NOSIZE);
+}
+
+// The shell as the program uses it: the hidden frame owns whatever it shows.
+class WindowsShell : public Shell {
+ public:
+  std::intptr_t Execute(const ShellRequest& request) override {
+    const CWinApp* app = AfxGetApp();
+    HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
+    return reinterpret_cast<std::intptr_t>(
+        ::ShellExecuteA(owner, request.verb.c_str(), request.file.c_str(),
+                        request.parameters.c_str(), nullptr, SW_SHOW));
+  }
+};
+
+void ReportDamagedFile(const std::string& path, const ArchiveError& error) {
+  AppMessageBox("The file \"" + path + "\" is damaged (" + error.what() +
+                    "). Everything read before that point has been kept.",
+                MB_OK | MB_ICONEXCLAMATION);
+}
 
 }  // namespace
 
 CMainDialog::CMainDialog() : CDialog(IDD_MAIN) {}
 
 BOOL CMainDialog::OnInitDialog() {
+  IniProfile profile;
+  if (TakeFirstRun(profile)) {
+    if (CWinApp* app = AfxGetApp()) app->WinHelp(IDH_GETTING_STARTED);
+  }
   m_minimizeButton.AutoLoad(IDC_MINIMIZE, m_hWnd);
   m_menuButton.AutoLoad(IDC_MENUPOP, m_hWnd);
   CDialog::OnInitDialog();
@@ -44,13 +89,22 @@ BOOL CMainDialog::OnInitDialog() {
   m_upButton.SetFocusFrame(false);
   m_downButton.SetFocusFrame(false);
 
-  ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  RestorePosition();
 
   // Joining delivers one WM_DRAWCLIPBOARD at once: the text already on the clipboard becomes
   // row 0, captured with the built-in option values.
   m_nextViewer = ::SetClipboardViewer(m_hWnd);
 
+  m_options = ReadSettings(profile);
+  for (COXBitmapButton* button :
+       {&m_editButton, &m_deleteButton, &m_calculatorButton, &m_upButton, &m_downButton})
+    button->SetFlat(m_options.softButtons != 0);
+
+  if (m_options.save) LoadSaveItems(1);
+  LoadSaveQuickRep(1);
+
   FitWindowToControls();
+  if (m_options.minimize) ::SetTimer(m_hWnd, kMinimizeTimer, kMinimizeDelayMs, nullptr);
   SetFrameCloseTarget(m_hWnd);
   return TRUE;
 }
@@ -65,6 +119,26 @@ void CMainDialog::DoDataExchange(DataExchange& dx) {
   DDX_Control(dx, IDC_DOWN, m_downButton);
   DDX_Control(dx, IDC_HISTORY, m_historyCombo);
   DDX_Text(dx, IDC_HISTORY, m_editText);
+}
+
+void CMainDialog::RestorePosition() {
+  IniProfile profile;
+  if (const auto start = StartPosition(ReadPosition(profile), ScreenSize()))
+    MoveTopmost(m_hWnd, *start);
+  else
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CMainDialog::MinimizeAction(bool minimize) {
+  IniProfile profile;
+  if (minimize) {
+    const Rect window = WindowRect(m_hWnd);
+    WritePosition(profile, {window.left, window.top});
+    MoveTopmost(m_hWnd, MinimizedPosition(window));
+  } else {
+    MoveTopmost(m_hWnd, OpenPosition(ReadPosition(profile), ScreenSize()));
+    ::BringWindowToTop(m_hWnd);
+  }
 }
 
 void CMainDialog::FitWindowToControls() {
@@ -84,7 +158,7 @@ void CMainDialog::SetFrameCloseTarget(HWND target) const {
 }
 
 void CMainDialog::OnDrawClipboard() {
-  if (m_autoFocus && m_rememberFlag) {
+  if (m_options.autoFocus && m_rememberFlag) {
     HWND foreground = ::GetForegroundWindow();
     if (foreground != m_hWnd) m_targetWindow = foreground;
   }
@@ -93,14 +167,14 @@ void CMainDialog::OnDrawClipboard() {
     std::string text;
     {
       ClipboardSession clipboard(m_hWnd);
-      text = clipboard.ReadText(m_oem ? CF_OEMTEXT : CF_TEXT);
+      text = clipboard.ReadText(m_options.oem ? CF_OEMTEXT : CF_TEXT);
     }
     const long long length = static_cast<long long>(text.size());
-    if (!text.empty() && length <= m_lengthLimit) {
+    if (!text.empty() && length <= m_options.ignoreMore) {
       m_history.InsertTop(std::move(text), m_pendingKind);
       m_pendingKind = kPlain;
       m_historyCombo.SetCurSel(0);
-      m_history.EvictOverflow(m_itemMaximum);
+      m_history.EvictOverflow(m_options.deleteAfter);
     }
   }
   m_skipFlag = 0;
@@ -177,18 +251,79 @@ void CMainDialog::CopySelectedToClipboard(bool forced) {
   ClipboardSession clipboard(m_hWnd);
   if (!clipboard.IsOpen()) return;
   // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
-  if (!m_keepTop || forced) m_skipFlag = 1;
+  if (!m_options.keepTop || forced) m_skipFlag = 1;
   clipboard.WriteText(item->text);
 }
 
 bool CMainDialog::ReturnFocus() {
-  if (!m_targetWindow || !m_autoFocus || m_historyCombo.GetDroppedState()) return false;
+  if (!m_targetWindow || !m_options.autoFocus || m_historyCombo.GetDroppedState()) return false;
   if (!::IsWindow(m_targetWindow)) return false;
   ::SetForegroundWindow(m_targetWindow);
   return true;
 }
 
-void CMainDialog::SaveAll() {}
+void CMainDialog::ExecuteText(const std::string& text, bool explore) {
+  WindowsShell shell;
+  if (const auto message = pelmo::ExecuteText(text, explore, shell))
+    AppMessageBox(*message, MB_OK | MB_ICONHAND);
+}
+
+void CMainDialog::ExecuteEditText() {
+  const std::string text = m_historyCombo.GetWindowText();
+  if (text.empty()) return BeepExclamation();
+  m_historyCombo.SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  ExecuteText(text, false);
+}
+
+int CMainDialog::LoadSaveItems(int load) {
+  const std::string path = ItemFileName(ModuleFileName(), kItemsExtension);
+  if (load) {
+    Loaded<ItemsFile> loaded = LoadItemsFile(path);
+    if (!loaded.opened) return 0;
+    for (std::string& text : loaded.content.history) m_history.AppendBottom(std::move(text));
+    for (std::string& text : loaded.content.clipBook) m_clipBook.push_back(std::move(text));
+    for (std::string& text : loaded.content.links) m_links.push_back(std::move(text));
+    m_historyCombo.SetCurSel(0);
+    if (loaded.error) ReportDamagedFile(path, *loaded.error);
+    return 1;
+  }
+  ItemsFileView view;
+  for (int row = 0; row < m_history.Count(); ++row) view.history.push_back(m_history.At(row).text);
+  view.clipBook.assign(m_clipBook.begin(), m_clipBook.end());
+  view.links.assign(m_links.begin(), m_links.end());
+  try {
+    SaveItemsFile(path, view);
+  } catch (const FileError& e) {
+    AppMessageBox(e.what(), MB_OK | MB_ICONHAND);
+    return 0;
+  }
+  return 1;
+}
+
+int CMainDialog::LoadSaveQuickRep(int load) {
+  const std::string path = ItemFileName(ModuleFileName(), kQuickRepExtension);
+  if (load) {
+    Loaded<std::vector<QuickRepItem>> loaded = LoadQuickRepFile(path);
+    if (!loaded.opened) return 0;
+    for (QuickRepItem& pair : loaded.content) m_quickRep.push_back(std::move(pair));
+    if (loaded.error) ReportDamagedFile(path, *loaded.error);
+    return 1;
+  }
+  try {
+    SaveQuickRepFile(path, m_quickRep);
+  } catch (const FileError& e) {
+    AppMessageBox(e.what(), MB_OK | MB_ICONHAND);
+    return 0;
+  }
+  return 1;
+}
+
+void CMainDialog::SaveAll() {
+  IniProfile profile;
+  SaveSettings(profile, m_options, WindowRect(m_hWnd));
+  if (m_options.save) LoadSaveItems(0);
+  LoadSaveQuickRep(0);
+}
 
 void CMainDialog::OnOK() {
   // Every way of ending comes through here; the first one saves and ends, later ones find the
@@ -229,6 +364,19 @@ bool CMainDialog::OnCommand(WORD id, WORD code, HWND) {
     case ID_MARK_ITEM:
       MarkItem();
       return true;
+    case IDC_MINIMIZE:
+      MinimizeAction(true);
+      return true;
+    case ID_OPEN:
+      MinimizeAction(false);
+      return true;
+    case ID_SAVE_NOW:
+      LoadSaveItems(0);
+      LoadSaveQuickRep(0);
+      return true;
+    case ID_EXECUTE:
+      ExecuteEditText();
+      return true;
     default:
       return false;
   }
@@ -248,6 +396,11 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, lParam);
       return result;
     }
+    case WM_TIMER:
+      if (wParam != kMinimizeTimer) break;
+      ::KillTimer(m_hWnd, kMinimizeTimer);
+      MinimizeAction(true);
+      return 0;
     case WM_CLOSE:
       OnOK();
       return Default(message, wParam, lParam);
@@ -259,8 +412,9 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       ::ChangeClipboardChain(m_hWnd, m_nextViewer);
       return Default(message, wParam, lParam);
     default:
-      return CDialog::WindowProc(message, wParam, lParam);
+      break;
   }
+  return CDialog::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace pelmo

@@ -3,13 +3,17 @@
 // option of the program, and runs modally for the life of the process.
 #pragma once
 
+#include <deque>
 #include <string>
+#include <vector>
 
 #include "app/History.h"
+#include "app/ItemFiles.h"
 #include "controls/HistoryCombo.h"
 #include "controls/OXBitmapButton.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
+#include "tools/Settings.h"
 
 namespace pelmo {
 
@@ -32,20 +36,29 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   // Putting entries back
   void CopySelectedToClipboard(bool forced);
   bool ReturnFocus() override;
+  // Opens a text with the shell; failures are reported with the shell's reason.
+  void ExecuteText(const std::string& text, bool explore) override;
 
-  // Writes everything that must outlive the process.
+  // The window's position: out of sight above the screen (minimize), or back where it was.
+  void MinimizeAction(bool minimize);
+
+  // The items file (history, ClipBook, links) and the Quick Replace file next to the
+  // executable: load (1) or save (0). Returns 1 when done, 0 when the file was not read or
+  // could not be written.
+  int LoadSaveItems(int load);
+  int LoadSaveQuickRep(int load);
+  // Writes the position and the options, then the item files.
   void SaveAll();
 
   History& GetHistory() { return m_history; }
   CHistoryCombo& GetHistoryCombo() { return m_historyCombo; }
   HWND NextViewer() const { return m_nextViewer; }
 
-  // Options (plain integers, as stored in the settings file)
-  int m_autoFocus = 0;
-  int m_oem = 0;
-  int m_keepTop = 0;
-  int m_itemMaximum = 100;
-  int m_lengthLimit = 10000;
+  // Every option; the built-in values hold until set-up reads the settings file.
+  Settings m_options;
+  std::vector<std::string> m_clipBook;
+  std::deque<std::string> m_links;  // newest first
+  std::vector<QuickRepItem> m_quickRep;
 
  protected:
   BOOL OnInitDialog() override;
@@ -59,6 +72,8 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   void OnChangeCbChain(HWND removed, HWND next);
   void SelectAndCopy(int row);
   void FitWindowToControls();
+  void RestorePosition();
+  void ExecuteEditText();
   void SetFrameCloseTarget(HWND target) const;
 
   int m_pendingKind = kPlain;

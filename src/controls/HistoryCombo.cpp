@@ -57,6 +57,14 @@ BOOL CHistoryCombo::PreTranslateMessage(MSG* msg) {
     }
     return TRUE;
   }
+  if (KeyDown(*msg, VK_F5)) {
+    const std::string text = EditTextOrBeep();
+    if (!text.empty()) {
+      SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      m_owner->ExecuteText(text, ShiftHeld());
+    }
+    return TRUE;
+  }
   if (KeyDown(*msg, VK_RETURN)) {
     if (!ShiftHeld() && !GetDroppedState()) {
       m_owner->AddItem();

@@ -15,6 +15,7 @@ class HistoryComboOwner {
  public:
   virtual ~HistoryComboOwner() = default;
   virtual void FindNext(const std::string& text) = 0;
+  virtual void ExecuteText(const std::string& text, bool explore) = 0;
   virtual void AddItem() = 0;
   virtual bool ReturnFocus() = 0;
 };

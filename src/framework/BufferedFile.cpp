@@ -60,7 +60,7 @@ void SafeFile::Commit() {
   std::string error = FlushToDisk(file_.get());
   if (error.empty() && std::fclose(file_.release()) != 0) error = ErrnoText();
   if (!error.empty()) Fail("cannot write: " + error);
-  error = ReplaceFile(temp_, target_);
+  error = ReplaceFileAtomically(temp_, target_);
   if (!error.empty()) Fail("cannot replace it with " + temp_ + ": " + error);
 }
 

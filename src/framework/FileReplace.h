@@ -11,6 +11,6 @@ namespace pelmo {
 std::string FlushToDisk(std::FILE* file);
 
 // Puts `source` in place of `target` in one step: a reader sees either file, whole.
-std::string ReplaceFile(const std::string& source, const std::string& target);
+std::string ReplaceFileAtomically(const std::string& source, const std::string& target);
 
 }  // namespace pelmo

@@ -23,7 +23,7 @@ std::string FlushToDisk(std::FILE* file) {
   return std::string();
 }
 
-std::string ReplaceFile(const std::string& source, const std::string& target) {
+std::string ReplaceFileAtomically(const std::string& source, const std::string& target) {
   if (std::rename(source.c_str(), target.c_str()) != 0) return std::strerror(errno);
   // The rename itself lives in the directory; without this a power cut may undo it.
   const int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY);

@@ -29,7 +29,7 @@ std::string FlushToDisk(std::FILE* file) {
   return std::string();
 }
 
-std::string ReplaceFile(const std::string& source, const std::string& target) {
+std::string ReplaceFileAtomically(const std::string& source, const std::string& target) {
   if (!::MoveFileExA(source.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return LastErrorText();

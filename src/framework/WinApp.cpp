@@ -27,34 +27,6 @@ int CWinApp::Run() {
   return static_cast<int>(msg.wParam);
 }
 
-int CWinApp::GetProfileInt(const char* section, const char* key, int defaultValue) const {
-  return static_cast<int>(
-      ::GetPrivateProfileIntA(section, key, defaultValue, ProfileName().c_str()));
-}
-
-bool CWinApp::WriteProfileInt(const char* section, const char* key, int value) const {
-  return WriteProfileString(section, key, std::to_string(value).c_str());
-}
-
-std::string CWinApp::GetProfileString(const char* section, const char* key,
-                                      const char* defaultValue) const {
-  std::string buffer(4096, '\0');
-  for (;;) {
-    const DWORD size = static_cast<DWORD>(buffer.size());
-    const DWORD length = ::GetPrivateProfileStringA(section, key, defaultValue, buffer.data(),
-                                                    size, ProfileName().c_str());
-    if (length < size - 1) {
-      buffer.resize(length);
-      return buffer;
-    }
-    buffer.resize(buffer.size() * 2);
-  }
-}
-
-bool CWinApp::WriteProfileString(const char* section, const char* key, const char* value) const {
-  return ::WritePrivateProfileStringA(section, key, value, ProfileName().c_str()) != FALSE;
-}
-
 void CWinApp::WinHelp(DWORD_PTR, UINT) {}
 
 int AppMessageBox(const std::string& text, UINT type) {

@@ -1,5 +1,5 @@
-// CWinApp: the application object — its name, its main window, its message loop, its profile
-// (INI file) and its help routing.
+// CWinApp: the application object — its name, its main window, its message loop and its help
+// routing.
 #pragma once
 
 #include <windows.h>
@@ -22,17 +22,8 @@ class CWinApp {
   // The message loop of the main window; returns the quit code.
   int Run();
 
-  // The executable's base name: caption of every message box and name of the INI file.
+  // The executable's base name: the caption of every message box.
   const std::string& AppName() const { return m_appName; }
-  // "<base name>.INI", given without a directory so that the system keeps it in the Windows
-  // directory.
-  std::string ProfileName() const { return m_appName + ".INI"; }
-
-  int GetProfileInt(const char* section, const char* key, int defaultValue) const;
-  bool WriteProfileInt(const char* section, const char* key, int value) const;
-  std::string GetProfileString(const char* section, const char* key,
-                               const char* defaultValue) const;
-  bool WriteProfileString(const char* section, const char* key, const char* value) const;
 
   // Help requests (first-run topic, the Help command) go to the program's own help window.
   virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);

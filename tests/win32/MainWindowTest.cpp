@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, CapturesEveryCopyNewestFirstEqualTextsIncluded) {
 }
 
 TEST_F(MainWindowTest, TextsLongerThanTheLimitAreDropped) {
-  dialog.m_lengthLimit = 10;
+  dialog.m_options.ignoreMore = 10;
   CopyAndWait("0123456789");
   CopyAndWait("0123456789A");
   EXPECT_EQ(Rows(), (std::vector<std::string>{"0123456789", "on the clipboard at start"}));
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, TextsLongerThanTheLimitAreDropped) {
 TEST_F(MainWindowTest, EvictsOneBottomEntryPerCapture) {
   for (int i = 0; i < 5; ++i) CopyAndWait("entry " + std::to_string(i));
   ASSERT_EQ(dialog.GetHistory().Count(), 6);
-  dialog.m_itemMaximum = 3;
+  dialog.m_options.deleteAfter = 3;
   CopyAndWait("next");
   EXPECT_EQ(dialog.GetHistory().Count(), 6) << "one in, one out";
   EXPECT_EQ(Rows().back(), "entry 0");

@@ -1,0 +1,23 @@
+// The options' profile: the INI file named after the executable, kept by the system in the
+// Windows directory.
+#pragma once
+
+#include <string>
+
+#include "tools/Settings.h"
+
+namespace pelmo {
+
+class IniProfile : public Profile {
+ public:
+  // "<executable base name>.INI", without a directory.
+  IniProfile();
+
+  int GetInt(const char* section, const char* key, int defaultValue) override;
+  void WriteInt(const char* section, const char* key, int value) override;
+
+ private:
+  std::string m_fileName;
+};
+
+}  // namespace pelmo
