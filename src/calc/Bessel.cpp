@@ -1,0 +1,175 @@
+// Bessel functions of order 0 and 1: J, Y, I and K.
+#include <cmath>
+
+#include "calc/SpecialFunctions.h"
+
+namespace pelmo::special {
+namespace {
+
+#include "calc/SpecialCoefficients.inc"
+
+constexpr double kTwoOverPi = 0.636619772367581;
+constexpr double kSqrtTwoOverPi = 0.797884560802865;
+constexpr double kNineQuarterPi = 7.06858347057703;
+constexpr double kEulerGamma = 0.5772156649015329;
+
+// Clenshaw's recurrence over a table of orders 1..N, plus the half constant term.
+template <std::size_t N>
+double ChebyshevSum(const double (&c)[N], double half, double t) {
+  double b1 = 0;
+  double b2 = 0;
+  for (std::size_t k = N; k-- > 0;) {
+    const double b = 2 * t * b1 - b2 + c[k];
+    b2 = b1;
+    b1 = b;
+  }
+  return t * b1 - b2 + half;
+}
+
+// The asymptotic factors of J and Y for |x| >= 8.
+struct Asymptotic {
+  double p0, q0, p1, q1, cosine, sine, scale;
+};
+
+Asymptotic AsymptoticFactors(double a) {
+  const double d = 8 / a;
+  const double t = 2 * d * d - 1;
+  const double theta = a - kNineQuarterPi;
+  return {ChebyshevSum(kP0Large, kP0LargeHalf, t),
+          d * ChebyshevSum(kQ0Large, kQ0LargeHalf, t),
+          ChebyshevSum(kP1Large, kP1LargeHalf, t),
+          d * ChebyshevSum(kQ1Large, kQ1LargeHalf, t),
+          std::cos(theta),
+          std::sin(theta),
+          kSqrtTwoOverPi / std::sqrt(a)};
+}
+
+double SmallT(double x) {
+  const double r = x / 8;
+  return 2 * r * r - 1;
+}
+
+// Power series sum (x^2/4)^k / (k! (k + order)!) for |x| <= 15: all terms positive.
+double ModifiedSeries(double x, int order) {
+  const double d = x * x / 4;
+  double term = 1;
+  double sum = 1;
+  for (int k = 1; k < 200 && term > sum * 1e-17; ++k) {
+    term *= d / (k * static_cast<double>(k + order));
+    sum += term;
+  }
+  return sum;
+}
+
+constexpr double kI0A[] = {0.2439260769778, -115.591978104435, 7840.34249005088, -143464.631313583};
+constexpr double kI0B[] = {1, -325.197333369824, 20312.8436100794, -361847.779219653};
+constexpr double kI1A[] = {1.49405281474, -362.026420242263, 22054.9722260336, -408928.084944275};
+constexpr double kI1B[] = {1, -631.00320055159, 49681.1949533398, -1004254.28133695};
+
+// Tables listed from the highest order down, as the large-argument expansions are written.
+template <std::size_t N>
+double ChebyshevSumHighFirst(const double (&c)[N], double constant, double z) {
+  double b1 = 0;
+  double b2 = 0;
+  for (std::size_t k = 0; k < N; ++k) {
+    const double b = 2 * z * b1 - b2 + c[k];
+    b2 = b1;
+    b1 = b;
+  }
+  return z * b1 - b2 + constant;
+}
+
+double ModifiedLarge(double a, const double (&ta)[4], double ca, const double (&tb)[4], double cb) {
+  const double z = 30 / a - 1;
+  return std::exp(a) * ChebyshevSumHighFirst(ta, ca, z) / ChebyshevSumHighFirst(tb, cb, z) /
+         std::sqrt(a);
+}
+
+Pair KSeries(double x) {
+  double a = std::log(2 / x) - kEulerGamma;
+  const double d = x * x / 4;
+  double k0 = a;
+  double s = -1 - 2 * a;
+  double aux = s;
+  double p = 1;
+  double w = 1;
+  double k = 2;
+  for (int step = 0; step < 1000; ++step) {
+    const double r = 1 / k;
+    k += 1;
+    p *= d * w * w;
+    a += w;
+    s = (s - w) - r;
+    k0 += p * a;
+    aux += p * r * s;
+    w = r;
+    if (std::fabs(p * a / k0) + std::fabs(p * r * s / aux) <= 1e-15) break;
+  }
+  return {k0, (d * aux + 1) / x};
+}
+
+Pair KQuadrature(double x) {
+  const double g = 1 / std::sqrt(5 * x);
+  double sum0 = 0.5;
+  double sum1 = 0;
+  for (int i = 1; i <= 20; ++i) {
+    const double u2 = 0.1 * i * i;
+    const double h = std::sqrt(1 + u2 / (2 * x));
+    sum0 += kKWeights[i - 1] / h;
+    sum1 += h * u2 * kKWeights[i - 1];
+  }
+  const double e = std::exp(-x);
+  return {e * g * sum0, e * 2 * g * sum1};
+}
+
+}  // namespace
+
+double BesselJ0(double x) {
+  if (x == 0) return 1;
+  const double a = std::fabs(x);
+  if (a < 8) return ChebyshevSum(kJ0Small, kJ0SmallHalf, SmallT(x));
+  const Asymptotic f = AsymptoticFactors(a);
+  return f.scale * (f.p0 * f.cosine - f.q0 * f.sine);
+}
+
+double BesselJ1(double x) {
+  if (x == 0) return 0;
+  const double a = std::fabs(x);
+  if (a < 8) return x / 8 * ChebyshevSum(kJ1Small, kJ1SmallHalf, SmallT(x));
+  const Asymptotic f = AsymptoticFactors(a);
+  return std::copysign(f.scale * (f.q1 * f.cosine + f.p1 * f.sine), x);
+}
+
+Pair BesselY01(double x) {
+  if (x < 8) {
+    const double t = SmallT(x);
+    const double ln = kTwoOverPi * std::log(x);
+    return {ln * BesselJ0(x) + ChebyshevSum(kY0Small, kY0SmallHalf, t),
+            ln * BesselJ1(x) - kTwoOverPi / x + x / 8 * ChebyshevSum(kY1Small, kY1SmallHalf, t)};
+  }
+  const Asymptotic f = AsymptoticFactors(x);
+  return {f.scale * (f.q0 * f.cosine + f.p0 * f.sine), f.scale * (f.q1 * f.sine - f.p1 * f.cosine)};
+}
+
+double BesselI0(double x) {
+  const double a = std::fabs(x);
+  if (a <= 15) return ModifiedSeries(x, 0);
+  return ModifiedLarge(a, kI0A, 346519.833357379, kI0B, 865665.274832055);
+}
+
+double BesselI1(double x) {
+  const double a = std::fabs(x);
+  if (a <= 15) return x / 2 * ModifiedSeries(x, 1);
+  return std::copysign(ModifiedLarge(a, kI1A, 1027766.92371524, kI1B, 2602887.6789105), x);
+}
+
+Pair BesselK01(double x) {
+  if (x <= 1.5) return KSeries(x);
+  if (x <= 5) return KQuadrature(x);
+  const double z = 10 / x - 1;
+  const double scale = std::exp(-x) * std::sqrt(1.5707963267948966 / x);
+  return {scale * ChebyshevSum(kK0Large, kK0LargeHalf, z),
+          scale * ChebyshevSum(kK1Large, kK1LargeHalf, z)};
+}
+
+}  // namespace pelmo::special
