@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/ExecuteText.h"
+
+namespace pelmo {
+namespace {
+
+TEST(ExecuteText, Parsing) {
+  const struct {
+    const char* text;
+    bool explore;
+    const char* verb;
+    const char* file;
+    const char* parameters;
+  } cases[] = {
+      {"notepad c:\\notes.txt", false, "open", "notepad", "c:\\notes.txt"},
+      {" \t\r\n prog a  b  ", false, "open", "prog", "a  b  "},  // trailing blanks stay
+      {"c:\\windows", true, "explore", "c:\\windows", ""},
+      {"jo@example.org", false, "open", "mailto:jo@example.org", ""},  // "@" at 2
+      {"j@example.org", false, "open", "j@example.org", ""},           // "@" at 1
+      {"@home x", false, "open", "@home", "x"},                        // "@" at 0
+      {"mailto:jo@example.org", false, "open", "mailto:jo@example.org", ""},
+      {"MailTo:jo@example.org", false, "open", "MailTo:jo@example.org", ""},
+      {"Jo Doe jo@example.org", false, "open", "mailto:Jo Doe jo@example.org", ""},
+      {"http://example.org/a b", false, "open", "http://example.org/a", "b"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const std::optional<ShellRequest> request = ParseExecuteText(c.text, c.explore);
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->verb, c.verb);
+    EXPECT_EQ(request->file, c.file);
+    EXPECT_EQ(request->parameters, c.parameters);
+  }
+}
+
+class RecordingShell : public Shell {
+ public:
+  explicit RecordingShell(std::intptr_t result) : result_(result) {}
+  std::intptr_t Execute(const ShellRequest& request) override {
+    calls.push_back(request);
+    return result_;
+  }
+  std::vector<ShellRequest> calls;
+
+ private:
+  std::intptr_t result_;
+};
+
+TEST(ExecuteText, CallsTheShellOnceAndReportsListedFailures) {
+  const struct {
+    std::intptr_t result;
+    const char* message;  // nullptr: nothing shown
+  } cases[] = {
+      {42, nullptr},
+      {33, nullptr},
+      {2, "The specified file was not found. "},
+      {4, nullptr},
+  };
+  for (const auto& c : cases) {
+    RecordingShell shell(c.result);
+    const std::optional<std::string> message = ExecuteText("  winword report.doc", true, shell);
+    ASSERT_EQ(shell.calls.size(), 1u);
+    EXPECT_EQ(shell.calls[0].verb, "explore");
+    EXPECT_EQ(shell.calls[0].file, "winword");
+    EXPECT_EQ(shell.calls[0].parameters, "report.doc");
+    EXPECT_EQ(message.value_or("none"), c.message ? c.message : "none") << c.result;
+  }
+}
+
+TEST(ExecuteText, WhiteSpaceOnlyCallsNothing) {
+  RecordingShell shell(2);
+  EXPECT_FALSE(ExecuteText(" \t\r\n", false, shell));
+  EXPECT_FALSE(ExecuteText("", false, shell));
+  EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST(ExecuteText, ShellMessages) {
+  const struct {
+    std::intptr_t result;
+    const char* message;
+  } cases[] = {
+      {0, "The operating system is out of memory or resources."},
+      {2, "The specified file was not found. "},
+      {3, "The specified path was not found. "},
+      {5, "The operating system denied access to the specified file. "},
+      {8, "There was not enough memory to complete the operation. "},
+      {11, "The .EXE file is invalid (non-Win32 .EXE or error in .EXE image). "},
+      {26, "A sharing violation occurred."},
+      {27, "The filename association is incomplete or invalid. "},
+      {28, "The DDE transaction could not be completed because the request timed out. "},
+      {29, "The DDE transaction failed. "},
+      {30,
+       "The DDE transaction could not be completed because other DDE transactions were "
+       "being processed. "},
+      {31, "There is no application associated with the given filename extension."},
+      {32, "The specified dynamic-link library was not found."},
+      {1, nullptr},
+      {4, nullptr},
+      {-1, nullptr},
+      {33, nullptr},
+  };
+  for (const auto& c : cases) {
+    const char* message = ShellErrorMessage(c.result);
+    if (c.message) {
+      EXPECT_STREQ(message, c.message) << c.result;
+    } else {
+      EXPECT_EQ(message, nullptr) << c.result;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pelmo

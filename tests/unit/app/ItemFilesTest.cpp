@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../framework/TempDir.h"
+#include "app/ItemFiles.h"
+
+namespace pelmo {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+std::string Int32(std::uint32_t v) {
+  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+          static_cast<char>(v >> 24)};
+}
+
+std::vector<std::string_view> Views(const std::vector<std::string>& texts) {
+  return std::vector<std::string_view>(texts.begin(), texts.end());
+}
+
+void Save(const std::string& path, const ItemsFile& items) {
+  SaveItemsFile(path, {Views(items.history), Views(items.clipBook), Views(items.links)});
+}
+
+std::vector<std::string> Numbered(const char* stem, int count) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < count; ++i) texts.push_back(stem + std::to_string(i));
+  return texts;
+}
+
+std::vector<std::pair<std::string, std::string>> Pairs(const std::vector<QuickRepItem>& items) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (const QuickRepItem& item : items) pairs.emplace_back(item.shortcut, item.text);
+  return pairs;
+}
+
+TEST(ItemFiles, ExactBytes) {
+  TempDir dir;
+  Save(dir.File("empty.clp"), {});
+  EXPECT_EQ(ReadBytes(dir.File("empty.clp")), std::string(12, '\0'));
+
+  SaveQuickRepFile(dir.File("one.qrp"), {{"ab", "xyz"}});
+  EXPECT_EQ(ReadBytes(dir.File("one.qrp")), std::string("\x01\0\0\0\x02"
+                                                        "ab\x03xyz",
+                                                        11));
+
+  Save(dir.File("lists.clp"), {{"h0", "h1"}, {"c"}, {"l"}});
+  EXPECT_EQ(ReadBytes(dir.File("lists.clp")), Int32(2) + "\x02h0\x02h1" + Int32(1) +
+                                                  "\x01"
+                                                  "c" +
+                                                  Int32(1) + "\x01l");
+}
+
+TEST(ItemFiles, RoundTrip) {
+  const ItemsFile items = {
+      {"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF", "",
+       std::string(300, 'a'), std::string(70000, 'b')},
+      {"name\ntext"},
+      {"http://example.org/", "ftp://example.net/"},
+  };
+  const std::vector<QuickRepItem> pairs = {{"ab", "xyz"}, {"", std::string(65534, 'q')}};
+  TempDir dir;
+  Save(dir.File("p.clp"), items);
+  SaveQuickRepFile(dir.File("p.qrp"), pairs);
+
+  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("p.clp"));
+  EXPECT_TRUE(loaded.opened);
+  EXPECT_FALSE(loaded.error);
+  EXPECT_EQ(loaded.content.history, items.history);
+  EXPECT_EQ(loaded.content.clipBook, items.clipBook);
+  EXPECT_EQ(loaded.content.links, items.links);
+
+  const Loaded<std::vector<QuickRepItem>> loadedPairs = LoadQuickRepFile(dir.File("p.qrp"));
+  EXPECT_FALSE(loadedPairs.error);
+  EXPECT_EQ(Pairs(loadedPairs.content), Pairs(pairs));
+}
+
+// Links are capped at 200 when read back (the rest stay unread); the history is not capped.
+TEST(ItemFiles, LoadLimits) {
+  TempDir dir;
+  Save(dir.File("big.clp"), {Numbered("entry ", 150), {}, Numbered("http://x/", 250)});
+  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("big.clp"));
+  EXPECT_FALSE(loaded.error);
+  EXPECT_EQ(loaded.content.history.size(), 150u);
+  ASSERT_EQ(loaded.content.links.size(), 200u);
+  EXPECT_EQ(loaded.content.links.back(), "http://x/199");
+}
+
+TEST(ItemFiles, MissingFileIsNotAnError) {
+  TempDir dir;
+  const Loaded<ItemsFile> items = LoadItemsFile(dir.File("absent.clp"));
+  const Loaded<std::vector<QuickRepItem>> pairs = LoadQuickRepFile(dir.File("absent.qrp"));
+  EXPECT_FALSE(items.opened || items.error || pairs.opened || pairs.error);
+}
+
+// Cutting a valid file anywhere gives an error and keeps exactly the elements that lie whole
+// before the cut. Inside long texts a few cuts stand for all the others.
+TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
+  const ItemsFile items = {
+      {"a", "", std::string(300, 'h')}, {"clip\nbook"}, {"http://one/", std::string(70000, 'l')}};
+  std::vector<std::string> all;  // every element, in file order
+  std::vector<size_t> ends;      // where each of them ends
+  std::vector<size_t> cuts;
+  size_t offset = 0;
+  const auto addCuts = [&](size_t from, size_t to) {
+    for (size_t cut = from; cut < to; ++cut) {
+      if (to - from <= 16 || cut < from + 2 || cut + 2 >= to || cut == (from + to) / 2) {
+        cuts.push_back(cut);
+      }
+    }
+  };
+  for (const auto* list : {&items.history, &items.clipBook, &items.links}) {
+    addCuts(offset, offset + 4);
+    offset += 4;
+    for (const std::string& text : *list) {
+      const size_t prefix = text.size() < 255 ? 1 : text.size() < 65534 ? 3 : 7;
+      addCuts(offset, offset + prefix);
+      addCuts(offset + prefix, offset + prefix + text.size());
+      offset += prefix + text.size();
+      all.push_back(text);
+      ends.push_back(offset);
+    }
+  }
+  TempDir dir;
+  Save(dir.File("full.clp"), items);
+  const std::string bytes = ReadBytes(dir.File("full.clp"));
+  ASSERT_EQ(bytes.size(), offset);
+
+  for (const size_t cut : cuts) {
+    WriteBytes(dir.File("cut.clp"), bytes.substr(0, cut));
+    const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("cut.clp"));
+    ASSERT_TRUE(loaded.error) << cut;
+    EXPECT_LE(loaded.error->Offset(), cut);
+    std::vector<std::string> got = loaded.content.history;
+    got.insert(got.end(), loaded.content.clipBook.begin(), loaded.content.clipBook.end());
+    got.insert(got.end(), loaded.content.links.begin(), loaded.content.links.end());
+    const size_t whole =
+        static_cast<size_t>(std::upper_bound(ends.begin(), ends.end(), cut) - ends.begin());
+    ASSERT_EQ(got, std::vector<std::string>(all.begin(), all.begin() + whole)) << "cut at " << cut;
+  }
+}
+
+TEST(ItemFiles, QuickRepTruncationKeepsWholePairs) {
+  TempDir dir;
+  SaveQuickRepFile(dir.File("full.qrp"), {{"ab", "xyz"}, {"cd", "uvw"}});
+  const std::string bytes = ReadBytes(dir.File("full.qrp"));
+  for (size_t cut = 0; cut < bytes.size(); ++cut) {
+    WriteBytes(dir.File("cut.qrp"), bytes.substr(0, cut));
+    const Loaded<std::vector<QuickRepItem>> loaded = LoadQuickRepFile(dir.File("cut.qrp"));
+    EXPECT_TRUE(loaded.error);
+    EXPECT_EQ(loaded.content.size(), cut < 11 ? 0u : 1u) << cut;
+  }
+}
+
+// Counts and lengths the file cannot hold fail where they stand, without reserving for them.
+TEST(ItemFiles, AbsurdCountsAndLengths) {
+  const struct {
+    const char* name;
+    std::string bytes;
+    size_t history;
+    std::uint64_t offset;
+    const char* problem;
+  } cases[] = {
+      {"empty file", "", 0, 0, "history entry count: file ends early"},
+      {"2^31-1 entries",
+       Int32(0x7FFFFFFF) + "\x01"
+                           "a"
+                           "\x01"
+                           "b",
+       2, 8, "history entry 3 of 2147483647: file ends early"},
+      {"4 GB string",
+       Int32(1) + "\xFF\xFF\xFF\xFF\xFF\xFF\xFF"
+                  "abc",
+       0, 4, "history entry 1 of 1: string length 4294967295 runs past the end of the file"},
+      {"ClipBook count cut",
+       Int32(1) +
+           "\x01"
+           "a" +
+           "\x05\x00",
+       1, 6, "ClipBook entry count: file ends early"},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(dir.File("bad.clp"), c.bytes);
+    const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("bad.clp"));
+    ASSERT_TRUE(loaded.error);
+    EXPECT_EQ(loaded.content.history.size(), c.history);
+    EXPECT_EQ(loaded.error->Offset(), c.offset);
+    EXPECT_EQ(loaded.error->Problem().rfind(c.problem, 0), 0u) << loaded.error->Problem();
+  }
+}
+
+// A count of 0 or less holds no elements; reading goes on with the next list.
+TEST(ItemFiles, NegativeCountReadsNothing) {
+  TempDir dir;
+  WriteBytes(dir.File("neg.clp"), Int32(0x80000000) + Int32(1) +
+                                      "\x01"
+                                      "c" +
+                                      Int32(0));
+  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("neg.clp"));
+  EXPECT_FALSE(loaded.error);
+  EXPECT_TRUE(loaded.content.history.empty());
+  EXPECT_EQ(loaded.content.clipBook, std::vector<std::string>{"c"});
+}
+
+TEST(ItemFiles, FileNamesFollowTheExecutable) {
+  const std::string longDir = "C:\\" + std::string(300, 'd') + "\\";
+  const struct {
+    std::string exe;
+    const char* extension;
+    std::string expected;
+  } cases[] = {
+      {"C:\\Tools\\Pelmo.exe", kItemsExtension, "C:\\Tools\\Pelmo.clp"},
+      {"C:\\Tools\\Pelmo.exe", kQuickRepExtension, "C:\\Tools\\Pelmo.qrp"},
+      {"C:\\Tools\\Renamed.EXE", kItemsExtension, "C:\\Tools\\Renamed.clp"},
+      {"C:\\my.dir\\Pelmo", kItemsExtension, "C:\\my.dir\\Pelmo.clp"},
+      {"C:\\x\\my.app.exe", kItemsExtension, "C:\\x\\my.app.clp"},
+      {"C:Pelmo.exe", kItemsExtension, "C:Pelmo.clp"},
+      {"/tmp/run/pelmo.exe", kQuickRepExtension, "/tmp/run/pelmo.qrp"},
+      {longDir + "Pelmo.exe", kItemsExtension, longDir + "Pelmo.clp"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ItemFileName(c.exe, c.extension), c.expected) << c.exe;
+}
+
+TEST(ItemFiles, FailedSaveNamesTheFile) {
+  TempDir dir;
+  const std::string path = dir.File("absent/Pelmo.clp");
+  try {
+    SaveQuickRepFile(path, {{"a", "b"}});
+    ADD_FAILURE() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace pelmo

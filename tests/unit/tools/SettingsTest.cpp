@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tools/Settings.h"
+
+namespace pelmo {
+namespace {
+
+// An in-memory profile that records the keys it is asked for and the writes it receives.
+class FakeProfile : public Profile {
+ public:
+  int GetInt(const char* section, const char* key, int defaultValue) override {
+    reads.push_back(key);
+    const auto found = values.find({section, key});
+    return found == values.end() ? defaultValue : found->second;
+  }
+  void WriteInt(const char* section, const char* key, int value) override {
+    writes.push_back({std::string(section) + "/" + key, value});
+    values[{section, key}] = value;
+  }
+  void Set(const char* key, int value) { values[{kSettingsSection, key}] = value; }
+  int Stored(const char* key) { return values[{kSettingsSection, key}]; }
+
+  std::map<std::pair<std::string, std::string>, int> values;
+  std::vector<std::string> reads;
+  std::vector<std::pair<std::string, int>> writes;
+};
+
+TEST(Settings, EmptyProfileGivesTheDefaults) {
+  FakeProfile profile;
+  const Settings s = ReadSettings(profile);
+  EXPECT_EQ(s.deleteAfter, 100);
+  EXPECT_EQ(s.calculator, 20);
+  EXPECT_EQ(s.ignoreMore, 20000);
+  EXPECT_EQ(std::vector<int>({s.captureHTML, s.save, s.autoFocus, s.preview}),
+            std::vector<int>({1, 1, 1, 1}));
+  EXPECT_EQ(std::vector<int>({s.softButtons, s.minimize, s.hide, s.autoPaste, s.quickRep,
+                              s.hideDesk, s.oem, s.inlineMode, s.bigFont, s.keepTop}),
+            std::vector<int>(10, 0));
+}
+
+TEST(Settings, ReadRules) {
+  const struct {
+    const char* key;
+    int stored;
+    int Settings::*member;
+    int expected;
+  } cases[] = {
+      {"Delete After", 5, &Settings::deleteAfter, 100},
+      {"Delete After", 6, &Settings::deleteAfter, 6},
+      {"Delete After", -7, &Settings::deleteAfter, 100},
+      {"Calculator", 5, &Settings::calculator, 20},
+      {"Calculator", 6, &Settings::calculator, 6},
+      {"IgnoreMore", 0, &Settings::ignoreMore, 0},
+      {"SoftButtons", 2, &Settings::softButtons, 0},
+      {"SoftButtons", 1, &Settings::softButtons, 1},
+      {"CaptureHTML", 0, &Settings::captureHTML, 0},
+      {"Save", 2, &Settings::save, 0},
+      {"KeepTop", -1, &Settings::keepTop, 0},
+      {"Inline", 2, &Settings::inlineMode, 2},
+      {"Preview", 0, &Settings::preview, 0},
+      {"QuickRep", 7, &Settings::quickRep, 7},
+      {"AutoPaste", 3, &Settings::autoPaste, 3},
+  };
+  for (const auto& c : cases) {
+    FakeProfile profile;
+    profile.Set(c.key, c.stored);
+    EXPECT_EQ(ReadSettings(profile).*c.member, c.expected) << c.key << " = " << c.stored;
+  }
+}
+
+TEST(Settings, AutoPasteNeedsAutoFocus) {
+  FakeProfile profile;
+  profile.Set("AutoFocus", 0);
+  profile.Set("AutoPaste", 1);
+  const Settings s = ReadSettings(profile);
+  EXPECT_EQ(s.autoPaste, 0);
+  EXPECT_EQ(std::count(profile.reads.begin(), profile.reads.end(), "AutoPaste"), 0);
+
+  SaveSettings(profile, s, {0, 0, 100, 20});
+  EXPECT_EQ(profile.Stored("AutoPaste"), 0);
+}
+
+TEST(Settings, ReadOrder) {
+  FakeProfile profile;
+  ReadSettings(profile);
+  EXPECT_EQ(profile.reads,
+            std::vector<std::string>({"CaptureHTML", "SoftButtons", "Delete After", "Calculator",
+                                      "IgnoreMore", "Save", "Minimize", "Hide", "AutoFocus",
+                                      "AutoPaste", "QuickRep", "HideDesk", "OEM", "Inline",
+                                      "Preview", "BigFont", "KeepTop"}));
+}
+
+// Saving writes the position, then every option in its order: numbers as they are, on/off
+// options as 1 or 0.
+TEST(Settings, SaveOrderAndValues) {
+  FakeProfile profile;
+  profile.Set("Inline", 2);
+  profile.Set("SoftButtons", 2);
+  profile.Set("Delete After", 250);
+  Settings s = ReadSettings(profile);
+  s.ignoreMore = 12345;
+  SaveSettings(profile, s, {40, 30, 340, 60});
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"Window Position/X", 40},       {"Window Position/Y", 30},
+      {"Settings /Delete After", 250}, {"Settings /Save", 1},
+      {"Settings /Minimize", 0},       {"Settings /Hide", 0},
+      {"Settings /AutoFocus", 1},      {"Settings /AutoPaste", 0},
+      {"Settings /QuickRep", 0},       {"Settings /OEM", 0},
+      {"Settings /Inline", 1},         {"Settings /Preview", 1},
+      {"Settings /HideDesk", 0},       {"Settings /BigFont", 0},
+      {"Settings /KeepTop", 0},        {"Settings /Calculator", 20},
+      {"Settings /CaptureHTML", 1},    {"Settings /SoftButtons", 0},
+      {"Settings /IgnoreMore", 12345},
+  };
+  EXPECT_EQ(profile.writes, expected);
+}
+
+// A window hidden above the screen keeps the position the minimize action stored.
+TEST(Settings, PositionIsSavedOnlyWhileVisible) {
+  const struct {
+    Rect window;
+    bool saved;
+  } cases[] = {{{10, 0, 310, 30}, true}, {{10, -30, 310, 0}, false}};
+  for (const auto& c : cases) {
+    FakeProfile profile;
+    SaveSettings(profile, Settings(), c.window);
+    EXPECT_EQ(profile.values.count({kPositionSection, "X"}), c.saved ? 1u : 0u);
+    EXPECT_EQ(SavesPosition(c.window), c.saved);
+  }
+}
+
+TEST(Settings, FirstRunIsTakenOnce) {
+  FakeProfile profile;
+  EXPECT_TRUE(TakeFirstRun(profile));
+  EXPECT_EQ(profile.Stored("NewWindow"), 1);
+  EXPECT_FALSE(TakeFirstRun(profile));
+  profile.Set("NewWindow", 2);
+  EXPECT_TRUE(TakeFirstRun(profile));
+}
+
+TEST(WindowPosition, Start) {
+  const Size screen = {800, 600};
+  const struct {
+    Point stored;
+    bool used;
+  } cases[] = {
+      {{10, 10}, true},   {{799, 599}, true}, {{0, 10}, false},  {{10, 0}, false},
+      {{800, 10}, false}, {{10, 600}, false}, {{-5, 10}, false},
+  };
+  for (const auto& c : cases) {
+    const std::optional<Point> start = StartPosition(c.stored, screen);
+    EXPECT_EQ(start.has_value(), c.used) << c.stored.x << "," << c.stored.y;
+    if (start) {
+      EXPECT_EQ(std::make_pair(start->x, start->y), std::make_pair(c.stored.x, c.stored.y));
+    }
+  }
+}
+
+TEST(WindowPosition, MinimizeAndOpen) {
+  const Point hidden = MinimizedPosition({100, 50, 400, 90});
+  EXPECT_EQ(std::make_pair(hidden.x, hidden.y), std::make_pair(100, -40));
+
+  const Size screen = {1280, 800};
+  const struct {
+    Point stored;
+    Point expected;
+  } cases[] = {
+      {{-20, 30}, {0, 30}}, {{1300, 900}, {0, 0}},    {{1280, 800}, {1280, 800}},
+      {{5, -1}, {5, 0}},    {{100, 200}, {100, 200}},
+  };
+  for (const auto& c : cases) {
+    const Point open = OpenPosition(c.stored, screen);
+    EXPECT_EQ(std::make_pair(open.x, open.y), std::make_pair(c.expected.x, c.expected.y));
+  }
+}
+
+TEST(WindowPosition, StoredWithTheMinimizeAction) {
+  FakeProfile profile;
+  WritePosition(profile, {12, 34});
+  const Point read = ReadPosition(profile);
+  EXPECT_EQ(std::make_pair(read.x, read.y), std::make_pair(12, 34));
+  EXPECT_EQ(profile.writes.front().first, "Window Position/X");
+}
+
+}  // namespace
+}  // namespace pelmo
