@@ -135,16 +135,13 @@ TEST_F(TaskbarIconTest, RecordCutsLongTooltipsAndDeleteNamesOnlyTheIcon) {
   EXPECT_EQ(remove.cbSize, 88u);
   EXPECT_EQ(remove.hWnd, icon.m_hWnd);
   EXPECT_EQ(remove.uID, 7u);
-  EXPECT_EQ(remove.uFlags, 0u);
-  EXPECT_EQ(remove.uCallbackMessage, 0u);
+  EXPECT_EQ(remove.uFlags | remove.uCallbackMessage, 0u);
   EXPECT_EQ(remove.hIcon, nullptr);
   EXPECT_STREQ(remove.szTip, "");
 }
 
-TEST_F(TaskbarIconTest, LoadsPictureAndTextFromResources) {
+TEST_F(TaskbarIconTest, LoadsTheSmallPictureAndTextFromResources) {
   icon.SetIcon(static_cast<UINT>(IDI_TRAY), false);
-  ASSERT_NE(icon.GetIcon(), nullptr);
-  // The small picture of the resource, not a shrunken large one.
   ICONINFO info{};
   ASSERT_TRUE(::GetIconInfo(icon.GetIcon(), &info));
   BITMAP mask{};
