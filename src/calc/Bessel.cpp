@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kTwoOverPi = 0.636619772367581;
 constexpr double kSqrtTwoOverPi = 0.797884560802865;
-constexpr double kNineQuarterPi = 7.06858347057703;
+constexpr double kSqrtHalf = 0.70710678118654752440;
 constexpr double kEulerGamma = 0.5772156649015329;
 
 // Clenshaw's recurrence over a table of orders 1..N, plus the half constant term.
@@ -34,13 +34,15 @@ struct Asymptotic {
 Asymptotic AsymptoticFactors(double a) {
   const double d = 8 / a;
   const double t = 2 * d * d - 1;
-  const double theta = a - kNineQuarterPi;
+  // theta = a - 9 pi/4, taken apart so that no rounding of a - 9 pi/4 reaches the phase.
+  const double cosine = std::cos(a);
+  const double sine = std::sin(a);
   return {ChebyshevSum(kP0Large, kP0LargeHalf, t),
           d * ChebyshevSum(kQ0Large, kQ0LargeHalf, t),
           ChebyshevSum(kP1Large, kP1LargeHalf, t),
           d * ChebyshevSum(kQ1Large, kQ1LargeHalf, t),
-          std::cos(theta),
-          std::sin(theta),
+          (cosine + sine) * kSqrtHalf,
+          (sine - cosine) * kSqrtHalf,
           kSqrtTwoOverPi / std::sqrt(a)};
 }
 
@@ -81,8 +83,10 @@ double ChebyshevSumHighFirst(const double (&c)[N], double constant, double z) {
 
 double ModifiedLarge(double a, const double (&ta)[4], double ca, const double (&tb)[4], double cb) {
   const double z = 30 / a - 1;
-  return std::exp(a) * ChebyshevSumHighFirst(ta, ca, z) / ChebyshevSumHighFirst(tb, cb, z) /
-         std::sqrt(a);
+  const double scaled =
+      ChebyshevSumHighFirst(ta, ca, z) / ChebyshevSumHighFirst(tb, cb, z) / std::sqrt(a);
+  // Near the overflow threshold e^a alone overflows while the value does not.
+  return a < 700 ? std::exp(a) * scaled : std::exp(a + std::log(scaled));
 }
 
 Pair KSeries(double x) {
@@ -137,7 +141,8 @@ double BesselJ1(double x) {
   const double a = std::fabs(x);
   if (a < 8) return x / 8 * ChebyshevSum(kJ1Small, kJ1SmallHalf, SmallT(x));
   const Asymptotic f = AsymptoticFactors(a);
-  return std::copysign(f.scale * (f.q1 * f.cosine + f.p1 * f.sine), x);
+  const double value = f.scale * (f.q1 * f.cosine + f.p1 * f.sine);
+  return x < 0 ? -value : value;
 }
 
 Pair BesselY01(double x) {
@@ -160,7 +165,8 @@ double BesselI0(double x) {
 double BesselI1(double x) {
   const double a = std::fabs(x);
   if (a <= 15) return x / 2 * ModifiedSeries(x, 1);
-  return std::copysign(ModifiedLarge(a, kI1A, 1027766.92371524, kI1B, 2602887.6789105), x);
+  const double value = ModifiedLarge(a, kI1A, 1027766.92371524, kI1B, 2602887.6789105);
+  return x < 0 ? -value : value;
 }
 
 Pair BesselK01(double x) {

@@ -19,6 +19,14 @@ bool IsOdd(int k) {
   return k % 2 != 0;
 }
 
+// The start order aims at about nine digits; the recurrence starts this much higher for full
+// double precision. The margin follows the width of the turning-point region, which grows as
+// the cube root of x.
+double RecurrenceStart(double x, int n, int mode) {
+  const double start = StartOrder(x, n, mode) + 10 + 4 * std::cbrt(x);
+  return mode == 1 ? std::floor(start) : 2 * std::floor(start / 2);
+}
+
 // J_k(x) for 0 <= k < x by forward recurrence.
 double ForwardJ(int k, double x) {
   double previous = BesselJ0(x);
@@ -78,7 +86,7 @@ double BesselJn(int k, double x) {
   if (x == 0) return k == 0 ? 1 : 0;
   if (std::isnan(x)) return x;
   const double a = std::fabs(x);
-  const double start = StartOrder(a, k + 1, 0);
+  const double start = RecurrenceStart(a, k + 1, 0);
   double value;
   if (!(start <= kMaxStartOrder)) {
     value = ForwardJ(k, a);
@@ -104,7 +112,7 @@ double BesselIn(int k, double x) {
   if (std::isnan(x)) return x;
   const double a = std::fabs(x);
   const double sign = x < 0 && IsOdd(k) ? -1 : 1;
-  const double start = StartOrder(a, k + 1, 1);
+  const double start = RecurrenceStart(a, k + 1, 1);
   if (!(start <= kMaxStartOrder)) return sign * kInf;  // e^a overflows long before this
   double r = 0;
   double sum = 0;
@@ -124,7 +132,7 @@ double SphericalJn(int k, double x) {
   if (x < 0) return IsOdd(k) ? -SphericalJn(k, -x) : SphericalJn(k, -x);
   if (x == 0) return k == 0 ? 1 : 0;
   if (std::isnan(x)) return x;
-  const double start = StartOrder(x, k + 1, 0);
+  const double start = RecurrenceStart(x, k + 1, 0);
   if (!(start <= kMaxStartOrder)) return ForwardSphericalJ(k, x);
   double order0;
   if (x >= 0.015) {

@@ -2,6 +2,7 @@
 // and the inverse error function by Chebyshev expansions.
 #include <cmath>
 
+#include "calc/ExactSquare.h"
 #include "calc/SpecialFunctions.h"
 
 namespace pelmo::special {
@@ -58,7 +59,9 @@ Pair ErfPair(double x) {
   }
   // erfc keeps its tiny values beyond 26, where erf is 1; exp then underflows to 0 by itself.
   const double c = std::fabs(x);
-  const double erfc = ScaledErfcPositive(c) * std::exp(-c * c);
+  // Beyond 27.3 erfc is below the smallest double.
+  const ExactSquare square = Square(std::fmin(c, 28.0));
+  const double erfc = ScaledErfcPositive(c) * std::exp(-square.high) * std::exp(-square.low);
   if (x < 0) return {erfc - 1, 2 - erfc};
   return {x > 26 ? 1 : 1 - erfc, erfc};
 }

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <complex>
 
+#include "calc/ExactSquare.h"
 #include "calc/SpecialFunctions.h"
 
 namespace pelmo::special {
@@ -55,16 +56,19 @@ Pair FresnelNear(double x) {
 }
 
 // f and g for c > 1.6: g + i f = (1 + i)/2 erfcx(z) with z = (1 - i) sqrt(pi)/2 c, where
-// erfcx(z) = 1/(sqrt(pi) (z + (1/2)/(z + 1/(z + (3/2)/(z + ...))))), by modified Lentz.
+// erfcx(z) = 1/(sqrt(pi) (z + (1/2)/F)) and F = z + 1/(z + (3/2)/(z + 2/(z + ...))).
+// Written as g + i f = i / (pi c (1 + E)) with E = 1/(2 z F), so that the much smaller g does not
+// come out of a difference.
 Pair AuxiliaryFar(double c) {
   using Complex = std::complex<double>;
   constexpr double kTiny = 1e-300;
   constexpr int kMaxSteps = 5000;
   const Complex z = Complex(1, -1) * (0.88622692545275801365 * c);
+  // F by modified Lentz.
   Complex value = z;
   Complex cc = z;
   Complex d = 0;
-  for (int n = 1; n <= kMaxSteps; ++n) {
+  for (int n = 2; n <= kMaxSteps; ++n) {
     const double a = 0.5 * n;
     d = z + a * d;
     if (std::abs(d) < kTiny) d = kTiny;
@@ -75,19 +79,15 @@ Pair AuxiliaryFar(double c) {
     value *= delta;
     if (std::abs(delta - 1.0) < 1e-16) break;
   }
-  const Complex gf = Complex(0.5, 0.5) / (1.7724538509055160273 * value);
-  return {gf.imag(), gf.real()};
+  const Complex w = 1.0 / (1.0 + 0.5 / (z * value));
+  return {w.real() / (kPi * c), -w.imag() / (kPi * c)};
 }
 
-// The phase pi x^2 / 2 reduced modulo 2 pi, with x^2 formed exactly (Dekker's product) so that
-// large arguments keep their phase.
+// The phase pi x^2 / 2 reduced modulo 2 pi, with x^2 formed exactly so that large arguments
+// keep their phase.
 double ReducedPhase(double x) {
-  const double split = 134217729.0 * x;
-  const double high = split - (split - x);
-  const double low = x - high;
-  const double square = x * x;
-  const double error = ((high * high - square) + 2 * high * low) + low * low;
-  double r = std::fmod(square, 4.0) + error;
+  const ExactSquare square = Square(x);
+  double r = std::fmod(square.high, 4.0) + square.low;
   if (r < 0) r += 4;
   if (r >= 4) r -= 4;
   return r * kHalfPi;

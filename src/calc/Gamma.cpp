@@ -86,7 +86,11 @@ double Gamma(double x) {
   if (x >= 1 && x == std::trunc(x)) return x > 171 ? kInf : Factorial(static_cast<int>(x) - 1);
   if (x > 0) return std::exp(LogGammaPositive(x));
   if (x == std::trunc(x) || std::isnan(x)) return kNaN;  // the poles
-  return kPi / (SinPi(x) * std::exp(LogGammaPositive(1 - x)));
+  // Gamma(x) = pi / (sin(pi x) Gamma(1 - x)); in logarithms, since Gamma(1 - x) overflows
+  // before the quotient underflows.
+  const double sine = SinPi(x);
+  const double magnitude = std::exp(std::log(kPi / std::fabs(sine)) - LogGammaPositive(1 - x));
+  return sine < 0 ? -magnitude : magnitude;
 }
 
 double LogGamma(double x) {

@@ -99,8 +99,11 @@ Pair HankelContinuedFraction(double mu, double x) {
     if (std::abs(dels) < kEpsilon * std::abs(s)) break;
   }
   h *= a1;
-  const double phase = x - (mu + 0.5) * kPi / 2;
-  const Complex hankel = std::sqrt(2 / (kPi * x)) * Complex(std::cos(phase), std::sin(phase)) / s;
+  // e^(i (x - (mu + 1/2) pi/2)) as a product, so that no rounding of the sum reaches the phase.
+  const double shift = (mu + 0.5) * kPi / 2;
+  const Complex phase =
+      Complex(std::cos(x), std::sin(x)) * Complex(std::cos(shift), -std::sin(shift));
+  const Complex hankel = std::sqrt(2 / (kPi * x)) * phase / s;
   const Complex hankel1 = hankel * Complex(0, -1) * (mu + z + 0.5 - h) / z;
   return {hankel.imag(), hankel1.imag()};
 }
