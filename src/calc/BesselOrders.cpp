@@ -13,7 +13,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Beyond this start order the backward recurrence would take too long; the argument is then
 // far above every accepted order, where the forward recurrence is stable.
-constexpr double kMaxStartOrder = 2e6;
+constexpr double kMaxStartOrder = 3e5;
 
 bool IsOdd(int k) {
   return k % 2 != 0;
