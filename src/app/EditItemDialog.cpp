@@ -1,0 +1,50 @@
+#include "app/EditItemDialog.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/DataExchange.h"
+#include "resource.h"
+
+namespace pelmo {
+
+CEditItemDialog::CEditItemDialog() : CDialog(IDD_EDIT_ITEM) {}
+
+void CEditItemDialog::DoDataExchange(DataExchange& dx) {
+  DDX_Control(dx, IDC_EDIT_TEXT, m_editor);
+  DDX_Text(dx, IDC_EDIT_TEXT, m_text);
+}
+
+BOOL CEditItemDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  if (m_bigFont) {
+    LOGFONTA font{};
+    font.lfHeight = 10;
+    std::strcpy(font.lfFaceName, "System");
+    m_font.Reset(::CreateFontIndirectA(&font));
+    m_editor.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
+  }
+  return TRUE;
+}
+
+LRESULT CEditItemDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE) {
+    const LRESULT result = Default(message, wParam, lParam);
+    OnSize(LOWORD(lParam), HIWORD(lParam));
+    return result;
+  }
+  return CDialog::WindowProc(message, wParam, lParam);
+}
+
+// The text field keeps its top-left corner and reaches the client area's right and bottom edges.
+void CEditItemDialog::OnSize(int width, int height) {
+  if (!m_editor.m_hWnd) return;  // sizes sent while the dialog is being created
+  RECT rect;
+  ::GetWindowRect(m_editor, &rect);
+  POINT topLeft{rect.left, rect.top};
+  ::ScreenToClient(m_hWnd, &topLeft);
+  ::MoveWindow(m_editor, topLeft.x, topLeft.y, std::max<LONG>(0, width - topLeft.x),
+               std::max<LONG>(0, height - topLeft.y), TRUE);
+}
+
+}  // namespace pelmo
