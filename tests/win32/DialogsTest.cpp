@@ -1,0 +1,264 @@
+// The item editor, the About box and the help window, driven as a user would.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ModalScript.h"
+#include "WindowTestSupport.h"
+#include "app/AboutDialog.h"
+#include "app/EditItemDialog.h"
+#include "app/HelpWindow.h"
+#include "framework/ModulePath.h"
+#include "resource.h"
+
+namespace pelmo {
+namespace {
+
+using test::Click;
+using test::ModalScript;
+
+std::string TextOf(HWND window) {
+  std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), text.size())));
+  return text;
+}
+
+RECT ChildRect(HWND parent, HWND child) {
+  RECT rect;
+  ::GetWindowRect(child, &rect);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// --- the item editor -----------------------------------------------------------------------
+
+TEST(EditItemDialog, DoneTakesTheEditedTextCancelAndTheCloseBoxKeepTheGivenOne) {
+  enum class End { kDone, kCancel, kEscape, kCloseBox };
+  const struct {
+    End end;
+    INT_PTR result;
+    std::string text;
+  } cases[] = {
+      {End::kDone, IDOK, "first\r\n\r\nthird"},
+      {End::kCancel, IDCANCEL, "given text"},
+      {End::kEscape, IDCANCEL, "given text"},
+      {End::kCloseBox, IDCANCEL, "given text"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.end));
+    CEditItemDialog dialog;
+    dialog.m_text = "given text";
+    std::string shown;
+    ModalScript script({
+        [&](HWND dlg) {
+          shown = TextOf(::GetDlgItem(dlg, IDC_EDIT_TEXT));
+          ::SetDlgItemTextA(dlg, IDC_EDIT_TEXT, "first\r\n\r\nthird");
+        },
+        [&](HWND dlg) {
+          switch (c.end) {
+            case End::kDone:
+              Click(dlg, IDOK);
+              break;
+            case End::kCancel:
+              Click(dlg, IDCANCEL);
+              break;
+            case End::kEscape:
+              ::PostMessageA(::GetDlgItem(dlg, IDC_EDIT_TEXT), WM_KEYDOWN, VK_ESCAPE, 0);
+              break;
+            case End::kCloseBox:
+              ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+              break;
+          }
+        },
+    });
+    EXPECT_EQ(dialog.DoModal(), c.result);
+    EXPECT_EQ(shown, "given text");
+    EXPECT_EQ(dialog.m_text, c.text);
+  }
+}
+
+TEST(EditItemDialog, EnterInTheTextInsertsALineBreakInsteadOfClosing) {
+  CEditItemDialog dialog;
+  dialog.m_text = "ab";
+  bool openAfterEnter = false;
+  ModalScript script({
+      [](HWND dlg) {
+        HWND edit = ::GetDlgItem(dlg, IDC_EDIT_TEXT);
+        ::SetFocus(edit);
+        ::SendMessageA(edit, EM_SETSEL, 1, 1);
+        ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+      },
+      [&](HWND dlg) {
+        openAfterEnter = ::IsWindow(dlg) != FALSE;
+        Click(dlg, IDOK);
+      },
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_TRUE(openAfterEnter);
+  EXPECT_EQ(dialog.m_text, "a\r\nb");
+}
+
+TEST(EditItemDialog, TextFieldFillsTheClientAreaBelowTheButtonsAtAnySize) {
+  CEditItemDialog dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  HWND edit = ::GetDlgItem(dialog, IDC_EDIT_TEXT);
+  RECT templatePlace{0, 11, 0, 0};
+  ::MapDialogRect(dialog, &templatePlace);
+
+  const SIZE sizes[] = {{700, 500}, {300, 200}, {1100, 760}, {120, 90}};
+  for (const SIZE& size : sizes) {
+    SCOPED_TRACE(testing::Message() << size.cx << "x" << size.cy);
+    ::SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client;
+    ::GetClientRect(dialog, &client);
+    const RECT field = ChildRect(dialog, edit);
+    EXPECT_EQ(field.left, templatePlace.left);
+    EXPECT_EQ(field.top, templatePlace.top);
+    EXPECT_EQ(field.right, client.right);
+    EXPECT_EQ(field.bottom, client.bottom);
+  }
+}
+
+TEST(EditItemDialog, BigFontGivesTheSystemFontOfHeightTenOtherwiseTheDialogFont) {
+  for (const int bigFont : {0, 1}) {
+    SCOPED_TRACE(bigFont);
+    CEditItemDialog dialog;
+    dialog.m_bigFont = bigFont;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    const auto font = reinterpret_cast<HFONT>(
+        ::SendMessageA(::GetDlgItem(dialog, IDC_EDIT_TEXT), WM_GETFONT, 0, 0));
+    const auto dialogFont = reinterpret_cast<HFONT>(dialog.SendMessage(WM_GETFONT));
+    if (!bigFont) {
+      EXPECT_EQ(font, dialogFont);
+      continue;
+    }
+    ASSERT_NE(font, dialogFont);
+    LOGFONTA logFont{};
+    ASSERT_TRUE(::GetObjectA(font, sizeof logFont, &logFont));
+    EXPECT_STREQ(logFont.lfFaceName, "System");
+    EXPECT_EQ(logFont.lfHeight, 10);
+  }
+}
+
+// --- the About box -------------------------------------------------------------------------
+
+TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
+  CAboutDialog dialog;
+  std::vector<std::string> lines;
+  bool hasIcon = false;
+  std::vector<std::string> cutOff;
+  ModalScript script({
+      [&](HWND dlg) {
+        EXPECT_EQ(TextOf(dlg), "About pelmo");
+        HFONT font = reinterpret_cast<HFONT>(::SendMessageA(dlg, WM_GETFONT, 0, 0));
+        HDC dc = ::GetDC(dlg);
+        HGDIOBJ previous = ::SelectObject(dc, font);
+        for (HWND child = ::GetWindow(dlg, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+          char className[16] = {};
+          ::GetClassNameA(child, className, sizeof className);
+          if (lstrcmpiA(className, "Static") != 0) continue;
+          if (::SendMessageA(child, STM_GETICON, 0, 0)) {
+            hasIcon = true;
+            continue;
+          }
+          const std::string text = TextOf(child);
+          lines.push_back(text);
+          SIZE extent;
+          ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+          RECT field;
+          ::GetClientRect(child, &field);
+          if (extent.cx > field.right) cutOff.push_back(text);
+        }
+        ::SelectObject(dc, previous);
+        ::ReleaseDC(dlg, dc);
+      },
+      [](HWND dlg) { ::PostMessageA(dlg, WM_KEYDOWN, VK_RETURN, 0); },
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK) << "Enter presses the default button, OK";
+  EXPECT_TRUE(hasIcon);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "Pelmo Version 2.32");
+  EXPECT_EQ(cutOff, std::vector<std::string>{});
+}
+
+// --- the help window -----------------------------------------------------------------------
+
+class HelpWindowTest : public testing::Test {
+ protected:
+  void TearDown() override {
+    for (HWND help : HelpWindows()) ::SendMessageA(help, WM_CLOSE, 0, 0);
+  }
+
+  static std::vector<HWND> HelpWindows() {
+    std::vector<HWND> found;
+    ::EnumThreadWindows(::GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(&found));
+    return found;
+  }
+
+ private:
+  static BOOL CALLBACK Collect(HWND hwnd, LPARAM found) {
+    if (TextOf(hwnd) == "Pelmo Help") reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+    return TRUE;
+  }
+};
+
+TEST_F(HelpWindowTest, OpensAResizableModelessWindowWithTheGettingStartedText) {
+  ShowHelpTopic(IDH_GETTING_STARTED);
+  const std::vector<HWND> windows = HelpWindows();
+  ASSERT_EQ(windows.size(), 1u);
+  HWND help = windows[0];
+  EXPECT_TRUE(::IsWindowVisible(help));
+  EXPECT_TRUE(::GetWindowLongA(help, GWL_STYLE) & WS_THICKFRAME);
+  EXPECT_EQ(::GetWindow(help, GW_OWNER), nullptr);
+
+  HWND text = ::GetWindow(help, GW_CHILD);
+  ASSERT_TRUE(text);
+  EXPECT_TRUE(::GetWindowLongA(text, GWL_STYLE) & ES_READONLY);
+  const std::string content = TextOf(text);
+  const std::string base = ModuleBaseName();
+  for (const std::string& needle : {base + ".INI", base + ".clp", base + ".qrp", std::string("F3"),
+                                    std::string("F5"), std::string("Escape")})
+    EXPECT_NE(content.find(needle), std::string::npos) << needle;
+  for (size_t i = content.find('\n'); i != std::string::npos; i = content.find('\n', i + 1))
+    ASSERT_TRUE(i > 0 && content[i - 1] == '\r') << "a bare line feed at " << i;
+
+  ::SetWindowPos(help, nullptr, 0, 0, 640, 300, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client;
+  ::GetClientRect(help, &client);
+  const RECT field = ChildRect(help, text);
+  EXPECT_EQ(field.right, client.right);
+  EXPECT_EQ(field.bottom, client.bottom);
+}
+
+TEST_F(HelpWindowTest, ASecondRequestBringsTheOneWindowToTheFront) {
+  ShowHelpTopic(IDH_GETTING_STARTED);
+  ASSERT_EQ(HelpWindows().size(), 1u);
+  HWND help = HelpWindows()[0];
+  HWND other = ::CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                                 200, 100, nullptr, nullptr, nullptr, nullptr);
+  for (const bool minimized : {false, true}) {
+    SCOPED_TRACE(minimized);
+    if (minimized) ::ShowWindow(help, SW_MINIMIZE);
+    ::SetForegroundWindow(other);
+    ASSERT_NE(::GetForegroundWindow(), help);
+    ShowHelpTopic(ID_HELP_TOPICS);
+    EXPECT_EQ(HelpWindows(), std::vector<HWND>{help});
+    EXPECT_EQ(::GetForegroundWindow(), help);
+    EXPECT_FALSE(::IsIconic(help));
+  }
+  ::DestroyWindow(other);
+}
+
+TEST_F(HelpWindowTest, ARequestAfterTheUserClosedItOpensItAgain) {
+  ShowHelpTopic(IDH_GETTING_STARTED);
+  ASSERT_EQ(HelpWindows().size(), 1u);
+  ::SendMessageA(HelpWindows()[0], WM_CLOSE, 0, 0);
+  ASSERT_TRUE(HelpWindows().empty());
+  ShowHelpTopic(IDH_GETTING_STARTED);
+  EXPECT_EQ(HelpWindows().size(), 1u);
+}
+
+}  // namespace
+}  // namespace pelmo

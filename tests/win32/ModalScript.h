@@ -1,0 +1,72 @@
+// Drives a modal dialog from the test thread: a WH_CBT hook notices the dialog's activation, and
+// a thread timer then runs scripted steps, one per tick, inside the dialog's own modal loop.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace pelmo::test {
+
+class ModalScript {
+ public:
+  using Step = std::function<void(HWND dialog)>;
+
+  explicit ModalScript(std::vector<Step> steps) : m_steps(std::move(steps)) {
+    s_current = this;
+    m_hook = ::SetWindowsHookExA(WH_CBT, CbtProc, nullptr, ::GetCurrentThreadId());
+  }
+  ~ModalScript() {
+    if (m_timer) ::KillTimer(nullptr, m_timer);
+    ::UnhookWindowsHookEx(m_hook);
+    s_current = nullptr;
+  }
+  ModalScript(const ModalScript&) = delete;
+  ModalScript& operator=(const ModalScript&) = delete;
+
+  std::size_t StepsRun() const { return m_next; }
+
+ private:
+  // Ticks allowed after the last step before the dialog is cancelled as stuck.
+  static constexpr int kGraceTicks = 100;
+
+  static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+    ModalScript* self = s_current;
+    if (code == HCBT_ACTIVATE && self && !self->m_dialog) {
+      self->m_dialog = reinterpret_cast<HWND>(wParam);
+      self->m_timer = ::SetTimer(nullptr, 0, 30, TimerProc);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+
+  static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    ModalScript* self = s_current;
+    if (!self) return;
+    if (self->m_next < self->m_steps.size()) {
+      self->m_steps[self->m_next++](self->m_dialog);
+    } else if (++self->m_idleTicks == kGraceTicks && ::IsWindow(self->m_dialog)) {
+      ADD_FAILURE() << "the dialog is still open after the script";
+      ::PostMessageA(self->m_dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+  }
+
+  static inline ModalScript* s_current = nullptr;
+
+  std::vector<Step> m_steps;
+  std::size_t m_next = 0;
+  int m_idleTicks = 0;
+  HWND m_dialog = nullptr;
+  HHOOK m_hook = nullptr;
+  UINT_PTR m_timer = 0;
+};
+
+// Presses a button of a dialog the way a click does.
+inline void Click(HWND dialog, int id) {
+  ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+}  // namespace pelmo::test
