@@ -68,16 +68,23 @@ e2e_drive() {
 
 # Puts TEXT on the display's clipboard, as a copy in an X program does, and waits until X serves
 # it. xclip stays in the foreground (-quiet) until another owner takes the selection, so that its
-# pid is known and nothing outlives the test.
+# pid is known and nothing outlives the test. An owner that grabs the selection late (Wine,
+# publishing an earlier Windows write) makes xclip quit; it is then offered again.
 e2e_copy() {
-  local text=$1 tries
-  printf '%s' "$text" | xclip -quiet -selection clipboard -display "$DISPLAY" >/dev/null 2>&1 &
-  e2e_clip_pids+=($!)
+  local text=$1 tries pid="" served=""
   for ((tries = 0; tries < 100; tries++)); do
-    [ "$(xclip -o -selection clipboard -display "$DISPLAY" 2>/dev/null)" = "$text" ] && return 0
+    if [ -z "$pid" ] || ! kill -0 "$pid" 2>/dev/null; then
+      printf '%s' "$text" |
+        xclip -quiet -selection clipboard -display "$DISPLAY" >/dev/null 2>>"$e2e_dir/xclip.log" &
+      pid=$!
+      e2e_clip_pids+=("$pid")
+    fi
+    served=$(xclip -o -selection clipboard -display "$DISPLAY" 2>&1)
+    [ "$served" = "$text" ] && return 0
     sleep 0.05
   done
-  e2e_fail "xclip did not take the clipboard for \"$text\""
+  e2e_fail "xclip did not take the clipboard for \"$text\"; X serves \"$served\";" \
+    "xclip said: $(cat "$e2e_dir/xclip.log")"
 }
 
 # Starts the test's copy of Pelmo and waits for its main window.
@@ -114,4 +121,18 @@ e2e_close() {
   status=$?
   e2e_pid=""
   [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+}
+
+# Checks that the items file beside the program holds exactly these history texts, newest first.
+e2e_expect_saved_history() {
+  local expected="history: $#" actual i=0 text
+  for text in "$@"; do
+    expected+=$'\n'"  $i  \"$text\""
+    i=$((i + 1))
+  done
+  actual=$(wine "$e2e_cli" items "$e2e_dir/$e2e_name.clp" | tr -d '\r') ||
+    e2e_fail "pelmo-cli cannot read the items file:"$'\n'"$actual"
+  actual=$(sed '/^clipbook:/,$d' <<<"$actual")
+  [ "$actual" = "$expected" ] ||
+    e2e_fail "saved history differs"$'\n'"--- expected:"$'\n'"$expected"$'\n'"--- found:"$'\n'"$actual"
 }
