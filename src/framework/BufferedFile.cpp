@@ -43,6 +43,7 @@ SafeFile::SafeFile(std::string target) : target_(std::move(target)), temp_(targe
   file_.reset(std::fopen(temp_.c_str(), "wb"));
   if (!file_) throw FileError(target_, "cannot create " + temp_ + ": " + ErrnoText());
   std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+  buffer_.reserve(kWriteBufferSize);
 }
 
 SafeFile::~SafeFile() {
@@ -53,10 +54,26 @@ SafeFile::~SafeFile() {
 }
 
 void SafeFile::Write(const void* data, size_t size) {
+  if (buffer_.size() + size > kWriteBufferSize) Drain();
+  if (size >= kWriteBufferSize) {
+    WriteThrough(data, size);
+  } else {
+    const char* bytes = static_cast<const char*>(data);
+    buffer_.insert(buffer_.end(), bytes, bytes + size);
+  }
+}
+
+void SafeFile::Drain() {
+  WriteThrough(buffer_.data(), buffer_.size());
+  buffer_.clear();
+}
+
+void SafeFile::WriteThrough(const void* data, size_t size) {
   if (std::fwrite(data, 1, size, file_.get()) != size) Fail("cannot write: " + ErrnoText());
 }
 
 void SafeFile::Commit() {
+  Drain();
   std::string error = FlushToDisk(file_.get());
   if (error.empty() && std::fclose(file_.release()) != 0) error = ErrnoText();
   if (!error.empty()) Fail("cannot write: " + error);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace pelmo {
 
@@ -42,7 +43,8 @@ class InputFile {
 
 // Writes "<target>.tmp" beside the target and puts it in the target's place only on Commit,
 // once every byte is on the disk. Destroyed without a successful Commit, it removes the
-// temporary file and leaves the target as it was.
+// temporary file and leaves the target as it was. Writes are gathered into large blocks: many
+// small system calls would halve the speed of saving a big history.
 class SafeFile {
  public:
   explicit SafeFile(std::string target);  // throws FileError
@@ -54,11 +56,16 @@ class SafeFile {
   void Commit();                              // throws FileError
 
  private:
+  void Drain();
+  void WriteThrough(const void* data, size_t size);
   [[noreturn]] void Fail(const std::string& what);
+
+  static constexpr size_t kWriteBufferSize = 1 << 20;
 
   std::string target_;
   std::string temp_;
   FilePtr file_;
+  std::vector<char> buffer_;
 };
 
 }  // namespace pelmo

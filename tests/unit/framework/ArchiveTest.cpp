@@ -72,10 +72,12 @@ TEST(Archive, IntegersAreLittleEndian) {
   EXPECT_EQ(archive.ReadCount(), 0u);  // a negative count holds no elements
 }
 
-// Values that straddle the 4096-byte buffer, and values larger than it, come back whole.
+// Values that straddle the archive's 4096-byte buffer or the file's 1 MB write buffer, and
+// values larger than either, come back whole.
 TEST(Archive, RoundTripAcrossBufferBoundaries) {
   std::vector<std::string> texts;
-  for (const size_t length : {1, 4095, 4096, 4097, 0, 10000, 3, 70000, 254, 255}) {
+  for (const size_t length :
+       {1, 4095, 4096, 4097, 0, 10000, 3, 70000, 254, 255, 1048575, 1048576, 7, 2100000, 5}) {
     std::string text(length, '\0');
     for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>(i * 7 + length);
     texts.push_back(text);
