@@ -56,13 +56,13 @@ std::string GettingStartedText() {
          "Escape\treturn to the window you were working in\r\n"
          "\r\n"
          "WHERE THINGS ARE KEPT\r\n"
-         "Settings:\t" +
+         "Settings:\r\n\t" +
          ini +
          "\r\n"
-         "History, ClipBook and links:\t" +
+         "History, ClipBook entries and links:\r\n\t" +
          ItemFileName(exe, kItemsExtension) +
          "\r\n"
-         "Quick Replace pairs:\t" +
+         "Quick Replace pairs:\r\n\t" +
          ItemFileName(exe, kQuickRepExtension) + "\r\n";
 }
 
@@ -107,6 +107,9 @@ class CHelpWindow : public CWnd {
     if (!m_text) return false;
     ::SendMessageA(m_text, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
                    FALSE);
+    // Wide enough for "Shift+Enter" before the key's description.
+    const int tabStop = 60;  // dialog units
+    ::SendMessageA(m_text, EM_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tabStop));
     return true;
   }
 
