@@ -28,12 +28,15 @@ BOOL CEditItemDialog::OnInitDialog() {
 }
 
 LRESULT CEditItemDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SIZE) {
-    const LRESULT result = Default(message, wParam, lParam);
-    OnSize(LOWORD(lParam), HIWORD(lParam));
-    return result;
+  switch (message) {
+    case WM_SIZE: {
+      const LRESULT result = Default(message, wParam, lParam);
+      OnSize(LOWORD(lParam), HIWORD(lParam));
+      return result;
+    }
+    default:
+      return CDialog::WindowProc(message, wParam, lParam);
   }
-  return CDialog::WindowProc(message, wParam, lParam);
 }
 
 // The text field keeps its top-left corner and reaches the client area's right and bottom edges.
