@@ -229,16 +229,5 @@ TEST(ItemFiles, FileNamesFollowTheExecutable) {
   for (const auto& c : cases) EXPECT_EQ(ItemFileName(c.exe, c.extension), c.expected) << c.exe;
 }
 
-TEST(ItemFiles, FailedSaveNamesTheFile) {
-  TempDir dir;
-  const std::string path = dir.File("absent/Pelmo.clp");
-  try {
-    SaveQuickRepFile(path, {{"a", "b"}});
-    ADD_FAILURE() << "no error";
-  } catch (const FileError& e) {
-    EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
-  }
-}
-
 }  // namespace
 }  // namespace pelmo

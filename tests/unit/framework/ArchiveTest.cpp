@@ -59,19 +59,6 @@ TEST(Archive, StringPrefixes) {
   }
 }
 
-TEST(Archive, IntegersAreLittleEndian) {
-  TempDir dir;
-  SaveArchive(dir.File("i"), [](ArchiveWriter& archive) {
-    archive.WriteInt32(0x01020304);
-    archive.WriteInt32(-2);
-  });
-  EXPECT_EQ(ReadBytes(dir.File("i")), Bytes({4, 3, 2, 1, 0xFE, 0xFF, 0xFF, 0xFF}));
-  std::optional<InputFile> file = InputFile::Open(dir.File("i"));
-  ArchiveReader archive(*file);
-  EXPECT_EQ(archive.ReadInt32(), 0x01020304);
-  EXPECT_EQ(archive.ReadCount(), 0u);  // a negative count holds no elements
-}
-
 // Values that straddle the archive's 4096-byte buffer or the file's 1 MB write buffer, and
 // values larger than either, come back whole.
 TEST(Archive, RoundTripAcrossBufferBoundaries) {
@@ -144,11 +131,6 @@ TEST(Archive, DamagedStringsFail) {
       EXPECT_EQ(std::string(e.what()), "byte " + std::to_string(c.offset) + ": " + e.Problem());
     }
   }
-}
-
-TEST(Archive, MissingFileDoesNotOpen) {
-  TempDir dir;
-  EXPECT_FALSE(InputFile::Open(dir.File("absent")));
 }
 
 }  // namespace

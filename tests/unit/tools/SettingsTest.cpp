@@ -180,13 +180,5 @@ TEST(WindowPosition, MinimizeAndOpen) {
   }
 }
 
-TEST(WindowPosition, StoredWithTheMinimizeAction) {
-  FakeProfile profile;
-  WritePosition(profile, {12, 34});
-  const Point read = ReadPosition(profile);
-  EXPECT_EQ(std::make_pair(read.x, read.y), std::make_pair(12, 34));
-  EXPECT_EQ(profile.writes.front().first, "Window Position/X");
-}
-
 }  // namespace
 }  // namespace pelmo
