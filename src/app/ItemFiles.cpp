@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
 
 namespace pelmo {
 
@@ -26,11 +27,16 @@ void ReadList(ArchiveReader& archive, const char* element, size_t limit, std::ve
               ReadElement read) {
   const size_t count = std::min(ReadCount(archive, element), limit);
   const size_t before = out.size();
+  const auto position = [&] {
+    return std::string(element) + " " + std::to_string(out.size() - before + 1) + " of " +
+           std::to_string(count);
+  };
   try {
     for (size_t i = 0; i < count; ++i) out.push_back(read(archive));
   } catch (const ArchiveError& e) {
-    throw InContext(e, std::string(element) + " " + std::to_string(out.size() - before + 1) +
-                           " of " + std::to_string(count));
+    throw InContext(e, position());
+  } catch (const std::bad_alloc&) {
+    throw ArchiveError(archive.Offset(), position() + ": more than fits in memory");
   }
 }
 

@@ -15,15 +15,6 @@ constexpr std::uint8_t kByteEscape = 0xFF;
 constexpr std::uint16_t kWideMarker = 0xFFFE;
 constexpr std::uint16_t kWordEscape = 0xFFFF;
 
-std::string Allocate(size_t size, std::uint64_t offset) {
-  try {
-    return std::string(size, '\0');
-  } catch (const std::bad_alloc&) {
-    throw ArchiveError(offset,
-                       "a string of " + std::to_string(size) + " bytes does not fit in memory");
-  }
-}
-
 }  // namespace
 
 ArchiveError::ArchiveError(std::uint64_t offset, const std::string& problem)
@@ -107,15 +98,22 @@ std::string ArchiveReader::ReadString() {
                                   " runs past the end of the file (" + std::to_string(Remaining()) +
                                   " bytes left)");
   }
-  std::string raw = Allocate(static_cast<size_t>(bytes), start);
-  ReadBytes(raw.data(), raw.size());
-  if (!wide) return raw;
-  std::u16string units(prefix.length, u'\0');
-  for (size_t i = 0; i < units.size(); ++i) {
-    units[i] = static_cast<char16_t>(static_cast<std::uint8_t>(raw[2 * i]) |
-                                     static_cast<std::uint8_t>(raw[2 * i + 1]) << 8);
+  const auto size = static_cast<size_t>(bytes);
+  try {
+    if (size != bytes) throw std::bad_alloc();
+    std::string raw(size, '\0');
+    ReadBytes(raw.data(), raw.size());
+    if (!wide) return raw;
+    std::u16string units(prefix.length, u'\0');
+    for (size_t i = 0; i < units.size(); ++i) {
+      units[i] = static_cast<char16_t>(static_cast<std::uint8_t>(raw[2 * i]) |
+                                       static_cast<std::uint8_t>(raw[2 * i + 1]) << 8);
+    }
+    return Utf16ToAnsi(units);
+  } catch (const std::bad_alloc&) {
+    throw ArchiveError(start,
+                       "a string of " + std::to_string(bytes) + " bytes does not fit in memory");
   }
-  return Utf16ToAnsi(units);
 }
 
 void ArchiveWriter::WriteBytes(const void* data, size_t size) {
