@@ -1,6 +1,7 @@
 // Bessel functions of order 0 and 1: J, Y, I and K.
 #include <cmath>
 
+#include "calc/Series.h"
 #include "calc/SpecialFunctions.h"
 
 namespace pelmo::special {
@@ -12,19 +13,6 @@ constexpr double kTwoOverPi = 0.636619772367581;
 constexpr double kSqrtTwoOverPi = 0.797884560802865;
 constexpr double kSqrtHalf = 0.70710678118654752440;
 constexpr double kEulerGamma = 0.5772156649015329;
-
-// Clenshaw's recurrence over a table of orders 1..N, plus the half constant term.
-template <std::size_t N>
-double ChebyshevSum(const double (&c)[N], double half, double t) {
-  double b1 = 0;
-  double b2 = 0;
-  for (std::size_t k = N; k-- > 0;) {
-    const double b = 2 * t * b1 - b2 + c[k];
-    b2 = b1;
-    b1 = b;
-  }
-  return t * b1 - b2 + half;
-}
 
 // The asymptotic factors of J and Y for |x| >= 8.
 struct Asymptotic {
@@ -63,28 +51,15 @@ double ModifiedSeries(double x, int order) {
   return sum;
 }
 
-constexpr double kI0A[] = {0.2439260769778, -115.591978104435, 7840.34249005088, -143464.631313583};
-constexpr double kI0B[] = {1, -325.197333369824, 20312.8436100794, -361847.779219653};
-constexpr double kI1A[] = {1.49405281474, -362.026420242263, 22054.9722260336, -408928.084944275};
-constexpr double kI1B[] = {1, -631.00320055159, 49681.1949533398, -1004254.28133695};
-
-// Tables listed from the highest order down, as the large-argument expansions are written.
-template <std::size_t N>
-double ChebyshevSumHighFirst(const double (&c)[N], double constant, double z) {
-  double b1 = 0;
-  double b2 = 0;
-  for (std::size_t k = 0; k < N; ++k) {
-    const double b = 2 * z * b1 - b2 + c[k];
-    b2 = b1;
-    b1 = b;
-  }
-  return z * b1 - b2 + constant;
-}
+// Large-argument tables of I0 and I1, orders 1 and up.
+constexpr double kI0A[] = {-143464.631313583, 7840.34249005088, -115.591978104435, 0.2439260769778};
+constexpr double kI0B[] = {-361847.779219653, 20312.8436100794, -325.197333369824, 1};
+constexpr double kI1A[] = {-408928.084944275, 22054.9722260336, -362.026420242263, 1.49405281474};
+constexpr double kI1B[] = {-1004254.28133695, 49681.1949533398, -631.00320055159, 1};
 
 double ModifiedLarge(double a, const double (&ta)[4], double ca, const double (&tb)[4], double cb) {
   const double z = 30 / a - 1;
-  const double scaled =
-      ChebyshevSumHighFirst(ta, ca, z) / ChebyshevSumHighFirst(tb, cb, z) / std::sqrt(a);
+  const double scaled = ChebyshevSum(ta, ca, z) / ChebyshevSum(tb, cb, z) / std::sqrt(a);
   // Near the overflow threshold e^a alone overflows while the value does not.
   return a < 700 ? std::exp(a) * scaled : std::exp(a + std::log(scaled));
 }

@@ -3,20 +3,13 @@
 #include <cmath>
 
 #include "calc/ExactSquare.h"
+#include "calc/Series.h"
 #include "calc/SpecialFunctions.h"
 
 namespace pelmo::special {
 namespace {
 
 #include "calc/SpecialCoefficients.inc"
-
-// Ascending powers.
-template <std::size_t N>
-double Polynomial(const double (&c)[N], double t) {
-  double sum = 0;
-  for (std::size_t k = N; k-- > 0;) sum = sum * t + c[k];
-  return sum;
-}
 
 constexpr double kSmallP[] = {242.667955230532, 21.9792616182942, 6.99638348861914,
                               -0.0356098437018154};

@@ -3,6 +3,7 @@
 #include <complex>
 
 #include "calc/ExactSquare.h"
+#include "calc/Series.h"
 #include "calc/SpecialFunctions.h"
 
 namespace pelmo::special {
@@ -10,13 +11,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kHalfPi = 1.57079632679489661923;
-
-template <std::size_t N>
-double Polynomial(const double (&c)[N], double t) {
-  double sum = 0;
-  for (std::size_t k = N; k-- > 0;) sum = sum * t + c[k];
-  return sum;
-}
 
 constexpr double kN1Near[] = {1, -0.199460898826184, 0.0176193952543491, -0.000528079651372623,
                               5.47711385682687e-06};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/Series.h"
 #include "calc/SpecialFunctions.h"
 
 namespace pelmo::special {
@@ -30,27 +31,19 @@ constexpr double kMaxProductTerms = 1000;
 
 // ln Gamma(2 + z) for |z| <= 0.5, from its Taylor series.
 double LogGammaNear2(double z) {
-  double sum = 0;
-  for (int k = static_cast<int>(std::size(kLogGammaAt2)) - 1; k >= 0; --k) {
-    sum = sum * z + kLogGammaAt2[k];
-  }
-  return sum * z;
+  return z * Polynomial(kLogGammaAt2, z);
 }
 
 double LogGammaStirling(double x) {
   const double inverse = 1 / x;
-  const double inverse2 = inverse * inverse;
-  double sum = 0;
-  for (int k = static_cast<int>(std::size(kStirling)) - 1; k >= 0; --k) {
-    sum = sum * inverse2 + kStirling[k];
-  }
-  return (x - 0.5) * std::log(x) - x + kLnSqrt2Pi + sum * inverse;
+  return (x - 0.5) * std::log(x) - x + kLnSqrt2Pi +
+         inverse * Polynomial(kStirling, inverse * inverse);
 }
 
 // ln Gamma(x) for x > 0. Every shift keeps the series argument exact, so the zeros at 1 and 2
 // keep their full relative accuracy.
 double LogGammaPositive(double x) {
-  if (x >= 10) return LogGammaStirling(x);
+  if (x >= 10) return std::isinf(x) ? x : LogGammaStirling(x);
   if (x < 0.5) return LogGammaNear2(x) - std::log(x) - std::log1p(x);
   if (x < 1.5) return LogGammaNear2(x - 1) - std::log(x);
   double product = 1;

@@ -4,6 +4,7 @@
 #include <complex>
 #include <limits>
 
+#include "calc/Series.h"
 #include "calc/SpecialFunctions.h"
 
 namespace pelmo::special {
@@ -14,18 +15,6 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kEpsilon = 1e-16;
 constexpr int kMaxSteps = 10000;
-
-template <std::size_t N>
-double ChebyshevSum(const double (&c)[N], double half, double t) {
-  double b1 = 0;
-  double b2 = 0;
-  for (std::size_t k = N; k-- > 0;) {
-    const double b = 2 * t * b1 - b2 + c[k];
-    b2 = b1;
-    b1 = b;
-  }
-  return t * b1 - b2 + half;
-}
 
 // Y_mu and Y_mu+1 for |mu| < 1/2 and 0 < x < 3.
 Pair TemmeSeries(double mu, double x) {
