@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The history survives a restart through the items file: a plain close saves it, pelmo-cli reads
+# it back, and the next start shows the clipboard's text above the saved rows. With "Save" off
+# nothing is written at exit.
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh" "$@"
+
+items=$e2e_dir/$e2e_name.clp
+ini=$WINEPREFIX/drive_c/windows/$e2e_name.INI
+
+e2e_copy "start $e2e_id"
+e2e_start
+e2e_copy "alpha $e2e_id"
+e2e_copy "beta $e2e_id"$'\n'"second line"
+e2e_expect_rows "beta $e2e_id" "alpha $e2e_id" "start $e2e_id"
+e2e_close
+
+[ -f "$items" ] || e2e_fail "no items file after a plain close"
+listing=$(wine "$e2e_cli" items "$items") || e2e_fail "pelmo-cli could not read the items file"
+expected="history: 3
+  0  \"beta $e2e_id\\r\\nsecond line\"
+  1  \"alpha $e2e_id\"
+  2  \"start $e2e_id\"
+clipbook: 0
+links: 0"
+[ "$(printf '%s' "$listing" | tr -d '\r')" = "$expected" ] ||
+  e2e_fail "items file listing differs:"$'\n'"$listing"
+
+# The clipboard's text becomes row 0 even when it equals the newest saved entry.
+e2e_copy "alpha $e2e_id"
+e2e_start
+e2e_expect_rows "alpha $e2e_id" "beta $e2e_id" "alpha $e2e_id" "start $e2e_id"
+e2e_close
+
+# With "Save" off the items file is neither read nor written.
+printf '[Settings ]\r\nSave=0\r\nNewWindow=1\r\n' >"$ini"
+rm -f "$items"
+e2e_copy "unsaved $e2e_id"
+e2e_start
+e2e_expect_rows "unsaved $e2e_id"
+e2e_close
+[ ! -e "$items" ] || e2e_fail "an items file was written with Save off"
