@@ -27,19 +27,8 @@ std::uint64_t ArchiveReader::Remaining() const {
 }
 
 void ArchiveReader::ReadBytes(void* data, size_t size) {
-  char* out = static_cast<char*>(data);
-  size_t done = std::min(size, end_ - next_);
-  std::memcpy(out, buffer_ + next_, done);
-  next_ += done;
-  if (size - done >= kArchiveBufferSize) {
-    // Large values go straight into their destination.
-    done += file_.Read(out + done, size - done);
-  } else if (done < size) {
-    end_ = file_.Read(buffer_, kArchiveBufferSize);
-    next_ = std::min(size - done, end_);
-    std::memcpy(out + done, buffer_, next_);
-    done += next_;
-  }
+  const size_t done = buffer_.Read(
+      data, size, [this](void* block, size_t blockSize) { return file_.Read(block, blockSize); });
   if (done < size) {
     throw ArchiveError(offset_,
                        file_.HasReadError() ? "the file cannot be read" : "file ends early");

@@ -62,9 +62,7 @@ class ArchiveReader {
   void ReadBytes(void* data, size_t size);
 
   InputFile& file_;
-  char buffer_[kArchiveBufferSize];
-  size_t next_ = 0;  // first unread byte of the buffer
-  size_t end_ = 0;   // end of the valid bytes of the buffer
+  ReadBuffer buffer_{kArchiveBufferSize};
   std::uint64_t offset_ = 0;
 };
 

@@ -36,7 +36,9 @@ std::optional<InputFile> InputFile::Open(const std::string& path) {
 }
 
 size_t InputFile::Read(void* data, size_t size) {
-  return std::fread(data, 1, size, file_.get());
+  return buffer_.Read(data, size, [this](void* block, size_t blockSize) {
+    return std::fread(block, 1, blockSize, file_.get());
+  });
 }
 
 SafeFile::SafeFile(std::string target) : target_(std::move(target)), temp_(target_ + ".tmp") {

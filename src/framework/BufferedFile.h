@@ -1,8 +1,10 @@
 // Files for the archive: reading, and saving that never destroys the previous good file.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -22,7 +24,37 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// A file opened for reading. Unbuffered: the archive keeps its own buffer.
+// A block read ahead from a source. `fill(data, size)` reads up to `size` bytes and returns
+// how many it read. Requests of a whole block or more go straight to the source.
+class ReadBuffer {
+ public:
+  explicit ReadBuffer(size_t capacity) : bytes_(capacity) {}
+
+  // Returns the bytes copied: fewer than `size` only when the source runs dry.
+  template <typename Fill>
+  size_t Read(void* data, size_t size, Fill fill) {
+    char* out = static_cast<char*>(data);
+    size_t done = std::min(size, end_ - next_);
+    std::memcpy(out, bytes_.data() + next_, done);
+    next_ += done;
+    if (size - done >= bytes_.size()) return done + fill(out + done, size - done);
+    if (done < size) {
+      end_ = fill(bytes_.data(), bytes_.size());
+      next_ = std::min(size - done, end_);
+      std::memcpy(out + done, bytes_.data(), next_);
+      done += next_;
+    }
+    return done;
+  }
+
+ private:
+  std::vector<char> bytes_;
+  size_t next_ = 0;  // first unread byte
+  size_t end_ = 0;   // end of the bytes read ahead
+};
+
+// A file opened for reading, in large blocks: many small system calls would slow down loading a
+// big history.
 class InputFile {
  public:
   // Empty when the file does not exist or cannot be opened.
@@ -37,8 +69,11 @@ class InputFile {
  private:
   InputFile(FilePtr file, std::uint64_t size) : file_(std::move(file)), size_(size) {}
 
+  static constexpr size_t kReadBlockSize = 1 << 20;
+
   FilePtr file_;
   std::uint64_t size_;
+  ReadBuffer buffer_{kReadBlockSize};
 };
 
 // Writes "<target>.tmp" beside the target and puts it in the target's place only on Commit,
