@@ -1,9 +1,14 @@
 #include "app/MainDialog.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
+#include "app/AboutDialog.h"
+#include "app/EditItemDialog.h"
 #include "app/ExecuteText.h"
 #include "app/MainFrame.h"
+#include "app/PopupMenus.h"
 #include "framework/BufferedFile.h"
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
@@ -19,8 +24,16 @@ namespace {
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 constexpr UINT_PTR kMinimizeTimer = 1;
 constexpr UINT kMinimizeDelayMs = 300;
+// The item menu opened from the keyboard appears this far into the window's client area.
+constexpr int kKeyboardMenuOffset = 5;
 
 void BeepExclamation() { ::MessageBeep(MB_ICONEXCLAMATION); }
+
+POINT CursorPosition() {
+  POINT point{};
+  ::GetCursorPos(&point);
+  return point;
+}
 
 Size ScreenSize() {
   RECT screen;
@@ -58,7 +71,7 @@ void ReportDamagedFile(const std::string& path, const ArchiveError& error) {
 
 }  // namespace
 
-CMainDialog::CMainDialog() : CDialog(IDD_MAIN) {}
+CMainDialog::CMainDialog() : CDialog(IDD_MAIN) { m_trayIcon.Create(0); }
 
 BOOL CMainDialog::OnInitDialog() {
   IniProfile profile;
@@ -100,6 +113,10 @@ BOOL CMainDialog::OnInitDialog() {
        {&m_editButton, &m_deleteButton, &m_calculatorButton, &m_upButton, &m_downButton})
     button->SetFlat(m_options.softButtons != 0);
 
+  m_trayIcon.SetIcon(IDI_TRAY, true);
+  m_trayIcon.SetTooltipText("Dadar Adedirude", true);
+  m_trayIcon.Show();
+
   if (m_options.save) LoadSaveItems(1);
   LoadSaveQuickRep(1);
 
@@ -127,6 +144,24 @@ void CMainDialog::RestorePosition() {
     MoveTopmost(m_hWnd, *start);
   else
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CMainDialog::ShowTrayMenu() { pelmo::ShowTrayMenu(m_hWnd, CursorPosition(), false); }
+
+void CMainDialog::ShowItemMenuAtClientOrigin() {
+  POINT origin{kKeyboardMenuOffset, kKeyboardMenuOffset};
+  ::ClientToScreen(m_hWnd, &origin);
+  ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, origin, false);
+}
+
+BOOL CMainDialog::PreTranslateMessage(MSG* msg) {
+  const bool shiftF10 = (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) &&
+                        msg->wParam == VK_F10 && (::GetKeyState(VK_SHIFT) & 0x8000);
+  if (shiftF10 || msg->message == WM_CONTEXTMENU) {
+    ShowItemMenuAtClientOrigin();
+    return TRUE;
+  }
+  return CDialog::PreTranslateMessage(msg);
 }
 
 void CMainDialog::MinimizeAction(bool minimize) {
@@ -230,6 +265,28 @@ void CMainDialog::MarkItem() {
   if (row < 0) return;
   m_history.At(row).kind = kMarked;
   m_history.Refresh(row);
+  SelectAndCopy(row);
+}
+
+void CMainDialog::EditItem() {
+  CEditItemDialog editor;
+  editor.m_bigFont = m_options.bigFont;
+  int row = m_historyCombo.GetCurSel();
+  if (row < 0) {
+    // A new entry from the typed text; it is added even when empty, and evicts nothing.
+    UpdateData(true);
+    editor.m_text = m_editText;
+    if (editor.DoModal() != IDOK) return;
+    m_history.InsertTop(editor.m_text, kPlain);
+    row = 0;
+  } else {
+    // The entry keeps its kind: a marked entry stays marked after an edit.
+    HistoryItem& item = m_history.At(row);
+    editor.m_text = item.text;
+    if (editor.DoModal() != IDOK || editor.m_text == item.text) return;
+    item.text = editor.m_text;
+    m_history.Refresh(row);
+  }
   SelectAndCopy(row);
 }
 
@@ -364,6 +421,30 @@ bool CMainDialog::OnCommand(WORD id, WORD code, HWND) {
     case ID_MARK_ITEM:
       MarkItem();
       return true;
+    case ID_EDIT_ITEM:
+      EditItem();
+      return true;
+    case ID_ABOUT:
+      CAboutDialog().DoModal();
+      return true;
+    case ID_HELP_TOPICS:
+      if (CWinApp* app = AfxGetApp()) app->WinHelp(IDH_GETTING_STARTED);
+      return true;
+    case IDC_MENUPOP:
+      ShowWindowMenu(IDR_MAIN_MENU, m_hWnd, CursorPosition(), false);
+      return true;
+    // The tool windows behind these commands are not part of the program yet.
+    case ID_CALCULATOR:
+    case ID_SETTINGS:
+    case ID_WEB:
+    case ID_TO_CLIPBOOK:
+    case ID_CLIPBOOK:
+    case ID_QUICKREP:
+    case ID_TO_QUICKREP:
+    case ID_TOGGLE_DESKTOP:
+    case ID_CONCATENATE:
+    case ID_TOGGLE_INLINE:
+      return true;
     case IDC_MINIMIZE:
       MinimizeAction(true);
       return true;
@@ -386,6 +467,9 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DRAWCLIPBOARD:
       OnDrawClipboard();
+      return 0;
+    case WM_CONTEXTMENU:
+      ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, false);
       return 0;
     case WM_CHANGECBCHAIN:
       OnChangeCbChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));

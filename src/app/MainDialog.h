@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppTaskbarIcon.h"
 #include "app/History.h"
 #include "app/ItemFiles.h"
 #include "controls/HistoryCombo.h"
@@ -31,6 +32,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   void DeleteRest();
   void AddItem() override;
   void MarkItem();
+  void EditItem();
   void FindNext(const std::string& text) override;
 
   // Putting entries back
@@ -38,6 +40,9 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   bool ReturnFocus() override;
   // Opens a text with the shell; failures are reported with the shell's reason.
   void ExecuteText(const std::string& text, bool explore) override;
+
+  // The tray menu at the cursor.
+  void ShowTrayMenu();
 
   // The window's position: out of sight above the screen (minimize), or back where it was.
   void MinimizeAction(bool minimize);
@@ -65,6 +70,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   void OnOK() override;
   void OnCancel() override;
   void DoDataExchange(DataExchange& dx) override;
+  BOOL PreTranslateMessage(MSG* msg) override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -73,6 +79,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   void SelectAndCopy(int row);
   void FitWindowToControls();
   void RestorePosition();
+  void ShowItemMenuAtClientOrigin();
   void ExecuteEditText();
   void SetFrameCloseTarget(HWND target) const;
 
@@ -94,6 +101,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   COXBitmapButton m_downButton;
   CHistoryCombo m_historyCombo;
   std::string m_editText;
+  CAppTaskbarIcon m_trayIcon{*this};
 };
 
 }  // namespace pelmo

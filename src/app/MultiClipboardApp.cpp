@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "app/HelpWindow.h"
 #include "app/MainDialog.h"
 
 namespace pelmo {
@@ -22,6 +23,14 @@ BOOL CMultiClipboardApp::InitInstance() {
   }
   ::SendMessageA(m_frame->m_hWnd, WM_CLOSE, 0, 0);
   return TRUE;
+}
+
+}  // namespace pelmo
+
+namespace pelmo {
+
+void CMultiClipboardApp::WinHelp(DWORD_PTR data, UINT command) {
+  if (command != HELP_QUIT) ShowHelpTopic(data);
 }
 
 }  // namespace pelmo

@@ -12,6 +12,8 @@ namespace pelmo {
 class CMultiClipboardApp : public CWinApp {
  public:
   BOOL InitInstance() override;
+  // Help requests open the program's own help window.
+  void WinHelp(DWORD_PTR data, UINT command) override;
 
  private:
   std::unique_ptr<CMainFrame> m_frame;
