@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "ModalScript.h"
 #include "WindowTestSupport.h"
+#include "app/ItemFiles.h"
 #include "app/MainDialog.h"
 #include "framework/Clipboard.h"
+#include "framework/ModulePath.h"
+#include "resource.h"
 
 namespace pelmo {
 namespace {
@@ -61,9 +65,16 @@ class OtherProgram {
   bool m_viewer = false;
 };
 
+// Every test starts without the item files a previous test's close may have saved.
+void RemoveItemFiles() {
+  for (const char* extension : {kItemsExtension, kQuickRepExtension})
+    ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    RemoveItemFiles();
     ASSERT_TRUE(other.Copy("on the clipboard at start"));
     Settle();
     ASSERT_TRUE(dialog.Create(nullptr));
@@ -84,6 +95,25 @@ class MainWindowTest : public ::testing::Test {
     Settle();
   }
   int Selected() { return dialog.GetHistoryCombo().GetCurSel(); }
+  void TearDown() override { RemoveItemFiles(); }
+
+  // Chooses a row as the user does in the drop-down.
+  void Choose(int row) {
+    CHistoryCombo& combo = dialog.GetHistoryCombo();
+    combo.SetCurSel(row);
+    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HISTORY, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo.m_hWnd));
+  }
+  // Runs Edit Item with the editor's text set to `text` (unless null) and then `button`.
+  void EditWith(const char* text, int button) {
+    test::ModalScript script({[text](HWND editor) {
+                                if (text) ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
+                              },
+                              [button](HWND editor) { test::Click(editor, button); }});
+    dialog.EditItem();
+    EXPECT_EQ(script.StepsRun(), 2u);
+    Settle();
+  }
 
   OtherProgram other;
   CMainDialog dialog;
@@ -187,6 +217,122 @@ TEST_F(MainWindowTest, FindNextSelectsMatchesAndKeepsTheTypedText) {
   }
   EXPECT_EQ(found, (std::vector<int>{0, 2, 0}));
   dialog.GetHistoryCombo().SendMessage(CB_SHOWDROPDOWN, FALSE);
+}
+
+TEST_F(MainWindowTest, ChoosingARowAddsACopyOnTopOnlyWithKeepTop) {
+  CopyAndWait("multi\r\nline");
+  CopyAndWait("newest");
+  Choose(1);
+  PumpUntil([] { return ClipboardText() == "multi\r\nline"; });
+  Settle();
+  EXPECT_EQ(ClipboardText(), "multi\r\nline") << "the full text, not the label";
+  EXPECT_EQ(dialog.GetHistory().Count(), 3);
+
+  dialog.m_options.keepTop = 1;
+  Choose(2);
+  PumpUntil([&] { return dialog.GetHistory().Count() == 4; });
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"on the clipboard at start", "newest", "multi",
+                                              "on the clipboard at start"}));
+  dialog.Up();  // forced copies never add a row, KeepTop or not
+  Settle();
+  EXPECT_EQ(dialog.GetHistory().Count(), 4);
+}
+
+TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
+  CopyAndWait("old text");
+  dialog.GetHistoryCombo().SetCurSel(0);
+  dialog.MarkItem();
+  EditWith("new\r\ntext", IDOK);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"new", "on the clipboard at start"}));
+  EXPECT_EQ(dialog.GetHistory().At(0).text, "new\r\ntext");
+  EXPECT_EQ(dialog.GetHistory().At(0).multiLine, 1);
+  EXPECT_EQ(dialog.GetHistory().At(0).kind, kMarked) << "an edited entry keeps its mark";
+  EXPECT_EQ(ClipboardText(), "new\r\ntext");
+
+  // Done without a change, and Cancel, change and copy nothing.
+  CopyAndWait("elsewhere");
+  dialog.GetHistoryCombo().SetCurSel(1);
+  EditWith(nullptr, IDOK);
+  EditWith("discarded", IDCANCEL);
+  EXPECT_EQ(ClipboardText(), "elsewhere");
+  EXPECT_EQ(dialog.GetHistory().At(1).text, "new\r\ntext");
+
+  // Without a selection the typed text becomes a new entry, beyond the maximum too.
+  dialog.m_options.deleteAfter = 3;
+  dialog.GetHistoryCombo().SetCurSel(-1);
+  dialog.GetHistoryCombo().SetWindowText("typed");
+  EditWith(nullptr, IDOK);
+  EXPECT_EQ(Rows().front(), "typed");
+  EXPECT_EQ(dialog.GetHistory().Count(), 4);
+  EXPECT_EQ(Selected(), 0);
+  EXPECT_EQ(ClipboardText(), "typed");
+}
+
+// Runs inside the menu loop: notes where the menu appeared and closes it.
+RECT g_menuRect;
+void CALLBACK NoteAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menu = ::FindWindowA("#32768", nullptr);
+  if (!menu || !::IsWindowVisible(menu)) return;
+  ::KillTimer(nullptr, timer);
+  ::GetWindowRect(menu, &g_menuRect);
+  ::EndMenu();
+}
+
+TEST_F(MainWindowTest, ShiftF10OpensTheItemMenuAtTheClientOrigin) {
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  ::SetKeyboardState(keys);
+  MSG msg{dialog.GetHistoryCombo().m_hWnd, WM_KEYDOWN, VK_F10, 0, 0, {}};
+  g_menuRect = RECT{};
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, NoteAndCloseMenu);
+  const bool consumed = CWnd::WalkPreTranslateTree(dialog.m_hWnd, &msg);
+  ::KillTimer(nullptr, timer);
+  keys[VK_SHIFT] = 0;
+  ::SetKeyboardState(keys);
+  EXPECT_TRUE(consumed);
+  POINT origin{5, 5};
+  ::ClientToScreen(dialog.m_hWnd, &origin);
+  EXPECT_EQ(g_menuRect.left, origin.x);
+  EXPECT_EQ(g_menuRect.top, origin.y);
+}
+
+HWND TrayIconWindow() {
+  HWND icon = ::FindWindowA("PelmoTaskbarIcon", nullptr);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(icon, &process);
+  return process == ::GetCurrentProcessId() ? icon : nullptr;
+}
+
+TEST_F(MainWindowTest, ALeftClickOnTheTrayIconBringsTheWindowBack) {
+  dialog.MinimizeAction(true);
+  RECT hidden;
+  ::GetWindowRect(dialog.m_hWnd, &hidden);
+  ASSERT_LT(hidden.bottom, 1) << "minimized above the screen";
+  HWND icon = TrayIconWindow();
+  ASSERT_NE(icon, nullptr);
+  ::SendMessageA(icon, WM_TASKBAR_CALLBACK, 0, WM_LBUTTONDOWN);
+  PumpUntil([&] {
+    RECT now;
+    ::GetWindowRect(dialog.m_hWnd, &now);
+    return now.top >= 0;
+  });
+  RECT shown;
+  ::GetWindowRect(dialog.m_hWnd, &shown);
+  EXPECT_GE(shown.top, 0);
+  EXPECT_EQ(shown.bottom - shown.top, hidden.bottom - hidden.top) << "moved, not resized";
+}
+
+TEST_F(MainWindowTest, AnyCloseEndsTheWindowOnce) {
+  HWND icon = TrayIconWindow();
+  ASSERT_NE(icon, nullptr);
+  // A plain close of the process reaches the icon window too; it must not take the icon away
+  // behind the main window's back.
+  ::PostMessageA(icon, WM_CLOSE, 0, 0);
+  ::PostMessageA(dialog.m_hWnd, WM_CLOSE, 0, 0);
+  PumpUntil([&] { return dialog.m_hWnd == nullptr; });
+  EXPECT_EQ(dialog.m_hWnd, nullptr);
+  EXPECT_TRUE(::IsWindow(icon)) << "the icon window stays until the main window object goes";
 }
 
 TEST_F(MainWindowTest, DeleteRestKeepsOnlyTheClipboardText) {
