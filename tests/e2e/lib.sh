@@ -122,17 +122,3 @@ e2e_close() {
   e2e_pid=""
   [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
 }
-
-# Checks that the items file beside the program holds exactly these history texts, newest first.
-e2e_expect_saved_history() {
-  local expected="history: $#" actual i=0 text
-  for text in "$@"; do
-    expected+=$'\n'"  $i  \"$text\""
-    i=$((i + 1))
-  done
-  actual=$(wine "$e2e_cli" items "$e2e_dir/$e2e_name.clp" | tr -d '\r') ||
-    e2e_fail "pelmo-cli cannot read the items file:"$'\n'"$actual"
-  actual=$(sed '/^clipbook:/,$d' <<<"$actual")
-  [ "$actual" = "$expected" ] ||
-    e2e_fail "saved history differs"$'\n'"--- expected:"$'\n'"$expected"$'\n'"--- found:"$'\n'"$actual"
-}
