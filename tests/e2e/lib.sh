@@ -87,7 +87,9 @@ e2e_copy() {
     "xclip said: $(cat "$e2e_dir/xclip.log")"
 }
 
-# Starts the test's copy of Pelmo and waits for its main window.
+# Starts the test's copy of Pelmo and waits until its main window has joined the clipboard viewer
+# chain, and so has captured the text on the clipboard: a copy made before that would be taken
+# for the text at start.
 e2e_start() {
   wine "$e2e_dir/$e2e_name.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
   e2e_pid=$!

@@ -14,6 +14,10 @@ class MainWindow {
 
   explicit operator bool() const { return dialog_ != nullptr; }
 
+  // Whether the window heads the clipboard viewer chain: the program has joined it, and with that
+  // captured the text that was on the clipboard at start.
+  bool HeadsViewerChain() const { return dialog_ && GetClipboardViewer() == dialog_; }
+
   // The drop-down's rows, top first, in UTF-8. False when the window stopped answering or went.
   bool ReadRows(std::vector<std::string>& rows) const;
 

@@ -1,6 +1,7 @@
 // pelmo-driver: reads the running Pelmo from another process, for the end-to-end tests.
 //
-//   pelmo-driver wait-window [MS]      wait until the main window exists
+//   pelmo-driver wait-window [MS]      wait until the main window exists and has joined the
+//                                      clipboard viewer chain
 //   pelmo-driver rows [MIN [MS]]       print the history rows, one per line, top first, once
 //                                      there are at least MIN (waiting up to MS)
 //   pelmo-driver wait-gone IMAGE [MS]  wait until no process of IMAGE (e.g. "Pelmo.exe") runs
@@ -51,8 +52,10 @@ bool WaitFor(Done done, unsigned long ms) {
 }
 
 int WaitWindow(unsigned long ms) {
-  if (WaitFor([] { return static_cast<bool>(MainWindow::Find()); }, ms)) return 0;
-  std::fputs("pelmo-driver: no Pelmo main window\n", stderr);
+  if (WaitFor([] { return MainWindow::Find().HeadsViewerChain(); }, ms)) return 0;
+  std::fputs(MainWindow::Find() ? "pelmo-driver: the main window is not in the viewer chain\n"
+                                : "pelmo-driver: no Pelmo main window\n",
+             stderr);
   return 1;
 }
 
