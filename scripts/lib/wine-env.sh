@@ -25,13 +25,22 @@ pelmo_build_tree() {
   return 1
 }
 
-# The display recorded in STATE, if its Xvfb still runs and answers.
+# Whether process PID runs, and when NAME is given, under that name. A zombie left behind for an
+# init that does not reap does not count, nor does a recycled pid.
+pelmo_runs() {
+  local pid=$1 name=${2:-} stat comm
+  read -r stat comm < <(ps -o stat=,comm= -p "$pid" 2>/dev/null) || return 1
+  [ "${stat:0:1}" != Z ] && { [ -z "$name" ] || [ "$comm" = "$name" ]; }
+}
+
+# The display recorded in STATE, if its Xvfb still runs and answers. The number alone is not
+# proof: another tree's Xvfb may have taken it over.
 pelmo_recorded_display() {
   local state=$1 number pid
   [ -f "$state/display" ] || return 1
   read -r number pid <"$state/display" || return 1
   [ -n "$number" ] && [ -n "$pid" ] || return 1
-  kill -0 "$pid" 2>/dev/null || return 1
+  pelmo_runs "$pid" Xvfb || return 1
   xdpyinfo -display ":$number" >/dev/null 2>&1 || return 1
   echo ":$number"
 }
@@ -66,6 +75,8 @@ pelmo_ensure_prefix() {
   local state=$1
   [ -f "$WINEPREFIX/.pelmo-ready" ] && return 0
   echo "wine-env: creating the Wine prefix $WINEPREFIX (about 20 s, once)" >&2
+  wineserver -k 2>/dev/null
+  wineserver -w
   rm -rf "$WINEPREFIX"
   {
     wine wineboot --init &&
@@ -132,7 +143,7 @@ pelmo_wine_stop() {
     WINEPREFIX="$state/prefix" wineserver -k 2>/dev/null
   fi
   if [ -f "$state/display" ] && read -r number pid <"$state/display"; then
-    kill "$pid" 2>/dev/null
+    pelmo_runs "$pid" Xvfb && kill "$pid"
     rm -f "$state/display"
   fi
   return 0
