@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -90,7 +89,7 @@ int WaitGone(const char* image, unsigned long ms) {
   return 1;
 }
 
-BOOL CALLBACK PrintWindow(HWND hwnd, LPARAM) {
+BOOL CALLBACK PrintTopLevelWindow(HWND hwnd, LPARAM) {
   wchar_t className[256] = L"";
   wchar_t text[256] = L"";
   GetClassNameW(hwnd, className, 256);
@@ -110,7 +109,7 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   if (argc < 2) return Usage();
   const std::string command = argv[1];
-  unsigned long first = 0;
+  unsigned long minimum = 0;
   unsigned long ms = kDefaultWaitMs;
   if (command == "wait-window" && argc <= 3) {
     if (argc == 3 && !ParseNumber(argv[2], ms)) return Usage();
@@ -118,16 +117,16 @@ int main(int argc, char** argv) {
   }
   if (command == "rows" && argc <= 4) {
     ms = 0;
-    if (argc >= 3 && !ParseNumber(argv[2], first)) return Usage();
+    if (argc >= 3 && !ParseNumber(argv[2], minimum)) return Usage();
     if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
-    return Rows(first, ms);
+    return Rows(minimum, ms);
   }
   if (command == "wait-gone" && (argc == 3 || argc == 4)) {
     if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
     return WaitGone(argv[2], ms);
   }
   if (command == "windows" && argc == 2) {
-    EnumWindows(PrintWindow, 0);
+    EnumWindows(PrintTopLevelWindow, 0);
     return 0;
   }
   return Usage();
