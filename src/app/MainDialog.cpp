@@ -63,6 +63,18 @@ class WindowsShell : public Shell {
   }
 };
 
+// Runs a save; a file that cannot be written is reported, and whoever asked goes on.
+template <typename Save>
+int SaveReportingFailure(Save save) {
+  try {
+    save();
+  } catch (const FileError& e) {
+    AppMessageBox(e.what(), MB_OK | MB_ICONHAND);
+    return 0;
+  }
+  return 1;
+}
+
 void ReportDamagedFile(const std::string& path, const ArchiveError& error) {
   AppMessageBox("The file \"" + path + "\" is damaged (" + error.what() +
                     "). Everything read before that point has been kept.",
@@ -348,13 +360,7 @@ int CMainDialog::LoadSaveItems(int load) {
   for (int row = 0; row < m_history.Count(); ++row) view.history.push_back(m_history.At(row).text);
   view.clipBook.assign(m_clipBook.begin(), m_clipBook.end());
   view.links.assign(m_links.begin(), m_links.end());
-  try {
-    SaveItemsFile(path, view);
-  } catch (const FileError& e) {
-    AppMessageBox(e.what(), MB_OK | MB_ICONHAND);
-    return 0;
-  }
-  return 1;
+  return SaveReportingFailure([&] { SaveItemsFile(path, view); });
 }
 
 int CMainDialog::LoadSaveQuickRep(int load) {
@@ -366,13 +372,7 @@ int CMainDialog::LoadSaveQuickRep(int load) {
     if (loaded.error) ReportDamagedFile(path, *loaded.error);
     return 1;
   }
-  try {
-    SaveQuickRepFile(path, m_quickRep);
-  } catch (const FileError& e) {
-    AppMessageBox(e.what(), MB_OK | MB_ICONHAND);
-    return 0;
-  }
-  return 1;
+  return SaveReportingFailure([&] { SaveQuickRepFile(path, m_quickRep); });
 }
 
 void CMainDialog::SaveAll() {

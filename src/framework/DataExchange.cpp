@@ -3,19 +3,9 @@
 #include "framework/Dialog.h"
 #include "framework/NumberText.h"
 #include "framework/WinApp.h"
+#include "framework/Wnd.h"
 
 namespace pelmo {
-
-namespace {
-
-std::string ControlText(HWND control) {
-  const int length = ::GetWindowTextLengthA(control);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(::GetWindowTextA(control, text.data(), length + 1)));
-  return text;
-}
-
-}  // namespace
 
 HWND DataExchange::Control(int id) const { return ::GetDlgItem(m_dialog.m_hWnd, id); }
 
@@ -33,7 +23,7 @@ void DDX_Control(DataExchange& dx, int id, CWnd& control) {
 
 void DDX_Text(DataExchange& dx, int id, std::string& value) {
   if (dx.m_bSaveAndValidate)
-    value = ControlText(dx.Control(id));
+    value = WindowText(dx.Control(id));
   else
     ::SetWindowTextA(dx.Control(id), value.c_str());
 }
@@ -43,7 +33,7 @@ void DDX_Text(DataExchange& dx, int id, int& value) {
     ::SetWindowTextA(dx.Control(id), std::to_string(value).c_str());
     return;
   }
-  const auto parsed = ParseSignedText(ControlText(dx.Control(id)));
+  const auto parsed = ParseSignedText(WindowText(dx.Control(id)));
   if (!parsed) dx.Refuse(id, "Please enter an integer.");
   value = *parsed;
 }
@@ -53,7 +43,7 @@ void DDX_Text(DataExchange& dx, int id, unsigned& value) {
     ::SetWindowTextA(dx.Control(id), std::to_string(value).c_str());
     return;
   }
-  const auto parsed = ParseUnsignedText(ControlText(dx.Control(id)));
+  const auto parsed = ParseUnsignedText(WindowText(dx.Control(id)));
   if (!parsed) dx.Refuse(id, "Please enter a positive integer.");
   value = *parsed;
 }

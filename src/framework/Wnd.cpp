@@ -106,10 +106,10 @@ bool CWnd::DestroyWindow() {
   return m_hWnd && ::DestroyWindow(m_hWnd);
 }
 
-std::string CWnd::GetWindowText() const {
-  const int length = ::GetWindowTextLengthA(m_hWnd);
+std::string WindowText(HWND hwnd) {
+  const int length = ::GetWindowTextLengthA(hwnd);
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(::GetWindowTextA(m_hWnd, text.data(), length + 1)));
+  text.resize(static_cast<size_t>(::GetWindowTextA(hwnd, text.data(), length + 1)));
   return text;
 }
 

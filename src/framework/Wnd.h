@@ -15,6 +15,9 @@
 
 namespace pelmo {
 
+// The whole text of a window, whatever its length.
+std::string WindowText(HWND hwnd);
+
 class CWnd {
  public:
   CWnd() = default;
@@ -60,7 +63,7 @@ class CWnd {
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
   }
   HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-  std::string GetWindowText() const;
+  std::string GetWindowText() const { return WindowText(m_hWnd); }
   void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
   void Invalidate(bool erase = true) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
 

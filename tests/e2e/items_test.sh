@@ -8,9 +8,12 @@
 items=$e2e_dir/$e2e_name.clp
 ini=$WINEPREFIX/drive_c/windows/$e2e_name.INI
 
+# Each copy is waited for: Wine may fold X clipboard changes that come faster than it polls.
 e2e_copy "start $e2e_id"
 e2e_start
+e2e_expect_rows "start $e2e_id"
 e2e_copy "alpha $e2e_id"
+e2e_expect_rows "alpha $e2e_id" "start $e2e_id"
 e2e_copy "beta $e2e_id"$'\n'"second line"
 e2e_expect_rows "beta $e2e_id" "alpha $e2e_id" "start $e2e_id"
 e2e_close

@@ -10,6 +10,7 @@
 #include "app/EditItemDialog.h"
 #include "app/HelpWindow.h"
 #include "framework/ModulePath.h"
+#include "framework/Wnd.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -17,12 +18,6 @@ namespace {
 
 using test::Click;
 using test::ModalScript;
-
-std::string TextOf(HWND window) {
-  std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), text.size())));
-  return text;
-}
 
 RECT ChildRect(HWND parent, HWND child) {
   RECT rect;
@@ -52,7 +47,7 @@ TEST(EditItemDialog, DoneTakesTheEditedTextCancelAndTheCloseBoxKeepTheGivenOne) 
     std::string shown;
     ModalScript script({
         [&](HWND dlg) {
-          shown = TextOf(::GetDlgItem(dlg, IDC_EDIT_TEXT));
+          shown = WindowText(::GetDlgItem(dlg, IDC_EDIT_TEXT));
           ::SetDlgItemTextA(dlg, IDC_EDIT_TEXT, "first\r\n\r\nthird");
         },
         [&](HWND dlg) {
@@ -150,7 +145,7 @@ TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
   std::vector<std::string> cutOff;
   ModalScript script({
       [&](HWND dlg) {
-        EXPECT_EQ(TextOf(dlg), "About pelmo");
+        EXPECT_EQ(WindowText(dlg), "About pelmo");
         HFONT font = reinterpret_cast<HFONT>(::SendMessageA(dlg, WM_GETFONT, 0, 0));
         HDC dc = ::GetDC(dlg);
         HGDIOBJ previous = ::SelectObject(dc, font);
@@ -163,7 +158,7 @@ TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
             hasIcon = true;
             continue;
           }
-          const std::string text = TextOf(child);
+          const std::string text = WindowText(child);
           lines.push_back(text);
           SIZE extent;
           ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
@@ -199,7 +194,7 @@ class HelpWindowTest : public testing::Test {
 
  private:
   static BOOL CALLBACK Collect(HWND hwnd, LPARAM found) {
-    if (TextOf(hwnd) == "Pelmo Help") reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+    if (WindowText(hwnd) == "Pelmo Help") reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
     return TRUE;
   }
 };
@@ -216,7 +211,7 @@ TEST_F(HelpWindowTest, OpensAResizableModelessWindowWithTheGettingStartedText) {
   HWND text = ::GetWindow(help, GW_CHILD);
   ASSERT_TRUE(text);
   EXPECT_TRUE(::GetWindowLongA(text, GWL_STYLE) & ES_READONLY);
-  const std::string content = TextOf(text);
+  const std::string content = WindowText(text);
   const std::string base = ModuleBaseName();
   for (const std::string& needle : {base + ".INI", base + ".clp", base + ".qrp", std::string("F3"),
                                     std::string("F5"), std::string("Escape")})
