@@ -335,6 +335,15 @@ TEST_F(MainWindowTest, AnyCloseEndsTheWindowOnce) {
   EXPECT_TRUE(::IsWindow(icon)) << "the icon window stays until the main window object goes";
 }
 
+TEST_F(MainWindowTest, APressOnTheFreeAreaStartsDraggingTheWindow) {
+  ::SendMessageA(dialog.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
+  MSG msg{};
+  // Taken off the queue, not dispatched: dispatching would start the move loop.
+  ASSERT_TRUE(::PeekMessageA(&msg, dialog.m_hWnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
+  EXPECT_EQ(msg.lParam, MAKELPARAM(3, 4));
+}
+
 TEST_F(MainWindowTest, DeleteRestKeepsOnlyTheClipboardText) {
   CopyAndWait("x");
   CopyAndWait("y");
