@@ -3,7 +3,6 @@
 namespace pelmo {
 
 namespace {
-constexpr size_t kLabelBytes = 50;
 constexpr const char* kWhiteSpace = " \t\n\v\f\r";
 }  // namespace
 

@@ -1,6 +1,7 @@
 // One entry of the clipboard history.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace pelmo {
@@ -17,6 +18,9 @@ struct HistoryItem {
   int kind = kPlain;
   int multiLine = 0;  // 1 when the text holds a line feed
 };
+
+// A label is made from at most this many bytes of its entry's text.
+constexpr size_t kLabelBytes = 50;
 
 // The one-line row text of an entry: the first line of its first 50 bytes, trimmed.
 // Also sets the entry's multi-line flag from its text.

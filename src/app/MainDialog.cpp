@@ -349,7 +349,12 @@ int CMainDialog::LoadSaveItems(int load) {
   if (load) {
     Loaded<ItemsFile> loaded = LoadItemsFile(path);
     if (!loaded.opened) return 0;
+    // A long history is appended in one go: room for every row at once, no repaint per row.
+    const auto rows = static_cast<WPARAM>(loaded.content.history.size());
+    m_historyCombo.SendMessage(CB_INITSTORAGE, rows, static_cast<LPARAM>(rows * kLabelBytes));
+    m_historyCombo.SendMessage(WM_SETREDRAW, FALSE);
     for (std::string& text : loaded.content.history) m_history.AppendBottom(std::move(text));
+    m_historyCombo.SendMessage(WM_SETREDRAW, TRUE);
     for (std::string& text : loaded.content.clipBook) m_clipBook.push_back(std::move(text));
     for (std::string& text : loaded.content.links) m_links.push_back(std::move(text));
     m_historyCombo.SetCurSel(0);

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "framework/Geometry.h"
+
 namespace pelmo {
 
 struct Rgb {
@@ -43,25 +45,6 @@ void GreyColourTable(ColourTableEntry* entries, std::size_t count, Rgb transpare
 // Entries a bitmap's colour table holds: the used-colour count when the header gives one (never
 // more than the bit depth allows), otherwise the full table; none above 8 bits per pixel.
 std::size_t ColourTableSize(int bitsPerPixel, std::uint32_t coloursUsed);
-
-struct Size {
-  int width = 0;
-  int height = 0;
-};
-
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool IsEmpty() const { return right <= left || bottom <= top; }
-};
-inline bool operator==(const Rect& a, const Rect& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 // Grows a rectangle by the given amount on every side (negative amounts shrink it).
 Rect Inflate(const Rect& rect, Size by);

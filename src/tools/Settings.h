@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "framework/Geometry.h"
+
 namespace pelmo {
 
 // The profile the options live in. Missing keys read as the given default.
@@ -44,21 +46,6 @@ bool TakeFirstRun(Profile& profile);
 
 // The options as stored, each by its read rule, over the built-in values.
 Settings ReadSettings(Profile& profile);
-
-struct Point {
-  int x;
-  int y;
-};
-struct Size {
-  int width;
-  int height;
-};
-struct Rect {
-  int left;
-  int top;
-  int right;
-  int bottom;
-};
 
 // Writes the position (unless the window is hidden above the screen) and every option.
 void SaveSettings(Profile& profile, const Settings& settings, const Rect& window);
