@@ -1,7 +1,7 @@
 #include "framework/Wnd.h"
 
 #include <exception>
-#include <vector>
+#include <unordered_map>
 
 #include "framework/WinApp.h"
 
@@ -9,7 +9,12 @@ namespace pelmo {
 
 namespace {
 
-constexpr const char* kObjectProperty = "PelmoWnd";
+// The objects of this thread's windows. A window's messages always run on the thread that made
+// it, so each thread needs only its own map, and no lookup leaves the process.
+std::unordered_map<HWND, CWnd*>& HandleMap() {
+  thread_local std::unordered_map<HWND, CWnd*> map;
+  return map;
+}
 
 // The object whose window is being created on this thread; the first message binds it.
 thread_local CWnd* t_creating = nullptr;
@@ -47,16 +52,18 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+  const auto& map = HandleMap();
+  const auto found = map.find(hwnd);
+  return found == map.end() ? nullptr : found->second;
 }
 
 void CWnd::Bind(HWND hwnd) {
   m_hWnd = hwnd;
-  ::SetPropA(hwnd, kObjectProperty, this);
+  HandleMap()[hwnd] = this;
 }
 
 void CWnd::Unbind() {
-  if (m_hWnd && ::IsWindow(m_hWnd)) ::RemovePropA(m_hWnd, kObjectProperty);
+  HandleMap().erase(m_hWnd);
   m_hWnd = nullptr;
   m_previousProc = nullptr;
 }
