@@ -1,13 +1,19 @@
-// COXBitmapButton: the owner-drawn tool button with a picture (magenta is transparent), an
-// optional flat look and a tooltip taken from its window text.
+// COXBitmapButton: the owner-drawn tool button. It shows a picture from the program's bitmaps
+// (magenta is transparent) together with a grey and a disabled copy of it, can take a flat look
+// that shows a frame only while the mouse is over it, and takes its caption and tooltip from its
+// window text ("caption\ntooltip").
 #pragma once
 
 #include <windows.h>
-
+// After windows.h, whose types it uses.
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
+#include "controls/BitmapButtonLayout.h"
+#include "framework/Gdi.h"
 #include "framework/Wnd.h"
 
 namespace pelmo {
@@ -15,24 +21,62 @@ namespace pelmo {
 class COXBitmapButton : public CWnd {
  public:
   COXBitmapButton() = default;
-  ~COXBitmapButton() override;
 
+  // Builds the colour, grey and disabled pictures from a bitmap resource; false, and no pictures,
+  // when the resource cannot be loaded.
   bool LoadBitmap(UINT bitmapId, COLORREF transparent);
-  void SetFlat(bool flat);
+  // False, changing nothing, unless the control is owner-drawn.
+  bool SetFlat(bool flat);
   void SetFocusFrame(bool focusFrame) { m_focusFrame = focusFrame; }
   bool EnableToolTip(bool enable);
+  // Keeps the caption and replaces the tooltip; an empty text removes it.
   void SetToolTipText(const std::string& text);
 
-  bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   BOOL PreTranslateMessage(MSG* msg) override;
+  bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+ protected:
+  virtual void DrawItem(const DRAWITEMSTRUCT& item);
+  virtual void PreparePalette(HDC dc);
+  virtual void DrawButtonFace(HDC dc, const RECT& item, const ButtonState& state);
+  virtual void DrawImage(HDC dc, const RECT& picture, const ButtonState& state);
+  virtual void DrawCaption(HDC dc, const RECT& caption, const std::string& text,
+                           const ButtonState& state);
+  virtual void DrawFocus(HDC dc, const RECT& item, const ButtonState& state);
+  virtual void RestorePalette(HDC dc);
+
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void DrawItem(const DRAWITEMSTRUCT& dis) const;
+  struct ImageListDeleter {
+    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+  };
+  using ImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
+  struct WindowDestroyer {
+    void operator()(HWND window) const { ::DestroyWindow(window); }
+  };
+  using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
-  HIMAGELIST m_images = nullptr;
-  SIZE m_pictureSize{};
-  HWND m_toolTip = nullptr;
+  void AddDisabledPicture();
+  int PictureCount() const;
+  SIZE PictureSize() const;
+  bool IsHeldByCapture() const { return ::GetCapture() == m_hWnd; }
+
+  // Hover tracking of flat buttons: positions in screen coordinates.
+  void CheckHover(POINT screenPoint);
+  void CheckLeave();
+  void StopHover();
+  LRESULT DefaultThenCheckLeave(UINT message, WPARAM wParam, LPARAM lParam);
+  void SyncToolTip();
+
+  ImageList m_images;
+  GdiObject<HPALETTE> m_palette;
+  HPALETTE m_previousPalette = nullptr;
+  const COLORREF m_captionColour = RGB(0, 0, 0);
+  OwnedWindow m_toolTip;
   bool m_flat = false;
+  bool m_hot = false;
+  bool m_leftButtonHeld = false;
   bool m_focusFrame = true;
 };
 
