@@ -9,7 +9,7 @@
 #include <string>
 
 #include "calc/ExpressionEvaluator.h"
-#include "calc/SpecialFunctions.h"
+#include "calc/HigherFunctions.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 #include <cmath>
 
 #include "calc/Series.h"
-#include "calc/SpecialFunctions.h"
+#include "calc/HigherFunctions.h"
 
 namespace pelmo::special {
 namespace {
 
-#include "calc/SpecialCoefficients.inc"
+#include "calc/HigherCoefficients.inc"
 
 constexpr double kTwoOverPi = 0.636619772367581;
 constexpr double kSqrtTwoOverPi = 0.797884560802865;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/SpecialFunctions.h"
+#include "calc/HigherFunctions.h"
 
 namespace pelmo::special {
 namespace {

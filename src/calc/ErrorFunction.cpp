@@ -4,12 +4,12 @@
 
 #include "calc/ExactSquare.h"
 #include "calc/Series.h"
-#include "calc/SpecialFunctions.h"
+#include "calc/HigherFunctions.h"
 
 namespace pelmo::special {
 namespace {
 
-#include "calc/SpecialCoefficients.inc"
+#include "calc/HigherCoefficients.inc"
 
 constexpr double kSmallP[] = {242.667955230532, 21.9792616182942, 6.99638348861914,
                               -0.0356098437018154};

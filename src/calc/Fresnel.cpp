@@ -4,7 +4,7 @@
 
 #include "calc/ExactSquare.h"
 #include "calc/Series.h"
-#include "calc/SpecialFunctions.h"
+#include "calc/HigherFunctions.h"
 
 namespace pelmo::special {
 namespace {

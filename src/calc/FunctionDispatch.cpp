@@ -4,7 +4,7 @@
 #include <ctime>
 
 #include "calc/ExpressionEvaluator.h"
-#include "calc/SpecialFunctions.h"
+#include "calc/HigherFunctions.h"
 #include "calc/Truncate.h"
 
 namespace pelmo {

@@ -5,12 +5,12 @@
 #include <limits>
 
 #include "calc/Series.h"
-#include "calc/SpecialFunctions.h"
+#include "calc/HigherFunctions.h"
 
 namespace pelmo::special {
 namespace {
 
-#include "calc/SpecialCoefficients.inc"
+#include "calc/HigherCoefficients.inc"
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kEpsilon = 1e-16;

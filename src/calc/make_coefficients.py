@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes SpecialCoefficients.inc: the Chebyshev and series coefficients of the calculator's
+"""Writes HigherCoefficients.inc: the Chebyshev and series coefficients of the calculator's
 special functions, computed at high precision with mpmath. Run from anywhere:
     python3 src/calc/make_coefficients.py
 Each expansion keeps the terms above a relative 1e-18 of its largest one."""
@@ -133,7 +133,7 @@ def main():
          'B2k / (2k (2k-1)), k = 1..9')
     emit(out, 'kKWeights', [mp.exp(-mp.mpf(i * i) / 10) for i in range(1, 21)], 'e^(-0.1 i^2), i = 1..20')
 
-    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'SpecialCoefficients.inc')
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'HigherCoefficients.inc')
     with open(path, 'w') as f:
         f.write('\n'.join(out))
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calc/ExpressionEvaluator.h"
-#include "calc/SpecialFunctions.h"
+#include "calc/HigherFunctions.h"
 
 namespace pelmo {
 namespace {
