@@ -339,6 +339,10 @@ void COXBitmapButton::CheckHover(POINT screenPoint) {
     // The capture reports the move that leaves the button; a click holds its own.
     if (!m_leftButtonHeld) ::SetCapture(m_hWnd);
     if (!m_hot) {
+      // Under Wine the capture sees no moves outside the program's windows: the leave report
+      // catches a mouse that leaves them straight from the button.
+      TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, m_hWnd, 0};
+      ::TrackMouseEvent(&leave);
       ::SetFocus(m_hWnd);
       Invalidate(false);
     }
@@ -349,6 +353,12 @@ void COXBitmapButton::CheckHover(POINT screenPoint) {
   if (!m_leftButtonHeld && IsHeldByCapture()) ::ReleaseCapture();
   if (m_hot) Invalidate(false);
   m_hot = false;
+}
+
+void COXBitmapButton::CheckHoverAtCursor() {
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  CheckHover(cursor);
 }
 
 void COXBitmapButton::CheckLeave() {
@@ -409,14 +419,19 @@ LRESULT COXBitmapButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
       if (!wParam) m_leftButtonHeld = false;
       return DefaultThenCheckLeave(message, wParam, lParam);
     }
-    case WM_BUTTON_RECHECK_HOVER: {
-      POINT cursor{};
-      ::GetCursorPos(&cursor);
-      CheckHover(cursor);
+    case WM_MOUSELEAVE:
+      if (enabled) CheckHoverAtCursor();
+      return Default(message, wParam, lParam);
+    case WM_BUTTON_RECHECK_HOVER:
+      CheckHoverAtCursor();
       return 0;
-    }
     case WM_SYSCOLORCHANGE: {
       const LRESULT result = Default(message, wParam, lParam);
+      // The embossing is drawn in the face, highlight and shadow colours of its time.
+      if (PictureCount() > kDisabledPicture) {
+        ImageList_Remove(m_images.get(), kDisabledPicture);
+        AddDisabledPicture();
+      }
       Invalidate();
       return result;
     }

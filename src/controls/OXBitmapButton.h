@@ -64,6 +64,7 @@ class COXBitmapButton : public CWnd {
 
   // Hover tracking of flat buttons: positions in screen coordinates.
   void CheckHover(POINT screenPoint);
+  void CheckHoverAtCursor();
   void CheckLeave();
   void StopHover();
   LRESULT DefaultThenCheckLeave(UINT message, WPARAM wParam, LPARAM lParam);

@@ -185,6 +185,15 @@ TEST(BitmapButton, FlatButtonLetsGoWhenTheMouseLeavesOrTheLookTurnsRaised) {
   ASSERT_EQ(::GetCapture(), t.button.m_hWnd);
   t.button.SetFlat(false);
   EXPECT_EQ(::GetCapture(), nullptr);
+
+  // A mouse that leaves the program's windows altogether is reported only as a leave.
+  t.button.SetFlat(true);
+  ::SetCursorPos(0, 0);
+  t.MouseAt(5, 5);
+  ASSERT_EQ(::GetCapture(), t.button.m_hWnd);
+  ::SendMessageA(t.button, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(::GetCapture(), nullptr);
+  EXPECT_EQ(Mismatches(Render(t.button), kPictureAt, Grey, true), 0);
 }
 
 TEST(BitmapButton, DisabledButtonShowsTheEmbossedPictureAndIgnoresMouseAndKeys) {
