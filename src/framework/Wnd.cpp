@@ -9,10 +9,11 @@ namespace pelmo {
 
 namespace {
 
-// The objects of this thread's windows. A window's messages always run on the thread that made
-// it, so each thread needs only its own map, and no lookup leaves the process.
+// The objects of the program's windows, all of which live on its one user-interface thread. A
+// map of our own, because under Wine every window-property lookup is a server round trip. Made on
+// first use, so it outlives every window object made after it, statics included.
 std::unordered_map<HWND, CWnd*>& HandleMap() {
-  thread_local std::unordered_map<HWND, CWnd*> map;
+  static std::unordered_map<HWND, CWnd*> map;
   return map;
 }
 

@@ -1,6 +1,6 @@
 // CWnd: a C++ object bound to one HWND, with a virtual window procedure.
 //
-// Binding: the object is found from its HWND through a map of the thread's windows. Windows we
+// Binding: the object is found from its HWND through a map of the program's windows. Windows we
 // create get our procedure from the start; dialog controls are subclassed onto their C++ class
 // (SubclassDlgItem). Every class overrides WindowProc with a plain switch and calls Default()
 // for what it does not handle.
