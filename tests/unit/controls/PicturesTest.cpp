@@ -26,54 +26,42 @@ std::uint32_t Le(const std::vector<std::uint8_t>& bytes, std::size_t at, int siz
 }
 
 TEST(Pictures, BitmapsAreSixteenColoursWithMagentaAndFitTheirButtons) {
-  struct Case {
-    const char* file;
+  const struct {
     int width;
     int height;
+    std::vector<const char*> files;
+  } sizes[] = {
+      {12, 11, {"minimizeu", "minimized", "menupopu", "menupopd"}},
+      {7, 4, {"up", "down"}},
+      {16, 16, {"delete", "edit", "calculator", "web_browse", "web_find", "web_save", "copy"}},
+      {78, 11, {"history_types"}},
+      {7, 6, {"inline_delete", "inline_edit"}},
+      {9, 22, {"inline_collapse"}},
   };
-  const Case cases[] = {
-      {"minimizeu", 12, 11},
-      {"minimized", 12, 11},
-      {"menupopu", 12, 11},
-      {"menupopd", 12, 11},
-      {"up", 7, 4},
-      {"down", 7, 4},
-      {"delete", 16, 16},
-      {"edit", 16, 16},
-      {"calculator", 16, 16},
-      {"web_browse", 16, 16},
-      {"web_find", 16, 16},
-      {"web_save", 16, 16},
-      {"copy", 16, 16},
-      {"history_types", 78, 11},
-      {"inline_delete", 7, 6},
-      {"inline_edit", 7, 6},
-      {"inline_collapse", 9, 22},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
-    const auto bytes = ReadFile(std::string(PELMO_RES_DIR "/bitmaps/") + c.file + ".bmp");
-    ASSERT_GT(bytes.size(), 14u + 40u + 64u);
-    EXPECT_EQ(bytes[0], 'B');
-    EXPECT_EQ(bytes[1], 'M');
-    EXPECT_EQ(Le(bytes, 2, 4), bytes.size());
-    EXPECT_EQ(Le(bytes, 14, 4), 40u);
-    EXPECT_EQ(static_cast<int>(Le(bytes, 18, 4)), c.width);
-    EXPECT_EQ(static_cast<int>(Le(bytes, 22, 4)), c.height);
-    const int bits = static_cast<int>(Le(bytes, 28, 2));
-    EXPECT_EQ(bits, 4);
-    const std::size_t colours = ColourTableSize(bits, Le(bytes, 46, 4));
-    ASSERT_EQ(colours, 16u);
-    // The pixels start right after the colour table, and each row fills whole 32-bit words.
-    EXPECT_EQ(Le(bytes, 10, 4), 14u + 40u + 4u * colours);
-    const std::size_t rowBytes = (c.width * 4 + 31) / 32 * 4;
-    EXPECT_EQ(bytes.size(), 14u + 40u + 4u * colours + rowBytes * c.height);
-    bool hasMagenta = false;
-    for (std::size_t i = 0; i < colours; ++i) {
-      const std::size_t at = 54 + 4 * i;
-      hasMagenta |= Rgb{bytes[at + 2], bytes[at + 1], bytes[at]} == kMagenta;
+  for (const auto& c : sizes) {
+    for (const char* file : c.files) {
+      SCOPED_TRACE(file);
+      const auto bytes = ReadFile(std::string(PELMO_RES_DIR "/bitmaps/") + file + ".bmp");
+      ASSERT_GT(bytes.size(), 14u + 40u + 64u);
+      EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 2), "BM");
+      EXPECT_EQ(Le(bytes, 2, 4), bytes.size());
+      EXPECT_EQ(Le(bytes, 14, 4), 40u);
+      EXPECT_EQ(static_cast<int>(Le(bytes, 18, 4)), c.width);
+      EXPECT_EQ(static_cast<int>(Le(bytes, 22, 4)), c.height);
+      const std::size_t colours =
+          ColourTableSize(static_cast<int>(Le(bytes, 28, 2)), Le(bytes, 46, 4));
+      ASSERT_EQ(colours, 16u);
+      // The pixels start right after the colour table, and each row fills whole 32-bit words.
+      EXPECT_EQ(Le(bytes, 10, 4), 14u + 40u + 4u * colours);
+      const std::size_t rowBytes = (c.width * 4 + 31) / 32 * 4;
+      EXPECT_EQ(bytes.size(), 14u + 40u + 4u * colours + rowBytes * c.height);
+      bool hasMagenta = false;
+      for (std::size_t i = 0; i < colours; ++i) {
+        const std::size_t at = 54 + 4 * i;
+        hasMagenta |= Rgb{bytes[at + 2], bytes[at + 1], bytes[at]} == kMagenta;
+      }
+      EXPECT_TRUE(hasMagenta);
     }
-    EXPECT_TRUE(hasMagenta);
   }
 }
 

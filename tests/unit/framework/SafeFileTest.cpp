@@ -18,17 +18,9 @@ void SaveText(const std::string& path, const std::string& text) {
   SaveArchive(path, [&](ArchiveWriter& archive) { archive.WriteString(text); });
 }
 
-TEST(SafeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
-  TempDir dir;
-  const std::string path = dir.File("items.clp");
-  WriteBytes(path, "old content");
-  SaveText(path, "new");
-  EXPECT_EQ(ReadBytes(path), "\x03new");
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
-}
-
-// A save that fails half-way keeps the previous file byte for byte and cleans up after itself.
-TEST(SafeFile, FailedSaveKeepsThePreviousFile) {
+// A save replaces the target; one that fails half-way keeps the previous file byte for byte.
+// Neither leaves its temporary file behind.
+TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
   TempDir dir;
   const std::string path = dir.File("items.clp");
   WriteBytes(path, "old content");
@@ -39,6 +31,9 @@ TEST(SafeFile, FailedSaveKeepsThePreviousFile) {
                            }),
                std::runtime_error);
   EXPECT_EQ(ReadBytes(path), "old content");
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  SaveText(path, "new");
+  EXPECT_EQ(ReadBytes(path), "\x03new");
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 
