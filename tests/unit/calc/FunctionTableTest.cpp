@@ -5,27 +5,17 @@
 #include <set>
 #include <string>
 
-#include "calc/ExpressionEvaluator.h"
+#include "Evaluate.h"
 #include "calc/FunctionTable.h"
 
 namespace pelmo {
 namespace {
 
+using test::ExpectShown;
+using test::ExpectValues;
+using test::ValueOf;
+
 constexpr double kPi = 3.141592653589793;
-
-double Value(const std::string& expression) {
-  ExpressionEvaluator evaluator;
-  const double value = evaluator.Evaluate(expression);
-  EXPECT_FALSE(evaluator.HasError()) << expression << ": " << evaluator.GetErrorMessage();
-  return value;
-}
-
-std::string Shown(const std::string& expression) {
-  ExpressionEvaluator evaluator;
-  const double value = evaluator.Evaluate(expression);
-  return evaluator.HasError() ? evaluator.GetErrorMessage()
-                              : ExpressionEvaluator::FormatResult(value);
-}
 
 TEST(FunctionTable, HasSeventyOneRowsWithUniqueNamesAndCodes) {
   std::set<std::string> names;
@@ -36,6 +26,9 @@ TEST(FunctionTable, HasSeventyOneRowsWithUniqueNamesAndCodes) {
     names.insert(entry.name);
     codes.insert(entry.code);
     EXPECT_EQ(FindFunction(entry.name), &entry);
+  }
+  for (const char* name : {"SQRT", "sqr", "fresnel_sxyz", ""}) {
+    EXPECT_EQ(FindFunction(name), nullptr) << name;
   }
   EXPECT_EQ(names.size(), 71u);
   EXPECT_EQ(codes.size(), 71u);
@@ -55,6 +48,10 @@ TEST(FunctionTable, KeepsRowOrderAndHelpTextsByteForByte) {
       {0, "sin", 1, 0, "sin(radian) => {0..1}"},
       {14, "phe", 1, 14, "phe(wavelength[\xB5m]) Calculate Photon energy [eV]"},
       {15, "ft_m", 1, 15, "ft_m(foot) Foot to meter "},
+      {33, "min", 2, 33, "MIN(a,b) =a if a<b else b  "},
+      {35, "comb", 2, 35,
+       "comb(n, k) => number of combinaisons for k object\n"
+       "n - total number of objects (n>=m) return 0 if error"},
       {39, "perm", 2, 39, "perm(m, n) => return permutation mPn\n0 if error"},
       {57, "bessj", 1, 57, "bessj[k](x) => Bessel function Jk(x) of the 1st kind in order k"},
       {58, "bessy0", 1, 59, "bessy0(x) => Bessel function Y0(x) of the 2nd kind of order 0"},
@@ -72,130 +69,89 @@ TEST(FunctionTable, KeepsRowOrderAndHelpTextsByteForByte) {
   }
 }
 
-TEST(FunctionTable, LooksNamesUpExactly) {
-  EXPECT_NE(FindFunction("sqrt"), nullptr);
-  EXPECT_EQ(FindFunction("SQRT"), nullptr);
-  EXPECT_EQ(FindFunction("sqr"), nullptr);
-  EXPECT_EQ(FindFunction("fresnel_sxyz"), nullptr);
-  EXPECT_EQ(FindFunction(""), nullptr);
-}
-
 TEST(FunctionTable, ConvertsUnitsWithTheTableFactors) {
-  struct Case {
-    const char* expression;
-    double expected;
-  };
-  const Case cases[] = {
-      {"c_k(0)", 273.6},
-      {"k_c(273.6)", 0},
-      {"c_fh(100)", 212},
-      {"fh_c(212)", 100},
-      {"fh_k(32)", 273.6},
-      {"k_fh(273.6)", 32},
-      {"deg(1)", 57.29577951471995},
-      {"rad(1)", 0.017453292519444445},
-      {"phe(2)", 0.6199},
-      {"ft_m(2)", 0.6096},
-      {"yd_m(1)", 0.9144},
-      {"in_m(1)", 0.0254},
-      {"ps_m(1)", 3.086e16},
-      {"ly_m(1)", 9.45755e15},
-      {"au_m(1)", 1.496134e11},
-      {"gal_l(1)", 3.785},
-      {"pt_l(1)", 0.473},
-      {"oz_l(1)", 0.029573},
-      {"in3_l(1)", 0.0163871},
-      {"l_m3(1)", 0.001},
-      {"pd_kg(1)", 0.454},
-  };
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(Value(c.expression), c.expected) << c.expression;
-  EXPECT_EQ(Shown("phe(0)"), "INF");
+  ExpectValues({{"c_k(0)", 273.6},
+                {"k_c(273.6)", 0},
+                {"c_fh(100)", 212},
+                {"fh_c(212)", 100},
+                {"fh_k(32)", 273.6},
+                {"k_fh(273.6)", 32}});
+  ExpectValues({{"deg(1)", 57.29577951471995},
+                {"rad(1)", 0.017453292519444445},
+                {"phe(2)", 0.6199},
+                {"ft_m(2)", 0.6096},
+                {"yd_m(1)", 0.9144},
+                {"in_m(1)", 0.0254},
+                {"ps_m(1)", 3.086e16},
+                {"ly_m(1)", 9.45755e15},
+                {"au_m(1)", 1.496134e11},
+                {"gal_l(1)", 3.785},
+                {"pt_l(1)", 0.473},
+                {"oz_l(1)", 0.029573},
+                {"in3_l(1)", 0.0163871},
+                {"l_m3(1)", 0.001},
+                {"pd_kg(1)", 0.454}});
+  ExpectShown({{"phe(0)", "INF"}});
 }
 
 TEST(FunctionTable, ComputesTheElementaryRows) {
-  struct Case {
-    const char* expression;
-    double expected;
-  };
-  const Case cases[] = {
-      {"sin(pi/2)", 1},
-      {"cos(0)", 1},
-      {"tan(pi/4)", std::tan(kPi / 4)},
-      {"atan(1)", kPi / 4},
-      {"acos(0)", kPi / 2},
-      {"asin(1)", kPi / 2},
-      {"cosh(1)", std::cosh(1)},
-      {"sinh(1)", std::sinh(1)},
-      {"exp(1)", std::exp(1)},
-      {"ln(e)", 1},
-      {"log(1000)", 3},
-      {"sqrt(2)", std::sqrt(2)},
-      // min and max look at the second argument first.
-      {"min(1,2)", 1},
-      {"min(3,2)", 2},
-      {"min(2,2)", 2},
-      {"max(1,2)", 2},
-      {"max(3,2)", 3},
-      {"int(3.99)", 3},
-      {"int(0-2.7)", -2},
-      {"int(1e10+0.5)", 1e10},
-      {"frc(3.25)", 0.25},
-      {"frc(0-2.5)", -0.5},
-      {"angle(1,1)", kPi / 4},
-      {"angle(1,0-1)", 3 * kPi / 4},
-      {"angle(0-1,0-1)", -3 * kPi / 4},
-      {"angle(0,0-2)", kPi},
-      {"angle(0-2,0)", -kPi / 2},
-      {"angle(0,0)", kPi / 2},
-      {"angle(0,3)", 0},
-      {"gcd(12,18)", 6},
-      {"gcd(0-4,6)", 2},
-      {"gcd(4,0-6)", -2},
-      {"gcd(12.9,18.2)", 6},
-      {"gcd(0,5)", 5},
-      {"gcd(0,0)", 0},
-      {"gcd(1e12,4e11)", 2e11},
-      {"lcm(4,6)", 12},
-      {"lcm(0,5)", 0},
-      {"lcm(0,0)", 0},
-      {"comb(5,2)", 10},
-      {"comb(2,5)", 0},
-      {"comb(1e6,3)", 166666166667000000.0},
-      {"perm(5,2)", 20},
-      {"perm(2,5)", 0},
-      {"perm(10,10)", 3628800},
-      {"chepol(3,0.5)", -1},
-      {"chepol(0,7)", 1},
-      {"chepol(1,0.3)", 0.3},
-      {"chepol(4,2)", 97},
-  };
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(Value(c.expression), c.expected) << c.expression;
-  // Which argument wins on a tie or an unordered pair shows with NaN.
-  EXPECT_EQ(Shown("min(sqrt(0-1),1)"), "NAN");
-  EXPECT_EQ(Shown("min(1,sqrt(0-1))"), "1");
-  EXPECT_EQ(Shown("max(sqrt(0-1),1)"), "NAN");
-  EXPECT_EQ(Shown("gcd(sqrt(0-1),2)"), "NAN");
-  EXPECT_EQ(Shown("gcd(2^1e9,2)"), "NAN");
-  EXPECT_EQ(Shown("sqrt(0-1)"), "NAN");
-  EXPECT_EQ(Shown("ln(0)"), "-INF");
-  EXPECT_EQ(Shown("exp(1000)"), "INF");
+  ExpectValues({{"sin(pi/2)", 1},
+                {"cos(0)", 1},
+                {"tan(pi/4)", std::tan(kPi / 4)},
+                {"atan(1)", kPi / 4},
+                {"acos(0)", kPi / 2},
+                {"asin(1)", kPi / 2},
+                {"cosh(1)", std::cosh(1)},
+                {"sinh(1)", std::sinh(1)},
+                {"exp(1)", std::exp(1)},
+                {"ln(e)", 1},
+                {"log(1000)", 3},
+                {"sqrt(2)", std::sqrt(2)}});
+  ExpectValues({{"int(3.99)", 3},
+                {"int(0-2.7)", -2},
+                {"int(1e10+0.5)", 1e10},
+                {"frc(3.25)", 0.25},
+                {"frc(0-2.5)", -0.5}});
+  // Every quadrant and axis of the angle.
+  ExpectValues({{"angle(1,1)", kPi / 4},
+                {"angle(1,0-1)", 3 * kPi / 4},
+                {"angle(0-1,0-1)", -3 * kPi / 4},
+                {"angle(0,0-2)", kPi},
+                {"angle(0-2,0)", -kPi / 2},
+                {"angle(0,0)", kPi / 2},
+                {"angle(0,3)", 0}});
+  // Integer parts, remainders with the dividend's sign, beyond 32 bits.
+  ExpectValues({{"gcd(12,18)", 6},
+                {"gcd(0-4,6)", 2},
+                {"gcd(4,0-6)", -2},
+                {"gcd(12.9,18.2)", 6},
+                {"gcd(0,5)", 5},
+                {"gcd(1e12,4e11)", 2e11},
+                {"lcm(4,6)", 12},
+                {"lcm(0,0)", 0}});
+  ExpectValues({{"comb(2,5)", 0}, {"perm(2,5)", 0}, {"perm(10,10)", 3628800}});
+  // min and max look at the second argument first, which shows with NaN.
+  ExpectValues({{"min(1,2)", 1}, {"min(3,2)", 2}, {"max(1,2)", 2}, {"max(3,2)", 3}});
+  ExpectShown({{"min(sqrt(0-1),1)", "NAN"},
+               {"min(1,sqrt(0-1))", "1"},
+               {"max(sqrt(0-1),1)", "NAN"},
+               {"gcd(2^1e9,2)", "NAN"}});  // Euclid would never end
 }
 
 TEST(FunctionTable, ChebyshevPolynomialsOfHugeDegreeStayQuick) {
   const double x = 0.3;
-  EXPECT_NEAR(Value("chepol(2000001,0.3)"), std::cos(2000001 * std::acos(x)), 1e-9);
-  EXPECT_NEAR(Value("chepol(1000000,0.3)"), std::cos(1000000 * std::acos(x)), 1e-9);
-  EXPECT_EQ(Value("chepol(2000000000,2)"), HUGE_VAL);
-  EXPECT_EQ(Value("chepol(2000000001,0-2)"), -HUGE_VAL);
+  EXPECT_NEAR(ValueOf("chepol(2000001,0.3)"), std::cos(2000001 * std::acos(x)), 1e-9);
+  EXPECT_NEAR(ValueOf("chepol(1000000,0.3)"), std::cos(1000000 * std::acos(x)), 1e-9);
+  ExpectValues({{"chepol(2000000000,2)", HUGE_VAL}, {"chepol(2000000001,0-2)", -HUGE_VAL}});
 }
 
 TEST(FunctionTable, RandDrawsWithinItsRange) {
   for (int i = 0; i < 200; ++i) {
-    const double value = Value("rand(10)");
+    const double value = ValueOf("rand(10)");
     EXPECT_GE(value, 0);
     EXPECT_LE(value, 10);
   }
-  EXPECT_EQ(Value("rand(0)"), 0);
+  EXPECT_EQ(ValueOf("rand(0)"), 0);
 }
 
 }  // namespace
