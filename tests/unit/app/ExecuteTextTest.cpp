@@ -66,9 +66,8 @@ TEST(ExecuteText, CallsTheShellAndReportsListedFailures) {
     const std::optional<std::string> message = ExecuteText(c.text, true, shell);
     ASSERT_EQ(shell.calls.size(), c.calls);
     if (c.calls) {
-      EXPECT_EQ(shell.calls[0].verb, "explore");
-      EXPECT_EQ(shell.calls[0].file, "winword");
-      EXPECT_EQ(shell.calls[0].parameters, "report.doc");
+      const ShellRequest& call = shell.calls[0];
+      EXPECT_EQ(call.verb + "|" + call.file + "|" + call.parameters, "explore|winword|report.doc");
     }
     EXPECT_EQ(message.value_or("none"), c.message ? c.message : "none");
   }

@@ -86,7 +86,8 @@ TEST(Settings, EmptyProfileGivesTheDefaultsInReadOrder) {
 }
 
 // Saving writes the position, then every option in its order: numbers as they are, on/off
-// options as 1 or 0.
+// options as 1 or 0. A window hidden above the screen keeps the position the minimize action
+// stored.
 TEST(Settings, SaveOrderAndValues) {
   FakeProfile profile;
   profile.Set("Inline", 2);
@@ -94,9 +95,9 @@ TEST(Settings, SaveOrderAndValues) {
   profile.Set("Delete After", 250);
   Settings s = ReadSettings(profile);
   s.ignoreMore = 12345;
-  SaveSettings(profile, s, {40, 30, 340, 60});
-  const std::vector<std::pair<std::string, int>> expected = {
-      {"Window Position/X", 40},       {"Window Position/Y", 30},
+  SaveSettings(profile, s, {40, 0, 340, 30});
+  std::vector<std::pair<std::string, int>> expected = {
+      {"Window Position/X", 40},       {"Window Position/Y", 0},
       {"Settings /Delete After", 250}, {"Settings /Save", 1},
       {"Settings /Minimize", 0},       {"Settings /Hide", 0},
       {"Settings /AutoFocus", 1},      {"Settings /AutoPaste", 0},
@@ -108,15 +109,11 @@ TEST(Settings, SaveOrderAndValues) {
       {"Settings /IgnoreMore", 12345},
   };
   EXPECT_EQ(profile.writes, expected);
-}
 
-// A window hidden above the screen keeps the position the minimize action stored.
-TEST(Settings, PositionIsSavedOnlyWhileVisible) {
-  for (const Rect window : {Rect{10, 0, 310, 30}, Rect{10, -30, 310, 0}}) {
-    FakeProfile profile;
-    SaveSettings(profile, Settings(), window);
-    EXPECT_EQ(profile.values.count({kPositionSection, "X"}), window.top >= 0 ? 1u : 0u);
-  }
+  profile.writes.clear();
+  SaveSettings(profile, s, {40, -1, 340, 29});
+  expected.erase(expected.begin(), expected.begin() + 2);
+  EXPECT_EQ(profile.writes, expected);
 }
 
 TEST(Settings, FirstRunIsTakenOnce) {
