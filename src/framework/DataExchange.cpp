@@ -28,24 +28,28 @@ void DDX_Text(DataExchange& dx, int id, std::string& value) {
     ::SetWindowTextA(dx.Control(id), value.c_str());
 }
 
-void DDX_Text(DataExchange& dx, int id, int& value) {
+namespace {
+
+// A number typed into an edit box; a refused entry keeps the dialog open on that box.
+template <typename Number, typename Parse>
+void ExchangeNumber(DataExchange& dx, int id, Number& value, Parse parse, const char* refusal) {
   if (!dx.m_bSaveAndValidate) {
     ::SetWindowTextA(dx.Control(id), std::to_string(value).c_str());
     return;
   }
-  const auto parsed = ParseSignedText(WindowText(dx.Control(id)));
-  if (!parsed) dx.Refuse(id, "Please enter an integer.");
+  const auto parsed = parse(WindowText(dx.Control(id)));
+  if (!parsed) dx.Refuse(id, refusal);
   value = *parsed;
 }
 
+}  // namespace
+
+void DDX_Text(DataExchange& dx, int id, int& value) {
+  ExchangeNumber(dx, id, value, ParseSignedText, "Please enter an integer.");
+}
+
 void DDX_Text(DataExchange& dx, int id, unsigned& value) {
-  if (!dx.m_bSaveAndValidate) {
-    ::SetWindowTextA(dx.Control(id), std::to_string(value).c_str());
-    return;
-  }
-  const auto parsed = ParseUnsignedText(WindowText(dx.Control(id)));
-  if (!parsed) dx.Refuse(id, "Please enter a positive integer.");
-  value = *parsed;
+  ExchangeNumber(dx, id, value, ParseUnsignedText, "Please enter a positive integer.");
 }
 
 void DDX_Check(DataExchange& dx, int id, int& value) {
