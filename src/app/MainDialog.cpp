@@ -15,7 +15,6 @@
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "resource.h"
-#include "tools/IniProfile.h"
 
 namespace pelmo {
 
@@ -86,8 +85,7 @@ void ReportDamagedFile(const std::string& path, const ArchiveError& error) {
 CMainDialog::CMainDialog() : CDialog(IDD_MAIN) { m_trayIcon.Create(0); }
 
 BOOL CMainDialog::OnInitDialog() {
-  IniProfile profile;
-  if (TakeFirstRun(profile)) {
+  if (TakeFirstRun(m_profile)) {
     if (CWinApp* app = AfxGetApp()) app->WinHelp(IDH_GETTING_STARTED);
   }
   m_minimizeButton.AutoLoad(IDC_MINIMIZE, m_hWnd);
@@ -120,7 +118,7 @@ BOOL CMainDialog::OnInitDialog() {
   // row 0, captured with the built-in option values.
   m_nextViewer = ::SetClipboardViewer(m_hWnd);
 
-  m_options = ReadSettings(profile);
+  m_options = ReadSettings(m_profile);
   for (COXBitmapButton* button :
        {&m_editButton, &m_deleteButton, &m_calculatorButton, &m_upButton, &m_downButton})
     button->SetFlat(m_options.softButtons != 0);
@@ -151,8 +149,7 @@ void CMainDialog::DoDataExchange(DataExchange& dx) {
 }
 
 void CMainDialog::RestorePosition() {
-  IniProfile profile;
-  if (const auto start = StartPosition(ReadPosition(profile), ScreenSize()))
+  if (const auto start = StartPosition(ReadPosition(m_profile), ScreenSize()))
     MoveTopmost(m_hWnd, *start);
   else
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -177,13 +174,12 @@ BOOL CMainDialog::PreTranslateMessage(MSG* msg) {
 }
 
 void CMainDialog::MinimizeAction(bool minimize) {
-  IniProfile profile;
   if (minimize) {
     const Rect window = WindowRect(m_hWnd);
-    WritePosition(profile, {window.left, window.top});
+    WritePosition(m_profile, {window.left, window.top});
     MoveTopmost(m_hWnd, MinimizedPosition(window));
   } else {
-    MoveTopmost(m_hWnd, OpenPosition(ReadPosition(profile), ScreenSize()));
+    MoveTopmost(m_hWnd, OpenPosition(ReadPosition(m_profile), ScreenSize()));
     ::BringWindowToTop(m_hWnd);
   }
 }
@@ -315,13 +311,11 @@ void CMainDialog::FindNext(const std::string& text) {
 void CMainDialog::CopySelectedToClipboard(bool forced) {
   const int row = m_historyCombo.GetCurSel();
   if (row < 0) return;
-  const HistoryItem* item = m_historyCombo.ItemAt(row);
-  if (!item) return;
   ClipboardSession clipboard(m_hWnd);
   if (!clipboard.IsOpen()) return;
   // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
   if (!m_options.keepTop || forced) m_skipFlag = 1;
-  clipboard.WriteText(item->text);
+  clipboard.WriteText(m_history.At(row).text);
 }
 
 bool CMainDialog::ReturnFocus() {
@@ -381,8 +375,7 @@ int CMainDialog::LoadSaveQuickRep(int load) {
 }
 
 void CMainDialog::SaveAll() {
-  IniProfile profile;
-  SaveSettings(profile, m_options, WindowRect(m_hWnd));
+  SaveSettings(m_profile, m_options, WindowRect(m_hWnd));
   if (m_options.save) LoadSaveItems(0);
   LoadSaveQuickRep(0);
 }

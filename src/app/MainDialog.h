@@ -14,6 +14,7 @@
 #include "controls/OXBitmapButton.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
+#include "tools/IniProfile.h"
 #include "tools/Settings.h"
 
 namespace pelmo {
@@ -83,6 +84,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   void ExecuteEditText();
   void SetFrameCloseTarget(HWND target) const;
 
+  IniProfile m_profile;
   int m_pendingKind = kPlain;
   HWND m_targetWindow = nullptr;
   int m_rememberFlag = 1;
