@@ -64,7 +64,3 @@
 #define ID_CONCATENATE 32792
 #define ID_MARK_ITEM 32794
 #define ID_TOGGLE_INLINE 32795
-
-// Private window messages
-#define WM_TASKBAR_CALLBACK 0x80E6
-#define WM_BUTTON_RECHECK_HOVER 0x80D5

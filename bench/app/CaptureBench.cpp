@@ -28,13 +28,15 @@ double MicrosecondsPer(std::chrono::steady_clock::duration elapsed, int count) {
 
 // Fills the history to `rows` entries without going through the clipboard.
 void Prefill(pelmo::CMainDialog& dialog, int rows) {
-  pelmo::History& history = dialog.GetHistory();
+  pelmo::History& history = dialog.GetWorkspace().history;
   history.DeleteAll();
-  for (int i = 0; i < rows; ++i) history.AppendBottom("prefilled entry " + std::to_string(i));
+  std::vector<std::string> texts;
+  for (int i = 0; i < rows; ++i) texts.push_back("prefilled entry " + std::to_string(i));
+  history.AppendBottom(texts);
 }
 
 double CaptureCost(pelmo::CMainDialog& dialog, int maximum, int prefilled) {
-  dialog.m_options.deleteAfter = maximum;
+  dialog.GetWorkspace().options.deleteAfter = maximum;
   Prefill(dialog, prefilled);
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < kCaptures; ++i) ::SendMessageA(dialog.m_hWnd, WM_DRAWCLIPBOARD, 0, 0);
@@ -77,7 +79,7 @@ int main() {
               InsertionCost(combo, 100, true));
   std::printf("%-34s %10.1f %14.1f\n", "maximum 100,000 (90,000 -> 100,000)",
               CaptureCost(dialog, 100000, longHistory), InsertionCost(combo, longHistory, false));
-  dialog.GetHistory().DeleteAll();
+  dialog.GetWorkspace().history.DeleteAll();
   dialog.DestroyWindow();
   return 0;
 }

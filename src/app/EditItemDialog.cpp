@@ -8,7 +8,7 @@
 
 namespace pelmo {
 
-CEditItemDialog::CEditItemDialog() : CDialog(IDD_EDIT_ITEM) {}
+CEditItemDialog::CEditItemDialog(CWnd* parent) : CDialog(IDD_EDIT_ITEM, parent) {}
 
 void CEditItemDialog::DoDataExchange(DataExchange& dx) {
   DDX_Control(dx, IDC_EDIT_TEXT, m_editor);

@@ -11,7 +11,7 @@ namespace pelmo {
 
 class CEditItemDialog : public CDialog {
  public:
-  CEditItemDialog();
+  explicit CEditItemDialog(CWnd* parent = nullptr);
 
   CWnd m_editor;
   std::string m_text;

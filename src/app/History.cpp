@@ -24,13 +24,22 @@ HistoryItem& History::InsertTop(std::string text, int kind) {
   return *m_rows.front();
 }
 
-HistoryItem& History::AppendBottom(std::string text) {
-  auto item = std::make_unique<HistoryItem>();
-  item->text = std::move(text);
-  const std::string label = MakeLabel(*item);
-  m_rows.push_back(std::move(item));
-  for (HistoryView* view : m_views) view->InsertRow(Count() - 1, label, m_rows.back().get());
-  return *m_rows.back();
+void History::AppendBottom(std::vector<std::string>& texts) {
+  const int rows = static_cast<int>(texts.size());
+  for (HistoryView* view : m_views) view->BeginBulk(rows);
+  struct EndBulk {
+    const std::vector<HistoryView*>& views;
+    ~EndBulk() {
+      for (HistoryView* view : views) view->EndBulk();
+    }
+  } endBulk{m_views};
+  for (std::string& text : texts) {
+    auto item = std::make_unique<HistoryItem>();
+    item->text = std::move(text);
+    const std::string label = MakeLabel(*item);
+    m_rows.push_back(std::move(item));
+    for (HistoryView* view : m_views) view->InsertRow(Count() - 1, label, m_rows.back().get());
+  }
 }
 
 bool History::EvictOverflow(int maximum) {

@@ -8,18 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/HistoryItem.h"
+#include "model/HistoryItem.h"
+#include "model/HistoryView.h"
 
 namespace pelmo {
-
-// A list control showing the rows; each row carries its entry's label and a pointer to it.
-class HistoryView {
- public:
-  virtual ~HistoryView() = default;
-  virtual void InsertRow(int row, const std::string& label, HistoryItem* item) = 0;
-  virtual void DeleteRow(int row) = 0;
-  virtual void DeleteAllRows() = 0;
-};
 
 class History {
  public:
@@ -34,8 +26,9 @@ class History {
 
   // A new entry as row 0.
   HistoryItem& InsertTop(std::string text, int kind);
-  // A new entry as the last row (loading a saved history).
-  HistoryItem& AppendBottom(std::string text);
+  // New entries below the last row, in order (loading a saved history). The views get them in
+  // one bulk update. A failed allocation keeps the entries appended before it and is rethrown.
+  void AppendBottom(std::vector<std::string>& texts);
   // Drops the bottom entry when there are more rows than `maximum`; at most one per call.
   bool EvictOverflow(int maximum);
   void Delete(int row);

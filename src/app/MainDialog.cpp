@@ -5,11 +5,8 @@
 #include <algorithm>
 
 #include "app/AboutDialog.h"
-#include "app/EditItemDialog.h"
-#include "app/ExecuteText.h"
 #include "app/MainFrame.h"
 #include "app/PopupMenus.h"
-#include "framework/BufferedFile.h"
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
 #include "framework/ModulePath.h"
@@ -23,10 +20,13 @@ namespace {
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 constexpr UINT_PTR kMinimizeTimer = 1;
 constexpr UINT kMinimizeDelayMs = 300;
+// A program that has just copied may hold the clipboard open for a moment: the capture tries
+// again this often before it gives the change up.
+constexpr UINT_PTR kCaptureRetryTimer = 2;
+constexpr UINT kCaptureRetryMs = 100;
+constexpr int kCaptureRetries = 5;
 // The item menu opened from the keyboard appears this far into the window's client area.
 constexpr int kKeyboardMenuOffset = 5;
-
-void BeepExclamation() { ::MessageBeep(MB_ICONEXCLAMATION); }
 
 POINT CursorPosition() {
   POINT point{};
@@ -50,39 +50,17 @@ void MoveTopmost(HWND hwnd, Point to) {
   ::SetWindowPos(hwnd, HWND_TOPMOST, to.x, to.y, 0, 0, SWP_NOSIZE);
 }
 
-// The shell as the program uses it: the hidden frame owns whatever it shows.
-class WindowsShell : public Shell {
- public:
-  std::intptr_t Execute(const ShellRequest& request) override {
-    const CWinApp* app = AfxGetApp();
-    HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
-    return reinterpret_cast<std::intptr_t>(
-        ::ShellExecuteA(owner, request.verb.c_str(), request.file.c_str(),
-                        request.parameters.c_str(), nullptr, SW_SHOW));
-  }
-};
-
-// Runs a save; a file that cannot be written is reported, and whoever asked goes on.
-template <typename Save>
-int SaveReportingFailure(Save save) {
-  try {
-    save();
-  } catch (const FileError& e) {
-    AppMessageBox(e.what(), MB_OK | MB_ICONHAND);
-    return 0;
-  }
-  return 1;
-}
-
-void ReportDamagedFile(const std::string& path, const ArchiveError& error) {
-  AppMessageBox("The file \"" + path + "\" is damaged (" + error.what() +
-                    "). Everything read before that point has been kept.",
-                MB_OK | MB_ICONEXCLAMATION);
+// Tells the user what went wrong with a file; returns 1 when it was done.
+int Reported(const FileOutcome& outcome, UINT icon) {
+  if (!outcome.problem.empty()) AppMessageBox(outcome.problem, MB_OK | icon);
+  return outcome.done ? 1 : 0;
 }
 
 }  // namespace
 
-CMainDialog::CMainDialog() : CDialog(IDD_MAIN) { m_trayIcon.Create(0); }
+CMainDialog::CMainDialog() : CDialog(IDD_MAIN), m_workspace(ModuleFileName()) {
+  m_trayIcon.Create(0);
+}
 
 BOOL CMainDialog::OnInitDialog() {
   if (TakeFirstRun(m_profile)) {
@@ -91,7 +69,7 @@ BOOL CMainDialog::OnInitDialog() {
   m_minimizeButton.AutoLoad(IDC_MINIMIZE, m_hWnd);
   m_menuButton.AutoLoad(IDC_MENUPOP, m_hWnd);
   CDialog::OnInitDialog();
-  m_history.AddView(&m_historyCombo);
+  m_workspace.history.AddView(&m_historyCombo);
   m_historyCombo.SetOwner(this);
   SetWindowText("Pelmo");
 
@@ -118,20 +96,21 @@ BOOL CMainDialog::OnInitDialog() {
   // row 0, captured with the built-in option values.
   m_nextViewer = ::SetClipboardViewer(m_hWnd);
 
-  m_options = ReadSettings(m_profile);
+  Settings& options = m_workspace.options;
+  options = ReadSettings(m_profile);
   for (COXBitmapButton* button :
        {&m_editButton, &m_deleteButton, &m_calculatorButton, &m_upButton, &m_downButton})
-    button->SetFlat(m_options.softButtons != 0);
+    button->SetFlat(options.softButtons != 0);
 
   m_trayIcon.SetIcon(IDI_TRAY, true);
   m_trayIcon.SetTooltipText("Dadar Adedirude", true);
   m_trayIcon.Show();
 
-  if (m_options.save) LoadSaveItems(1);
+  if (options.save) LoadSaveItems(1);
   LoadSaveQuickRep(1);
 
   FitWindowToControls();
-  if (m_options.minimize) ::SetTimer(m_hWnd, kMinimizeTimer, kMinimizeDelayMs, nullptr);
+  if (options.minimize) ::SetTimer(m_hWnd, kMinimizeTimer, kMinimizeDelayMs, nullptr);
   SetFrameCloseTarget(m_hWnd);
   return TRUE;
 }
@@ -200,28 +179,39 @@ void CMainDialog::SetFrameCloseTarget(HWND target) const {
     frame->SetCloseTarget(target);
 }
 
+void CMainDialog::RememberTarget() {
+  HWND foreground = ::GetForegroundWindow();
+  if (foreground != m_hWnd) m_targetWindow = foreground;
+}
+
+std::optional<std::string> CMainDialog::ReadClipboard(bool oem) {
+  ClipboardSession clipboard(m_hWnd);
+  if (!clipboard.IsOpen()) return std::nullopt;
+  return clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT);
+}
+
+void CMainDialog::SelectNewEntry() { m_historyCombo.SetCurSel(0); }
+
 void CMainDialog::OnDrawClipboard() {
-  if (m_options.autoFocus && m_rememberFlag) {
-    HWND foreground = ::GetForegroundWindow();
-    if (foreground != m_hWnd) m_targetWindow = foreground;
-  }
-  m_rememberFlag = 1;
-  if (!m_skipFlag) {
-    std::string text;
-    {
-      ClipboardSession clipboard(m_hWnd);
-      text = clipboard.ReadText(m_options.oem ? CF_OEMTEXT : CF_TEXT);
-    }
-    const long long length = static_cast<long long>(text.size());
-    if (!text.empty() && length <= m_options.ignoreMore) {
-      m_history.InsertTop(std::move(text), m_pendingKind);
-      m_pendingKind = kPlain;
-      m_historyCombo.SetCurSel(0);
-      m_history.EvictOverflow(m_options.deleteAfter);
-    }
-  }
-  m_skipFlag = 0;
+  // A newer change makes a pending retry of the previous one pointless.
+  StopCaptureRetry();
+  Capture();
   if (m_nextViewer) ::SendMessageA(m_nextViewer, WM_DRAWCLIPBOARD, 0, 0);
+}
+
+void CMainDialog::Capture() {
+  if (m_capture.OnChange() == CaptureResult::kBusy)
+    ::SetTimer(m_hWnd, kCaptureRetryTimer, kCaptureRetryMs, nullptr);
+}
+
+void CMainDialog::RetryCapture() {
+  if (m_capture.Retry() != CaptureResult::kBusy || ++m_captureRetries >= kCaptureRetries)
+    StopCaptureRetry();
+}
+
+void CMainDialog::StopCaptureRetry() {
+  ::KillTimer(m_hWnd, kCaptureRetryTimer);
+  m_captureRetries = 0;
 }
 
 void CMainDialog::OnChangeCbChain(HWND removed, HWND next) {
@@ -232,158 +222,30 @@ void CMainDialog::OnChangeCbChain(HWND removed, HWND next) {
                    reinterpret_cast<LPARAM>(next));
 }
 
-void CMainDialog::SelectAndCopy(int row) {
-  m_historyCombo.SetCurSel(row);
-  CopySelectedToClipboard(true);
-}
-
-void CMainDialog::Up() {
-  const auto row = UpTarget(m_historyCombo.GetCurSel(), m_historyCombo.GetCount());
-  if (!row) return BeepExclamation();
-  SelectAndCopy(*row);
-  ReturnFocus();
-}
-
-void CMainDialog::Down() {
-  const auto row = DownTarget(m_historyCombo.GetCurSel(), m_historyCombo.GetCount());
-  if (!row) return BeepExclamation();
-  SelectAndCopy(*row);
-  ReturnFocus();
-}
-
-void CMainDialog::DeleteItem() {
-  const int row = m_historyCombo.GetCurSel();
-  if (row < 0) return;
-  m_history.Delete(row);
-  SelectAndCopy(SelectionAfterDelete(row, m_history.Count()));
-}
-
-void CMainDialog::DeleteRest() {
-  m_history.DeleteAll();
-  OnDrawClipboard();
-}
-
-void CMainDialog::AddItem() {
-  m_historyCombo.SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-  m_historyCombo.SendMessage(WM_COPY);
-}
-
-void CMainDialog::MarkItem() {
-  const int row = m_historyCombo.GetCurSel();
-  if (row < 0) return;
-  m_history.At(row).kind = kMarked;
-  m_history.Refresh(row);
-  SelectAndCopy(row);
-}
-
-void CMainDialog::EditItem() {
-  CEditItemDialog editor;
-  editor.m_bigFont = m_options.bigFont;
-  int row = m_historyCombo.GetCurSel();
-  if (row < 0) {
-    // A new entry from the typed text; it is added even when empty, and evicts nothing.
-    UpdateData(true);
-    editor.m_text = m_editText;
-    if (editor.DoModal() != IDOK) return;
-    m_history.InsertTop(editor.m_text, kPlain);
-    row = 0;
-  } else {
-    // The entry keeps its kind: a marked entry stays marked after an edit.
-    HistoryItem& item = m_history.At(row);
-    editor.m_text = item.text;
-    if (editor.DoModal() != IDOK || editor.m_text == item.text) return;
-    item.text = editor.m_text;
-    m_history.Refresh(row);
-  }
-  SelectAndCopy(row);
-}
-
-void CMainDialog::FindNext(const std::string& text) {
-  if (m_history.Count() == 0) return BeepExclamation();
-  const FindResult found = pelmo::FindNext(m_history, text, m_findPosition);
-  m_findPosition = found.findPosition;
-  if (found.row < 0) return BeepExclamation();
-  if (!m_historyCombo.GetDroppedState()) m_historyCombo.SendMessage(CB_SHOWDROPDOWN, TRUE);
-  m_historyCombo.SetCurSel(found.row);
-  m_historyCombo.SetWindowText(text);
-}
-
-void CMainDialog::CopySelectedToClipboard(bool forced) {
-  const int row = m_historyCombo.GetCurSel();
-  if (row < 0) return;
-  ClipboardSession clipboard(m_hWnd);
-  if (!clipboard.IsOpen()) return;
-  // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
-  if (!m_options.keepTop || forced) m_skipFlag = 1;
-  clipboard.WriteText(m_history.At(row).text);
-}
-
-bool CMainDialog::ReturnFocus() {
-  if (!m_targetWindow || !m_options.autoFocus || m_historyCombo.GetDroppedState()) return false;
-  if (!::IsWindow(m_targetWindow)) return false;
-  ::SetForegroundWindow(m_targetWindow);
-  return true;
-}
-
-void CMainDialog::ExecuteText(const std::string& text, bool explore) {
-  WindowsShell shell;
-  if (const auto message = pelmo::ExecuteText(text, explore, shell))
-    AppMessageBox(*message, MB_OK | MB_ICONHAND);
-}
-
-void CMainDialog::ExecuteEditText() {
-  const std::string text = m_historyCombo.GetWindowText();
-  if (text.empty()) return BeepExclamation();
-  m_historyCombo.SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-  ExecuteText(text, false);
-}
-
 int CMainDialog::LoadSaveItems(int load) {
-  const std::string path = ItemFileName(ModuleFileName(), kItemsExtension);
-  if (load) {
-    Loaded<ItemsFile> loaded = LoadItemsFile(path);
-    if (!loaded.opened) return 0;
-    // A long history is appended in one go: room for every row at once, no repaint per row.
-    const auto rows = static_cast<WPARAM>(loaded.content.history.size());
-    m_historyCombo.SendMessage(CB_INITSTORAGE, rows, static_cast<LPARAM>(rows * kLabelBytes));
-    m_historyCombo.SendMessage(WM_SETREDRAW, FALSE);
-    for (std::string& text : loaded.content.history) m_history.AppendBottom(std::move(text));
-    m_historyCombo.SendMessage(WM_SETREDRAW, TRUE);
-    for (std::string& text : loaded.content.clipBook) m_clipBook.push_back(std::move(text));
-    for (std::string& text : loaded.content.links) m_links.push_back(std::move(text));
-    m_historyCombo.SetCurSel(0);
-    if (loaded.error) ReportDamagedFile(path, *loaded.error);
-    return 1;
-  }
-  ItemsFileView view;
-  for (int row = 0; row < m_history.Count(); ++row) view.history.push_back(m_history.At(row).text);
-  view.clipBook.assign(m_clipBook.begin(), m_clipBook.end());
-  view.links.assign(m_links.begin(), m_links.end());
-  return SaveReportingFailure([&] { SaveItemsFile(path, view); });
+  if (load) return Reported(m_workspace.LoadItems(), MB_ICONEXCLAMATION);
+  return Reported(m_workspace.SaveItems(), MB_ICONHAND);
 }
 
 int CMainDialog::LoadSaveQuickRep(int load) {
-  const std::string path = ItemFileName(ModuleFileName(), kQuickRepExtension);
-  if (load) {
-    Loaded<std::vector<QuickRepItem>> loaded = LoadQuickRepFile(path);
-    if (!loaded.opened) return 0;
-    for (QuickRepItem& pair : loaded.content) m_quickRep.push_back(std::move(pair));
-    if (loaded.error) ReportDamagedFile(path, *loaded.error);
-    return 1;
-  }
-  return SaveReportingFailure([&] { SaveQuickRepFile(path, m_quickRep); });
+  if (load) return Reported(m_workspace.LoadQuickRep(), MB_ICONEXCLAMATION);
+  return Reported(m_workspace.SaveQuickRep(), MB_ICONHAND);
 }
 
 void CMainDialog::SaveAll() {
-  SaveSettings(m_profile, m_options, WindowRect(m_hWnd));
-  if (m_options.save) LoadSaveItems(0);
+  SaveSettings(m_profile, m_workspace.options, WindowRect(m_hWnd));
+  if (m_workspace.options.save) LoadSaveItems(0);
   LoadSaveQuickRep(0);
 }
 
 void CMainDialog::OnOK() {
-  // Every way of ending comes through here; the first one saves and ends, later ones find the
-  // window already ending.
+  // Every way of ending comes through here. Tool windows still open are cancelled first, and the
+  // close comes back once they are gone, so that nothing they change is left out of the save.
   if (m_ended) return;
+  if (CDialog::CancelModalsAbove(this)) {
+    PostMessage(WM_CLOSE);
+    return;
+  }
   m_ended = true;
   SaveAll();
   UpdateData(true);
@@ -392,15 +254,25 @@ void CMainDialog::OnOK() {
 
 void CMainDialog::OnCancel() { OnOK(); }
 
-bool CMainDialog::OnCommand(WORD id, WORD code, HWND) {
+bool CMainDialog::OnCommand(WORD id, WORD code, HWND control) {
+  if (id == IDC_HISTORY) {
+    if (code != CBN_SELCHANGE) return false;
+    CopySelectedToClipboard(false);
+    ReturnFocus();
+    return true;
+  }
+  // Buttons act on a click only: an owner-drawn button also reports double clicks.
+  if (control && code != BN_CLICKED) return false;
+  // While a tool window is open the strip waits for it; the tray's Open still works.
+  if (CDialog* tool = CDialog::ActiveModal(); tool && tool != this && id != ID_OPEN) {
+    ::SetForegroundWindow(tool->m_hWnd);
+    return true;
+  }
+  return RunCommand(id);
+}
+
+bool CMainDialog::RunCommand(WORD id) {
   switch (id) {
-    case IDC_HISTORY:
-      if (code == CBN_SELCHANGE) {
-        CopySelectedToClipboard(false);
-        ReturnFocus();
-        return true;
-      }
-      return false;
     case IDC_UP:
       Up();
       return true;
@@ -423,7 +295,7 @@ bool CMainDialog::OnCommand(WORD id, WORD code, HWND) {
       EditItem();
       return true;
     case ID_ABOUT:
-      CAboutDialog().DoModal();
+      CAboutDialog(this).DoModal();
       return true;
     case ID_HELP_TOPICS:
       if (CWinApp* app = AfxGetApp()) app->WinHelp(IDH_GETTING_STARTED);
@@ -479,13 +351,17 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_TIMER:
+      if (wParam == kCaptureRetryTimer) {
+        RetryCapture();
+        return 0;
+      }
       if (wParam != kMinimizeTimer) break;
       ::KillTimer(m_hWnd, kMinimizeTimer);
       MinimizeAction(true);
       return 0;
     case WM_CLOSE:
       OnOK();
-      return Default(message, wParam, lParam);
+      return 0;
     case WM_QUERYENDSESSION:
       SaveAll();
       return Default(message, wParam, lParam);

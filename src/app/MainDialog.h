@@ -1,29 +1,27 @@
-// CMainDialog: the always-on-top strip. It is the program's clipboard viewer (every clipboard
-// change arrives as WM_DRAWCLIPBOARD and is captured into the history), owns every list and
-// option of the program, and runs modally for the life of the process.
+// CMainDialog: the always-on-top strip. It is the program's clipboard viewer: every clipboard
+// change arrives as WM_DRAWCLIPBOARD and is handed to the capture. It holds the program's state
+// (the Workspace), routes the commands of its buttons, menus and tray icon, and runs modally for
+// the life of the process.
 #pragma once
 
-#include <deque>
 #include <string>
-#include <vector>
 
 #include "app/AppTaskbarIcon.h"
-#include "app/History.h"
-#include "app/ItemFiles.h"
+#include "app/ClipboardCapture.h"
+#include "app/Workspace.h"
 #include "controls/HistoryCombo.h"
 #include "controls/OXBitmapButton.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
 #include "tools/IniProfile.h"
-#include "tools/Settings.h"
 
 namespace pelmo {
 
-class CMainDialog : public CDialog, private HistoryComboOwner {
+class CMainDialog : public CDialog, private HistoryComboOwner, private CaptureHost {
  public:
   CMainDialog();
 
-  // The capture: reads the clipboard's text into a new history entry.
+  // A clipboard change: captured, then passed on to the next viewer.
   void OnDrawClipboard();
 
   // History operations
@@ -50,21 +48,15 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
 
   // The items file (history, ClipBook, links) and the Quick Replace file next to the
   // executable: load (1) or save (0). Returns 1 when done, 0 when the file was not read or
-  // could not be written.
+  // could not be written; problems are reported to the user.
   int LoadSaveItems(int load);
   int LoadSaveQuickRep(int load);
   // Writes the position and the options, then the item files.
   void SaveAll();
 
-  History& GetHistory() { return m_history; }
+  Workspace& GetWorkspace() { return m_workspace; }
   CHistoryCombo& GetHistoryCombo() { return m_historyCombo; }
   HWND NextViewer() const { return m_nextViewer; }
-
-  // Every option; the built-in values hold until set-up reads the settings file.
-  Settings m_options;
-  std::vector<std::string> m_clipBook;
-  std::deque<std::string> m_links;  // newest first
-  std::vector<QuickRepItem> m_quickRep;
 
  protected:
   BOOL OnInitDialog() override;
@@ -76,7 +68,18 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // CaptureHost
+  void RememberTarget() override;
+  std::optional<std::string> ReadClipboard(bool oem) override;
+  void SelectNewEntry() override;
+
+  // Runs the capture; a busy clipboard is tried again a few times by a timer.
+  void Capture();
+  void RetryCapture();
+  void StopCaptureRetry();
+
   void OnChangeCbChain(HWND removed, HWND next);
+  bool RunCommand(WORD id);
   void SelectAndCopy(int row);
   void FitWindowToControls();
   void RestorePosition();
@@ -84,16 +87,15 @@ class CMainDialog : public CDialog, private HistoryComboOwner {
   void ExecuteEditText();
   void SetFrameCloseTarget(HWND target) const;
 
+  Workspace m_workspace;
+  ClipboardCapture m_capture{m_workspace, *this};
   IniProfile m_profile;
-  int m_pendingKind = kPlain;
   HWND m_targetWindow = nullptr;
-  int m_rememberFlag = 1;
   HWND m_nextViewer = nullptr;
-  int m_skipFlag = 0;
   int m_findPosition = 0;
+  int m_captureRetries = 0;
   bool m_ended = false;
 
-  History m_history;
   CBitmapButton m_menuButton;
   COXBitmapButton m_editButton;
   CBitmapButton m_minimizeButton;

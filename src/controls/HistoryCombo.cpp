@@ -17,29 +17,16 @@ bool ShiftHeld() { return (::GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 }  // namespace
 
-HistoryItem* CHistoryCombo::ItemAt(int row) const {
-  const LRESULT data = SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(row));
-  return data == CB_ERR ? nullptr : reinterpret_cast<HistoryItem*>(data);
-}
-
-std::string CHistoryCombo::RowText(int row) const {
-  const LRESULT length = SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(row));
-  if (length == CB_ERR) return std::string();
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
-}
-
 void CHistoryCombo::InsertRow(int row, const std::string& label, HistoryItem* item) {
-  const LRESULT index =
-      SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(label.c_str()));
-  if (index >= 0) SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
+  const int index = InsertString(row, label);
+  if (index >= 0) SetItemDataPtr(index, item);
 }
 
-void CHistoryCombo::DeleteRow(int row) { SendMessage(CB_DELETESTRING, static_cast<WPARAM>(row)); }
-
-void CHistoryCombo::DeleteAllRows() { SendMessage(CB_RESETCONTENT); }
+void CHistoryCombo::BeginBulk(int rows) {
+  // A long history is appended in one go: room for every row at once, no repaint per row.
+  InitStorage(rows, kLabelBytes);
+  SetRedraw(false);
+}
 
 std::string CHistoryCombo::EditTextOrBeep() const {
   std::string text = GetWindowText();
@@ -52,7 +39,7 @@ BOOL CHistoryCombo::PreTranslateMessage(MSG* msg) {
   if (KeyDown(*msg, VK_F3)) {
     const std::string text = EditTextOrBeep();
     if (!text.empty()) {
-      SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      SelectAllText();
       m_owner->FindNext(text);
     }
     return TRUE;
@@ -60,7 +47,7 @@ BOOL CHistoryCombo::PreTranslateMessage(MSG* msg) {
   if (KeyDown(*msg, VK_F5)) {
     const std::string text = EditTextOrBeep();
     if (!text.empty()) {
-      SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      SelectAllText();
       m_owner->ExecuteText(text, ShiftHeld());
     }
     return TRUE;
@@ -77,7 +64,7 @@ BOOL CHistoryCombo::PreTranslateMessage(MSG* msg) {
     return TRUE;
   }
   if (KeyDown(*msg, VK_DOWN) && !GetDroppedState()) {
-    SendMessage(CB_SHOWDROPDOWN, TRUE);
+    ShowDropDown(true);
     return TRUE;
   }
   return FALSE;

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/History.h"
-#include "framework/Wnd.h"
+#include "framework/ComboBox.h"
+#include "model/HistoryView.h"
 
 namespace pelmo {
 
@@ -20,21 +20,19 @@ class HistoryComboOwner {
   virtual bool ReturnFocus() = 0;
 };
 
-class CHistoryCombo : public CWnd, public HistoryView {
+class CHistoryCombo : public CComboBox, public HistoryView {
  public:
   void SetOwner(HistoryComboOwner* owner) { m_owner = owner; }
 
-  int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
-  int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
-  void SetCurSel(int row) const { SendMessage(CB_SETCURSEL, static_cast<WPARAM>(row)); }
-  bool GetDroppedState() const { return SendMessage(CB_GETDROPPEDSTATE) != 0; }
-  HistoryItem* ItemAt(int row) const;
-  std::string RowText(int row) const;
+  HistoryItem* ItemAt(int row) const { return static_cast<HistoryItem*>(GetItemDataPtr(row)); }
+  std::string RowText(int row) const { return GetLBText(row); }
 
   // HistoryView
   void InsertRow(int row, const std::string& label, HistoryItem* item) override;
-  void DeleteRow(int row) override;
-  void DeleteAllRows() override;
+  void DeleteRow(int row) override { DeleteString(row); }
+  void DeleteAllRows() override { ResetContent(); }
+  void BeginBulk(int rows) override;
+  void EndBulk() override { SetRedraw(true); }
 
   BOOL PreTranslateMessage(MSG* msg) override;
   bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

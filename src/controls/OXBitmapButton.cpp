@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "resource.h"
+#include "framework/WindowMessages.h"
 
 namespace pelmo {
 

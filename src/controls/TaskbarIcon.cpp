@@ -1,6 +1,6 @@
 #include "controls/TaskbarIcon.h"
 
-#include "resource.h"
+#include "framework/WindowMessages.h"
 
 namespace pelmo {
 

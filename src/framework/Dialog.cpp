@@ -1,5 +1,8 @@
 #include "framework/Dialog.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
@@ -8,7 +11,20 @@ namespace pelmo {
 namespace {
 // The dialog whose window is being created on this thread; its first message binds it.
 thread_local CDialog* t_creatingDialog = nullptr;
+// The modal dialogs running on this thread, outermost first.
+thread_local std::vector<CDialog*> t_modals;
 }  // namespace
+
+CDialog* CDialog::ActiveModal() { return t_modals.empty() ? nullptr : t_modals.back(); }
+
+bool CDialog::CancelModalsAbove(const CDialog* base) {
+  const auto found = std::find(t_modals.begin(), t_modals.end(), base);
+  const auto first = found == t_modals.end() ? t_modals.begin() : found + 1;
+  // OnCancel may run code of the dialog; work on a copy of the list.
+  const std::vector<CDialog*> above(first, t_modals.end());
+  for (auto it = above.rbegin(); it != above.rend(); ++it) (*it)->OnCancel();
+  return !above.empty();
+}
 
 CDialog::~CDialog() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
@@ -51,6 +67,7 @@ INT_PTR CDialog::DoModal() {
   m_modal = true;
   m_ending = false;
   m_result = -1;
+  t_modals.push_back(this);
   if (CreateFromTemplate(owner)) {
     MSG msg;
     while (!m_ending) {
@@ -63,6 +80,7 @@ INT_PTR CDialog::DoModal() {
       ::DispatchMessageA(&msg);
     }
   }
+  t_modals.erase(std::find(t_modals.begin(), t_modals.end(), this));
   // Re-enable the owner before the dialog goes, so that activation returns to it.
   if (disableOwner) ::EnableWindow(owner, TRUE);
   if (m_hWnd) ::DestroyWindow(m_hWnd);

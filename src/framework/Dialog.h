@@ -22,6 +22,12 @@ class CDialog : public CWnd {
   void EndDialog(int result);
   bool IsModal() const { return m_modal; }
 
+  // The innermost modal dialog running on this thread, null when none runs.
+  static CDialog* ActiveModal();
+  // Ends, as Cancel does and innermost first, every modal dialog that runs inside `base`'s (all
+  // of them when `base` is not modal); true when there was one.
+  static bool CancelModalsAbove(const CDialog* base);
+
   // Moves data between members and controls; false (and the dialog stays open) when an entry
   // was refused.
   bool UpdateData(bool save = true);

@@ -10,6 +10,7 @@
 #include "app/MainDialog.h"
 #include "framework/Clipboard.h"
 #include "framework/ModulePath.h"
+#include "framework/WindowMessages.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -125,12 +126,12 @@ TEST_F(MainWindowTest, CapturesEveryCopyNewestFirstEqualTextsIncluded) {
   CopyAndWait("two\r\nsecond line");
   EXPECT_EQ(Rows(), (std::vector<std::string>{"two", "two", "one", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 0);
-  EXPECT_EQ(dialog.GetHistory().At(0).text, "two\r\nsecond line");
-  EXPECT_EQ(dialog.GetHistory().At(0).multiLine, 1);
+  EXPECT_EQ(dialog.GetWorkspace().history.At(0).text, "two\r\nsecond line");
+  EXPECT_EQ(dialog.GetWorkspace().history.At(0).multiLine, 1);
 }
 
 TEST_F(MainWindowTest, TextsLongerThanTheLimitAreDropped) {
-  dialog.m_options.ignoreMore = 10;
+  dialog.GetWorkspace().options.ignoreMore = 10;
   CopyAndWait("0123456789");
   CopyAndWait("0123456789A");
   EXPECT_EQ(Rows(), (std::vector<std::string>{"0123456789", "on the clipboard at start"}));
@@ -138,10 +139,10 @@ TEST_F(MainWindowTest, TextsLongerThanTheLimitAreDropped) {
 
 TEST_F(MainWindowTest, EvictsOneBottomEntryPerCapture) {
   for (int i = 0; i < 5; ++i) CopyAndWait("entry " + std::to_string(i));
-  ASSERT_EQ(dialog.GetHistory().Count(), 6);
-  dialog.m_options.deleteAfter = 3;
+  ASSERT_EQ(dialog.GetWorkspace().history.Count(), 6);
+  dialog.GetWorkspace().options.deleteAfter = 3;
   CopyAndWait("next");
-  EXPECT_EQ(dialog.GetHistory().Count(), 6) << "one in, one out";
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 6) << "one in, one out";
   EXPECT_EQ(Rows().back(), "entry 0");
 }
 
@@ -152,7 +153,7 @@ TEST_F(MainWindowTest, OwnCopiesAreSkippedExactlyOnce) {
   dialog.CopySelectedToClipboard(true);
   PumpUntil([&] { return ClipboardText() == "alpha"; });
   Settle();
-  EXPECT_EQ(dialog.GetHistory().Count(), 3) << "our own write adds nothing";
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 3) << "our own write adds nothing";
   CopyAndWait("gamma");
   EXPECT_EQ(Rows().front(), "gamma") << "the skip flag swallowed only one change";
 }
@@ -182,7 +183,7 @@ TEST_F(MainWindowTest, UpDownDeleteAndMark) {
   EXPECT_EQ(Selected(), 4);
   EXPECT_EQ(ClipboardText(), "on the clipboard at start");
   Settle();
-  EXPECT_EQ(dialog.GetHistory().Count(), 5) << "forced copies never add a row";
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 5) << "forced copies never add a row";
 
   dialog.DeleteItem();  // the bottom row
   Settle();
@@ -200,9 +201,9 @@ TEST_F(MainWindowTest, UpDownDeleteAndMark) {
   dialog.MarkItem();
   dialog.MarkItem();
   Settle();
-  EXPECT_EQ(dialog.GetHistory().At(1).kind, kMarked);
+  EXPECT_EQ(dialog.GetWorkspace().history.At(1).kind, kMarked);
   EXPECT_EQ(Selected(), 1);
-  EXPECT_EQ(dialog.GetHistory().Count(), 3);
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 3);
 }
 
 TEST_F(MainWindowTest, FindNextSelectsMatchesAndKeepsTheTypedText) {
@@ -226,16 +227,16 @@ TEST_F(MainWindowTest, ChoosingARowAddsACopyOnTopOnlyWithKeepTop) {
   PumpUntil([] { return ClipboardText() == "multi\r\nline"; });
   Settle();
   EXPECT_EQ(ClipboardText(), "multi\r\nline") << "the full text, not the label";
-  EXPECT_EQ(dialog.GetHistory().Count(), 3);
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 3);
 
-  dialog.m_options.keepTop = 1;
+  dialog.GetWorkspace().options.keepTop = 1;
   Choose(2);
-  PumpUntil([&] { return dialog.GetHistory().Count() == 4; });
+  PumpUntil([&] { return dialog.GetWorkspace().history.Count() == 4; });
   EXPECT_EQ(Rows(), (std::vector<std::string>{"on the clipboard at start", "newest", "multi",
                                               "on the clipboard at start"}));
   dialog.Up();  // forced copies never add a row, KeepTop or not
   Settle();
-  EXPECT_EQ(dialog.GetHistory().Count(), 4);
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 4);
 }
 
 TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
@@ -244,9 +245,9 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   dialog.MarkItem();
   EditWith("new\r\ntext", IDOK);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"new", "on the clipboard at start"}));
-  EXPECT_EQ(dialog.GetHistory().At(0).text, "new\r\ntext");
-  EXPECT_EQ(dialog.GetHistory().At(0).multiLine, 1);
-  EXPECT_EQ(dialog.GetHistory().At(0).kind, kMarked) << "an edited entry keeps its mark";
+  EXPECT_EQ(dialog.GetWorkspace().history.At(0).text, "new\r\ntext");
+  EXPECT_EQ(dialog.GetWorkspace().history.At(0).multiLine, 1);
+  EXPECT_EQ(dialog.GetWorkspace().history.At(0).kind, kMarked) << "an edited entry keeps its mark";
   EXPECT_EQ(ClipboardText(), "new\r\ntext");
 
   // Done without a change, and Cancel, change and copy nothing.
@@ -255,15 +256,15 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   EditWith(nullptr, IDOK);
   EditWith("discarded", IDCANCEL);
   EXPECT_EQ(ClipboardText(), "elsewhere");
-  EXPECT_EQ(dialog.GetHistory().At(1).text, "new\r\ntext");
+  EXPECT_EQ(dialog.GetWorkspace().history.At(1).text, "new\r\ntext");
 
   // Without a selection the typed text becomes a new entry, beyond the maximum too.
-  dialog.m_options.deleteAfter = 3;
+  dialog.GetWorkspace().options.deleteAfter = 3;
   dialog.GetHistoryCombo().SetCurSel(-1);
   dialog.GetHistoryCombo().SetWindowText("typed");
   EditWith(nullptr, IDOK);
   EXPECT_EQ(Rows().front(), "typed");
-  EXPECT_EQ(dialog.GetHistory().Count(), 4);
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 4);
   EXPECT_EQ(Selected(), 0);
   EXPECT_EQ(ClipboardText(), "typed");
 }

@@ -60,7 +60,8 @@ TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
   history.AddView(&view);
   history.InsertTop("older", kPlain);
   history.InsertTop("newer\nsecond line", kConcatenated);
-  history.AppendBottom("loaded");
+  std::vector<std::string> loaded{"loaded"};
+  history.AppendBottom(loaded);
   EXPECT_EQ(history.Texts(), (std::vector<std::string>{"newer\nsecond line", "older", "loaded"}));
   EXPECT_EQ(view.rows[0].label, "newer");
   EXPECT_EQ(history.At(0).kind, kConcatenated);

@@ -1,4 +1,4 @@
-#include "app/HistoryItem.h"
+#include "model/HistoryItem.h"
 
 namespace pelmo {
 

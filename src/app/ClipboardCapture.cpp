@@ -1,0 +1,32 @@
+#include "app/ClipboardCapture.h"
+
+namespace pelmo {
+
+CaptureResult ClipboardCapture::OnChange() {
+  if (m_workspace.options.autoFocus && m_rememberFlag) m_host.RememberTarget();
+  m_rememberFlag = 1;
+  if (m_skipFlag) {
+    m_skipFlag = 0;
+    return CaptureResult::kSkipped;
+  }
+  return ReadAndInsert();
+}
+
+CaptureResult ClipboardCapture::Retry() { return ReadAndInsert(); }
+
+CaptureResult ClipboardCapture::ReadAndInsert() {
+  const Settings& options = m_workspace.options;
+  std::optional<std::string> read = m_host.ReadClipboard(options.oem != 0);
+  if (!read) return CaptureResult::kBusy;
+  std::string text = std::move(*read);
+  // The length limit applies to the text as read, also when Quick Replace swaps it.
+  const long long length = static_cast<long long>(text.size());
+  if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
+  m_workspace.history.InsertTop(std::move(text), m_pendingKind);
+  m_pendingKind = kPlain;
+  m_host.SelectNewEntry();
+  m_workspace.history.EvictOverflow(options.deleteAfter);
+  return CaptureResult::kInserted;
+}
+
+}  // namespace pelmo

@@ -1,0 +1,62 @@
+// The capture: what becomes of one clipboard change. It reads the clipboard's text, lets Quick
+// Replace and link recognition see it, and puts it at the top of the history. The window that
+// receives the change feeds it in and passes the notification on; everything the capture needs
+// of the system goes through CaptureHost, so its rules run without a window.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/Workspace.h"
+
+namespace pelmo {
+
+class CaptureHost {
+ public:
+  virtual ~CaptureHost() = default;
+  // Remembers the foreground window (unless it is the program's own) as the paste target.
+  virtual void RememberTarget() = 0;
+  // The clipboard's text in the chosen format, empty when it holds none; nullopt when another
+  // program holds the clipboard open right now.
+  virtual std::optional<std::string> ReadClipboard(bool oem) = 0;
+  // A new entry was inserted as row 0.
+  virtual void SelectNewEntry() = 0;
+};
+
+enum class CaptureResult {
+  kSkipped,   // the change was the program's own write
+  kBusy,      // the clipboard could not be opened: Retry later
+  kIgnored,   // empty, or longer than the length limit
+  kInserted,  // a new entry at the top of the history
+};
+
+class ClipboardCapture {
+ public:
+  ClipboardCapture(Workspace& workspace, CaptureHost& host) : m_workspace(workspace), m_host(host) {}
+
+  // A clipboard change arrived.
+  CaptureResult OnChange();
+  // Reads the clipboard again after it was busy; the target and the flags were dealt with when
+  // the change arrived.
+  CaptureResult Retry();
+
+  // The next change is the program's own write and is not captured.
+  void SkipNextChange() { m_skipFlag = 1; }
+  // The own write did not happen after all: the next change is captured.
+  void CancelSkip() { m_skipFlag = 0; }
+  // The next entry created gets this kind (concatenated, dropped files).
+  void SetPendingKind(int kind) { m_pendingKind = kind; }
+  // The next change keeps the remembered target (a copy made from one of our own windows).
+  void KeepTarget() { m_rememberFlag = 0; }
+
+ private:
+  CaptureResult ReadAndInsert();
+
+  Workspace& m_workspace;
+  CaptureHost& m_host;
+  int m_pendingKind = kPlain;
+  int m_rememberFlag = 1;
+  int m_skipFlag = 0;
+};
+
+}  // namespace pelmo

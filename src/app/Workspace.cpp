@@ -1,0 +1,54 @@
+#include "app/Workspace.h"
+
+#include <new>
+
+namespace pelmo {
+
+namespace {
+
+// Moves loaded entries into a list; running out of memory keeps what was moved and says so.
+template <typename Move>
+void MoveLoaded(FileOutcome& outcome, const std::string& path, Move move) {
+  try {
+    move();
+  } catch (const std::bad_alloc&) {
+    if (!outcome.problem.empty()) outcome.problem += "\n\n";
+    outcome.problem += "There is not enough memory to load all of \"" + path +
+                       "\". The entries loaded before that point have been kept.";
+  }
+}
+
+}  // namespace
+
+FileOutcome Workspace::LoadItems() {
+  ItemsFile loaded;
+  FileOutcome outcome = m_store.LoadItems(loaded);
+  MoveLoaded(outcome, m_store.ItemsPath(), [&] {
+    history.AppendBottom(loaded.history);
+    for (std::string& text : loaded.clipBook) clipBook.push_back(std::move(text));
+    for (std::string& text : loaded.links) links.push_back(std::move(text));
+  });
+  return outcome;
+}
+
+FileOutcome Workspace::SaveItems() {
+  ItemsFileView view;
+  view.history.reserve(static_cast<size_t>(history.Count()));
+  for (int row = 0; row < history.Count(); ++row) view.history.push_back(history.At(row).text);
+  view.clipBook.assign(clipBook.begin(), clipBook.end());
+  view.links.assign(links.begin(), links.end());
+  return m_store.SaveItems(view);
+}
+
+FileOutcome Workspace::LoadQuickRep() {
+  std::vector<QuickRepItem> loaded;
+  FileOutcome outcome = m_store.LoadQuickRep(loaded);
+  MoveLoaded(outcome, m_store.QuickRepPath(), [&] {
+    for (QuickRepItem& pair : loaded) quickRep.push_back(std::move(pair));
+  });
+  return outcome;
+}
+
+FileOutcome Workspace::SaveQuickRep() { return m_store.SaveQuickRep(quickRep); }
+
+}  // namespace pelmo

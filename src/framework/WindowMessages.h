@@ -1,0 +1,13 @@
+// The program's private window messages, in one place so that no two can collide.
+#pragma once
+
+#include <windows.h>
+
+namespace pelmo {
+
+// The tray icon's callback: wParam the icon id, lParam the mouse message.
+constexpr UINT WM_TASKBAR_CALLBACK = 0x80E6;
+// A bitmap button posts this to itself to check again whether the mouse is still over it.
+constexpr UINT WM_BUTTON_RECHECK_HOVER = 0x80D5;
+
+}  // namespace pelmo
