@@ -195,11 +195,11 @@ void CMainDialog::SelectNewEntry() { m_historyCombo.SetCurSel(0); }
 void CMainDialog::OnDrawClipboard() {
   // A newer change makes a pending retry of the previous one pointless.
   StopCaptureRetry();
-  Capture();
+  CaptureChange();
   if (m_nextViewer) ::SendMessageA(m_nextViewer, WM_DRAWCLIPBOARD, 0, 0);
 }
 
-void CMainDialog::Capture() {
+void CMainDialog::CaptureChange() {
   if (m_capture.OnChange() == CaptureResult::kBusy)
     ::SetTimer(m_hWnd, kCaptureRetryTimer, kCaptureRetryMs, nullptr);
 }

@@ -8,6 +8,7 @@
 
 #include "app/AppTaskbarIcon.h"
 #include "app/ClipboardCapture.h"
+#include "app/StripServices.h"
 #include "app/Workspace.h"
 #include "controls/HistoryCombo.h"
 #include "controls/OXBitmapButton.h"
@@ -17,7 +18,10 @@
 
 namespace pelmo {
 
-class CMainDialog : public CDialog, private HistoryComboOwner, private CaptureHost {
+class CMainDialog : public CDialog,
+                    public StripServices,
+                    private HistoryComboOwner,
+                    private CaptureHost {
  public:
   CMainDialog();
 
@@ -54,6 +58,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner, private CaptureHo
   // Writes the position and the options, then the item files.
   void SaveAll();
 
+  ClipboardCapture& Capture() override { return m_capture; }
   Workspace& GetWorkspace() { return m_workspace; }
   CHistoryCombo& GetHistoryCombo() { return m_historyCombo; }
   HWND NextViewer() const { return m_nextViewer; }
@@ -74,7 +79,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner, private CaptureHo
   void SelectNewEntry() override;
 
   // Runs the capture; a busy clipboard is tried again a few times by a timer.
-  void Capture();
+  void CaptureChange();
   void RetryCapture();
   void StopCaptureRetry();
 

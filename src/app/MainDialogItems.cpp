@@ -58,7 +58,7 @@ void CMainDialog::DeleteRest() {
   // The text on the clipboard stays as the one entry; no viewer is told of a change that the
   // clipboard did not make.
   StopCaptureRetry();
-  Capture();
+  CaptureChange();
 }
 
 void CMainDialog::AddItem() {
