@@ -1,124 +1,15 @@
 // The main window on the real clipboard: capture, the viewer chain and the history operations.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "ModalScript.h"
-#include "WindowTestSupport.h"
-#include "app/ItemFiles.h"
-#include "app/MainDialog.h"
-#include "framework/Clipboard.h"
-#include "framework/ModulePath.h"
+#include "MainWindowFixture.h"
 #include "framework/WindowMessages.h"
-#include "resource.h"
 
 namespace pelmo {
 namespace {
 
 using test::ClipboardText;
+using test::MainWindowTest;
+using test::OtherProgram;
 using test::PumpUntil;
 using test::Settle;
-
-// Another program on the desktop: writes the clipboard and, when asked, takes part in the
-// clipboard viewer chain to see what is passed on to it.
-class OtherProgram {
- public:
-  OtherProgram() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PelmoTestOther";
-    ::RegisterClassA(&wc);
-    m_hwnd = ::CreateWindowExA(0, wc.lpszClassName, "other", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                               nullptr, wc.hInstance, nullptr);
-    ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  }
-  ~OtherProgram() {
-    if (m_viewer) ::ChangeClipboardChain(m_hwnd, m_next);
-    ::DestroyWindow(m_hwnd);
-  }
-  void JoinChain() {
-    m_viewer = true;
-    m_next = ::SetClipboardViewer(m_hwnd);
-  }
-  bool Copy(const std::string& text) { return WriteClipboardText(m_hwnd, text); }
-  HWND Hwnd() const { return m_hwnd; }
-
-  std::vector<std::pair<HWND, HWND>> chainChanges;
-  int drawClipboards = 0;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<OtherProgram*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self && msg == WM_CHANGECBCHAIN) {
-      self->chainChanges.emplace_back(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
-      return 0;
-    }
-    if (self && msg == WM_DRAWCLIPBOARD) {
-      ++self->drawClipboards;
-      return 0;
-    }
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  HWND m_hwnd;
-  HWND m_next = nullptr;
-  bool m_viewer = false;
-};
-
-// Every test starts without the item files a previous test's close may have saved.
-void RemoveItemFiles() {
-  for (const char* extension : {kItemsExtension, kQuickRepExtension})
-    ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
-}
-
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    RemoveItemFiles();
-    ASSERT_TRUE(other.Copy("on the clipboard at start"));
-    Settle();
-    ASSERT_TRUE(dialog.Create(nullptr));
-    Settle();
-    ASSERT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
-  }
-
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    CHistoryCombo& combo = dialog.GetHistoryCombo();
-    for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
-    return rows;
-  }
-  // Copies in the other program and waits for the capture to see it.
-  void CopyAndWait(const std::string& text) {
-    ASSERT_TRUE(other.Copy(text));
-    PumpUntil([&] { return ClipboardText() == text; });
-    Settle();
-  }
-  int Selected() { return dialog.GetHistoryCombo().GetCurSel(); }
-  void TearDown() override { RemoveItemFiles(); }
-
-  // Chooses a row as the user does in the drop-down.
-  void Choose(int row) {
-    CHistoryCombo& combo = dialog.GetHistoryCombo();
-    combo.SetCurSel(row);
-    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HISTORY, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(combo.m_hWnd));
-  }
-  // Runs Edit Item with the editor's text set to `text` (unless null) and then `button`.
-  void EditWith(const char* text, int button) {
-    test::ModalScript script({[text](HWND editor) {
-                                if (text) ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
-                              },
-                              [button](HWND editor) { test::Click(editor, button); }});
-    dialog.EditItem();
-    EXPECT_EQ(script.StepsRun(), 2u);
-    Settle();
-  }
-
-  OtherProgram other;
-  CMainDialog dialog;
-};
 
 TEST_F(MainWindowTest, CapturesEveryCopyNewestFirstEqualTextsIncluded) {
   CopyAndWait("one");
@@ -128,22 +19,6 @@ TEST_F(MainWindowTest, CapturesEveryCopyNewestFirstEqualTextsIncluded) {
   EXPECT_EQ(Selected(), 0);
   EXPECT_EQ(dialog.GetWorkspace().history.At(0).text, "two\r\nsecond line");
   EXPECT_EQ(dialog.GetWorkspace().history.At(0).multiLine, 1);
-}
-
-TEST_F(MainWindowTest, TextsLongerThanTheLimitAreDropped) {
-  dialog.GetWorkspace().options.ignoreMore = 10;
-  CopyAndWait("0123456789");
-  CopyAndWait("0123456789A");
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"0123456789", "on the clipboard at start"}));
-}
-
-TEST_F(MainWindowTest, EvictsOneBottomEntryPerCapture) {
-  for (int i = 0; i < 5; ++i) CopyAndWait("entry " + std::to_string(i));
-  ASSERT_EQ(dialog.GetWorkspace().history.Count(), 6);
-  dialog.GetWorkspace().options.deleteAfter = 3;
-  CopyAndWait("next");
-  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 6) << "one in, one out";
-  EXPECT_EQ(Rows().back(), "entry 0");
 }
 
 TEST_F(MainWindowTest, OwnCopiesAreSkippedExactlyOnce) {

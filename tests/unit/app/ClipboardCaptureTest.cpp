@@ -1,0 +1,117 @@
+#include "app/ClipboardCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace pelmo {
+namespace {
+
+// The clipboard as the capture sees it: each read takes the next scripted answer; nullopt is a
+// clipboard that another program holds open.
+class ScriptedHost : public CaptureHost {
+ public:
+  void RememberTarget() override { ++remembered; }
+  std::optional<std::string> ReadClipboard(bool oem) override {
+    oemReads += oem ? 1 : 0;
+    ++reads;
+    if (answers.empty()) return std::string();
+    std::optional<std::string> answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void SelectNewEntry() override { ++selected; }
+
+  std::deque<std::optional<std::string>> answers;
+  int remembered = 0;
+  int reads = 0;
+  int oemReads = 0;
+  int selected = 0;
+};
+
+class ClipboardCaptureTest : public ::testing::Test {
+ protected:
+  CaptureResult Change(std::optional<std::string> text) {
+    host.answers.push_back(std::move(text));
+    return capture.OnChange();
+  }
+
+  Workspace workspace{"C:\\pelmo\\Pelmo.exe"};
+  ScriptedHost host;
+  ClipboardCapture capture{workspace, host};
+};
+
+TEST_F(ClipboardCaptureTest, InsertsNewestFirstWithinTheLimitAndEvictsOnePerChange) {
+  workspace.options.ignoreMore = 5;
+  workspace.options.deleteAfter = 3;
+  EXPECT_EQ(Change("one"), CaptureResult::kInserted);
+  EXPECT_EQ(Change("one"), CaptureResult::kInserted) << "equal texts are added again";
+  EXPECT_EQ(Change(""), CaptureResult::kIgnored);
+  EXPECT_EQ(Change("12345"), CaptureResult::kInserted) << "exactly at the limit";
+  EXPECT_EQ(Change("123456"), CaptureResult::kIgnored) << "one byte over the limit";
+  EXPECT_EQ(workspace.history.Texts(), (std::vector<std::string>{"12345", "one", "one"}));
+  EXPECT_EQ(host.selected, 3);
+
+  // A smaller maximum takes effect one entry per change, never all at once.
+  workspace.options.deleteAfter = 1;
+  Change("two");
+  EXPECT_EQ(workspace.history.Texts(), (std::vector<std::string>{"two", "12345", "one"}));
+}
+
+TEST_F(ClipboardCaptureTest, PendingKindGoesToTheNextCreatedEntryOnly) {
+  capture.SetPendingKind(kConcatenated);
+  Change("");  // creates nothing: the kind waits
+  Change("joined");
+  Change("plain");
+  EXPECT_EQ(workspace.history.At(1).kind, kConcatenated);
+  EXPECT_EQ(workspace.history.At(0).kind, kPlain);
+}
+
+TEST_F(ClipboardCaptureTest, AnOwnWriteIsSkippedOnceWithoutReading) {
+  capture.SkipNextChange();
+  EXPECT_EQ(Change("own write"), CaptureResult::kSkipped);
+  EXPECT_EQ(host.reads, 0);
+  host.answers.clear();
+  EXPECT_EQ(Change("next"), CaptureResult::kInserted);
+
+  capture.SkipNextChange();
+  capture.CancelSkip();
+  EXPECT_EQ(Change("written by nobody"), CaptureResult::kInserted);
+}
+
+TEST_F(ClipboardCaptureTest, RemembersTheTargetWithAutoFocusUnlessAskedToKeepIt) {
+  Change("a");
+  EXPECT_EQ(host.remembered, 0) << "AutoFocus off";
+  workspace.options.autoFocus = 1;
+  Change("b");
+  capture.KeepTarget();
+  Change("c");
+  Change("d");
+  EXPECT_EQ(host.remembered, 2) << "kept for exactly one change";
+}
+
+TEST_F(ClipboardCaptureTest, ReadsTheOemFormatWithTheOemOption) {
+  Change("a");
+  workspace.options.oem = 1;
+  Change("b");
+  EXPECT_EQ(host.oemReads, 1);
+}
+
+TEST_F(ClipboardCaptureTest, ABusyClipboardIsReadAgainOnRetryOnly) {
+  workspace.options.autoFocus = 1;
+  capture.SetPendingKind(kDroppedFiles);
+  EXPECT_EQ(Change(std::nullopt), CaptureResult::kBusy);
+  EXPECT_EQ(workspace.history.Count(), 0);
+  host.answers.push_back(std::nullopt);
+  EXPECT_EQ(capture.Retry(), CaptureResult::kBusy);
+  host.answers.push_back("held a moment");
+  EXPECT_EQ(capture.Retry(), CaptureResult::kInserted);
+  EXPECT_EQ(workspace.history.At(0).text, "held a moment");
+  EXPECT_EQ(workspace.history.At(0).kind, kDroppedFiles) << "the kind waited for the retry";
+  EXPECT_EQ(host.remembered, 1) << "the target is taken when the change arrives, not on retries";
+}
+
+}  // namespace
+}  // namespace pelmo

@@ -1,0 +1,155 @@
+// The strip while one of its tool windows is open, and every way of ending the program.
+#include "MainWindowFixture.h"
+#include "SaveCounter.h"
+
+namespace pelmo {
+namespace {
+
+using test::ClipboardText;
+using test::Click;
+using test::MainWindowTest;
+using test::ModalScript;
+using test::PumpUntil;
+using test::SaveCounter;
+using test::Settle;
+
+class StripAndToolWindowsTest : public MainWindowTest {
+ protected:
+  // Runs Edit Item on row `row`; inside the editor the text is set to `text`, the other program
+  // copies `copied` and the editor is closed with OK.
+  void EditWhileCopying(int row, const char* text, const std::string& copied) {
+    dialog.GetHistoryCombo().SetCurSel(row);
+    const int before = dialog.GetWorkspace().history.Count();
+    ModalScript script({[&](HWND editor) {
+                          ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
+                          other.Copy(copied);
+                        },
+                        [&](HWND) {
+                          PumpUntil([&] { return dialog.GetWorkspace().history.Count() != before ||
+                                                 dialog.GetWorkspace().history.At(0).text == copied; });
+                        },
+                        [](HWND editor) { Click(editor, IDOK); }});
+    dialog.EditItem();
+    EXPECT_EQ(script.StepsRun(), 3u);
+    Settle();
+  }
+  std::vector<std::string> Texts() { return dialog.GetWorkspace().history.Texts(); }
+};
+
+TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanwhile) {
+  CopyAndWait("edit me");
+  EditWhileCopying(0, "edited", "copied meanwhile");
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"copied meanwhile", "edited", "on the clipboard at start"}));
+  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(ClipboardText(), "edited");
+
+  // The entry being edited is evicted by the copy: the edit is kept as a new entry.
+  dialog.GetWorkspace().options.deleteAfter = 3;
+  EditWhileCopying(2, "rescued", "evicts the bottom");
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"rescued", "evicts the bottom", "copied meanwhile", "edited"}));
+  EXPECT_EQ(Selected(), 0);
+}
+
+TEST_F(StripAndToolWindowsTest, AToolWindowDisablesTheStripAndItsCommandsWait) {
+  CopyAndWait("keep me");
+  dialog.GetHistoryCombo().SetCurSel(0);
+  bool ownedByStrip = false, stripEnabled = true;
+  ModalScript script({[&](HWND editor) {
+                        ownedByStrip = ::GetWindow(editor, GW_OWNER) == dialog.m_hWnd;
+                        stripEnabled = ::IsWindowEnabled(dialog.m_hWnd) != FALSE;
+                        // What the item menu would send: it must not act under the editor.
+                        ::SendMessageA(dialog.m_hWnd, WM_COMMAND, IDC_DELETE_ITEM, 0);
+                        ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_DELETE_REST, 0);
+                      },
+                      [](HWND editor) { Click(editor, IDCANCEL); }});
+  dialog.EditItem();
+  EXPECT_TRUE(ownedByStrip);
+  EXPECT_FALSE(stripEnabled);
+  EXPECT_TRUE(::IsWindowEnabled(dialog.m_hWnd)) << "enabled again when the editor closed";
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"keep me", "on the clipboard at start"}));
+}
+
+TEST_F(StripAndToolWindowsTest, ADoubleClickOnAButtonActsOnce) {
+  CopyAndWait("a");
+  CopyAndWait("b");
+  dialog.GetHistoryCombo().SetCurSel(0);
+  HWND button = dialog.GetDlgItem(IDC_DELETE_ITEM);
+  // An owner-drawn button reports a double click as a click followed by BN_DBLCLK.
+  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_DELETE_ITEM, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_DELETE_ITEM, BN_DBLCLK),
+                 reinterpret_cast<LPARAM>(button));
+  Settle();
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "on the clipboard at start"}));
+}
+
+TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
+  CopyAndWait("saved as it was");
+  dialog.GetWorkspace().options.save = 1;
+  dialog.GetHistoryCombo().SetCurSel(0);
+  SaveCounter saves(dialog.GetWorkspace().Files().ItemsPath());
+  bool editorGone = false;
+  ModalScript script({[&](HWND editor) {
+                        ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, "confirmed too late");
+                        ::SendMessageA(dialog.m_hWnd, WM_COMMAND, IDOK, 0);  // the tray's Exit
+                      },
+                      [&](HWND editor) {
+                        editorGone = !::IsWindow(editor);
+                        if (!editorGone) Click(editor, IDOK);
+                      }});
+  dialog.EditItem();
+  PumpUntil([&] { return dialog.m_hWnd == nullptr; });
+  EXPECT_TRUE(editorGone);
+  EXPECT_EQ(dialog.m_hWnd, nullptr) << "the program ended";
+  EXPECT_EQ(saves.Count(), 1);
+  const Loaded<ItemsFile> file = LoadItemsFile(dialog.GetWorkspace().Files().ItemsPath());
+  EXPECT_EQ(file.content.history, (std::vector<std::string>{"saved as it was", "on the clipboard at start"}));
+}
+
+TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesExactlyOnce) {
+  const struct {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+  } endings[] = {
+      {"Exit", WM_COMMAND, IDOK},
+      {"Cancel", WM_COMMAND, IDCANCEL},
+      {"close", WM_CLOSE, 0},
+      {"end of session", WM_QUERYENDSESSION, 0},
+  };
+  dialog.DestroyWindow();
+  for (const auto& ending : endings) {
+    SCOPED_TRACE(ending.name);
+    test::RemoveItemFiles();
+    CMainDialog strip;
+    ASSERT_TRUE(strip.Create(nullptr));
+    strip.GetWorkspace().options.save = 1;
+    SaveCounter saves(strip.GetWorkspace().Files().ItemsPath());
+    ::SendMessageA(strip.m_hWnd, ending.message, ending.wParam, 0);
+    Settle();
+    EXPECT_EQ(saves.Count(), 1);
+  }
+}
+
+TEST_F(StripAndToolWindowsTest, ReturnFocusGoesToTheRememberedTargetOnlyWhenItCan) {
+  dialog.GetWorkspace().options.autoFocus = 1;
+  HWND target = ::CreateWindowExA(0, "STATIC", "target", WS_POPUP | WS_VISIBLE, 300, 300, 50, 50,
+                                  nullptr, nullptr, nullptr, nullptr);
+  ::SetForegroundWindow(target);
+  CopyAndWait("copied in the target");
+  ::SetForegroundWindow(dialog.m_hWnd);
+  EXPECT_TRUE(dialog.ReturnFocus());
+  EXPECT_EQ(::GetForegroundWindow(), target);
+
+  dialog.GetWorkspace().options.autoFocus = 0;
+  EXPECT_FALSE(dialog.ReturnFocus()) << "AutoFocus off";
+  dialog.GetWorkspace().options.autoFocus = 1;
+  dialog.GetHistoryCombo().ShowDropDown(true);
+  EXPECT_FALSE(dialog.ReturnFocus()) << "the list is open";
+  dialog.GetHistoryCombo().ShowDropDown(false);
+  ::DestroyWindow(target);
+  EXPECT_FALSE(dialog.ReturnFocus()) << "the target is gone";
+}
+
+}  // namespace
+}  // namespace pelmo
