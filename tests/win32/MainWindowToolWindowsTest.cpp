@@ -93,12 +93,13 @@ TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
                         ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, "confirmed too late");
                         ::SendMessageA(dialog.m_hWnd, WM_COMMAND, IDOK, 0);  // the tray's Exit
                       },
-                      [&](HWND editor) {
-                        editorGone = !::IsWindow(editor);
-                        if (!editorGone) Click(editor, IDOK);
+                      [&](HWND) {
+                        CDialog* still = CDialog::ActiveModal();
+                        editorGone = still == nullptr;
+                        if (still) Click(still->m_hWnd, IDOK);
                       }});
   dialog.EditItem();
-  PumpUntil([&] { return dialog.m_hWnd == nullptr; });
+  PumpUntil([&] { return dialog.m_hWnd == nullptr && script.StepsRun() == 2; });
   EXPECT_TRUE(editorGone);
   EXPECT_EQ(dialog.m_hWnd, nullptr) << "the program ended";
   EXPECT_EQ(saves.Count(), 1);
