@@ -131,6 +131,7 @@ TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
     position = r.findPosition;
   }
   EXPECT_EQ(found, (std::vector<int>{0, 2, 0}));
+  EXPECT_EQ(FindNext(history, "alp", 2).row, 0) << "from the last row the search starts at the top";
 
   // Matches only above the find position: wrap to the first, continue after it.
   const History above = MakeHistory({"needle", "x", "y", "z"});
@@ -148,7 +149,8 @@ TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
 }
 
 TEST(HistoryFind, LowerCasesTheAnsiCodePage) {
-  EXPECT_EQ(AnsiLower("ABC xyz \xC4\xD6\xDC \xD7 \x8A\x9F"), "abc xyz \xE4\xF6\xFC \xD7 \x9A\xFF");
+  EXPECT_EQ(AnsiLower("AZ az@[ \xC0\xDC\xDE \xD7\xDF \x8A\x8C\x8E\x9F"),
+            "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
   const History history = MakeHistory({"Gr\xDC\xDF"});
   EXPECT_EQ(FindNext(history, "gr\xFC", 0).row, 0);
 }

@@ -26,11 +26,13 @@ TEST(Evaluator, ReadsTheUnusualRules) {
                 {"10-4-3", 3},
                 {"64/4/2", 8},
                 {"1+2<4", 1},
+                {"1<1+1", 1},
                 {"1<2<3", 1},
                 {"2<2", 0},
                 {"3>2", 1},
                 {"2=2", 1},
                 {"4|1&2", 0},
+                {"0|2<1", 0},
                 {"6|3", 7},
                 {"0-6&0-3", -8}});
   // Logic operands are truncated to 32 bits, saturating; NaN gives 0.
@@ -71,6 +73,8 @@ TEST(Evaluator, ReportsTheFirstErrorWithItsExactText) {
   ExpectAllShown("Syntax Error - Operand missing ", {"2x", "(1)x", "sin(1)(2)"});
   ExpectAllShown("Invalid number of arguments ,sin(radian) => {0..1}",
                  {"sin(1,2)", "sin(1,2,3,4)"});
+  ExpectAllShown("Invalid number of arguments ,MIN(a,b) =a if a<b else b  ",
+                 {"min(1)", "min(1,2,3)"});
   ExpectAllShown("Division by zero ", {"1/0", "1/0+foo"});
   ExpectAllShown("Error, argument in Bessel function must be x>0 ",
                  {"bessy0(0)", "bessy[2](0-1)", "neumann(0,0)"});
@@ -111,6 +115,7 @@ TEST(Evaluator, BoundsNestingAndLength) {
   const int limit = ExpressionEvaluator::kMaxNesting;
   const std::string fits = std::string(limit - 1, '(') + "1" + std::string(limit - 1, ')');
   EXPECT_EQ(ValueOf(fits), 1);
+  EXPECT_EQ(Shown("(" + fits + ")"), "Error, expression nested too deeply ");
   for (const std::string open : {"(", "sin(", "bessj["}) {
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += open;

@@ -29,6 +29,8 @@ TEST(BitmapButtonGrey, ColourTable) {
   } coloured[] = {
       {{128, 0, 0}, 0}, {{255, 0, 0}, 128},   {{0, 128, 0}, 128},
       {{0, 0, 255}, 0}, {{0, 255, 255}, 192}, {{255, 255, 0}, 255},
+      // Either side of the first threshold by less than one unit of the blue weight.
+      {{0, 64, 255}, 0}, {{0, 65, 255}, 128},
   };
   for (const auto& c : coloured) table.push_back(Entry(c.colour));
   const std::size_t transparentIndex = 77;
