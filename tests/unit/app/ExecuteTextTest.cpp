@@ -18,6 +18,7 @@ TEST(ExecuteText, Parsing) {
       {"notepad c:\\notes.txt", false, "open", "notepad", "c:\\notes.txt"},
       {" \t\r\n\v\f prog a  b  ", false, "open", "prog", "a  b  "},  // trailing blanks stay
       {"c:\\windows", true, "explore", "c:\\windows", ""},
+      {"my\tprog a", false, "open", "my\tprog", "a"},                  // only a blank splits
       {"jo@example.org", false, "open", "mailto:jo@example.org", ""},  // "@" at 2
       {"j@example.org", false, "open", "j@example.org", ""},           // "@" at 1
       {"@home x", false, "open", "@home", "x"},                        // "@" at 0

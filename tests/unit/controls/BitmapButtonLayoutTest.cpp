@@ -27,10 +27,15 @@ TEST(BitmapButtonGrey, ColourTable) {
     Rgb colour;
     std::uint8_t grey;
   } coloured[] = {
-      {{128, 0, 0}, 0}, {{255, 0, 0}, 128},   {{0, 128, 0}, 128},
-      {{0, 0, 255}, 0}, {{0, 255, 255}, 192}, {{255, 255, 0}, 255},
+      {{128, 0, 0}, 0},
+      {{255, 0, 0}, 128},
+      {{0, 128, 0}, 128},
+      {{0, 0, 255}, 0},
+      {{0, 255, 255}, 192},
+      {{255, 255, 0}, 255},
       // Either side of the first threshold by less than one unit of the blue weight.
-      {{0, 64, 255}, 0}, {{0, 65, 255}, 128},
+      {{0, 64, 255}, 0},
+      {{0, 65, 255}, 128},
   };
   for (const auto& c : coloured) table.push_back(Entry(c.colour));
   const std::size_t transparentIndex = 77;
@@ -59,7 +64,7 @@ TEST(BitmapButtonGrey, ColourTableSize) {
     std::uint32_t used;
     std::size_t expected;
   } cases[] = {
-      {1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {4, 6, 6}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0},
+      {1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {4, 6, 6}, {8, 1, 1}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ColourTableSize(c.bits, c.used), c.expected) << c.bits << " bits, " << c.used;

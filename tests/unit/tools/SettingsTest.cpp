@@ -80,9 +80,10 @@ TEST(Settings, AutoPasteNeedsAutoFocus) {
 TEST(Settings, EmptyProfileGivesTheDefaultsInReadOrder) {
   FakeProfile profile;
   const Settings s = ReadSettings(profile);
-  EXPECT_EQ(profile.reads, std::vector<std::string>(std::begin(kKeysInReadOrder),
-                                                    std::end(kKeysInReadOrder)));
-  EXPECT_EQ(Values(s), (std::vector<int>{1, 0, 100, 20, 20000, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0}));
+  EXPECT_EQ(profile.reads,
+            std::vector<std::string>(std::begin(kKeysInReadOrder), std::end(kKeysInReadOrder)));
+  EXPECT_EQ(Values(s),
+            (std::vector<int>{1, 0, 100, 20, 20000, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0}));
 }
 
 // Saving writes the position, then every option in its order: numbers as they are, on/off
