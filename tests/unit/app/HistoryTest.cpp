@@ -1,9 +1,9 @@
-#include "app/History.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "app/History.h"
 
 namespace pelmo {
 namespace {
@@ -20,9 +20,11 @@ TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
       {std::string(30, 'a') + std::string(50, 'b'), std::string(30, 'a') + std::string(20, 'b'), 0},
       {"x\r\nmore", "x", 1},
       {"  \t  ", "", 0},
-      {"ends with a blank at byte fifty" + std::string(19, ' ') + "Z", "ends with a blank at byte fifty", 0},
+      {"ends with a blank at byte fifty" + std::string(19, ' ') + "Z",
+       "ends with a blank at byte fifty", 0},
       {"only\rcarriage return", "only", 0},
       {"\n\nlead", "lead", 1},
+      {"\v\f lead \f\v", "lead", 0},
   };
   for (const Case& c : cases) {
     HistoryItem item{c.text};
@@ -68,12 +70,14 @@ TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
   EXPECT_EQ(history.At(0).multiLine, 1);
   ExpectViewMatches(history, view);
 
-  history.At(1).text = "edited";
+  history.At(1).text = " edited\nnew line";
   history.Refresh(1);
   EXPECT_EQ(view.rows[1].label, "edited");
   history.Delete(0);
   ExpectViewMatches(history, view);
   EXPECT_EQ(history.RowOf(&history.At(1)), 1);
+  HistoryItem stranger;
+  EXPECT_EQ(history.RowOf(&stranger), -1);
 
   RecordingView late;
   history.Refill(late);
@@ -118,7 +122,8 @@ TEST(HistorySelection, UpDownAndDeleteRules) {
 
 History MakeHistory(const std::vector<std::string>& rowsTopDown) {
   History history;
-  for (auto it = rowsTopDown.rbegin(); it != rowsTopDown.rend(); ++it) history.InsertTop(*it, kPlain);
+  for (auto it = rowsTopDown.rbegin(); it != rowsTopDown.rend(); ++it)
+    history.InsertTop(*it, kPlain);
   return history;
 }
 
@@ -132,6 +137,7 @@ TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
     position = r.findPosition;
   }
   EXPECT_EQ(found, (std::vector<int>{0, 2, 0}));
+  EXPECT_EQ(FindNext(history, "alp", 2).row, 0) << "from the last row the search starts at the top";
 
   // Matches only above the find position: wrap to the first, continue after it.
   const History above = MakeHistory({"needle", "x", "y", "z"});
@@ -149,7 +155,8 @@ TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
 }
 
 TEST(HistoryFind, LowerCasesTheAnsiCodePage) {
-  EXPECT_EQ(AnsiLower("ABC xyz \xC4\xD6\xDC \xD7 \x8A\x9F"), "abc xyz \xE4\xF6\xFC \xD7 \x9A\xFF");
+  EXPECT_EQ(AnsiLower("AZ az@[ \xC0\xDC\xDE \xD7\xDF \x8A\x8C\x8E\x9F"),
+            "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
   const History history = MakeHistory({"Gr\xDC\xDF"});
   EXPECT_EQ(FindNext(history, "gr\xFC", 0).row, 0);
 }

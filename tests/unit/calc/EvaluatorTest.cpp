@@ -26,23 +26,27 @@ TEST(Evaluator, ReadsTheUnusualRules) {
                 {"10-4-3", 3},
                 {"64/4/2", 8},
                 {"1+2<4", 1},
+                {"1<1+1", 1},
                 {"1<2<3", 1},
                 {"2<2", 0},
                 {"3>2", 1},
+                {"2>2", 0},
                 {"2=2", 1},
                 {"4|1&2", 0},
+                {"0|2<1", 0},
                 {"6|3", 7},
                 {"0-6&0-3", -8}});
   // Logic operands are truncated to 32 bits, saturating; NaN gives 0.
   ExpectValues({{"2.9&3", 2}, {"1e300&1", 1}, {"(0-1e300)|0", -2147483648.0}, {"sqrt(0-1)|5", 5}});
   // Integer powers by repeated multiplication; the exponent is a primary. Any size ends promptly.
   ExpectValues({{"2^10", 1024},
+                {"2^1", 2},
                 {"2^3.9", 8},
                 {"9^0.5", 1},
                 {"2^3^2", 8},
                 {"2^1e9", HUGE_VAL},
                 {"0.5^3000000000", 0},
-                {"(0-1)^1e15", 1},
+                {"(0-1)^(1e15+0.5)", 1},
                 {"(0-1)^(1e15+1)", -1},
                 {"2^(1/0.0000001*1e300)", HUGE_VAL}});
   double product = 1.1;
@@ -59,18 +63,31 @@ TEST(Evaluator, ReadsTheUnusualRules) {
                 {"1 e - 2", 0.01},
                 {"1e99999", HUGE_VAL},
                 {"1e-99999", 0}});
-  // Constants, exactly as named; anything after one is left over.
+  // The fourteen constants, exactly as named; anything after one is left over.
   ExpectValues({{"pi", 3.141592653589793},
                 {"e", 2.718281828459045},
+                {"_c", 299790000.0},
+                {"_e", 8.8542e-12},
+                {"_mi", 1.25663706e-06},
+                {"_kb", 1.3807e-23},
+                {"_q", 1.60219e-19},
+                {"_me", 9.1095e-31},
+                {"_h", 6.6262e-34},
+                {"_hr", 1.05459e-34},
+                {"_ry", 13.6058},
                 {"_ev", 1.60219e-19},
+                {"_kt", 25.853},
+                {"_na", 6.022045e+23},
                 {"pi(2)", 3.141592653589793}});
 }
 
 TEST(Evaluator, ReportsTheFirstErrorWithItsExactText) {
   ExpectAllShown("Syntax Error ", {"", "   ", ".5", "+1", "sin()"});
-  ExpectAllShown("Syntax Error - Operand missing ", {"2x", "(1)x", "sin(1)(2)"});
+  ExpectAllShown("Syntax Error - Operand missing ", {"2x", "2_c", "(1)x", "sin(1)(2)"});
   ExpectAllShown("Invalid number of arguments ,sin(radian) => {0..1}",
                  {"sin(1,2)", "sin(1,2,3,4)"});
+  ExpectAllShown("Invalid number of arguments ,MIN(a,b) =a if a<b else b  ",
+                 {"min(1)", "min(1,2,3)"});
   ExpectAllShown("Division by zero ", {"1/0", "1/0+foo"});
   ExpectAllShown("Error, argument in Bessel function must be x>0 ",
                  {"bessy0(0)", "bessy[2](0-1)", "neumann(0,0)"});
@@ -111,6 +128,7 @@ TEST(Evaluator, BoundsNestingAndLength) {
   const int limit = ExpressionEvaluator::kMaxNesting;
   const std::string fits = std::string(limit - 1, '(') + "1" + std::string(limit - 1, ')');
   EXPECT_EQ(ValueOf(fits), 1);
+  EXPECT_EQ(Shown("(" + fits + ")"), "Error, expression nested too deeply ");
   for (const std::string open : {"(", "sin(", "bessj["}) {
     std::string deep;
     for (int i = 0; i < 100000; ++i) deep += open;

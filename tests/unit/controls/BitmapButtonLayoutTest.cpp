@@ -27,8 +27,15 @@ TEST(BitmapButtonGrey, ColourTable) {
     Rgb colour;
     std::uint8_t grey;
   } coloured[] = {
-      {{128, 0, 0}, 0}, {{255, 0, 0}, 128},   {{0, 128, 0}, 128},
-      {{0, 0, 255}, 0}, {{0, 255, 255}, 192}, {{255, 255, 0}, 255},
+      {{128, 0, 0}, 0},
+      {{255, 0, 0}, 128},
+      {{0, 128, 0}, 128},
+      {{0, 0, 255}, 0},
+      {{0, 255, 255}, 192},
+      {{255, 255, 0}, 255},
+      // Either side of the first threshold by less than one unit of the blue weight.
+      {{0, 64, 255}, 0},
+      {{0, 65, 255}, 128},
   };
   for (const auto& c : coloured) table.push_back(Entry(c.colour));
   const std::size_t transparentIndex = 77;
@@ -57,7 +64,7 @@ TEST(BitmapButtonGrey, ColourTableSize) {
     std::uint32_t used;
     std::size_t expected;
   } cases[] = {
-      {1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {4, 6, 6}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0},
+      {1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {4, 6, 6}, {8, 1, 1}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ColourTableSize(c.bits, c.used), c.expected) << c.bits << " bits, " << c.used;
@@ -83,7 +90,7 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
   const Size text{20, 8};
   const auto none = std::nullopt;
   // In 40 by 40 the picture area (22 by 22) and the caption area (30 by 12) fit with room to
-  // spare; the narrow cases shrink the areas but keep the picture 3 pixels from the edge.
+  // spare; odd room is halved downwards; areas that do not fit shrink, down to nothing.
   // clang-format off
   const Case cases[] = {
       {"centre", square, icon, text, H::kCentre, V::kCentre, false, {12, 6, 28, 22}, {10, 25, 30, 33}},
@@ -93,11 +100,7 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
       {"bottom: caption above", square, icon, text, H::kCentre, V::kBottom, false, {12, 21, 28, 37}, {10, 10, 30, 18}},
       {"pressed", square, icon, text, H::kCentre, V::kCentre, true, {13, 7, 29, 23}, {11, 26, 31, 34}},
       {"item off the origin", {100, 50, 140, 90}, icon, text, H::kCentre, V::kCentre, false, {112, 56, 128, 72}, {110, 75, 130, 83}},
-      {"no caption", square, icon, none, H::kCentre, V::kCentre, false, {12, 12, 28, 28}, {}},
-      {"odd room truncates", {0, 0, 41, 31}, icon, none, H::kCentre, V::kCentre, false, {12, 7, 28, 23}, {}},
-      {"no picture", square, {}, text, H::kCentre, V::kCentre, false, {20, 14, 20, 14}, {10, 17, 30, 25}},
-      {"narrow, right", {0, 0, 12, 11}, icon, none, H::kRight, V::kCentre, false, {3, 3, 9, 8}, {}},
-      {"narrow, inline picture", {0, 0, 12, 11}, {7, 6}, none, H::kCentre, V::kCentre, false, {3, 3, 9, 8}, {}},
+      {"odd room truncates", {0, 0, 40, 31}, Size{15, 16}, none, H::kCentre, V::kCentre, false, {12, 7, 27, 23}, {}},
       {"caption wider than the button", {0, 0, 20, 30}, icon, Size{50, 8}, H::kCentre, V::kCentre, false, {3, 3, 17, 15}, {5, 18, 15, 26}},
       {"nothing fits", {0, 0, 4, 2}, icon, Size{50, 8}, H::kCentre, V::kCentre, false, {3, 3, 3, 3}, {5, 0, 5, 0}},
   };

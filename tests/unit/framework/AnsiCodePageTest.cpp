@@ -16,18 +16,12 @@ char16_t DecodeUtf8(const std::string& s) {
 }
 
 TEST(AnsiCodePage, KnownCharacters) {
-  const struct {
-    std::string ansi;
-    std::string utf8;
-  } cases[] = {
-      {"plain", "plain"},
-      {"\x80", "\xE2\x82\xAC"},  // euro sign
-      {"\x9F", "\xC5\xB8"},      // Y with diaeresis
-      {"\xE9", "\xC3\xA9"},      // e acute
-      {"\x81", "\xC2\x81"},      // undefined in the code page: its C1 control
-      {std::string("a\0b", 3), std::string("a\0b", 3)},
-  };
-  for (const auto& c : cases) EXPECT_EQ(AnsiToUtf8(c.ansi), c.utf8);
+  std::string high;
+  for (int byte = 0x80; byte < 0xA0; ++byte) high += static_cast<char>(byte);
+  // The five bytes the code page leaves undefined become their C1 controls.
+  EXPECT_EQ(AnsiToUtf8(high), u8"€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ");
+  EXPECT_EQ(AnsiToUtf8("plain \xA0\xE9\xFF"), u8"plain \u00A0éÿ");
+  EXPECT_EQ(AnsiToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
 // Every byte survives the way to Unicode and back, so the two directions agree.
@@ -43,8 +37,8 @@ TEST(AnsiCodePage, UnmappableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(Utf16ToAnsi(u"\u0416x\u4E2D"), "?x?");
   EXPECT_EQ(Utf16ToAnsi(u"\U0001F600"), "?");  // a pair is one character
   EXPECT_EQ(Utf16ToAnsi(u"\xD800"
-                        u"a\xDC00"),
-            "?a?");                        // lone halves
+                        u"a\xDC00\xDC00"),
+            "?a??");                       // lone halves
   EXPECT_EQ(Utf16ToAnsi(u"\u0080"), "?");  // a C1 control the code page redefines
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -31,29 +32,32 @@ class FakeProfile : public Profile {
   std::vector<std::pair<std::string, int>> writes;
 };
 
+std::vector<int> Values(const Settings& s) {
+  return {s.captureHTML, s.softButtons, s.deleteAfter, s.calculator, s.ignoreMore, s.save,
+          s.minimize,    s.hide,        s.autoFocus,   s.autoPaste,  s.quickRep,   s.hideDesk,
+          s.oem,         s.inlineMode,  s.preview,     s.bigFont,    s.keepTop};
+}
+
+const char* const kKeysInReadOrder[] = {
+    "CaptureHTML", "SoftButtons", "Delete After", "Calculator", "IgnoreMore", "Save",
+    "Minimize",    "Hide",        "AutoFocus",    "AutoPaste",  "QuickRep",   "HideDesk",
+    "OEM",         "Inline",      "Preview",      "BigFont",    "KeepTop"};
+
+// With one number stored under every key, each option shows its read rule: exactly 1, raw,
+// counts only above 5, and AutoPaste raw only while AutoFocus is on.
 TEST(Settings, ReadRules) {
   const struct {
-    const char* key;
     int stored;
-    int Settings::*member;
-    int expected;
+    std::vector<int> values;  // in read order
   } cases[] = {
-      {"Delete After", 5, &Settings::deleteAfter, 100},
-      {"Delete After", 6, &Settings::deleteAfter, 6},
-      {"Delete After", -7, &Settings::deleteAfter, 100},
-      {"Calculator", 6, &Settings::calculator, 6},
-      {"IgnoreMore", 0, &Settings::ignoreMore, 0},
-      {"SoftButtons", 2, &Settings::softButtons, 0},
-      {"CaptureHTML", 0, &Settings::captureHTML, 0},
-      {"Inline", 2, &Settings::inlineMode, 2},
-      {"Preview", 0, &Settings::preview, 0},
-      {"QuickRep", 7, &Settings::quickRep, 7},
-      {"AutoPaste", 3, &Settings::autoPaste, 3},
+      {1, {1, 1, 100, 20, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+      {5, {0, 0, 100, 20, 5, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 0, 0}},
+      {6, {0, 0, 6, 6, 6, 0, 0, 0, 0, 0, 6, 6, 6, 6, 6, 0, 0}},
   };
   for (const auto& c : cases) {
     FakeProfile profile;
-    profile.Set(c.key, c.stored);
-    EXPECT_EQ(ReadSettings(profile).*c.member, c.expected) << c.key << " = " << c.stored;
+    for (const char* key : kKeysInReadOrder) profile.Set(key, c.stored);
+    EXPECT_EQ(Values(ReadSettings(profile)), c.values) << "every key = " << c.stored;
   }
 }
 
@@ -67,22 +71,19 @@ TEST(Settings, AutoPasteNeedsAutoFocus) {
 
   SaveSettings(profile, s, {0, 0, 100, 20});
   EXPECT_EQ(profile.Stored("AutoPaste"), 0);
+
+  FakeProfile absentFocus;
+  absentFocus.Set("AutoPaste", 3);
+  EXPECT_EQ(ReadSettings(absentFocus).autoPaste, 3) << "AutoFocus is on when absent";
 }
 
 TEST(Settings, EmptyProfileGivesTheDefaultsInReadOrder) {
   FakeProfile profile;
   const Settings s = ReadSettings(profile);
   EXPECT_EQ(profile.reads,
-            std::vector<std::string>({"CaptureHTML", "SoftButtons", "Delete After", "Calculator",
-                                      "IgnoreMore", "Save", "Minimize", "Hide", "AutoFocus",
-                                      "AutoPaste", "QuickRep", "HideDesk", "OEM", "Inline",
-                                      "Preview", "BigFont", "KeepTop"}));
-  EXPECT_EQ(std::vector<int>({s.deleteAfter, s.calculator, s.ignoreMore, s.captureHTML, s.save,
-                              s.autoFocus, s.preview}),
-            std::vector<int>({100, 20, 20000, 1, 1, 1, 1}));
-  EXPECT_EQ(std::vector<int>({s.softButtons, s.minimize, s.hide, s.autoPaste, s.quickRep,
-                              s.hideDesk, s.oem, s.inlineMode, s.bigFont, s.keepTop}),
-            std::vector<int>(10, 0));
+            std::vector<std::string>(std::begin(kKeysInReadOrder), std::end(kKeysInReadOrder)));
+  EXPECT_EQ(Values(s),
+            (std::vector<int>{1, 0, 100, 20, 20000, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0}));
 }
 
 // Saving writes the position, then every option in its order: numbers as they are, on/off
