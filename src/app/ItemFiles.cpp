@@ -1,7 +1,6 @@
 #include "app/ItemFiles.h"
 
 #include <algorithm>
-#include <limits>
 #include <new>
 
 namespace pelmo {
@@ -20,19 +19,32 @@ size_t ReadCount(ArchiveReader& archive, const char* element) {
   }
 }
 
+// What to do with the elements of a list beyond a limit.
+enum class Beyond {
+  kStayUnread,  // the list is the last thing in the file: stop there (the links)
+  kPassOver,    // read them over without keeping them, count them for the report
+};
+
 // Reads a count and then that many elements (at most `limit`) into `out`. Nothing is reserved
 // from the count: the list grows only with what the file really holds. A fault names the element.
 template <typename Element, typename ReadElement>
-void ReadList(ArchiveReader& archive, const char* element, size_t limit, std::vector<Element>& out,
-              ReadElement read) {
-  const size_t count = std::min(ReadCount(archive, element), limit);
-  const size_t before = out.size();
+void ReadList(ArchiveReader& archive, const char* element, const char* elements, size_t limit,
+              Beyond beyond, std::vector<Element>& out, std::vector<LeftOut>& leftOut,
+              ReadElement read, void (*skip)(ArchiveReader&)) {
+  const size_t count = ReadCount(archive, element);
+  const size_t kept = std::min(count, limit);
+  size_t done = 0;
   const auto position = [&] {
-    return std::string(element) + " " + std::to_string(out.size() - before + 1) + " of " +
-           std::to_string(count);
+    return std::string(element) + " " + std::to_string(done + 1) + " of " + std::to_string(count);
   };
   try {
-    for (size_t i = 0; i < count; ++i) out.push_back(read(archive));
+    for (; done < kept; ++done) out.push_back(read(archive));
+    if (beyond == Beyond::kStayUnread || count == kept) return;
+    leftOut.push_back({element, elements, 0});
+    for (; done < count; ++done) {
+      skip(archive);
+      ++leftOut.back().count;
+    }
   } catch (const ArchiveError& e) {
     throw InContext(e, position());
   } catch (const std::bad_alloc&) {
@@ -51,17 +63,28 @@ QuickRepItem ReadPair(ArchiveReader& archive) {
   return pair;
 }
 
-constexpr size_t kNoLimit = std::numeric_limits<size_t>::max();
+void SkipText(ArchiveReader& archive) {
+  archive.SkipString();
+}
+
+void SkipPair(ArchiveReader& archive) {
+  archive.SkipString();
+  archive.SkipString();
+}
 
 template <typename Content, typename Read>
 Loaded<Content> Load(const std::string& path, Read read) {
   Loaded<Content> result;
-  std::optional<InputFile> file = InputFile::Open(path);
-  if (!file) return result;
+  InputFile::OpenFailure failure;
+  std::optional<InputFile> file = InputFile::Open(path, &failure);
+  if (!file) {
+    result.unreadable = failure.reason;
+    return result;
+  }
   result.opened = true;
   ArchiveReader archive(*file);
   try {
-    read(archive, result.content);
+    read(archive, result);
   } catch (const ArchiveError& e) {
     result.error = e;
   }
@@ -78,17 +101,22 @@ std::string ItemFileName(const std::string& exePath, const char* extension) {
 }
 
 Loaded<ItemsFile> LoadItemsFile(const std::string& path) {
-  return Load<ItemsFile>(path, [](ArchiveReader& archive, ItemsFile& items) {
-    ReadList(archive, "history entry", kNoLimit, items.history, ReadText);
-    ReadList(archive, "ClipBook entry", kNoLimit, items.clipBook, ReadText);
-    ReadList(archive, "link", kMaxLoadedLinks, items.links, ReadText);
+  return Load<ItemsFile>(path, [](ArchiveReader& archive, Loaded<ItemsFile>& loaded) {
+    ItemsFile& items = loaded.content;
+    ReadList(archive, "history entry", "history entries", kMaxLoadedEntries, Beyond::kPassOver,
+             items.history, loaded.leftOut, ReadText, SkipText);
+    ReadList(archive, "ClipBook entry", "ClipBook entries", kMaxLoadedEntries, Beyond::kPassOver,
+             items.clipBook, loaded.leftOut, ReadText, SkipText);
+    ReadList(archive, "link", "links", kMaxLoadedLinks, Beyond::kStayUnread, items.links,
+             loaded.leftOut, ReadText, SkipText);
   });
 }
 
 Loaded<std::vector<QuickRepItem>> LoadQuickRepFile(const std::string& path) {
   return Load<std::vector<QuickRepItem>>(
-      path, [](ArchiveReader& archive, std::vector<QuickRepItem>& pairs) {
-        ReadList(archive, "Quick Replace pair", kNoLimit, pairs, ReadPair);
+      path, [](ArchiveReader& archive, Loaded<std::vector<QuickRepItem>>& loaded) {
+        ReadList(archive, "Quick Replace pair", "Quick Replace pairs", kMaxLoadedEntries,
+                 Beyond::kPassOver, loaded.content, loaded.leftOut, ReadPair, SkipPair);
       });
 }
 

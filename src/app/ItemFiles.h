@@ -19,6 +19,11 @@ constexpr const char* kItemsExtension = ".clp";
 constexpr const char* kQuickRepExtension = ".qrp";
 // Links beyond this many stay unread when loading.
 constexpr size_t kMaxLoadedLinks = 200;
+// History entries, ClipBook entries and Quick Replace pairs beyond this many are passed over when
+// loading, counted and reported: far above any real history (a million entries of even one
+// byte, with their rows in the drop-down, are about all a 32-bit program can hold comfortably),
+// and low enough that a damaged count of 2^31-1 cannot fill the address space.
+constexpr size_t kMaxLoadedEntries = 1000000;
 
 // "<drive><dir><base><extension>" from the executable's full path: the extension replaced.
 std::string ItemFileName(const std::string& exePath, const char* extension);
@@ -38,13 +43,26 @@ struct QuickRepItem {
   std::string text;
 };
 
-// The result of loading: whether the file could be opened, what was read, and the fault that
+// Elements of one list that the file holds beyond kMaxLoadedEntries: read over, not kept.
+struct LeftOut {
+  const char* element;   // "history entry", ...
+  const char* elements;  // "history entries", ...
+  size_t count = 0;
+};
+
+// The result of loading: whether the file could be opened (and if not, whether because it is
+// not there or because it cannot be read), what was read, what was left out, and the fault that
 // stopped reading. After a fault, the content holds every element read before it.
 template <typename Content>
 struct Loaded {
   bool opened = false;
+  std::string unreadable;  // why a file that is there could not be opened; empty otherwise
   Content content;
+  std::vector<LeftOut> leftOut;
   std::optional<ArchiveError> error;
+
+  // Loading took in less than the file holds: saving over it would lose the rest.
+  bool Incomplete() const { return error.has_value() || !leftOut.empty(); }
 };
 
 Loaded<ItemsFile> LoadItemsFile(const std::string& path);

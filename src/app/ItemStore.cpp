@@ -1,60 +1,157 @@
 #include "app/ItemStore.h"
 
+#include <new>
+
 #include "framework/BufferedFile.h"
 
 namespace pelmo {
 
 namespace {
 
-std::string DamagedMessage(const std::string& path, const ArchiveError& error) {
-  return "The file \"" + path + "\" is damaged (" + error.what() +
-         "). Everything read before that point has been kept.";
+std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
+
+std::string HowToGetOut() {
+  return "To use the file again: close Pelmo, make the file readable (for example by closing the "
+         "program that holds it open) or move it away to start afresh, and start Pelmo again.";
+}
+
+std::string UnreadableMessage(const std::string& path, const std::string& reason) {
+  return "The file " + Quoted(path) + " exists but cannot be read (" + reason +
+         "), so Pelmo started without the entries saved in it. Pelmo will not save over that "
+         "file in this run, so those entries stay as they are; changes made in this run will "
+         "not be saved there.\n\n" +
+         HowToGetOut();
+}
+
+std::string RefusalMessage(const std::string& path) {
+  return Quoted(path) +
+         " was not saved: it could not be read when Pelmo started, and saving now would replace "
+         "the entries in it with only those of this run. The file is left as it is.\n\n" +
+         HowToGetOut();
+}
+
+std::string CopyNote(const std::string& path) {
+  return "Before Pelmo first saves over it, the file as it is now will be kept as " +
+         Quoted(path + kDamagedSuffix) + ".";
+}
+
+std::string Counted(size_t count, const char* one, const char* many) {
+  return std::to_string(count) + " more " + (count == 1 ? one : many);
 }
 
 template <typename Content>
-FileOutcome TakeLoaded(const std::string& path, Loaded<Content>& loaded) {
-  FileOutcome outcome;
-  outcome.done = loaded.opened;
-  if (loaded.error) outcome.problem = DamagedMessage(path, *loaded.error);
-  return outcome;
-}
-
-template <typename Save>
-FileOutcome SaveReportingFailure(Save save) {
-  FileOutcome outcome;
-  try {
-    save();
-    outcome.done = true;
-  } catch (const FileError& e) {
-    outcome.problem = e.what();
+std::string IncompleteMessage(const std::string& path, const Loaded<Content>& loaded) {
+  std::string message;
+  if (!loaded.leftOut.empty()) {
+    message = "The file " + Quoted(path) + " holds more than Pelmo loads (at most " +
+              std::to_string(kMaxLoadedEntries) + " of each list): ";
+    for (size_t i = 0; i < loaded.leftOut.size(); ++i) {
+      const LeftOut& left = loaded.leftOut[i];
+      if (i > 0) message += " and ";
+      message += Counted(left.count, left.element, left.elements);
+    }
+    message += loaded.leftOut.size() == 1 && loaded.leftOut[0].count == 1 ? " was left out."
+                                                                          : " were left out.";
   }
-  return outcome;
+  if (loaded.error) {
+    if (!message.empty()) message += ' ';
+    message += "The file " + Quoted(path) + " is damaged (" + loaded.error->what() +
+               "). Everything read before that point has been kept.";
+  }
+  return message + ' ' + CopyNote(path);
 }
 
 }  // namespace
 
-ItemStore::ItemStore(const std::string& exePath)
-    : m_itemsPath(ItemFileName(exePath, kItemsExtension)),
-      m_quickRepPath(ItemFileName(exePath, kQuickRepExtension)) {}
+ItemStore::ItemStore(const std::string& exePath) {
+  m_items.path = ItemFileName(exePath, kItemsExtension);
+  m_quickRep.path = ItemFileName(exePath, kQuickRepExtension);
+}
+
+template <typename Content, typename LoadFile>
+FileOutcome ItemStore::Load(Record& record, Content& into, LoadFile loadFile) {
+  FileOutcome outcome;
+  record.copyKept = false;
+  record.refusalReported = false;
+  Loaded<Content> loaded;
+  try {
+    loaded = loadFile(record.path);
+  } catch (const std::bad_alloc&) {
+    loaded = {};
+    loaded.unreadable = "there is not enough memory to read it";
+  }
+  if (!loaded.opened) {
+    record.state = loaded.unreadable.empty() ? FileState::kMissing : FileState::kUnreadable;
+    record.unreadable = loaded.unreadable;
+    if (record.state == FileState::kUnreadable) {
+      outcome.problem = UnreadableMessage(record.path, loaded.unreadable);
+    }
+    return outcome;
+  }
+  outcome.done = true;
+  into = std::move(loaded.content);
+  record.state = loaded.Incomplete() ? FileState::kIncomplete : FileState::kRead;
+  if (loaded.Incomplete()) outcome.problem = IncompleteMessage(record.path, loaded);
+  return outcome;
+}
+
+void ItemStore::LoadedInPart(Record& record, FileOutcome& outcome) {
+  if (record.state == FileState::kRead) {
+    record.state = FileState::kIncomplete;
+    if (!outcome.problem.empty()) outcome.problem += ' ';
+    outcome.problem += CopyNote(record.path);
+  }
+}
+
+template <typename SaveFile>
+FileOutcome ItemStore::Save(Record& record, SaveFile saveFile) {
+  FileOutcome outcome;
+  if (record.state == FileState::kUnreadable) {
+    if (!record.refusalReported) outcome.problem = RefusalMessage(record.path);
+    record.refusalReported = true;
+    return outcome;
+  }
+  try {
+    if (record.state == FileState::kIncomplete && !record.copyKept) {
+      const std::string copy = record.path + kDamagedSuffix;
+      try {
+        CopyFileSafely(record.path, copy);
+      } catch (const FileError& e) {
+        outcome.problem =
+            Quoted(record.path) +
+            " was not saved: it loaded only in part, and Pelmo could not keep it as " +
+            Quoted(copy) + " first (" + e.what() + "). The file is left as it is.";
+        return outcome;
+      }
+      record.copyKept = true;
+    }
+    saveFile(record.path);
+    outcome.done = true;
+  } catch (const FileError& e) {
+    outcome.problem = e.what();
+  } catch (const std::bad_alloc&) {
+    outcome.problem = Quoted(record.path) +
+                      " was not saved: there is not enough memory. The file is left as it is.";
+  }
+  return outcome;
+}
 
 FileOutcome ItemStore::LoadItems(ItemsFile& into) {
-  Loaded<ItemsFile> loaded = LoadItemsFile(m_itemsPath);
-  into = std::move(loaded.content);
-  return TakeLoaded(m_itemsPath, loaded);
+  return Load(m_items, into, LoadItemsFile);
 }
 
 FileOutcome ItemStore::SaveItems(const ItemsFileView& items) {
-  return SaveReportingFailure([&] { SaveItemsFile(m_itemsPath, items); });
+  return Save(m_items, [&](const std::string& path) { SaveItemsFile(path, items); });
 }
 
 FileOutcome ItemStore::LoadQuickRep(std::vector<QuickRepItem>& into) {
-  Loaded<std::vector<QuickRepItem>> loaded = LoadQuickRepFile(m_quickRepPath);
-  into = std::move(loaded.content);
-  return TakeLoaded(m_quickRepPath, loaded);
+  return Load(m_quickRep, into, LoadQuickRepFile);
 }
 
 FileOutcome ItemStore::SaveQuickRep(const std::vector<QuickRepItem>& pairs) {
-  return SaveReportingFailure([&] { SaveQuickRepFile(m_quickRepPath, pairs); });
+  return Save(m_quickRep, [&](const std::string& path) { SaveQuickRepFile(path, pairs); });
 }
 
 }  // namespace pelmo

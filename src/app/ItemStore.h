@@ -1,5 +1,15 @@
 // The item files on disk: where they are, and what loading found out about them, which decides
 // what a later save may do to them.
+//
+// - A file that is not there is no problem: loading skips it, saving creates it.
+// - A file that is there but cannot be read (a folder of that name, no permission, held open by
+//   another program, not enough memory to read it) is reported when loading and is not written
+//   over for the rest of the run: saving it would replace the user's saved entries with only
+//   this run's. The first save that leaves it alone says so, once. The way out is to close
+//   Pelmo, make the file readable or move it away, and start again.
+// - A file that loaded only in part (damaged, more entries than kMaxLoadedEntries, memory running
+//   out while the lists took the entries) is copied to "<file>.damaged" before the first save
+//   over it in the run, so its unread tail survives; the load message says so.
 #pragma once
 
 #include <string>
@@ -16,22 +26,54 @@ struct FileOutcome {
   std::string problem;
 };
 
+// What loading found in a file.
+enum class FileState {
+  kNotLoaded,   // not read in this run (the items file with "Save" off): saves write it
+  kMissing,     // not there: saves create it
+  kRead,        // read whole: saves replace it
+  kIncomplete,  // read in part: the first save keeps it as "<file>.damaged", then replaces it
+  kUnreadable,  // there, but could not be read: saves leave it alone
+};
+
+constexpr const char* kDamagedSuffix = ".damaged";
+
 class ItemStore {
  public:
   // The files are named after the executable: "<dir><base>.clp" and "<dir><base>.qrp".
   explicit ItemStore(const std::string& exePath);
 
-  const std::string& ItemsPath() const { return m_itemsPath; }
-  const std::string& QuickRepPath() const { return m_quickRepPath; }
+  const std::string& ItemsPath() const { return m_items.path; }
+  const std::string& QuickRepPath() const { return m_quickRep.path; }
+  FileState ItemsState() const { return m_items.state; }
+  FileState QuickRepState() const { return m_quickRep.state; }
 
   FileOutcome LoadItems(ItemsFile& into);
   FileOutcome SaveItems(const ItemsFileView& items);
   FileOutcome LoadQuickRep(std::vector<QuickRepItem>& into);
   FileOutcome SaveQuickRep(const std::vector<QuickRepItem>& pairs);
 
+  // The lists took only part of what was loaded (memory ran out): the file now counts as loaded
+  // in part. Adds what that means for the next save to the outcome's problem.
+  void ItemsLoadedInPart(FileOutcome& outcome) { LoadedInPart(m_items, outcome); }
+  void QuickRepLoadedInPart(FileOutcome& outcome) { LoadedInPart(m_quickRep, outcome); }
+
  private:
-  std::string m_itemsPath;
-  std::string m_quickRepPath;
+  struct Record {
+    std::string path;
+    FileState state = FileState::kNotLoaded;
+    std::string unreadable;        // why, when kUnreadable
+    bool copyKept = false;         // "<file>.damaged" was written in this run
+    bool refusalReported = false;  // a save has said that it left the unreadable file alone
+  };
+
+  template <typename Content, typename LoadFile>
+  static FileOutcome Load(Record& record, Content& into, LoadFile loadFile);
+  template <typename SaveFile>
+  static FileOutcome Save(Record& record, SaveFile saveFile);
+  static void LoadedInPart(Record& record, FileOutcome& outcome);
+
+  Record m_items;
+  Record m_quickRep;
 };
 
 }  // namespace pelmo

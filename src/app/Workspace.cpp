@@ -7,14 +7,17 @@ namespace pelmo {
 namespace {
 
 // Moves loaded entries into a list; running out of memory keeps what was moved and says so.
+// Returns false then: the lists hold only part of the file.
 template <typename Move>
-void MoveLoaded(FileOutcome& outcome, const std::string& path, Move move) {
+bool MoveLoaded(FileOutcome& outcome, const std::string& path, Move move) {
   try {
     move();
+    return true;
   } catch (const std::bad_alloc&) {
     if (!outcome.problem.empty()) outcome.problem += "\n\n";
     outcome.problem += "There is not enough memory to load all of \"" + path +
                        "\". The entries loaded before that point have been kept.";
+    return false;
   }
 }
 
@@ -23,11 +26,12 @@ void MoveLoaded(FileOutcome& outcome, const std::string& path, Move move) {
 FileOutcome Workspace::LoadItems() {
   ItemsFile loaded;
   FileOutcome outcome = m_store.LoadItems(loaded);
-  MoveLoaded(outcome, m_store.ItemsPath(), [&] {
+  const bool whole = MoveLoaded(outcome, m_store.ItemsPath(), [&] {
     history.AppendBottom(loaded.history);
     for (std::string& text : loaded.clipBook) clipBook.push_back(std::move(text));
     for (std::string& text : loaded.links) links.push_back(std::move(text));
   });
+  if (!whole) m_store.ItemsLoadedInPart(outcome);
   return outcome;
 }
 
@@ -43,12 +47,15 @@ FileOutcome Workspace::SaveItems() {
 FileOutcome Workspace::LoadQuickRep() {
   std::vector<QuickRepItem> loaded;
   FileOutcome outcome = m_store.LoadQuickRep(loaded);
-  MoveLoaded(outcome, m_store.QuickRepPath(), [&] {
+  const bool whole = MoveLoaded(outcome, m_store.QuickRepPath(), [&] {
     for (QuickRepItem& pair : loaded) quickRep.push_back(std::move(pair));
   });
+  if (!whole) m_store.QuickRepLoadedInPart(outcome);
   return outcome;
 }
 
-FileOutcome Workspace::SaveQuickRep() { return m_store.SaveQuickRep(quickRep); }
+FileOutcome Workspace::SaveQuickRep() {
+  return m_store.SaveQuickRep(quickRep);
+}
 
 }  // namespace pelmo

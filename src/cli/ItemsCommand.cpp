@@ -101,16 +101,30 @@ std::string JsonError(const std::optional<ArchiveError>& error) {
          ",\"message\":" + Quoted(error->Problem(), true) + '}';
 }
 
-// Reports the outcome of loading and gives the exit status.
-int Finish(const std::string& file, const std::optional<ArchiveError>& error) {
-  if (!error) return 0;
-  std::fprintf(stderr, "pelmo-cli: %s: damaged at byte %llu: %s\n", file.c_str(),
-               static_cast<unsigned long long>(error->Offset()), error->Problem().c_str());
-  return 1;
+// Reports the outcome of loading and gives the exit status: 1 when the listing is not the whole
+// file (damaged, or entries beyond the load limit left out).
+template <typename Content>
+int Finish(const std::string& file, const Loaded<Content>& loaded) {
+  for (const LeftOut& left : loaded.leftOut) {
+    std::fprintf(stderr, "pelmo-cli: %s: %zu more %s beyond the first %zu left out\n", file.c_str(),
+                 left.count, left.count == 1 ? left.element : left.elements, kMaxLoadedEntries);
+  }
+  if (loaded.error) {
+    std::fprintf(stderr, "pelmo-cli: %s: damaged at byte %llu: %s\n", file.c_str(),
+                 static_cast<unsigned long long>(loaded.error->Offset()),
+                 loaded.error->Problem().c_str());
+  }
+  return loaded.Incomplete() ? 1 : 0;
 }
 
-int CannotOpen(const std::string& file) {
-  std::fprintf(stderr, "pelmo-cli: %s: cannot open the file\n", file.c_str());
+// A file that is not there, or is there and cannot be read: told apart.
+int CannotOpen(const std::string& file, const std::string& unreadable) {
+  if (unreadable.empty()) {
+    std::fprintf(stderr, "pelmo-cli: %s: no such file\n", file.c_str());
+  } else {
+    std::fprintf(stderr, "pelmo-cli: %s: the file exists but cannot be read: %s\n", file.c_str(),
+                 unreadable.c_str());
+  }
   return 1;
 }
 
@@ -120,7 +134,7 @@ int RunItems(const Arguments& args) {
   const std::optional<Options> options = ParseOptions(args, "items");
   if (!options) return 2;
   const Loaded<ItemsFile> loaded = LoadItemsFile(options->file);
-  if (!loaded.opened) return CannotOpen(options->file);
+  if (!loaded.opened) return CannotOpen(options->file, loaded.unreadable);
   const ItemsFile& items = loaded.content;
   if (options->json) {
     Print("{\"history\":" + JsonList(items.history) + ",\"clipBook\":" + JsonList(items.clipBook) +
@@ -131,14 +145,14 @@ int RunItems(const Arguments& args) {
     PrintList("links", items.links);
   }
   std::fflush(stdout);
-  return Finish(options->file, loaded.error);
+  return Finish(options->file, loaded);
 }
 
 int RunQuickRep(const Arguments& args) {
   const std::optional<Options> options = ParseOptions(args, "quickrep");
   if (!options) return 2;
   const Loaded<std::vector<QuickRepItem>> loaded = LoadQuickRepFile(options->file);
-  if (!loaded.opened) return CannotOpen(options->file);
+  if (!loaded.opened) return CannotOpen(options->file, loaded.unreadable);
   const std::vector<QuickRepItem>& pairs = loaded.content;
   if (options->json) {
     std::string json = "{\"pairs\":[";
@@ -156,7 +170,7 @@ int RunQuickRep(const Arguments& args) {
     }
   }
   std::fflush(stdout);
-  return Finish(options->file, loaded.error);
+  return Finish(options->file, loaded);
 }
 
 }  // namespace pelmo::cli

@@ -73,20 +73,40 @@ ArchiveReader::LengthPrefix ArchiveReader::ReadLengthPrefix() {
   return {ReadUInt32(), false};
 }
 
-std::string ArchiveReader::ReadString() {
-  const std::uint64_t start = offset_;
+ArchiveReader::LengthPrefix ArchiveReader::ReadStringPrefix(std::uint64_t start,
+                                                            std::uint64_t& bytes) {
   LengthPrefix prefix = ReadLengthPrefix();
   const bool wide = prefix.wideMarker;
   if (wide) {
     prefix = ReadLengthPrefix();
     if (prefix.wideMarker) throw ArchiveError(start, "string marker repeated");
   }
-  const std::uint64_t bytes = std::uint64_t{prefix.length} * (wide ? 2 : 1);
+  bytes = std::uint64_t{prefix.length} * (wide ? 2 : 1);
   if (bytes > Remaining()) {
     throw ArchiveError(start, "string length " + std::to_string(prefix.length) +
                                   " runs past the end of the file (" + std::to_string(Remaining()) +
                                   " bytes left)");
   }
+  prefix.wideMarker = wide;
+  return prefix;
+}
+
+void ArchiveReader::SkipString() {
+  std::uint64_t bytes = 0;
+  ReadStringPrefix(offset_, bytes);
+  char block[kArchiveBufferSize];
+  while (bytes > 0) {
+    const size_t part = static_cast<size_t>(std::min<std::uint64_t>(bytes, sizeof block));
+    ReadBytes(block, part);
+    bytes -= part;
+  }
+}
+
+std::string ArchiveReader::ReadString() {
+  const std::uint64_t start = offset_;
+  std::uint64_t bytes = 0;
+  const LengthPrefix prefix = ReadStringPrefix(start, bytes);
+  const bool wide = prefix.wideMarker;
   const auto size = static_cast<size_t>(bytes);
   try {
     if (size != bytes) throw std::bad_alloc();

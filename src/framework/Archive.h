@@ -45,6 +45,8 @@ class ArchiveReader {
   // A 32-bit element count; 0 or less means no elements.
   size_t ReadCount();
   std::string ReadString();
+  // Passes over a string as ReadString reads it, checking it the same way, without keeping it.
+  void SkipString();
 
   std::uint64_t Offset() const { return offset_; }
   std::uint64_t Remaining() const;
@@ -59,6 +61,8 @@ class ArchiveReader {
   std::uint16_t ReadUInt16();
   std::uint32_t ReadUInt32();
   LengthPrefix ReadLengthPrefix();
+  // The prefix of the string starting at `start` and its size in bytes, checked against the file.
+  LengthPrefix ReadStringPrefix(std::uint64_t start, std::uint64_t& bytes);
   void ReadBytes(void* data, size_t size);
 
   InputFile& file_;

@@ -21,9 +21,20 @@ std::string ErrnoText() {
 FileError::FileError(const std::string& path, const std::string& what)
     : std::runtime_error(path + ": " + what) {}
 
-std::optional<InputFile> InputFile::Open(const std::string& path) {
+std::optional<InputFile> InputFile::Open(const std::string& path, OpenFailure* failure) {
+  OpenFailure ignored;
+  OpenFailure& why = failure ? *failure : ignored;
+  // Only a missing file is no error: anything else that is there and cannot be read (a folder,
+  // no permission, a file another program holds without sharing) must be told apart from it.
+  const InputPathCheck check = CheckInputPath(path);
+  why.missing = check.missing;
+  why.reason = check.problem;
+  if (check.missing || !check.problem.empty()) return std::nullopt;
   FilePtr file(std::fopen(path.c_str(), "rb"));
-  if (!file) return std::nullopt;
+  if (!file) {
+    why.reason = ErrnoText();
+    return std::nullopt;
+  }
   std::setvbuf(file.get(), nullptr, _IONBF, 0);
   std::uint64_t size = 0;
   if (fseeko(file.get(), 0, SEEK_END) == 0) {
@@ -31,7 +42,10 @@ std::optional<InputFile> InputFile::Open(const std::string& path) {
     if (end > 0) size = static_cast<std::uint64_t>(end);
   }
   // Not seekable: the size stays 0 and the first read reports the file as too short.
-  if (fseeko(file.get(), 0, SEEK_SET) != 0) return std::nullopt;
+  if (fseeko(file.get(), 0, SEEK_SET) != 0) {
+    why.reason = ErrnoText();
+    return std::nullopt;
+  }
   return InputFile(std::move(file), size);
 }
 
@@ -41,7 +55,9 @@ size_t InputFile::Read(void* data, size_t size) {
   });
 }
 
-SafeFile::SafeFile(std::string target) : target_(std::move(target)), temp_(target_ + ".tmp") {
+SafeFile::SafeFile(std::string target)
+    : target_(std::move(target)),
+      temp_(target_ + "." + std::to_string(CurrentProcessId()) + ".tmp") {
   file_.reset(std::fopen(temp_.c_str(), "wb"));
   if (!file_) throw FileError(target_, "cannot create " + temp_ + ": " + ErrnoText());
   std::setvbuf(file_.get(), nullptr, _IONBF, 0);
@@ -87,6 +103,22 @@ void SafeFile::Fail(const std::string& what) {
   file_.reset();
   std::remove(temp_.c_str());
   throw FileError(target_, what);
+}
+
+bool CopyFileSafely(const std::string& source, const std::string& target) {
+  InputFile::OpenFailure failure;
+  std::optional<InputFile> input = InputFile::Open(source, &failure);
+  if (!input) {
+    if (failure.missing) return false;
+    throw FileError(source, "cannot be read: " + failure.reason);
+  }
+  SafeFile output(target);
+  std::vector<char> block(1 << 16);
+  while (const size_t got = input->Read(block.data(), block.size()))
+    output.Write(block.data(), got);
+  if (input->HasReadError()) throw FileError(source, "cannot be read to the end");
+  output.Commit();
+  return true;
 }
 
 }  // namespace pelmo

@@ -57,8 +57,15 @@ class ReadBuffer {
 // big history.
 class InputFile {
  public:
-  // Empty when the file does not exist or cannot be opened.
-  static std::optional<InputFile> Open(const std::string& path);
+  // Why a file could not be opened.
+  struct OpenFailure {
+    bool missing = false;  // there is no such file: the only silent case
+    std::string reason;    // otherwise: why the file that is there cannot be read
+  };
+
+  // Empty when the file does not exist or cannot be opened (a folder of that name, no
+  // permission, locked by another program); `failure`, when given, then tells which.
+  static std::optional<InputFile> Open(const std::string& path, OpenFailure* failure = nullptr);
 
   // Reads up to `size` bytes; fewer only at the end of the file or on a read error.
   size_t Read(void* data, size_t size);
@@ -76,10 +83,12 @@ class InputFile {
   ReadBuffer buffer_{kReadBlockSize};
 };
 
-// Writes "<target>.tmp" beside the target and puts it in the target's place only on Commit,
-// once every byte is on the disk. Destroyed without a successful Commit, it removes the
-// temporary file and leaves the target as it was. Writes are gathered into large blocks: many
-// small system calls would halve the speed of saving a big history.
+// Writes "<target>.<process id>.tmp" beside the target and puts it in the target's place only on
+// Commit, once every byte is on the disk. Destroyed without a successful Commit, or after a
+// failed write, flush or close, it removes the temporary file and leaves the target as it was.
+// The temporary name is the process's own, so two programs saving the same file at once each
+// publish their own complete file, one after the other, never a mixture. Writes are gathered into
+// large blocks: many small system calls would halve the speed of saving a big history.
 class SafeFile {
  public:
   explicit SafeFile(std::string target);  // throws FileError
@@ -102,5 +111,9 @@ class SafeFile {
   FilePtr file_;
   std::vector<char> buffer_;
 };
+
+// Copies `source` to `target` safely (the previous target stays until the copy is complete).
+// Returns false, copying nothing, when `source` does not exist. Throws FileError.
+bool CopyFileSafely(const std::string& source, const std::string& target);
 
 }  // namespace pelmo

@@ -1,5 +1,5 @@
-// The platform-specific steps of safe saving. Each returns an empty string on success, otherwise
-// what went wrong.
+// The platform-specific steps of safe saving and of loading. The steps return an empty string on
+// success, otherwise what went wrong.
 #pragma once
 
 #include <cstdio>
@@ -12,5 +12,15 @@ std::string FlushToDisk(std::FILE* file);
 
 // Puts `source` in place of `target` in one step: a reader sees either file, whole.
 std::string ReplaceFileAtomically(const std::string& source, const std::string& target);
+
+// What is at a path that is about to be opened for reading.
+struct InputPathCheck {
+  bool missing = false;  // nothing there: not an error
+  std::string problem;   // there is something, but it cannot be read as a file; empty when it can
+};
+InputPathCheck CheckInputPath(const std::string& path);
+
+// The running process's id: it makes temporary names that no other process uses at the moment.
+unsigned long CurrentProcessId();
 
 }  // namespace pelmo

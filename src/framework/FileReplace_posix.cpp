@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -32,6 +33,27 @@ std::string ReplaceFileAtomically(const std::string& source, const std::string& 
     ::close(dir);
   }
   return std::string();
+}
+
+InputPathCheck CheckInputPath(const std::string& path) {
+  InputPathCheck check;
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) {
+      check.missing = true;
+    } else {
+      check.problem = std::strerror(errno);
+    }
+  } else if (S_ISDIR(info.st_mode)) {
+    check.problem = "it is a folder";
+  } else if (!S_ISREG(info.st_mode)) {
+    check.problem = "it is not a plain file";  // a FIFO would block the open
+  }
+  return check;
+}
+
+unsigned long CurrentProcessId() {
+  return static_cast<unsigned long>(::getpid());
 }
 
 }  // namespace pelmo

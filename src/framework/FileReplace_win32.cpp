@@ -37,4 +37,24 @@ std::string ReplaceFileAtomically(const std::string& source, const std::string& 
   return std::string();
 }
 
+InputPathCheck CheckInputPath(const std::string& path) {
+  InputPathCheck check;
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD code = ::GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) {
+      check.missing = true;
+    } else {
+      check.problem = LastErrorText();
+    }
+  } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    check.problem = "it is a folder";
+  }
+  return check;
+}
+
+unsigned long CurrentProcessId() {
+  return ::GetCurrentProcessId();
+}
+
 }  // namespace pelmo

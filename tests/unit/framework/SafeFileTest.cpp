@@ -3,6 +3,13 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "TempDir.h"
 #include "framework/Archive.h"
@@ -10,12 +17,22 @@
 namespace pelmo {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
 void SaveText(const std::string& path, const std::string& text) {
   SaveArchive(path, [&](ArchiveWriter& archive) { archive.WriteString(text); });
+}
+
+// The names of the files in a directory: what a save left behind.
+std::vector<std::string> Names(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 // A save replaces the target; one that fails half-way keeps the previous file byte for byte.
@@ -31,10 +48,10 @@ TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
                            }),
                std::runtime_error);
   EXPECT_EQ(ReadBytes(path), "old content");
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
   SaveText(path, "new");
   EXPECT_EQ(ReadBytes(path), "\x03new");
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
 }
 
 TEST(SafeFile, ErrorsNameTheFile) {
@@ -46,7 +63,7 @@ TEST(SafeFile, ErrorsNameTheFile) {
       {"directory missing", dir.File("absent/items.clp")},
       {"target is a directory", dir.File("folder")},
   };
-  std::filesystem::create_directory(dir.File("folder"));
+  fs::create_directory(dir.File("folder"));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     try {
@@ -55,10 +72,80 @@ TEST(SafeFile, ErrorsNameTheFile) {
     } catch (const FileError& e) {
       EXPECT_EQ(std::string(e.what()).rfind(c.path + ": ", 0), 0u) << e.what();
     }
-    EXPECT_FALSE(std::filesystem::exists(c.path + ".tmp"));
   }
-  EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder")));
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"folder"});
+  EXPECT_TRUE(fs::is_empty(dir.File("folder")));
 }
+
+#ifndef _WIN32
+// Two running copies save the same file at the same moment: each publishes its own complete
+// file, never a mixture. Here the second copy (a child process) saves from start to end while
+// the first is half-way through its own save.
+TEST(SafeFile, ConcurrentSaversNeverMix) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  const std::string mine(3 << 20, 'a');  // written straight through, in two parts
+  const std::string theirs(2 << 20, 'b');
+  {
+    SafeFile file(path);
+    file.Write(mine.data(), mine.size() / 2);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      try {
+        SafeFile other(path);
+        other.Write(theirs.data(), theirs.size());
+        other.Commit();
+      } catch (...) {
+        ::_exit(1);
+      }
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(path), theirs);
+    file.Write(mine.data() + mine.size() / 2, mine.size() - mine.size() / 2);
+    file.Commit();
+  }
+  EXPECT_EQ(ReadBytes(path), mine);
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+}
+#endif
+
+#ifdef __linux__
+// Finds the descriptor this process holds on a file in `dir` other than `except`.
+int DescriptorOfTempFile(const std::string& dir, const std::string& except) {
+  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+    std::error_code error;
+    const fs::path target = fs::read_symlink(entry.path(), error);
+    if (error || target.parent_path() != fs::path(dir).parent_path() || target == except) continue;
+    return std::stoi(entry.path().filename().string());
+  }
+  return -1;
+}
+
+// When the data cannot be pushed onto the disk (fsync fails, as on an I/O error), the complete
+// temporary file is thrown away and the saved file stays as it was.
+TEST(SafeFile, FailedFlushNeverReplacesTheTarget) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  WriteBytes(path, "old content");
+  const std::string text(2 << 20, 'x');  // written straight through: nothing left in the buffer
+  SafeFile file(path);
+  file.Write(text.data(), text.size());
+  const int fd = DescriptorOfTempFile(dir.File(""), path);
+  ASSERT_GE(fd, 0);
+  // fsync fails on /dev/null (EINVAL); writing to it and closing it succeed.
+  const int null = ::open("/dev/null", O_WRONLY);
+  ASSERT_GE(null, 0);
+  ASSERT_EQ(::dup2(null, fd), fd);
+  ::close(null);
+  EXPECT_THROW(file.Commit(), FileError);
+  EXPECT_EQ(ReadBytes(path), "old content");
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+}
+#endif
 
 }  // namespace
 }  // namespace pelmo

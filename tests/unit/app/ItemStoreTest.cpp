@@ -1,0 +1,207 @@
+// What ItemStore lets a save do to a file, after what loading found there.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <new>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "../framework/TempDir.h"
+#include "app/ItemStore.h"
+#include "app/Workspace.h"
+
+// While set, every allocation of this many bytes or more fails: a 32-bit address space that is
+// nearly used up. Replacing the global operator new is the standard's own seam for this.
+static size_t g_failAllocationsFrom = 0;
+
+void* operator new(size_t size) {
+  if (g_failAllocationsFrom != 0 && size >= g_failAllocationsFrom) throw std::bad_alloc();
+  if (void* block = std::malloc(size ? size : 1)) return block;
+  throw std::bad_alloc();
+}
+// They free what the operator new above took from malloc (GCC cannot see that pairing).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* block) noexcept {
+  std::free(block);
+}
+void operator delete(void* block, size_t) noexcept {
+  std::free(block);
+}
+#pragma GCC diagnostic pop
+
+namespace pelmo {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+std::string Int32(std::uint32_t v) {
+  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+          static_cast<char>(v >> 24)};
+}
+
+std::string Text(const std::string& text) {
+  return static_cast<char>(text.size()) + text;
+}
+
+// An items file: three history entries, one ClipBook entry, no links.
+const std::string kGoodItems =
+    Int32(3) + Text("one") + Text("two") + Text("three") + Int32(1) + Text("name\ntext") + Int32(0);
+const std::string kGoodPairs = Int32(1) + Text("ab") + Text("xyz");
+
+FileOutcome SaveOne(ItemStore& store, const std::string& text) {
+  ItemsFileView view;
+  view.history.push_back(text);
+  return store.SaveItems(view);
+}
+
+// A file that exists but cannot be read is reported when loading and again, once, by the first
+// save, which leaves it alone; later saves leave it alone without a word.
+void ExpectUnreadableKept(const std::string& exe, const std::string& path) {
+  ItemStore store(exe);
+  ASSERT_EQ(store.ItemsPath(), path);
+  ItemsFile loaded;
+  const FileOutcome load = store.LoadItems(loaded);
+  EXPECT_FALSE(load.done);
+  EXPECT_NE(load.problem.find(path), std::string::npos) << load.problem;
+  EXPECT_NE(load.problem.find("cannot be read"), std::string::npos) << load.problem;
+  EXPECT_TRUE(loaded.history.empty());
+
+  const FileOutcome first = SaveOne(store, "new");
+  EXPECT_FALSE(first.done);
+  EXPECT_NE(first.problem.find(path), std::string::npos) << first.problem;
+  EXPECT_NE(first.problem.find("not saved"), std::string::npos) << first.problem;
+  const FileOutcome second = SaveOne(store, "newer");
+  EXPECT_FALSE(second.done);
+  EXPECT_EQ(second.problem, "");
+}
+
+TEST(ItemStore, MissingFileIsSilentAndSaved) {
+  TempDir dir;
+  ItemStore store(dir.File("Pelmo.exe"));
+  ItemsFile loaded;
+  const FileOutcome load = store.LoadItems(loaded);
+  EXPECT_FALSE(load.done);
+  EXPECT_EQ(load.problem, "");
+  EXPECT_TRUE(SaveOne(store, "new").done);
+  EXPECT_EQ(ReadBytes(store.ItemsPath()), Int32(1) + Text("new") + Int32(0) + Int32(0));
+}
+
+TEST(ItemStore, FolderOfThatNameIsUnreadable) {
+  TempDir dir;
+  fs::create_directory(dir.File("Pelmo.clp"));
+  ExpectUnreadableKept(dir.File("Pelmo.exe"), dir.File("Pelmo.clp"));
+  EXPECT_TRUE(fs::is_directory(dir.File("Pelmo.clp")));
+}
+
+#ifdef _WIN32
+// The case of the tracker issue: another program holds the file open without sharing while
+// Pelmo starts, and lets it go before Pelmo saves.
+TEST(ItemStore, FileLockedAtStartIsNotOverwritten) {
+  TempDir dir;
+  const std::string path = dir.File("Pelmo.clp");
+  WriteBytes(path, kGoodItems);
+  ItemStore store(dir.File("Pelmo.exe"));
+  HANDLE lock = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  ItemsFile loaded;
+  const FileOutcome load = store.LoadItems(loaded);
+  ::CloseHandle(lock);
+  EXPECT_FALSE(load.done);
+  EXPECT_NE(load.problem.find("cannot be read"), std::string::npos) << load.problem;
+
+  const FileOutcome save = SaveOne(store, "new");
+  EXPECT_FALSE(save.done);
+  EXPECT_NE(save.problem.find("not saved"), std::string::npos) << save.problem;
+  EXPECT_EQ(ReadBytes(path), kGoodItems);
+}
+#else
+// A link that points at itself exists but cannot be opened (ELOOP), even for root.
+TEST(ItemStore, LinkLoopIsUnreadable) {
+  TempDir dir;
+  fs::create_symlink("Pelmo.clp", dir.File("Pelmo.clp"));
+  ExpectUnreadableKept(dir.File("Pelmo.exe"), dir.File("Pelmo.clp"));
+  EXPECT_TRUE(fs::is_symlink(dir.File("Pelmo.clp")));
+}
+#endif
+
+// A damaged file is kept beside as "<file>.damaged" before the first save over it, and only
+// then: a later save in the same run leaves that copy alone.
+TEST(ItemStore, DamagedFileIsKeptBesideBeforeTheFirstSave) {
+  TempDir dir;
+  const std::string path = dir.File("Pelmo.clp");
+  // Entry 2 claims 100,000,000 bytes; the unread tail follows.
+  const std::string damaged =
+      Int32(3) + Text("one") + "\xFF\xFF\xFF" + Int32(100000000) + "two" + std::string(5000, 't');
+  WriteBytes(path, damaged);
+  ItemStore store(dir.File("Pelmo.exe"));
+  ItemsFile loaded;
+  const FileOutcome load = store.LoadItems(loaded);
+  EXPECT_TRUE(load.done);
+  EXPECT_EQ(loaded.history, std::vector<std::string>{"one"});
+  EXPECT_NE(load.problem.find("damaged"), std::string::npos) << load.problem;
+  EXPECT_NE(load.problem.find(path + ".damaged"), std::string::npos) << load.problem;
+  EXPECT_FALSE(fs::exists(path + ".damaged"));  // loading alone changes nothing
+
+  FileOutcome save = SaveOne(store, "new");
+  EXPECT_TRUE(save.done) << save.problem;
+  EXPECT_EQ(ReadBytes(path + ".damaged"), damaged);
+  EXPECT_EQ(ReadBytes(path), Int32(1) + Text("new") + Int32(0) + Int32(0));
+
+  WriteBytes(path + ".damaged", "moved on");
+  save = SaveOne(store, "newer");
+  EXPECT_TRUE(save.done) << save.problem;
+  EXPECT_EQ(ReadBytes(path + ".damaged"), "moved on");
+}
+
+// A count of 2^31-1 empty entries: the first 1,000,000 are loaded, the others are counted and
+// reported, never kept.
+TEST(ItemStore, EntryCapIsReported) {
+  TempDir dir;
+  const std::string path = dir.File("Pelmo.clp");
+  WriteBytes(path, Int32(0x7FFFFFFF) + std::string(1200000, '\0'));
+  ItemStore store(dir.File("Pelmo.exe"));
+  ItemsFile loaded;
+  const FileOutcome load = store.LoadItems(loaded);
+  EXPECT_EQ(loaded.history.size(), 1000000u);
+  EXPECT_NE(load.problem.find("1000000"), std::string::npos) << load.problem;
+  EXPECT_NE(load.problem.find("200000 more history entries"), std::string::npos) << load.problem;
+}
+
+// Memory running out while the items file loads is reported; set-up goes on, the Quick Replace
+// file still loads, and neither save writes over what could not be loaded.
+TEST(ItemStore, MemoryRunningOutKeepsBothListsAndTheFiles) {
+  TempDir dir;
+  WriteBytes(dir.File("Pelmo.clp"), kGoodItems);
+  WriteBytes(dir.File("Pelmo.qrp"), kGoodPairs);
+  Workspace workspace(dir.File("Pelmo.exe"));
+  workspace.history.InsertTop("captured at start", 0);
+
+  g_failAllocationsFrom = 256 * 1024;
+  FileOutcome items;
+  EXPECT_NO_THROW(items = workspace.LoadItems());
+  g_failAllocationsFrom = 0;
+  EXPECT_NE(items.problem.find("memory"), std::string::npos) << items.problem;
+  EXPECT_EQ(workspace.history.Texts(), std::vector<std::string>{"captured at start"});
+
+  const FileOutcome pairs = workspace.LoadQuickRep();
+  EXPECT_TRUE(pairs.done);
+  ASSERT_EQ(workspace.quickRep.size(), 1u);
+  EXPECT_EQ(workspace.quickRep[0].text, "xyz");
+
+  EXPECT_FALSE(workspace.SaveItems().done);
+  EXPECT_TRUE(workspace.SaveQuickRep().done);
+  EXPECT_EQ(ReadBytes(dir.File("Pelmo.clp")), kGoodItems);
+  EXPECT_EQ(ReadBytes(dir.File("Pelmo.qrp")), kGoodPairs);
+}
+
+}  // namespace
+}  // namespace pelmo
