@@ -9,6 +9,7 @@
 #include "app/ExecuteText.h"
 #include "app/MainFrame.h"
 #include "app/PopupMenus.h"
+#include "calc/CalculatorDialog.h"
 #include "framework/BufferedFile.h"
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
@@ -431,8 +432,10 @@ bool CMainDialog::OnCommand(WORD id, WORD code, HWND) {
     case IDC_MENUPOP:
       ShowWindowMenu(IDR_MAIN_MENU, m_hWnd, CursorPosition(), false);
       return true;
-    // The tool windows behind these commands are not part of the program yet.
     case ID_CALCULATOR:
+      ShowCalculator(*this, m_options.calculator);
+      return true;
+    // The tool windows behind these commands are not part of the program yet.
     case ID_SETTINGS:
     case ID_WEB:
     case ID_TO_CLIPBOOK:
