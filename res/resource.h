@@ -6,6 +6,7 @@
 #define IDD_ABOUTBOX 100
 #define IDD_MAIN 102
 #define IDD_EDIT_ITEM 147
+#define IDD_CALCULATOR 153
 
 // Menus (each is one pop-up; its first sub-menu is shown)
 #define IDR_ITEM_MENU 103
@@ -43,6 +44,50 @@
 #define IDC_MENUPOP 1007
 #define IDC_EDIT_TEXT 1009
 #define IDC_BUTTON1 1059
+
+// Controls of the calculator (dialog 153)
+#define IDC_CALC_RESULT 1010
+#define IDC_CALC_1 1011
+#define IDC_CALC_2 1012
+#define IDC_CALC_3 1013
+#define IDC_CALC_4 1014
+#define IDC_CALC_5 1015
+#define IDC_CALC_6 1016
+#define IDC_CALC_7 1017
+#define IDC_CALC_8 1018
+#define IDC_CALC_9 1019
+#define IDC_CALC_0 1020
+#define IDC_CALC_EQUALS 1021
+#define IDC_CALC_OPEN 1022
+#define IDC_CALC_POINT 1023
+#define IDC_CALC_CLOSE 1024
+#define IDC_CALC_EXPONENT 1026
+#define IDC_CALC_DIVIDE 1027
+#define IDC_CALC_MULTIPLY 1028
+#define IDC_CALC_SUBTRACT 1029
+#define IDC_CALC_ADD 1030
+#define IDC_CALC_CLEAR 1031
+#define IDC_CALC_SIN 1032
+#define IDC_CALC_COS 1033
+#define IDC_CALC_TAN 1034
+#define IDC_CALC_SHIFT 1035
+#define IDC_CALC_LN 1036
+#define IDC_CALC_LOG 1037
+#define IDC_CALC_ERF 1038
+#define IDC_CALC_FACT 1039
+#define IDC_CALC_POWER 1040
+#define IDC_CALC_SQRT 1041
+#define IDC_CALC_GAMMA 1043
+#define IDC_CALC_LGAMMA 1044
+#define IDC_CALC_DEG 1045
+#define IDC_CALC_HYP 1046
+#define IDC_CALC_INDICATOR 1047
+#define IDC_CALC_PI 1048
+#define IDC_CALC_E 1049
+#define IDC_CALC_EL 1050
+#define IDC_CALC_LIST 1051
+#define IDC_CALC_BACKSPACE 1052
+#define IDC_CALC_FUNCT 1053
 
 // Commands
 #define ID_ABOUT 32773

@@ -7,6 +7,7 @@
 #include "app/AboutDialog.h"
 #include "app/MainFrame.h"
 #include "app/PopupMenus.h"
+#include "calc/CalculatorDialog.h"
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
 #include "framework/ModulePath.h"
@@ -303,8 +304,10 @@ bool CMainDialog::RunCommand(WORD id) {
     case IDC_MENUPOP:
       ShowWindowMenu(IDR_MAIN_MENU, m_hWnd, CursorPosition(), false);
       return true;
-    // The tool windows behind these commands are not part of the program yet.
     case ID_CALCULATOR:
+      ShowCalculator(*this, m_workspace.options.calculator);
+      return true;
+    // The tool windows behind these commands are not part of the program yet.
     case ID_SETTINGS:
     case ID_WEB:
     case ID_TO_CLIPBOOK:

@@ -1,4 +1,5 @@
-// pelmo-cli calc: prints what the calculator's result field shows after "=".
+// pelmo-cli calc: prints what the calculator's result field shows after "=". With --history it
+// lists the calculator's history file instead (ItemsCommand.cpp).
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -23,6 +24,8 @@ bool PrintResult(const std::string& expression) {
 }  // namespace
 
 int RunCalc(const Arguments& args) {
+  if (!args.empty() && args[0] == "--history")
+    return RunCalcHistory(Arguments(args.begin() + 1, args.end()));
   bool allGood = true;
   if (args.empty()) {
     std::string line;

@@ -10,6 +10,8 @@ namespace pelmo::cli {
 using Arguments = std::vector<std::string>;
 
 int RunCalc(const Arguments& args);
+// calc --history [--json] FILE: the calculator history file's expressions, newest first.
+int RunCalcHistory(const Arguments& args);
 int RunItems(const Arguments& args);
 int RunQuickRep(const Arguments& args);
 

@@ -1,12 +1,15 @@
-// pelmo-cli items / quickrep: lists the content of an items file or a Quick Replace file, as
-// text for people or as JSON for programs. A damaged file lists what was read before the fault.
+// pelmo-cli items / quickrep / calc --history: lists the content of an items file, a Quick Replace
+// file or the calculator's history file, as text for people or as JSON for programs. A damaged
+// file lists what was read before the fault.
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/ItemFiles.h"
+#include "calc/CalculatorHistory.h"
 #include "cli/Commands.h"
 #include "framework/AnsiCodePage.h"
 
@@ -171,6 +174,21 @@ int RunQuickRep(const Arguments& args) {
   }
   std::fflush(stdout);
   return Finish(options->file, loaded);
+}
+
+int RunCalcHistory(const Arguments& args) {
+  const std::optional<Options> options = ParseOptions(args, "calc --history");
+  if (!options) return 2;
+  const Loaded<std::vector<std::string>> loaded =
+      LoadCalculatorHistory(options->file, std::numeric_limits<unsigned>::max());
+  if (!loaded.opened) return CannotOpen(options->file);
+  if (options->json) {
+    Print("{\"history\":" + JsonList(loaded.content) + JsonError(loaded.error) + "}\n");
+  } else {
+    for (const std::string& expression : loaded.content) Print(AnsiToUtf8(expression) + '\n');
+  }
+  std::fflush(stdout);
+  return Finish(options->file, loaded.error);
 }
 
 }  // namespace pelmo::cli

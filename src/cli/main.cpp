@@ -13,7 +13,9 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"calc", "calc [EXPR...]        evaluate expressions (one per line from stdin without EXPR)",
+    {"calc",
+     "calc [EXPR...]        evaluate expressions (one per line from stdin without EXPR)\n"
+     "  pelmo-cli calc --history [--json] FILE  list a calculator history file, newest first",
      pelmo::cli::RunCalc},
     {"items", "items [--json] FILE   list the history, ClipBook and links of an items file",
      pelmo::cli::RunItems},
@@ -32,7 +34,8 @@ int Usage() {
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
   for (const Command& c : kCommands) {
-    if (std::strcmp(argv[1], c.name) == 0) return c.run(pelmo::cli::Arguments(argv + 2, argv + argc));
+    if (std::strcmp(argv[1], c.name) == 0)
+      return c.run(pelmo::cli::Arguments(argv + 2, argv + argc));
   }
   return Usage();
 }

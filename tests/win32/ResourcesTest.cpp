@@ -13,7 +13,7 @@ namespace {
 INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
-  for (const UINT dialogId : {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX}) {
+  for (const UINT dialogId : {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX, IDD_CALCULATOR}) {
     SCOPED_TRACE(dialogId);
     HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId),
                                        nullptr, NoHandling, 0);

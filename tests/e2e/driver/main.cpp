@@ -6,6 +6,12 @@
 //                                      there are at least MIN (waiting up to MS)
 //   pelmo-driver wait-gone IMAGE [MS]  wait until no process of IMAGE (e.g. "Pelmo.exe") runs
 //   pelmo-driver windows               list the top-level windows (for failure reports)
+//   pelmo-driver command ID            send the main window the command ID (a menu entry)
+//   pelmo-driver strip                 print "enabled" or "disabled": the main window's state
+//   pelmo-driver wait-dialog CAPTION [MS]  wait until a dialog with that caption is shown
+//   pelmo-driver press CAPTION ID...   click the buttons ID... of that dialog, in order
+//   pelmo-driver text CAPTION ID       print the text of the dialog's control ID
+//   pelmo-driver list CAPTION ID       print the rows of the dialog's combo box ID, top first
 //
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
@@ -17,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "Controls.h"
 #include "MainWindow.h"
 #include "ProcessList.h"
 #include "Utf8.h"
@@ -28,7 +35,9 @@ const DWORD kPollMs = 50;
 
 int Usage() {
   std::fputs(
-      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows\n",
+      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows\n"
+      "       | command ID | strip | wait-dialog CAPTION [MS] | press CAPTION ID...\n"
+      "       | text CAPTION ID | list CAPTION ID\n",
       stderr);
   return 2;
 }
@@ -102,6 +111,46 @@ BOOL CALLBACK PrintTopLevelWindow(HWND hwnd, LPARAM) {
   return TRUE;
 }
 
+std::wstring Wide(const char* text) {
+  const int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+  std::wstring wide(size, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], size);
+  wide.resize(size - 1);
+  return wide;
+}
+
+// The control ID of the dialog CAPTION, which must be shown now.
+HWND DialogControl(const char* caption, const char* id) {
+  unsigned long number = 0;
+  HWND dialog = FindDialog(Wide(caption));
+  if (!dialog) std::fprintf(stderr, "pelmo-driver: no dialog \"%s\"\n", caption);
+  if (!dialog || !ParseNumber(id, number)) return nullptr;
+  HWND control = GetDlgItem(dialog, static_cast<int>(number));
+  if (!control) std::fprintf(stderr, "pelmo-driver: \"%s\" has no control %s\n", caption, id);
+  return control;
+}
+
+int Press(int count, char** ids, const char* caption) {
+  for (int i = 0; i < count; ++i) {
+    if (!Click(DialogControl(caption, ids[i]))) return 1;
+  }
+  return 0;
+}
+
+int PrintText(const char* caption, const char* id) {
+  std::string text;
+  if (!ReadText(DialogControl(caption, id), text)) return 1;
+  std::printf("%s\n", text.c_str());
+  return 0;
+}
+
+int PrintList(const char* caption, const char* id) {
+  std::vector<std::string> rows;
+  if (!ReadComboRows(DialogControl(caption, id), rows)) return 1;
+  for (const std::string& row : rows) std::printf("%s\n", row.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -125,6 +174,26 @@ int main(int argc, char** argv) {
     if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
     return WaitGone(argv[2], ms);
   }
+  if (command == "command" && argc == 3) {
+    if (!ParseNumber(argv[2], ms)) return Usage();
+    return MainWindow::Find().PostCommand(static_cast<int>(ms)) ? 0 : 1;
+  }
+  if (command == "strip" && argc == 2) {
+    const MainWindow window = MainWindow::Find();
+    if (!window) return 1;
+    std::printf("%s\n", window.IsEnabled() ? "enabled" : "disabled");
+    return 0;
+  }
+  if (command == "wait-dialog" && (argc == 3 || argc == 4)) {
+    if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
+    const std::wstring caption = Wide(argv[2]);
+    if (WaitFor([&] { return FindDialog(caption) != nullptr; }, ms)) return 0;
+    std::fprintf(stderr, "pelmo-driver: no dialog \"%s\"\n", argv[2]);
+    return 1;
+  }
+  if (command == "press" && argc >= 4) return Press(argc - 3, argv + 3, argv[2]);
+  if (command == "text" && argc == 4) return PrintText(argv[2], argv[3]);
+  if (command == "list" && argc == 4) return PrintList(argv[2], argv[3]);
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);
     return 0;

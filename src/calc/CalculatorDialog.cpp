@@ -1,0 +1,207 @@
+#include "calc/CalculatorDialog.h"
+
+#include <algorithm>
+
+#include "app/ItemFiles.h"
+#include "calc/CalculatorHistory.h"
+#include "framework/DataExchange.h"
+#include "framework/ModulePath.h"
+#include "framework/WinApp.h"
+#include "resource.h"
+
+namespace pelmo {
+
+namespace {
+
+// A key that appends text; `shifted` is the text after "Shift" for the seven dual keys.
+struct AppendingKey {
+  int id;
+  const char* text;
+  const char* shifted;
+};
+
+constexpr AppendingKey kAppendingKeys[] = {
+    {IDC_CALC_0, "0", ""},
+    {IDC_CALC_1, "1", ""},
+    {IDC_CALC_2, "2", ""},
+    {IDC_CALC_3, "3", ""},
+    {IDC_CALC_4, "4", ""},
+    {IDC_CALC_5, "5", ""},
+    {IDC_CALC_6, "6", ""},
+    {IDC_CALC_7, "7", ""},
+    {IDC_CALC_8, "8", ""},
+    {IDC_CALC_9, "9", ""},
+    {IDC_CALC_POINT, ".", ""},
+    {IDC_CALC_OPEN, "(", ""},
+    {IDC_CALC_CLOSE, ")", ""},
+    {IDC_CALC_EXPONENT, "e", ""},
+    {IDC_CALC_DIVIDE, "/", ""},
+    {IDC_CALC_MULTIPLY, "*", ""},
+    {IDC_CALC_SUBTRACT, "-", ""},
+    {IDC_CALC_ADD, "+", ""},
+    {IDC_CALC_SIN, "sin(", "asin("},
+    {IDC_CALC_COS, "cos(", "acos("},
+    {IDC_CALC_TAN, "tan(", "atan("},
+    {IDC_CALC_LN, "ln(", "exp("},
+    {IDC_CALC_LOG, "log(", ""},
+    {IDC_CALC_DEG, "deg(", "rad("},
+    {IDC_CALC_ERF, "erf(", "erfc("},
+    {IDC_CALC_GAMMA, "gamma(", ""},
+    {IDC_CALC_LGAMMA, "lgamma(", ""},
+    {IDC_CALC_POWER, "^", "sqrt("},
+    {IDC_CALC_FACT, "fact(", ""},
+    {IDC_CALC_SQRT, "sqrt(", ""},
+    {IDC_CALC_PI, "pi", ""},
+    {IDC_CALC_E, "e", ""},
+    {IDC_CALC_EL, "_e", ""},
+};
+
+// The framework's help context of a dialog: HID_BASE_RESOURCE plus its template id.
+constexpr DWORD_PTR kHelpContext = 0x20000 + IDD_CALCULATOR;
+
+std::string HistoryFileName() {
+  return ItemFileName(ModuleFileName(), kCalculatorHistoryExtension);
+}
+
+// The expression field: set only when its text differs, with the caret after the last
+// character, so that typing goes on where it stopped.
+void ExchangeExpression(DataExchange& dx, std::string& expression) {
+  HWND list = dx.Control(IDC_CALC_LIST);
+  if (dx.m_bSaveAndValidate) {
+    expression = WindowText(list);
+  } else if (WindowText(list) != expression) {
+    ::SetWindowTextA(list, expression.c_str());
+    const auto end = static_cast<WORD>(std::min<size_t>(expression.size(), 0xFFFF));
+    ::SendMessageA(list, CB_SETEDITSEL, 0, MAKELPARAM(end, end));
+  }
+}
+
+}  // namespace
+
+CCalculatorDialog::CCalculatorDialog(CWnd* parent) : CDialog(IDD_CALCULATOR, parent) {}
+
+void CCalculatorDialog::DoDataExchange(DataExchange& dx) {
+  DDX_Control(dx, IDC_CALC_LIST, m_list);
+  DDX_Control(dx, IDC_CALC_RESULT, m_result);
+  ExchangeExpression(dx, m_keys.texts.expression);
+  DDX_Text(dx, IDC_CALC_RESULT, m_keys.texts.result);
+  DDX_Text(dx, IDC_CALC_INDICATOR, m_keys.texts.indicator);
+}
+
+BOOL CCalculatorDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  LoadHistory();
+  return TRUE;
+}
+
+void CCalculatorDialog::LoadHistory() {
+  const std::string path = HistoryFileName();
+  Loaded<std::vector<std::string>> loaded = LoadCalculatorHistory(path, m_historyLimit);
+  for (const std::string& entry : loaded.content)
+    m_list.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1),
+                       reinterpret_cast<LPARAM>(entry.c_str()));
+  m_keys.AppendHistory(std::move(loaded.content));
+  if (loaded.error) {
+    AppMessageBox("The file \"" + path + "\" is damaged (" + loaded.error->what() +
+                      "). Everything read before that point has been kept.",
+                  MB_OK | MB_ICONEXCLAMATION);
+  }
+}
+
+// Every way of closing comes here once: a second request while the failure of the first is
+// being reported finds the window already ending.
+void CCalculatorDialog::SaveHistoryAndEnd(int result) {
+  if (m_ending) return;
+  m_ending = true;
+  try {
+    SaveCalculatorHistory(HistoryFileName(), m_keys.History(), m_historyLimit);
+  } catch (const FileError& e) {
+    AppMessageBox(std::string("The calculator history was not saved. ") + e.what(),
+                  MB_OK | MB_ICONHAND);
+  }
+  EndDialog(result);
+}
+
+void CCalculatorDialog::OnOK() {
+  SaveHistoryAndEnd(IDOK);
+}
+
+void CCalculatorDialog::OnCancel() {
+  SaveHistoryAndEnd(IDCANCEL);
+}
+
+void CCalculatorDialog::FocusList() {
+  SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_list.m_hWnd), TRUE);
+}
+
+void CCalculatorDialog::OnEquals() {
+  Pull();
+  if (m_keys.Equals()) {
+    m_list.SendMessage(CB_INSERTSTRING, 0,
+                       reinterpret_cast<LPARAM>(m_keys.History().front().c_str()));
+    m_list.SendMessage(CB_SETCURSEL, 0);
+  }
+  Push();
+  FocusList();
+}
+
+void CCalculatorDialog::OnChoose() {
+  const LRESULT row = m_list.SendMessage(CB_GETCURSEL);
+  if (row == CB_ERR) return;
+  m_keys.Choose(static_cast<size_t>(row));
+  Push();
+}
+
+bool CCalculatorDialog::OnCommand(WORD id, WORD code, HWND) {
+  if (id == IDC_CALC_LIST) {
+    if (code == CBN_EDITCHANGE) {
+      Pull();
+      if (m_keys.EditChanged()) Push();
+    } else if (code == CBN_SELENDOK) {
+      OnChoose();
+    }
+    return true;
+  }
+  if (code != BN_CLICKED) return false;
+  for (const AppendingKey& key : kAppendingKeys) {
+    if (key.id == id) {
+      Pull();
+      m_keys.Append(key.text, key.shifted);
+      Push();
+      return true;
+    }
+  }
+  switch (id) {
+    case IDC_CALC_EQUALS:
+      OnEquals();
+      return true;
+    case IDC_CALC_SHIFT:
+      m_keys.Shift();
+      return true;
+    case IDC_CALC_CLEAR:
+      m_keys.Clear();
+      Push();
+      FocusList();
+      return true;
+    case IDC_CALC_BACKSPACE:
+      Pull();
+      m_keys.Backspace();
+      Push();
+      return true;
+    case IDC_CALC_FUNCT:
+      if (CWinApp* app = AfxGetApp()) app->WinHelp(kHelpContext);
+      return true;
+    case IDC_CALC_HYP:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ShowCalculator(CWnd& owner, int historyLimit) {
+  CCalculatorDialog dialog(&owner);
+  dialog.m_historyLimit = static_cast<unsigned>(std::max(historyLimit, 0));
+  dialog.DoModal();
+}
+
+}  // namespace pelmo

@@ -1,0 +1,111 @@
+#include "calc/CalculatorKeys.h"
+
+#include <algorithm>
+
+#include "calc/ExpressionEvaluator.h"
+
+namespace pelmo {
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool IsRunningTrigger(char c) {
+  return c == '+' || c == '-' || c == '/' || c == '*' || c == ')';
+}
+
+// The lower-case letter of a code page 1252 character, the character itself when it has none.
+unsigned char Lower(unsigned char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+  switch (c) {
+    case 0x8A:  // S caron
+    case 0x8C:  // OE
+    case 0x8E:  // Z caron
+      return c + 0x10;
+    case 0x9F:  // Y diaeresis
+      return 0xFF;
+    default:
+      return c;
+  }
+}
+
+}  // namespace
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return Lower(static_cast<unsigned char>(x)) == Lower(static_cast<unsigned char>(y));
+         });
+}
+
+bool CalculatorKeys::ShowRunningResult() {
+  const std::string_view trimmed = Trimmed(texts.expression);
+  if (trimmed.empty() || !IsRunningTrigger(trimmed.back())) return false;
+  const std::string_view before = trimmed.substr(0, trimmed.size() - 1);
+  // The value is shown even after an error: it is only a guide while typing.
+  const double value = before.empty() ? 0.0 : ExpressionEvaluator().Evaluate(std::string(before));
+  texts.result = ExpressionEvaluator::FormatResult(value);
+  texts.indicator = trimmed.back() == ')' ? "( )" : std::string(1, trimmed.back());
+  return true;
+}
+
+void CalculatorKeys::Append(std::string_view text, std::string_view shifted) {
+  texts.expression += shift_ && !shifted.empty() ? shifted : text;
+  shift_ = false;
+  ShowRunningResult();
+}
+
+bool CalculatorKeys::EditChanged() {
+  shift_ = false;
+  return ShowRunningResult();
+}
+
+bool CalculatorKeys::Equals() {
+  ExpressionEvaluator evaluator;
+  const double value = evaluator.Evaluate(texts.expression);
+  bool inserted = false;
+  if (evaluator.HasError()) {
+    texts.result = evaluator.GetErrorMessage();
+  } else {
+    texts.result = ExpressionEvaluator::FormatResult(value);
+    const bool known = std::any_of(history_.begin(), history_.end(), [&](const std::string& entry) {
+      return EqualIgnoringCase(entry, texts.expression);
+    });
+    if (!known) {
+      history_.insert(history_.begin(), texts.expression);
+      inserted = true;
+    }
+  }
+  texts.indicator = "=";
+  return inserted;
+}
+
+void CalculatorKeys::Clear() {
+  texts.expression.clear();
+  texts.result = "0";
+}
+
+void CalculatorKeys::Backspace() {
+  if (!texts.expression.empty()) texts.expression.pop_back();
+}
+
+void CalculatorKeys::Choose(std::size_t row) {
+  if (row >= history_.size()) return;
+  texts.expression = history_[row];
+  texts.result.clear();
+  texts.indicator = "M";
+}
+
+void CalculatorKeys::AppendHistory(std::vector<std::string> newestFirst) {
+  history_.insert(history_.end(), std::make_move_iterator(newestFirst.begin()),
+                  std::make_move_iterator(newestFirst.end()));
+}
+
+}  // namespace pelmo

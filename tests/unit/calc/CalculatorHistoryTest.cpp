@@ -1,0 +1,115 @@
+// The calculator's history file: its exact bytes, the limit, and damaged files.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../framework/TempDir.h"
+#include "calc/CalculatorHistory.h"
+
+namespace pelmo {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+std::string Int32(std::uint32_t v) {
+  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+          static_cast<char>(v >> 24)};
+}
+
+// "e<first>" ... "e<first + count - 1>", the last one first: a list with the newest on top.
+std::vector<std::string> NewestFirst(int first, int count) {
+  std::vector<std::string> entries;
+  for (int i = first + count - 1; i >= first; --i) entries.push_back("e" + std::to_string(i));
+  return entries;
+}
+
+// The file of those entries: the count, then the oldest first.
+std::string FileOf(int first, int count) {
+  std::string bytes = Int32(count);
+  for (int i = first; i < first + count; ++i) {
+    const std::string text = "e" + std::to_string(i);
+    bytes += static_cast<char>(text.size()) + text;
+  }
+  return bytes;
+}
+
+TEST(CalculatorHistory, WritesTheNewestEntriesUpToTheLimitOldestFirst) {
+  TempDir dir;
+  const std::string path = dir.File("Pelmo.clc");
+  SaveCalculatorHistory(path, NewestFirst(0, 30), 20);
+  EXPECT_EQ(ReadBytes(path), FileOf(10, 20));
+  SaveCalculatorHistory(path, NewestFirst(0, 30), 2);
+  EXPECT_EQ(ReadBytes(path), FileOf(26, 4)) << "a limit below 4 counts as 4";
+  SaveCalculatorHistory(path, {}, 20);
+  EXPECT_EQ(ReadBytes(path), Int32(0));
+}
+
+TEST(CalculatorHistory, LongEntriesTakeTheEscapedLengthPrefix) {
+  TempDir dir;
+  const std::string path = dir.File("Pelmo.clc");
+  const std::string entry(300, '7');
+  SaveCalculatorHistory(path, {entry}, 20);
+  EXPECT_EQ(ReadBytes(path), Int32(1) + "\xFF\x2C\x01" + entry);
+  const auto loaded = LoadCalculatorHistory(path, 20);
+  EXPECT_FALSE(loaded.error);
+  EXPECT_EQ(loaded.content, std::vector<std::string>{entry});
+}
+
+TEST(CalculatorHistory, LoadingReadsTheOldestEntriesUpToTheLimitAndListsThemNewestFirst) {
+  TempDir dir;
+  const std::string path = dir.File("Pelmo.clc");
+  WriteBytes(path, FileOf(0, 30));
+  const auto loaded = LoadCalculatorHistory(path, 20);
+  EXPECT_TRUE(loaded.opened);
+  EXPECT_FALSE(loaded.error);
+  EXPECT_EQ(loaded.content, NewestFirst(0, 20));
+  EXPECT_EQ(LoadCalculatorHistory(path, 0).content, NewestFirst(0, 4));
+  EXPECT_FALSE(LoadCalculatorHistory(dir.File("missing.clc"), 20).opened);
+}
+
+TEST(CalculatorHistory, ADamagedFileKeepsWhatWasReadAndNamesTheOffset) {
+  TempDir dir;
+  const std::string path = dir.File("Pelmo.clc");
+  // Three entries announced, the third claims 200 bytes that are not there.
+  WriteBytes(path, Int32(3) +
+                       "\x01"
+                       "a"
+                       "\x02"
+                       "bc"
+                       "\xC8"
+                       "xyz");
+  auto loaded = LoadCalculatorHistory(path, 20);
+  ASSERT_TRUE(loaded.error);
+  EXPECT_EQ(loaded.error->Offset(), 9u);
+  EXPECT_NE(loaded.error->Problem().find("entry 3 of 3"), std::string::npos)
+      << loaded.error->Problem();
+  EXPECT_EQ(loaded.content, (std::vector<std::string>{"bc", "a"}));
+
+  // A count of four billion allocates nothing for it: the file ends at the first entry.
+  WriteBytes(path, Int32(0xFFFFFFF0u));
+  loaded = LoadCalculatorHistory(path, 0xFFFFFFFFu);
+  ASSERT_TRUE(loaded.error);
+  EXPECT_EQ(loaded.error->Offset(), 4u);
+  EXPECT_TRUE(loaded.content.empty());
+
+  WriteBytes(path, "\x01\x00");
+  loaded = LoadCalculatorHistory(path, 20);
+  ASSERT_TRUE(loaded.error);
+  EXPECT_EQ(loaded.error->Offset(), 0u);
+}
+
+TEST(CalculatorHistory, AFailedSaveLeavesTheOldFileWhole) {
+  TempDir dir;
+  const std::string path = dir.File("Pelmo.clc");
+  WriteBytes(path, FileOf(0, 2));
+  // The temporary file cannot be made where a directory of its name stands.
+  std::filesystem::create_directory(path + ".tmp");
+  EXPECT_THROW(SaveCalculatorHistory(path, NewestFirst(5, 3), 20), FileError);
+  EXPECT_EQ(ReadBytes(path), FileOf(0, 2));
+}
+
+}  // namespace
+}  // namespace pelmo

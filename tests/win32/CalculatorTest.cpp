@@ -1,0 +1,294 @@
+// The calculator window, driven by clicks on its buttons and by typing into its expression field;
+// what it shows is read back from the controls, what it keeps from its history file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ModalScript.h"
+#include "app/ItemFiles.h"
+#include "calc/CalculatorDialog.h"
+#include "calc/CalculatorHistory.h"
+#include "framework/ModulePath.h"
+#include "framework/WinApp.h"
+#include "resource.h"
+
+namespace pelmo {
+namespace {
+
+using test::ModalScript;
+using Rows = std::vector<std::string>;
+
+std::string HistoryFile() {
+  return ItemFileName(ModuleFileName(), kCalculatorHistoryExtension);
+}
+
+// Each test starts without a history file and leaves none behind.
+class CalculatorTest : public testing::Test {
+ protected:
+  void SetUp() override { RemoveFiles(); }
+  void TearDown() override { RemoveFiles(); }
+
+  static void RemoveFiles() {
+    std::error_code ignored;
+    std::filesystem::remove_all(HistoryFile(), ignored);
+    std::filesystem::remove_all(HistoryFile() + ".tmp", ignored);
+  }
+  static Rows Saved() { return LoadCalculatorHistory(HistoryFile(), 1000).content; }
+};
+
+// A click on the real button: it sends its own BN_CLICKED.
+void Press(HWND dialog, std::initializer_list<int> ids) {
+  for (const int id : ids) ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+std::string Text(HWND dialog, int id) {
+  return WindowText(::GetDlgItem(dialog, id));
+}
+
+// Expression, result and indicator as shown.
+Rows Shown(HWND dialog) {
+  return {Text(dialog, IDC_CALC_LIST), Text(dialog, IDC_CALC_RESULT),
+          Text(dialog, IDC_CALC_INDICATOR)};
+}
+
+Rows ListRows(HWND dialog) {
+  HWND list = ::GetDlgItem(dialog, IDC_CALC_LIST);
+  Rows rows;
+  const auto count = ::SendMessageA(list, CB_GETCOUNT, 0, 0);
+  for (LRESULT row = 0; row < count; ++row) {
+    std::string text(::SendMessageA(list, CB_GETLBTEXTLEN, row, 0), '\0');
+    ::SendMessageA(list, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    rows.push_back(text);
+  }
+  return rows;
+}
+
+HWND ExpressionEdit(HWND dialog) {
+  return ::GetWindow(::GetDlgItem(dialog, IDC_CALC_LIST), GW_CHILD);
+}
+
+// A message box this thread shows above the calculator: closes it and returns its text.
+std::string CloseMessageBox(HWND dialog) {
+  HWND box = ::GetActiveWindow();
+  if (!box || box == dialog) return std::string();
+  HWND text = ::GetDlgItem(box, 0xFFFF);
+  const std::string message = text ? WindowText(text) : WindowText(box);
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+  return message;
+}
+
+TEST_F(CalculatorTest, TemplateShowsTheInitialTextsTheHiddenButtonsAndTheToolWindowFrame) {
+  CCalculatorDialog dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  EXPECT_EQ(WindowText(dialog), "Calculator");
+  EXPECT_EQ(Shown(dialog), (Rows{"", "0.0", ""})) << "the \"+\" of the template is replaced";
+  const LONG exStyle = ::GetWindowLongA(dialog, GWL_EXSTYLE);
+  EXPECT_TRUE((exStyle & WS_EX_TOOLWINDOW) && (exStyle & WS_EX_CLIENTEDGE));
+  EXPECT_EQ(LOWORD(dialog.SendMessage(DM_GETDEFID)), IDC_CALC_EQUALS);
+
+  wchar_t divide[4] = {};
+  ::GetDlgItemTextW(dialog, IDC_CALC_DIVIDE, divide, 4);
+  EXPECT_STREQ(divide, L"\u00F7");
+  const LONG listStyle = ::GetWindowLongA(::GetDlgItem(dialog, IDC_CALC_LIST), GWL_STYLE);
+  EXPECT_EQ(listStyle & 3, CBS_DROPDOWN);
+  EXPECT_FALSE(listStyle & CBS_SORT) << "entries stay where they are inserted";
+  RECT plus{58, 80, 58 + 16, 80 + 28};
+  ::MapDialogRect(dialog, &plus);
+  RECT shown;
+  ::GetWindowRect(::GetDlgItem(dialog, IDC_CALC_ADD), &shown);
+  ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&shown), 2);
+  EXPECT_TRUE(::EqualRect(&plus, &shown)) << "the tall \"+\" key";
+
+  Rows hidden, tabStops;
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const std::string id = std::to_string(::GetDlgCtrlID(child));
+    if (!::IsWindowVisible(child)) hidden.push_back(id);
+    if (::GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) tabStops.push_back(id);
+  }
+  EXPECT_EQ(hidden, (Rows{"2", "1039", "1041", "1048", "1049", "1050", "1046", "1053"}));
+  EXPECT_EQ(tabStops.size(), 1u + 33u) << "the list and every visible button";
+}
+
+TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
+  SaveCalculatorHistory(HistoryFile(), {"pi", "2^10"}, 20);
+  CCalculatorDialog dialog;
+  std::vector<Rows> seen;
+  HWND focusAfterEquals = nullptr;
+  ModalScript script({
+      [&](HWND dlg) {
+        seen.push_back(ListRows(dlg));
+        Press(dlg, {IDC_CALC_7, IDC_CALC_MULTIPLY});
+        seen.push_back(Shown(dlg));
+        Press(dlg, {IDC_CALC_8, IDC_CALC_EQUALS});
+        seen.push_back(Shown(dlg));
+        focusAfterEquals = ::GetFocus();
+        Press(dlg, {IDC_CALC_EQUALS});
+        seen.push_back(ListRows(dlg));
+      },
+      [&](HWND dlg) {
+        Press(dlg, {IDC_CALC_CLEAR});
+        seen.push_back(Shown(dlg));
+        Press(dlg, {IDC_CALC_OPEN, IDC_CALC_2, IDC_CALC_ADD});
+        seen.push_back(Shown(dlg));
+        Press(dlg, {IDC_CALC_3, IDC_CALC_CLOSE});
+        seen.push_back(Shown(dlg));
+        Press(dlg, {IDC_CALC_CLEAR, IDC_CALC_SHIFT, IDC_CALC_7, IDC_CALC_SIN, IDC_CALC_SHIFT,
+                    IDC_CALC_POWER, IDC_CALC_BACKSPACE});
+        seen.push_back(Shown(dlg));
+      },
+      [&](HWND dlg) {
+        // Choosing the third entry, as the list box reports it.
+        HWND list = ::GetDlgItem(dlg, IDC_CALC_LIST);
+        ::SendMessageA(list, CB_SETCURSEL, 2, 0);
+        ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_CALC_LIST, CBN_SELENDOK),
+                       reinterpret_cast<LPARAM>(list));
+        seen.push_back(Shown(dlg));
+        Press(dlg, {IDOK});
+      },
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  const std::vector<Rows> expected = {
+      {"pi", "2^10"},    {"7*", "7", "*"},  {"7*8", "56", "="},    {"7*8", "pi", "2^10"},
+      {"", "0", "="},    {"(2+", "2", "+"}, {"(2+3)", "5", "( )"}, {"7sin(sqrt", "0", "( )"},
+      {"2^10", "", "M"},
+  };
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(::GetParent(focusAfterEquals), dialog.m_list.m_hWnd) << "focus on the expression";
+  EXPECT_EQ(Saved(), (Rows{"7*8", "pi", "2^10"}));
+}
+
+TEST_F(CalculatorTest, TypingAnOperatorShowsTheRunningResultAndEnterEvaluates) {
+  CCalculatorDialog dialog;
+  Rows afterOperator, afterEnter;
+  ModalScript script({
+      [&](HWND dlg) {
+        HWND edit = ExpressionEdit(dlg);
+        ::SetFocus(edit);
+        for (const char c : std::string("12/")) ::SendMessageA(edit, WM_CHAR, c, 0);
+        afterOperator = Shown(dlg);
+        ::SendMessageA(edit, WM_CHAR, '8', 0);
+        ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+      },
+      [&](HWND dlg) {
+        afterEnter = Shown(dlg);
+        afterEnter.push_back(ListRows(dlg).at(0));
+        ::PostMessageA(ExpressionEdit(dlg), WM_KEYDOWN, VK_ESCAPE, 0);
+      },
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(afterOperator, (Rows{"12/", "12", "/"}));
+  EXPECT_EQ(afterEnter, (Rows{"12/8", "1.5", "=", "12/8"}));
+  EXPECT_EQ(Saved(), Rows{"12/8"});
+}
+
+// Off, Escape, the close box and the hidden Cancel button each save once before closing; a save
+// that fails is reported once, leaves the old file whole, and the window closes all the same.
+TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
+  const auto close = [](HWND dlg, int way) {
+    switch (way) {
+      case 0:
+        Press(dlg, {IDOK});
+        break;
+      case 1:
+        ::PostMessageA(ExpressionEdit(dlg), WM_KEYDOWN, VK_ESCAPE, 0);
+        break;
+      case 2:
+        ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+      default:
+        test::Click(dlg, IDCANCEL);
+    }
+  };
+  for (int way = 0; way < 4; ++way) {
+    for (const bool fails : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "way " << way << (fails ? ", failing" : ""));
+      RemoveFiles();
+      SaveCalculatorHistory(HistoryFile(), {"old"}, 20);
+      if (fails) std::filesystem::create_directory(HistoryFile() + ".tmp");
+      CCalculatorDialog dialog;
+      Rows reports;
+      ModalScript script({
+          [&](HWND dlg) {
+            Press(dlg, {IDC_CALC_4, IDC_CALC_ADD, IDC_CALC_5, IDC_CALC_EQUALS});
+            close(dlg, way);
+          },
+          [&](HWND dlg) { reports.push_back(CloseMessageBox(dlg)); },
+          [&](HWND dlg) { reports.push_back(CloseMessageBox(dlg)); },
+      });
+      EXPECT_EQ(dialog.DoModal(), way == 0 ? IDOK : IDCANCEL);
+      EXPECT_EQ(Saved(), fails ? Rows{"old"} : (Rows{"4+5", "old"}));
+      const size_t shown = std::count_if(reports.begin(), reports.end(),
+                                         [](const std::string& r) { return !r.empty(); });
+      EXPECT_EQ(shown, fails ? 1u : 0u);
+      if (fails && shown) {
+        EXPECT_NE(reports[0].find("not saved"), std::string::npos) << reports[0];
+      }
+    }
+  }
+}
+
+TEST_F(CalculatorTest, TheOwnerIsDisabledWhileOpenAndASmallLimitKeepsFourEntries) {
+  SaveCalculatorHistory(HistoryFile(), {"f", "e", "d", "c", "b", "a"}, 20);
+  CWnd owner;
+  ASSERT_TRUE(owner.CreateEx(0, CWnd::RegisterOwnClass("PelmoTestOwner", 0), "owner",
+                             WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+  bool ownerEnabled = true;
+  HWND ownerOfDialog = nullptr;
+  Rows rows;
+  ModalScript script({
+      [&](HWND dlg) {
+        ownerEnabled = ::IsWindowEnabled(owner);
+        ownerOfDialog = ::GetWindow(dlg, GW_OWNER);
+        rows = ListRows(dlg);
+        Press(dlg, {IDOK});
+      },
+  });
+  ShowCalculator(owner, 2);
+  EXPECT_FALSE(ownerEnabled);
+  EXPECT_EQ(ownerOfDialog, owner.m_hWnd);
+  EXPECT_TRUE(::IsWindowEnabled(owner));
+  EXPECT_EQ(rows, (Rows{"d", "c", "b", "a"})) << "the four oldest";
+  owner.DestroyWindow();
+}
+
+// The help command goes to the application, as the framework's help key does.
+class RecordingApp : public CWinApp {
+ public:
+  void WinHelp(DWORD_PTR data, UINT) override { contexts.push_back(data); }
+  std::vector<DWORD_PTR> contexts;
+};
+
+TEST_F(CalculatorTest, ADamagedFileIsReportedOnceWhatWasReadIsListedAndFunctAsksForHelp) {
+  std::ofstream(HistoryFile(), std::ios::binary) << std::string(
+      "\x03\0\0\0\x01"
+      "a\x01"
+      "b\x09"
+      "c",
+      10);
+  RecordingApp app;
+  CCalculatorDialog dialog;
+  Rows reports, rows;
+  // The report comes while the window opens, so the script starts on the message box.
+  ModalScript script({
+      [&](HWND) { reports.push_back(CloseMessageBox(dialog)); },
+      [&](HWND) {
+        reports.push_back(CloseMessageBox(dialog));
+        rows = ListRows(dialog);
+        test::Click(dialog, IDC_CALC_FUNCT);
+        Press(dialog, {IDOK});
+      },
+  });
+  dialog.DoModal();
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_NE(reports[0].find("damaged (byte 8: entry 3 of 3"), std::string::npos) << reports[0];
+  EXPECT_EQ(reports[1], "");
+  EXPECT_EQ(rows, (Rows{"b", "a"}));
+  EXPECT_EQ(app.contexts, std::vector<DWORD_PTR>{0x20000 + IDD_CALCULATOR});
+}
+
+}  // namespace
+}  // namespace pelmo
