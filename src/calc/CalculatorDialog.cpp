@@ -101,6 +101,13 @@ void CCalculatorDialog::LoadHistory() {
     m_list.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1),
                        reinterpret_cast<LPARAM>(entry.c_str()));
   m_keys.AppendHistory(std::move(loaded.content));
+  if (!loaded.unreadable.empty()) {
+    // Saving over a file that could not be read would lose every expression in it.
+    m_keepFile = true;
+    AppMessageBox("The file \"" + path + "\" cannot be read (" + loaded.unreadable +
+                      "). The calculator will not save over it.",
+                  MB_OK | MB_ICONEXCLAMATION);
+  }
   if (loaded.error) {
     AppMessageBox("The file \"" + path + "\" is damaged (" + loaded.error->what() +
                       "). Everything read before that point has been kept.",
@@ -113,11 +120,13 @@ void CCalculatorDialog::LoadHistory() {
 void CCalculatorDialog::SaveHistoryAndEnd(int result) {
   if (m_ending) return;
   m_ending = true;
-  try {
-    SaveCalculatorHistory(HistoryFileName(), m_keys.History(), m_historyLimit);
-  } catch (const FileError& e) {
-    AppMessageBox(std::string("The calculator history was not saved. ") + e.what(),
-                  MB_OK | MB_ICONHAND);
+  if (!m_keepFile) {
+    try {
+      SaveCalculatorHistory(HistoryFileName(), m_keys.History(), m_historyLimit);
+    } catch (const FileError& e) {
+      AppMessageBox(std::string("The calculator history was not saved. ") + e.what(),
+                    MB_OK | MB_ICONHAND);
+    }
   }
   EndDialog(result);
 }

@@ -37,6 +37,7 @@ class CCalculatorDialog : public CDialog {
 
   CalculatorKeys m_keys;
   bool m_ending = false;
+  bool m_keepFile = false;  // the history file is there but could not be read
 };
 
 // Runs the calculator modally, owned by `owner`, which stays disabled while it is open.

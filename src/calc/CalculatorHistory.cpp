@@ -16,8 +16,12 @@ size_t Limited(size_t count, unsigned limit) {
 
 Loaded<std::vector<std::string>> LoadCalculatorHistory(const std::string& path, unsigned limit) {
   Loaded<std::vector<std::string>> result;
-  std::optional<InputFile> file = InputFile::Open(path);
-  if (!file) return result;
+  InputFile::OpenFailure failure;
+  std::optional<InputFile> file = InputFile::Open(path, &failure);
+  if (!file) {
+    result.unreadable = failure.reason;
+    return result;
+  }
   result.opened = true;
   std::vector<std::string>& entries = result.content;
   ArchiveReader archive(*file);

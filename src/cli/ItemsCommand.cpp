@@ -181,14 +181,14 @@ int RunCalcHistory(const Arguments& args) {
   if (!options) return 2;
   const Loaded<std::vector<std::string>> loaded =
       LoadCalculatorHistory(options->file, std::numeric_limits<unsigned>::max());
-  if (!loaded.opened) return CannotOpen(options->file);
+  if (!loaded.opened) return CannotOpen(options->file, loaded.unreadable);
   if (options->json) {
     Print("{\"history\":" + JsonList(loaded.content) + JsonError(loaded.error) + "}\n");
   } else {
     for (const std::string& expression : loaded.content) Print(AnsiToUtf8(expression) + '\n');
   }
   std::fflush(stdout);
-  return Finish(options->file, loaded.error);
+  return Finish(options->file, loaded);
 }
 
 }  // namespace pelmo::cli

@@ -290,5 +290,23 @@ TEST_F(CalculatorTest, ADamagedFileIsReportedOnceWhatWasReadIsListedAndFunctAsks
   EXPECT_EQ(app.contexts, std::vector<DWORD_PTR>{0x20000 + IDD_CALCULATOR});
 }
 
+TEST_F(CalculatorTest, AFileLockedWhileItOpensIsReportedAndNotSavedOver) {
+  const std::string saved("\x01\0\0\0\x04kept", 9);
+  std::ofstream(HistoryFile(), std::ios::binary) << saved;
+  HANDLE lock = ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  CCalculatorDialog dialog;
+  std::string report;
+  ModalScript script({[&](HWND) {
+                        report = CloseMessageBox(dialog);
+                        ::CloseHandle(lock);  // the other program lets go before the close
+                      },
+                      [&](HWND) { Press(dialog, {IDC_CALC_7, IDC_CALC_EQUALS, IDOK}); }});
+  dialog.DoModal();
+  EXPECT_NE(report.find("will not save over it"), std::string::npos) << report;
+  std::ifstream file(HistoryFile(), std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), saved);
+}
+
 }  // namespace
 }  // namespace pelmo
