@@ -192,6 +192,17 @@ std::optional<std::string> CMainDialog::ReadClipboard(bool oem) {
 
 void CMainDialog::SelectNewEntry() { m_historyCombo.SetCurSel(0); }
 
+bool CMainDialog::PutReplacement(const std::string& text, bool paste) {
+  if (!WriteClipboardText(m_hWnd, text)) return false;
+  if (paste && m_targetWindow && ::IsWindow(m_targetWindow)) {
+    // Pasted over the selection the shortcut was copied from; no key-up follows.
+    ::SetForegroundWindow(m_targetWindow);
+    ::PostMessageA(m_targetWindow, WM_KEYDOWN, VK_CONTROL, 0);
+    ::PostMessageA(m_targetWindow, WM_KEYDOWN, 'V', 0);
+  }
+  return true;
+}
+
 void CMainDialog::OnDrawClipboard() {
   // A newer change makes a pending retry of the previous one pointless.
   StopCaptureRetry();
