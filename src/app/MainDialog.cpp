@@ -12,6 +12,11 @@
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "resource.h"
+#include "tools/ClipBookDialog.h"
+#include "tools/ClipBookEntryDialog.h"
+#include "tools/ConcatenateDialog.h"
+#include "tools/QuickReplaceDialog.h"
+#include "tools/ShortcutDialog.h"
 
 namespace pelmo {
 
@@ -318,13 +323,23 @@ bool CMainDialog::RunCommand(WORD id) {
     case ID_CALCULATOR:
     case ID_SETTINGS:
     case ID_WEB:
-    case ID_TO_CLIPBOOK:
-    case ID_CLIPBOOK:
-    case ID_QUICKREP:
-    case ID_TO_QUICKREP:
     case ID_TOGGLE_DESKTOP:
-    case ID_CONCATENATE:
     case ID_TOGGLE_INLINE:
+      return true;
+    case ID_TO_CLIPBOOK:
+      ToClipBook(m_workspace, *this, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));
+      return true;
+    case ID_CLIPBOOK:
+      ShowClipBook(m_workspace, *this, *this);
+      return true;
+    case ID_TO_QUICKREP:
+      ToQuickRep(m_workspace, *this, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));
+      return true;
+    case ID_QUICKREP:
+      ShowQuickReplace(m_workspace, *this);
+      return true;
+    case ID_CONCATENATE:
+      ShowConcatenate(m_workspace, *this, *this);
       return true;
     case IDC_MINIMIZE:
       MinimizeAction(true);
