@@ -14,7 +14,9 @@ class CListBox : public CWnd {
   // The selected row of a single-selection list, -1 when none.
   int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
   // -1, or a row that does not exist, selects nothing.
-  void SetCurSel(int row) const { SendMessage(LB_SETCURSEL, static_cast<WPARAM>(row)); }
+  void SetCurSel(int row) const {
+    SendMessage(LB_SETCURSEL, static_cast<WPARAM>(row < GetCount() ? row : -1));
+  }
   int AddString(const std::string& text) const {
     return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
   }
