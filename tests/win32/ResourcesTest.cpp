@@ -10,9 +10,7 @@
 namespace pelmo {
 namespace {
 
-INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) {
-  return FALSE;
-}
+INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
   for (const UINT dialogId :
