@@ -21,6 +21,9 @@ class MainWindow {
   // The drop-down's rows, top first, in UTF-8. False when the window stopped answering or went.
   bool ReadRows(std::vector<std::string>& rows) const;
 
+  // Sends a command as a menu choice does; false when it could not be posted.
+  bool PostCommand(WORD id) const { return PostMessageW(dialog_, WM_COMMAND, id, 0) != FALSE; }
+
  private:
   HWND dialog_ = nullptr;
   HWND history_ = nullptr;

@@ -6,6 +6,9 @@
 //                                      there are at least MIN (waiting up to MS)
 //   pelmo-driver wait-gone IMAGE [MS]  wait until no process of IMAGE (e.g. "Pelmo.exe") runs
 //   pelmo-driver windows               list the top-level windows (for failure reports)
+//   pelmo-driver command ID            send the main window the command ID (a menu choice)
+//   pelmo-driver answer TITLE TEXT     wait for the prompt window TITLE, type TEXT into its edit
+//                                      box (1009) and press OK
 //
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
@@ -28,7 +31,8 @@ const DWORD kPollMs = 50;
 
 int Usage() {
   std::fputs(
-      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows\n",
+      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows |"
+      " command ID | answer TITLE TEXT\n",
       stderr);
   return 2;
 }
@@ -102,6 +106,27 @@ BOOL CALLBACK PrintTopLevelWindow(HWND hwnd, LPARAM) {
   return TRUE;
 }
 
+int Command(unsigned long id) {
+  const MainWindow window = MainWindow::Find();
+  if (window && window.PostCommand(static_cast<WORD>(id))) return 0;
+  std::fputs("pelmo-driver: no Pelmo main window to command\n", stderr);
+  return 1;
+}
+
+int Answer(const char* title, const char* text) {
+  const std::wstring wideTitle = FromUtf8(title);
+  HWND prompt = nullptr;
+  if (!WaitFor([&] { return (prompt = FindWindowW(L"#32770", wideTitle.c_str())) != nullptr; },
+               kDefaultWaitMs)) {
+    std::fprintf(stderr, "pelmo-driver: no window \"%s\"\n", title);
+    return 1;
+  }
+  const int kEditControl = 1009;
+  SetDlgItemTextW(prompt, kEditControl, FromUtf8(text).c_str());
+  PostMessageW(prompt, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -125,6 +150,12 @@ int main(int argc, char** argv) {
     if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
     return WaitGone(argv[2], ms);
   }
+  if (command == "command" && argc == 3) {
+    unsigned long id = 0;
+    if (!ParseNumber(argv[2], id)) return Usage();
+    return Command(id);
+  }
+  if (command == "answer" && argc == 4) return Answer(argv[2], argv[3]);
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);
     return 0;
