@@ -111,13 +111,9 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   EXPECT_EQ(list.GetCurSel(), -1);
 
   // An empty list: every button does nothing.
-  ::OpenClipboard(nullptr);
-  ::EmptyClipboard();
-  ::CloseClipboard();
   for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
     Click(dialog.m_hWnd, id);
-  EXPECT_EQ(ClipboardText(), "");
-  EXPECT_TRUE(strip.NextCaptureRemembersTarget());
+  EXPECT_TRUE(strip.NextCaptureRemembersTarget()) << "no copy";
 }
 
 TEST(QuickReplaceWindow, DeleteKeepsTheRowIndexAndTheListFollowsTheWindowSize) {
@@ -271,14 +267,6 @@ TEST_F(StripTools, QuickReplacePastesOnlyWithAutoPaste) {
     const std::vector<WPARAM> pasted = {VK_CONTROL, 'V'};
     EXPECT_EQ(TargetWindow::s_keys, autoPaste ? pasted : std::vector<WPARAM>());
   }
-}
-
-TEST_F(StripTools, LoopingPairsEndWithAReplacementOnTheClipboard) {
-  workspace.quickRep = {{"a", "b"}, {"b", "a"}};
-  const int before = workspace.history.Count();
-  CopyAndSettle("a", "b");
-  EXPECT_EQ(ClipboardText(), "b");
-  EXPECT_EQ(workspace.history.Count(), before + 2) << "the copy and the replacement's own change";
 }
 
 TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {

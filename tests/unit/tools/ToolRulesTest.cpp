@@ -47,18 +47,6 @@ TEST(ClipBook, EntriesSplitAtTheFirstLineFeed) {
   EXPECT_EQ(ProposedClipBookName(std::string(100, 'n')), std::string(35, 'n'));
 }
 
-TEST(ClipBook, MovesExchangeWithANeighbourOnly) {
-  std::vector<std::string> entries = {"a", "b", "c"};
-  EXPECT_EQ(MoveClipBookEntry(entries, 0, -1), std::nullopt);
-  EXPECT_EQ(MoveClipBookEntry(entries, 2, +1), std::nullopt);
-  EXPECT_EQ(MoveClipBookEntry(entries, -1, +1), std::nullopt);
-  EXPECT_EQ(entries, (std::vector<std::string>{"a", "b", "c"}));
-  EXPECT_EQ(MoveClipBookEntry(entries, 2, -1), 1);
-  EXPECT_EQ(entries, (std::vector<std::string>{"a", "c", "b"}));
-  EXPECT_EQ(MoveClipBookEntry(entries, 0, +1), 1);
-  EXPECT_EQ(entries, (std::vector<std::string>{"c", "a", "b"}));
-}
-
 TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   const std::vector<std::string> items = {"a", "b", "c", "d"};
   const std::vector<int> selected = {0, 1, 3};
@@ -81,19 +69,6 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   ConcatenateChoice choice;
   choice.itemChoice = kSelectedReversed;
   EXPECT_EQ(Concatenate(items, {}, choice), std::nullopt) << "nothing selected: the window stays";
-}
-
-TEST(Concatenate, TheChoiceFollowsTheListSelection) {
-  ConcatenateChoice choice;
-  choice.itemChoice = kAllItems;
-  FollowSelection({}, choice);
-  EXPECT_EQ(choice.itemChoice, kAllItems);
-  FollowSelection({2}, choice);
-  EXPECT_EQ(choice.itemChoice, kFirstItems);
-  EXPECT_EQ(choice.firstCount, 3u);
-  FollowSelection({0, 3}, choice);
-  EXPECT_EQ(choice.itemChoice, kSelectedItems);
-  EXPECT_EQ(choice.firstCount, 3u);
 }
 
 }  // namespace
