@@ -7,6 +7,11 @@
 #define IDD_MAIN 102
 #define IDD_EDIT_ITEM 147
 #define IDD_CALCULATOR 153
+#define IDD_CLIPBOOK 158
+#define IDD_CLIPBOOK_ENTRY 164
+#define IDD_QUICK_REPLACE 165
+#define IDD_SHORTCUT 166
+#define IDD_CONCATENATE 167
 
 // Menus (each is one pop-up; its first sub-menu is shown)
 #define IDR_ITEM_MENU 103
@@ -88,6 +93,20 @@
 #define IDC_CALC_LIST 1051
 #define IDC_CALC_BACKSPACE 1052
 #define IDC_CALC_FUNCT 1053
+// Controls of the ClipBook, Quick Replace and Concatenate windows
+#define IDC_CLIPBOOK_DELETE 1059
+#define IDC_ITEM_LIST 1061
+#define IDC_CLIPBOOK_COPY 1073
+#define IDC_QUICKREP_DELETE 1078
+#define IDC_NEW_LINE_DELIMITER 1083
+#define IDC_STRING_DELIMITER 1084
+#define IDC_ALL_ITEMS 1085
+#define IDC_FIRST_ITEMS 1086
+#define IDC_SELECTED_ITEMS 1087
+#define IDC_FIRST_COUNT 1088
+#define IDC_CONCATENATE_LIST 1089
+#define IDC_SELECTED_REVERSED 1090
+#define IDC_DELIMITER_TEXT 1091
 
 // Commands
 #define ID_ABOUT 32773

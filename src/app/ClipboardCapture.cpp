@@ -1,5 +1,7 @@
 #include "app/ClipboardCapture.h"
 
+#include "tools/QuickReplace.h"
+
 namespace pelmo {
 
 CaptureResult ClipboardCapture::OnChange() {
@@ -21,12 +23,30 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   std::string text = std::move(*read);
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
+  QuickReplace(text);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
   m_workspace.history.InsertTop(std::move(text), m_pendingKind);
   m_pendingKind = kPlain;
   m_host.SelectNewEntry();
   m_workspace.history.EvictOverflow(options.deleteAfter);
   return CaptureResult::kInserted;
+}
+
+void ClipboardCapture::QuickReplace(std::string& text) {
+  // The change made by a replacement is captured but not replaced again: a pair whose text is a
+  // shortcut would otherwise replace without end, one clipboard change calling up the next.
+  if (m_replacedFlag) {
+    m_replacedFlag = 0;
+    return;
+  }
+  const Settings& options = m_workspace.options;
+  if (!options.quickRep) return;
+  const QuickRepItem* pair = FindQuickRep(m_workspace.quickRep, text);
+  if (!pair) return;
+  text = pair->text;
+  // Set before the write, whose change may arrive (and be captured) while the write runs.
+  m_replacedFlag = 1;
+  if (!m_host.PutReplacement(text, options.autoFocus && options.autoPaste)) m_replacedFlag = 0;
 }
 
 }  // namespace pelmo

@@ -21,6 +21,10 @@ class CaptureHost {
   virtual std::optional<std::string> ReadClipboard(bool oem) = 0;
   // A new entry was inserted as row 0.
   virtual void SelectNewEntry() = 0;
+  // Quick Replace: puts the replacement on the clipboard and then, with `paste` and a remembered
+  // target that still exists, brings the target to the foreground and posts it Ctrl+V. False,
+  // pasting nothing, when the clipboard could not be written.
+  virtual bool PutReplacement(const std::string& text, bool paste) = 0;
 };
 
 enum class CaptureResult {
@@ -51,12 +55,14 @@ class ClipboardCapture {
 
  private:
   CaptureResult ReadAndInsert();
+  void QuickReplace(std::string& text);
 
   Workspace& m_workspace;
   CaptureHost& m_host;
   int m_pendingKind = kPlain;
   int m_rememberFlag = 1;
   int m_skipFlag = 0;
+  int m_replacedFlag = 0;  // the next change is a Quick Replace write of ours
 };
 
 }  // namespace pelmo

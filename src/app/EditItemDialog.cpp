@@ -1,6 +1,5 @@
 #include "app/EditItemDialog.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "framework/DataExchange.h"
@@ -41,13 +40,7 @@ LRESULT CEditItemDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 
 // The text field keeps its top-left corner and reaches the client area's right and bottom edges.
 void CEditItemDialog::OnSize(int width, int height) {
-  if (!m_editor.m_hWnd) return;  // sizes sent while the dialog is being created
-  RECT rect;
-  ::GetWindowRect(m_editor, &rect);
-  POINT topLeft{rect.left, rect.top};
-  ::ScreenToClient(m_hWnd, &topLeft);
-  ::MoveWindow(m_editor, topLeft.x, topLeft.y, std::max<LONG>(0, width - topLeft.x),
-               std::max<LONG>(0, height - topLeft.y), TRUE);
+  if (m_editor.m_hWnd) StretchToClient(m_editor, width, height);  // not while being created
 }
 
 }  // namespace pelmo

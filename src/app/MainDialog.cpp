@@ -13,6 +13,11 @@
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "resource.h"
+#include "tools/ClipBookDialog.h"
+#include "tools/ClipBookEntryDialog.h"
+#include "tools/ConcatenateDialog.h"
+#include "tools/QuickReplaceDialog.h"
+#include "tools/ShortcutDialog.h"
 
 namespace pelmo {
 
@@ -193,6 +198,17 @@ std::optional<std::string> CMainDialog::ReadClipboard(bool oem) {
 
 void CMainDialog::SelectNewEntry() { m_historyCombo.SetCurSel(0); }
 
+bool CMainDialog::PutReplacement(const std::string& text, bool paste) {
+  if (!WriteClipboardText(m_hWnd, text)) return false;
+  if (paste && m_targetWindow && ::IsWindow(m_targetWindow)) {
+    // Pasted over the selection the shortcut was copied from; no key-up follows.
+    ::SetForegroundWindow(m_targetWindow);
+    ::PostMessageA(m_targetWindow, WM_KEYDOWN, VK_CONTROL, 0);
+    ::PostMessageA(m_targetWindow, WM_KEYDOWN, 'V', 0);
+  }
+  return true;
+}
+
 void CMainDialog::OnDrawClipboard() {
   // A newer change makes a pending retry of the previous one pointless.
   StopCaptureRetry();
@@ -310,13 +326,23 @@ bool CMainDialog::RunCommand(WORD id) {
     // The tool windows behind these commands are not part of the program yet.
     case ID_SETTINGS:
     case ID_WEB:
-    case ID_TO_CLIPBOOK:
-    case ID_CLIPBOOK:
-    case ID_QUICKREP:
-    case ID_TO_QUICKREP:
     case ID_TOGGLE_DESKTOP:
-    case ID_CONCATENATE:
     case ID_TOGGLE_INLINE:
+      return true;
+    case ID_TO_CLIPBOOK:
+      ToClipBook(m_workspace, *this, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));
+      return true;
+    case ID_CLIPBOOK:
+      ShowClipBook(m_workspace, *this, *this);
+      return true;
+    case ID_TO_QUICKREP:
+      ToQuickRep(m_workspace, *this, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));
+      return true;
+    case ID_QUICKREP:
+      ShowQuickReplace(m_workspace, *this);
+      return true;
+    case ID_CONCATENATE:
+      ShowConcatenate(m_workspace, *this, *this);
       return true;
     case IDC_MINIMIZE:
       MinimizeAction(true);

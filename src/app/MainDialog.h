@@ -77,6 +77,7 @@ class CMainDialog : public CDialog,
   void RememberTarget() override;
   std::optional<std::string> ReadClipboard(bool oem) override;
   void SelectNewEntry() override;
+  bool PutReplacement(const std::string& text, bool paste) override;
 
   // Runs the capture; a busy clipboard is tried again a few times by a timer.
   void CaptureChange();

@@ -18,6 +18,9 @@
 
 namespace pelmo {
 
+// The colour that stays transparent in the program's pictures (magenta).
+constexpr COLORREF kTransparentColour = RGB(255, 0, 255);
+
 class COXBitmapButton : public CWnd {
  public:
   COXBitmapButton() = default;

@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 
+#include <algorithm>
 #include <exception>
 #include <unordered_map>
 
@@ -119,6 +120,15 @@ std::string WindowText(HWND hwnd) {
   std::string text(static_cast<size_t>(length) + 1, '\0');
   text.resize(static_cast<size_t>(::GetWindowTextA(hwnd, text.data(), length + 1)));
   return text;
+}
+
+void StretchToClient(HWND child, int clientWidth, int clientHeight) {
+  RECT rect;
+  ::GetWindowRect(child, &rect);
+  POINT topLeft{rect.left, rect.top};
+  ::ScreenToClient(::GetParent(child), &topLeft);
+  ::MoveWindow(child, topLeft.x, topLeft.y, std::max<LONG>(0, clientWidth - topLeft.x),
+               std::max<LONG>(0, clientHeight - topLeft.y), TRUE);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -18,6 +18,10 @@ namespace pelmo {
 // The whole text of a window, whatever its length.
 std::string WindowText(HWND hwnd);
 
+// Keeps a child window's top-left corner and stretches it to its parent's client area of the
+// given size (the sizes of WM_SIZE).
+void StretchToClient(HWND child, int clientWidth, int clientHeight);
+
 class CWnd {
  public:
   CWnd() = default;

@@ -12,6 +12,8 @@
 //   pelmo-driver press CAPTION ID...   click the buttons ID... of that dialog, in order
 //   pelmo-driver text CAPTION ID       print the text of the dialog's control ID
 //   pelmo-driver list CAPTION ID       print the rows of the dialog's combo box ID, top first
+//   pelmo-driver answer TITLE TEXT     wait for the prompt window TITLE, type TEXT into its edit
+//                                      box (1009) and press OK
 //
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
@@ -27,6 +29,8 @@
 #include "MainWindow.h"
 #include "ProcessList.h"
 #include "Utf8.h"
+#include "Utf8.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -37,7 +41,7 @@ int Usage() {
   std::fputs(
       "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows\n"
       "       | command ID | strip | wait-dialog CAPTION [MS] | press CAPTION ID...\n"
-      "       | text CAPTION ID | list CAPTION ID\n",
+      "       | text CAPTION ID | list CAPTION ID | answer TITLE TEXT\n",
       stderr);
   return 2;
 }
@@ -89,10 +93,7 @@ int Rows(unsigned long minimum, unsigned long ms) {
 }
 
 int WaitGone(const char* image, unsigned long ms) {
-  const int size = MultiByteToWideChar(CP_ACP, 0, image, -1, nullptr, 0);
-  std::wstring name(size, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, image, -1, &name[0], size);
-  name.resize(size - 1);
+  const std::wstring name = FromUtf8(image);
   if (WaitFor([&] { return !IsImageRunning(name); }, ms)) return 0;
   std::fprintf(stderr, "pelmo-driver: %s still runs\n", image);
   return 1;
@@ -111,18 +112,10 @@ BOOL CALLBACK PrintTopLevelWindow(HWND hwnd, LPARAM) {
   return TRUE;
 }
 
-std::wstring Wide(const char* text) {
-  const int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  std::wstring wide(size, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], size);
-  wide.resize(size - 1);
-  return wide;
-}
-
 // The control ID of the dialog CAPTION, which must be shown now.
 HWND DialogControl(const char* caption, const char* id) {
   unsigned long number = 0;
-  HWND dialog = FindDialog(Wide(caption));
+  HWND dialog = FindDialog(FromUtf8(caption));
   if (!dialog) std::fprintf(stderr, "pelmo-driver: no dialog \"%s\"\n", caption);
   if (!dialog || !ParseNumber(id, number)) return nullptr;
   HWND control = GetDlgItem(dialog, static_cast<int>(number));
@@ -148,6 +141,20 @@ int PrintList(const char* caption, const char* id) {
   std::vector<std::string> rows;
   if (!ReadComboRows(DialogControl(caption, id), rows)) return 1;
   for (const std::string& row : rows) std::printf("%s\n", row.c_str());
+  return 0;
+}
+
+int Answer(const char* title, const char* text) {
+  const std::wstring wideTitle = FromUtf8(title);
+  HWND prompt = nullptr;
+  if (!WaitFor([&] { return (prompt = FindWindowW(L"#32770", wideTitle.c_str())) != nullptr; },
+               kDefaultWaitMs)) {
+    std::fprintf(stderr, "pelmo-driver: no window \"%s\"\n", title);
+    return 1;
+  }
+  const int kEditControl = 1009;
+  SetDlgItemTextW(prompt, kEditControl, FromUtf8(text).c_str());
+  PostMessageW(prompt, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   return 0;
 }
 
@@ -186,7 +193,7 @@ int main(int argc, char** argv) {
   }
   if (command == "wait-dialog" && (argc == 3 || argc == 4)) {
     if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
-    const std::wstring caption = Wide(argv[2]);
+    const std::wstring caption = FromUtf8(argv[2]);
     if (WaitFor([&] { return FindDialog(caption) != nullptr; }, ms)) return 0;
     std::fprintf(stderr, "pelmo-driver: no dialog \"%s\"\n", argv[2]);
     return 1;
@@ -194,6 +201,7 @@ int main(int argc, char** argv) {
   if (command == "press" && argc >= 4) return Press(argc - 3, argv + 3, argv[2]);
   if (command == "text" && argc == 4) return PrintText(argv[2], argv[3]);
   if (command == "list" && argc == 4) return PrintList(argv[2], argv[3]);
+  if (command == "answer" && argc == 4) return Answer(argv[2], argv[3]);
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);
     return 0;

@@ -1,0 +1,38 @@
+// CClipBookDialog: the ClipBook window (dialog 158). Deletes, reorders and copies back the named
+// texts of the ClipBook; every change acts on the list at once.
+#pragma once
+
+#include <string>
+
+#include "app/StripServices.h"
+#include "app/Workspace.h"
+#include "controls/OXBitmapButton.h"
+#include "tools/ListToolDialog.h"
+
+namespace pelmo {
+
+class CClipBookDialog : public CListToolDialog<std::string> {
+ public:
+  CClipBookDialog(std::vector<std::string>& clipBook, StripServices& strip, CWnd* parent);
+
+ protected:
+  BOOL OnInitDialog() override;
+  void DoDataExchange(DataExchange& dx) override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  std::string RowText(const std::string& entry) const override;
+
+ private:
+  void Move(int step);
+  void Copy();
+
+  StripServices& m_strip;
+  COXBitmapButton m_deleteButton;
+  COXBitmapButton m_upButton;
+  COXBitmapButton m_downButton;
+  COXBitmapButton m_copyButton;
+};
+
+// "ClipBook...": the window on the workspace's ClipBook, owned by `owner`.
+void ShowClipBook(Workspace& workspace, StripServices& strip, CWnd& owner);
+
+}  // namespace pelmo

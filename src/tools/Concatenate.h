@@ -1,0 +1,39 @@
+// Concatenate's rules: the rows of its list, how its choices follow the list's selection, and
+// the joined text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pelmo {
+
+enum DelimiterChoice : int { kEachOnNewLine = 0, kDelimiterString = 1 };
+enum ItemChoice : int { kAllItems = 0, kFirstItems = 1, kSelectedItems = 2, kSelectedReversed = 3 };
+
+// What the user chose in the window.
+struct ConcatenateChoice {
+  int delimiterChoice = kEachOnNewLine;
+  std::string delimiterString = " ,";
+  int itemChoice = kFirstItems;
+  unsigned firstCount = 10;
+};
+
+// "%d  " with the running number (from 1), then the first 50 characters after leading white space.
+std::string ConcatenateRow(int number, const std::string& text);
+
+// The list's selection changed: one selected row means "First" down to it, several mean
+// "Selected", none changes nothing.
+void FollowSelection(const std::vector<int>& selectedRows, ConcatenateChoice& choice);
+
+// CR LF for "Each item on new line"; otherwise the typed string, where exactly "\n" (backslash, n)
+// stands for a line feed.
+std::string Delimiter(const ConcatenateChoice& choice);
+
+// Each chosen item's full text followed by the delimiter. `selectedRows` ascend. nullopt when
+// "Selected" or "Selected (reverse order)" finds nothing selected: the window then stays open.
+std::optional<std::string> Concatenate(const std::vector<std::string>& items,
+                                       const std::vector<int>& selectedRows,
+                                       const ConcatenateChoice& choice);
+
+}  // namespace pelmo

@@ -1,0 +1,94 @@
+#include "tools/ConcatenateDialog.h"
+
+#include "framework/Clipboard.h"
+#include "framework/DataExchange.h"
+#include "framework/WaitCursor.h"
+#include "framework/WinApp.h"
+#include "resource.h"
+
+namespace pelmo {
+
+CConcatenateDialog::CConcatenateDialog(const std::vector<std::string>& items, CWnd* parent)
+    : CDialog(IDD_CONCATENATE, parent), m_items(items) {}
+
+void CConcatenateDialog::DoDataExchange(DataExchange& dx) {
+  DDX_Control(dx, IDC_CONCATENATE_LIST, m_list);
+  DDX_Radio(dx, IDC_NEW_LINE_DELIMITER, m_choice.delimiterChoice);
+  DDX_Radio(dx, IDC_ALL_ITEMS, m_choice.itemChoice);
+  DDX_Text(dx, IDC_DELIMITER_TEXT, m_choice.delimiterString);
+  // Last: a refused count leaves the choices above read.
+  DDX_Text(dx, IDC_FIRST_COUNT, m_choice.firstCount);
+}
+
+BOOL CConcatenateDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  int number = 0;
+  for (const std::string& item : m_items) m_list.AddString(ConcatenateRow(++number, item));
+  DelimiterRule();
+  ItemRule();
+  return TRUE;
+}
+
+void CConcatenateDialog::DelimiterRule() {
+  UpdateData(true);
+  ::EnableWindow(GetDlgItem(IDC_DELIMITER_TEXT), m_choice.delimiterChoice == kDelimiterString);
+}
+
+void CConcatenateDialog::ItemRule() {
+  UpdateData(true);
+  ::EnableWindow(GetDlgItem(IDC_FIRST_COUNT), m_choice.itemChoice == kFirstItems);
+}
+
+void CConcatenateDialog::FollowListSelection() {
+  UpdateData(true);
+  FollowSelection(m_list.GetSelectedRows(), m_choice);
+  UpdateData(false);
+  ItemRule();
+}
+
+bool CConcatenateDialog::OnCommand(WORD id, WORD code, HWND) {
+  if (id == IDC_CONCATENATE_LIST) {
+    if (code != LBN_SELCHANGE) return false;
+    FollowListSelection();
+    return true;
+  }
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_NEW_LINE_DELIMITER:
+    case IDC_STRING_DELIMITER:
+      DelimiterRule();
+      return true;
+    case IDC_ALL_ITEMS:
+      ItemRule();
+      AppMessageBox("There are " + std::to_string(m_list.GetCount()) + " items in pelmo.", MB_OK);
+      return true;
+    case IDC_FIRST_ITEMS:
+    case IDC_SELECTED_ITEMS:
+    case IDC_SELECTED_REVERSED:
+      ItemRule();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CConcatenateDialog::OnOK() {
+  if (!UpdateData(true)) return;
+  WaitCursor wait;
+  auto result = Concatenate(m_items, m_list.GetSelectedRows(), m_choice);
+  if (!result) return;  // "Selected" with nothing selected: the window stays open
+  m_result = std::move(*result);
+  EndDialog(IDOK);
+}
+
+void ShowConcatenate(Workspace& workspace, StripServices& strip, CWnd& owner) {
+  const std::vector<std::string> items = workspace.history.Texts();
+  CConcatenateDialog dialog(items, &owner);
+  if (dialog.DoModal() != IDOK || dialog.m_result.empty()) return;
+  ClipboardSession clipboard(owner.m_hWnd);
+  if (!clipboard.IsOpen()) return;
+  strip.Capture().SetPendingKind(kConcatenated);
+  clipboard.WriteText(dialog.m_result);
+}
+
+}  // namespace pelmo

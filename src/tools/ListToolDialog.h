@@ -1,0 +1,69 @@
+// The frame shared by the ClipBook and Quick Replace windows: a resizable tool window around
+// list 1061, whose rows show the entries of one of the program's lists in order, each row
+// pointing at its entry. The window holds no copy: it fills its rows again after every change.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "framework/DataExchange.h"
+#include "framework/Dialog.h"
+#include "framework/ListBox.h"
+#include "resource.h"
+
+namespace pelmo {
+
+template <typename Entry>
+class CListToolDialog : public CDialog {
+ public:
+  CListToolDialog(UINT templateId, std::vector<Entry>& entries, CWnd* parent)
+      : CDialog(templateId, parent), m_entries(entries) {}
+
+  CListBox m_list;
+
+ protected:
+  virtual std::string RowText(const Entry& entry) const = 0;
+
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    Fill();
+    return TRUE;
+  }
+  void DoDataExchange(DataExchange& dx) override { DDX_Control(dx, IDC_ITEM_LIST, m_list); }
+
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_SIZE && m_list.m_hWnd)
+      StretchToClient(m_list, LOWORD(lParam), HIWORD(lParam));
+    return CDialog::WindowProc(message, wParam, lParam);
+  }
+
+  // One row per entry, in order; the last row ends up selected.
+  void Fill() {
+    m_list.ResetContent();
+    for (Entry& entry : m_entries) m_list.SetItemDataPtr(m_list.AddString(RowText(entry)), &entry);
+    m_list.SetCurSel(m_list.GetCount() - 1);
+  }
+
+  // The index of the entry the selected row points at; -1 when no row is selected.
+  int SelectedEntry() const {
+    const auto* entry = static_cast<const Entry*>(m_list.GetItemDataPtr(m_list.GetCurSel()));
+    const auto found = std::find_if(m_entries.begin(), m_entries.end(),
+                                    [&](const Entry& candidate) { return &candidate == entry; });
+    return found == m_entries.end() ? -1 : static_cast<int>(found - m_entries.begin());
+  }
+
+  // Removes the selected row's entry; the row that moves into its place is selected, none after
+  // the last row.
+  void DeleteSelected() {
+    const int index = SelectedEntry();
+    if (index < 0) return;
+    m_entries.erase(m_entries.begin() + index);
+    Fill();
+    m_list.SetCurSel(index);
+  }
+
+  std::vector<Entry>& m_entries;
+};
+
+}  // namespace pelmo

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Quick Replace on the X clipboard: copying a shortcut leaves its replacement on the clipboard and
+# at the top of the history. ClipBook entries made with "To ClipBook" survive a restart with
+# "Save" on and are gone with it off.
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh" "$@"
+
+items=$e2e_dir/$e2e_name.clp
+ini=$WINEPREFIX/drive_c/windows/$e2e_name.INI
+id_to_clipbook=32785
+
+# An archive string of fewer than 255 bytes: its length byte, then the bytes.
+archive_string() {
+  printf "\\x$(printf %02x "${#1}")%s" "$1"
+}
+
+shortcut="qs $e2e_id"
+replacement="replaced $e2e_id"
+{
+  printf '\x01\x00\x00\x00' # the count, 32 bits
+  archive_string "$shortcut"
+  archive_string "$replacement"
+} >"$e2e_dir/$e2e_name.qrp"
+printf '[Settings ]\r\nQuickRep=1\r\nSave=1\r\n' >"$ini"
+
+e2e_copy "start $e2e_id"
+e2e_start
+e2e_expect_rows "start $e2e_id"
+e2e_copy "$shortcut"
+# The copy and the replacement's own clipboard change are both captured.
+e2e_expect_rows "$replacement" "$replacement" "start $e2e_id"
+served=$(xclip -o -selection clipboard -display "$DISPLAY")
+[ "$served" = "$replacement" ] || e2e_fail "X serves \"$served\" instead of the replacement"
+
+# Row 0 is selected after the capture: it becomes a ClipBook entry under the typed name.
+e2e_drive command $id_to_clipbook
+e2e_drive answer "ClipBook entry" "kept" || e2e_fail "no name prompt"
+e2e_close
+e2e_start
+e2e_close
+listing=$(wine "$e2e_cli" items "$items" | tr -d '\r') || e2e_fail "pelmo-cli could not read the items file"
+grep -qF "\"kept\\n$replacement\"" <<<"$listing" ||
+  e2e_fail "the ClipBook entry did not survive a restart:"$'\n'"$listing"
+
+# With "Save" off, an entry made during the run is gone at the next start.
+printf '[Settings ]\r\nSave=0\r\n' >"$ini"
+rm -f "$items"
+e2e_copy "unsaved $e2e_id"
+e2e_start
+e2e_expect_rows "unsaved $e2e_id"
+e2e_drive command $id_to_clipbook
+e2e_drive answer "ClipBook entry" "lost" || e2e_fail "no name prompt"
+e2e_close
+printf '[Settings ]\r\nSave=1\r\n' >"$ini"
+e2e_start
+e2e_close
+listing=$(wine "$e2e_cli" items "$items" | tr -d '\r')
+grep -q '^clipbook: 0$' <<<"$listing" || e2e_fail "the unsaved entry came back:"$'\n'"$listing"

@@ -1,0 +1,314 @@
+// The ClipBook, Quick Replace and Concatenate windows, driven as a user would, and their
+// commands and the Quick Replace step in the strip on the real clipboard.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ModalScript.h"
+#include "WindowTestSupport.h"
+#include "app/ItemFiles.h"
+#include "app/MainDialog.h"
+#include "framework/Clipboard.h"
+#include "framework/ModulePath.h"
+#include "resource.h"
+#include "tools/ClipBookDialog.h"
+#include "tools/ConcatenateDialog.h"
+#include "tools/QuickReplaceDialog.h"
+
+namespace pelmo {
+namespace {
+
+using test::Click;
+using test::ClipboardText;
+using test::ModalScript;
+using test::PumpUntil;
+using test::Settle;
+
+// The strip as a tool window sees it; counts what the windows ask of it.
+class FakeStrip : public StripServices, private CaptureHost {
+ public:
+  FakeStrip() { workspace.options.autoFocus = 1; }
+  ClipboardCapture& Capture() override { return capture; }
+  bool ReturnFocus() override {
+    ++focusReturns;
+    return true;
+  }
+  // Whether the next capture takes a new target (false after a ClipBook copy).
+  bool NextCaptureRemembersTarget() {
+    const int before = targetsRemembered;
+    capture.OnChange();
+    return targetsRemembered > before;
+  }
+
+  Workspace workspace{"C:\\test\\Pelmo.exe"};
+  ClipboardCapture capture{workspace, *this};
+  int focusReturns = 0;
+  int targetsRemembered = 0;
+
+ private:
+  void RememberTarget() override { ++targetsRemembered; }
+  std::optional<std::string> ReadClipboard(bool) override { return std::string(); }
+  void SelectNewEntry() override {}
+  bool PutReplacement(const std::string&, bool) override { return false; }
+};
+
+template <typename Dialog>
+std::vector<std::string> Rows(const Dialog& dialog) {
+  std::vector<std::string> rows;
+  for (int row = 0; row < dialog.m_list.GetCount(); ++row)
+    rows.push_back(dialog.m_list.GetText(row));
+  return rows;
+}
+
+void DoubleClickRow(HWND dialog, HWND list, int row) {
+  ::SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+  ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ITEM_LIST, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
+  FakeStrip strip;
+  std::vector<std::string> entries = {"top\ntext 1", "\nunnamed text", "bottom"};
+  CClipBookDialog dialog(entries, strip, nullptr);
+  ASSERT_TRUE(dialog.Create(nullptr));
+  const CListBox& list = dialog.m_list;
+  EXPECT_EQ(Rows(dialog), (std::vector<std::string>{"top", "", "bottom"}));
+  EXPECT_EQ(list.GetCurSel(), 2) << "opens on the bottom row";
+
+  Click(dialog.m_hWnd, IDC_DOWN);
+  EXPECT_EQ(entries.back(), "bottom") << "the bottom entry stays";
+  Click(dialog.m_hWnd, IDC_UP);
+  EXPECT_EQ(entries, (std::vector<std::string>{"top\ntext 1", "bottom", "\nunnamed text"}));
+  EXPECT_EQ(list.GetCurSel(), 1);
+  Click(dialog.m_hWnd, IDC_UP);
+  Click(dialog.m_hWnd, IDC_UP);
+  EXPECT_EQ(entries.front(), "bottom") << "the top entry stays";
+  EXPECT_EQ(list.GetCurSel(), 0);
+
+  // The unnamed entry copies its full text; the copy's capture keeps the remembered target.
+  DoubleClickRow(dialog.m_hWnd, list, 2);
+  EXPECT_EQ(ClipboardText(), "unnamed text");
+  EXPECT_EQ(strip.focusReturns, 1);
+  EXPECT_FALSE(strip.NextCaptureRemembersTarget());
+  EXPECT_TRUE(strip.NextCaptureRemembersTarget());
+  list.SetCurSel(0);
+  Click(dialog.m_hWnd, IDC_CLIPBOOK_COPY);
+  EXPECT_EQ(ClipboardText(), "bottom") << "no line feed: the whole string";
+  EXPECT_FALSE(strip.NextCaptureRemembersTarget());
+
+  Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
+  EXPECT_EQ(Rows(dialog), (std::vector<std::string>{"top", ""}));
+  EXPECT_EQ(list.GetCurSel(), 0) << "the row that moved up";
+  list.SetCurSel(1);
+  Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
+  EXPECT_EQ(list.GetCurSel(), -1) << "none after the last row";
+  Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
+  list.SetCurSel(0);
+  Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
+  EXPECT_TRUE(entries.empty());
+  EXPECT_EQ(list.GetCount(), 0);
+  EXPECT_EQ(list.GetCurSel(), -1);
+
+  // An empty list: every button does nothing.
+  for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
+    Click(dialog.m_hWnd, id);
+  EXPECT_TRUE(strip.NextCaptureRemembersTarget()) << "no copy";
+}
+
+TEST(QuickReplaceWindow, DeleteKeepsTheRowIndexAndTheListFollowsTheWindowSize) {
+  std::vector<QuickRepItem> pairs = {{"a", "first"}, {"b", std::string(80, 'x')}};
+  CQuickReplaceDialog dialog(pairs, nullptr);
+  ASSERT_TRUE(dialog.Create(nullptr));
+  EXPECT_EQ(Rows(dialog),
+            (std::vector<std::string>{"a   ....  first", "b   ....  " + std::string(40, 'x')}));
+  EXPECT_EQ(dialog.m_list.GetCurSel(), 1);
+  dialog.m_list.SetCurSel(0);
+  Click(dialog.m_hWnd, IDC_QUICKREP_DELETE);
+  ASSERT_EQ(pairs.size(), 1u);
+  EXPECT_EQ(pairs[0].shortcut, "b");
+  EXPECT_EQ(dialog.m_list.GetCurSel(), 0);
+  Click(dialog.m_hWnd, IDC_QUICKREP_DELETE);
+  Click(dialog.m_hWnd, IDC_QUICKREP_DELETE);
+  EXPECT_TRUE(pairs.empty());
+
+  ::SetWindowPos(dialog.m_hWnd, nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
+  RECT client, list;
+  ::GetClientRect(dialog.m_hWnd, &client);
+  ::GetWindowRect(dialog.m_list, &list);
+  ::MapWindowPoints(nullptr, dialog.m_hWnd, reinterpret_cast<POINT*>(&list), 2);
+  EXPECT_EQ(list.right, client.right);
+  EXPECT_EQ(list.bottom, client.bottom);
+}
+
+class ConcatenateWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dialog.Create(nullptr)); }
+  void SelectRows(std::initializer_list<int> rows) {
+    ::SendMessageA(dialog.m_list, LB_SETSEL, FALSE, -1);
+    for (const int row : rows) ::SendMessageA(dialog.m_list, LB_SETSEL, TRUE, row);
+    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_CONCATENATE_LIST, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(dialog.m_list.m_hWnd));
+  }
+  bool Checked(int id) { return ::IsDlgButtonChecked(dialog.m_hWnd, id) == BST_CHECKED; }
+  bool Enabled(int id) { return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE; }
+
+  const std::vector<std::string> items = {"  one", "two", "three", "four", "five", "six", "seven"};
+  CConcatenateDialog dialog{items, nullptr};
+};
+
+TEST_F(ConcatenateWindow, AllTellsTheCountAndTheChoicesFollowTheSelection) {
+  EXPECT_EQ(dialog.m_list.GetText(0), "1  one");
+  EXPECT_TRUE(Checked(IDC_FIRST_ITEMS));
+  EXPECT_TRUE(Enabled(IDC_FIRST_COUNT));
+  EXPECT_FALSE(Enabled(IDC_DELIMITER_TEXT));
+
+  std::string message;
+  {
+    ModalScript script({[&](HWND box) {
+      message = WindowText(::GetDlgItem(box, 0xFFFF));
+      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }});
+    ::CheckRadioButton(dialog.m_hWnd, IDC_ALL_ITEMS, IDC_SELECTED_REVERSED, IDC_ALL_ITEMS);
+    Click(dialog.m_hWnd, IDC_ALL_ITEMS);
+  }
+  EXPECT_EQ(message, "There are 7 items in pelmo.");
+  EXPECT_FALSE(Enabled(IDC_FIRST_COUNT));
+
+  SelectRows({2});
+  EXPECT_TRUE(Checked(IDC_FIRST_ITEMS));
+  EXPECT_EQ(WindowText(::GetDlgItem(dialog.m_hWnd, IDC_FIRST_COUNT)), "3");
+  EXPECT_TRUE(Enabled(IDC_FIRST_COUNT));
+  SelectRows({0, 3});
+  EXPECT_TRUE(Checked(IDC_SELECTED_ITEMS));
+  EXPECT_FALSE(Enabled(IDC_FIRST_COUNT));
+  SelectRows({});
+  EXPECT_TRUE(Checked(IDC_SELECTED_ITEMS)) << "no selection changes nothing";
+}
+
+TEST_F(ConcatenateWindow, OkStaysOpenWithoutASelectionAndJoinsTheFullTexts) {
+  ::CheckRadioButton(dialog.m_hWnd, IDC_ALL_ITEMS, IDC_SELECTED_REVERSED, IDC_SELECTED_REVERSED);
+  ::CheckRadioButton(dialog.m_hWnd, IDC_NEW_LINE_DELIMITER, IDC_STRING_DELIMITER,
+                     IDC_STRING_DELIMITER);
+  ::SetDlgItemTextA(dialog.m_hWnd, IDC_DELIMITER_TEXT, "\\n");
+  Click(dialog.m_hWnd, IDOK);
+  ASSERT_TRUE(::IsWindow(dialog.m_hWnd)) << "nothing selected: the window stays open";
+  for (const int row : {0, 1, 3}) ::SendMessageA(dialog.m_list, LB_SETSEL, TRUE, row);
+  Click(dialog.m_hWnd, IDOK);
+  EXPECT_FALSE(::IsWindow(dialog.m_hWnd));
+  EXPECT_EQ(dialog.m_result, "four\ntwo\n  one\n");
+}
+
+// --- in the strip, on the real clipboard ----------------------------------------------------
+
+// The window a text is copied in: records the keys posted to it.
+class TargetWindow {
+ public:
+  TargetWindow() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "PelmoTestTarget";
+    ::RegisterClassA(&wc);
+    m_hwnd = ::CreateWindowExA(0, wc.lpszClassName, "target", WS_POPUP | WS_VISIBLE, 300, 300, 50,
+                               50, nullptr, nullptr, wc.hInstance, nullptr);
+  }
+  ~TargetWindow() { ::DestroyWindow(m_hwnd); }
+  // Copies as the user does: in the foreground.
+  void Copy(const std::string& text) {
+    ::SetForegroundWindow(m_hwnd);
+    s_keys.clear();
+    WriteClipboardText(m_hwnd, text);
+  }
+
+  static inline std::vector<WPARAM> s_keys;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_KEYDOWN) s_keys.push_back(wp);
+    return ::DefWindowProcA(hwnd, msg, wp, lp);
+  }
+  HWND m_hwnd;
+};
+
+class StripTools : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RemoveItemFiles();
+    ASSERT_TRUE(dialog.Create(nullptr));
+    Settle();
+    workspace.options.autoFocus = 1;
+    workspace.options.quickRep = 1;
+  }
+  void TearDown() override { RemoveItemFiles(); }
+  static void RemoveItemFiles() {
+    for (const char* extension : {kItemsExtension, kQuickRepExtension})
+      ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
+  }
+  void CopyAndSettle(const std::string& text, const std::string& expected) {
+    target.Copy(text);
+    PumpUntil(
+        [&] { return ClipboardText() == expected && workspace.history.At(0).text == expected; });
+    Settle(300);
+  }
+  void Command(WORD id) { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, id, 0); }
+
+  TargetWindow target;
+  CMainDialog dialog;
+  Workspace& workspace = dialog.GetWorkspace();
+};
+
+TEST_F(StripTools, QuickReplacePastesOnlyWithAutoPaste) {
+  workspace.quickRep = {{"sc", "the replacement"}};
+  for (const int autoPaste : {0, 1}) {
+    SCOPED_TRACE(autoPaste);
+    workspace.options.autoPaste = autoPaste;
+    CopyAndSettle("sc", "the replacement");
+    const std::vector<WPARAM> pasted = {VK_CONTROL, 'V'};
+    EXPECT_EQ(TargetWindow::s_keys, autoPaste ? pasted : std::vector<WPARAM>());
+  }
+}
+
+TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
+  CopyAndSettle("a text longer than the thirty-five characters of a name",
+                "a text longer than the thirty-five characters of a name");
+  std::string proposed;
+  {
+    ModalScript script({[&](HWND prompt) {
+      proposed = WindowText(::GetDlgItem(prompt, IDC_EDIT_TEXT));
+      ::SetDlgItemTextA(prompt, IDC_EDIT_TEXT, "");
+      Click(prompt, IDOK);
+    }});
+    Command(ID_TO_CLIPBOOK);
+  }
+  EXPECT_EQ(proposed, "a text longer than the thirty-five ");
+  EXPECT_EQ(workspace.clipBook,
+            std::vector<std::string>{"\na text longer than the thirty-five characters of a name"});
+
+  dialog.GetHistoryCombo().SetCurSel(-1);
+  {
+    ModalScript script({[](HWND prompt) {
+      ::SetDlgItemTextA(prompt, IDC_EDIT_TEXT, "sh");
+      Click(prompt, IDOK);
+    }});
+    Command(ID_TO_QUICKREP);
+  }
+  ASSERT_EQ(workspace.quickRep.size(), 1u);
+  EXPECT_EQ(workspace.quickRep[0].shortcut, "sh");
+  EXPECT_EQ(workspace.quickRep[0].text, "*empty*");
+
+  CopyAndSettle("b", "b");
+  {
+    ModalScript script({[](HWND window) {
+      ::SetDlgItemTextA(window, IDC_FIRST_COUNT, "1");
+      Click(window, IDOK);
+    }});
+    Command(ID_CONCATENATE);
+  }
+  PumpUntil([&] { return workspace.history.At(0).text == "b\r\n"; });
+  EXPECT_EQ(ClipboardText(), "b\r\n");
+  EXPECT_EQ(workspace.history.At(0).kind, kConcatenated);
+}
+
+}  // namespace
+}  // namespace pelmo
