@@ -29,8 +29,6 @@
 #include "MainWindow.h"
 #include "ProcessList.h"
 #include "Utf8.h"
-#include "Utf8.h"
-#include "Utf8.h"
 
 namespace {
 

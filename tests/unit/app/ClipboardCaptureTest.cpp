@@ -23,6 +23,7 @@ class ScriptedHost : public CaptureHost {
     return answer;
   }
   void SelectNewEntry() override { ++selected; }
+  bool PutReplacement(const std::string&, bool) override { return true; }
 
   std::deque<std::optional<std::string>> answers;
   int remembered = 0;
