@@ -35,7 +35,6 @@ class CalculatorTest : public testing::Test {
   static void RemoveFiles() {
     std::error_code ignored;
     std::filesystem::remove_all(HistoryFile(), ignored);
-    std::filesystem::remove_all(HistoryFile() + ".tmp", ignored);
   }
   static Rows Saved() { return LoadCalculatorHistory(HistoryFile(), 1000).content; }
 };
@@ -208,11 +207,14 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
       SCOPED_TRACE(testing::Message() << "way " << way << (fails ? ", failing" : ""));
       RemoveFiles();
       SaveCalculatorHistory(HistoryFile(), {"old"}, 20);
-      if (fails) std::filesystem::create_directory(HistoryFile() + ".tmp");
       CCalculatorDialog dialog;
       Rows reports;
+      HANDLE lock = INVALID_HANDLE_VALUE;
       ModalScript script({
           [&](HWND dlg) {
+            // Another program opens the loaded file without sharing: it cannot be replaced.
+            if (fails)
+              lock = ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
             Press(dlg, {IDC_CALC_4, IDC_CALC_ADD, IDC_CALC_5, IDC_CALC_EQUALS});
             close(dlg, way);
           },
@@ -220,6 +222,7 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
           [&](HWND dlg) { reports.push_back(CloseMessageBox(dlg)); },
       });
       EXPECT_EQ(dialog.DoModal(), way == 0 ? IDOK : IDCANCEL);
+      if (lock != INVALID_HANDLE_VALUE) ::CloseHandle(lock);
       EXPECT_EQ(Saved(), fails ? Rows{"old"} : (Rows{"4+5", "old"}));
       const size_t shown = std::count_if(reports.begin(), reports.end(),
                                          [](const std::string& r) { return !r.empty(); });
