@@ -1,5 +1,7 @@
 #include "app/ClipboardCapture.h"
 
+#include "web/LinkRecognition.h"
+
 namespace pelmo {
 
 CaptureResult ClipboardCapture::OnChange() {
@@ -12,7 +14,9 @@ CaptureResult ClipboardCapture::OnChange() {
   return ReadAndInsert();
 }
 
-CaptureResult ClipboardCapture::Retry() { return ReadAndInsert(); }
+CaptureResult ClipboardCapture::Retry() {
+  return ReadAndInsert();
+}
 
 CaptureResult ClipboardCapture::ReadAndInsert() {
   const Settings& options = m_workspace.options;
@@ -22,11 +26,20 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
+  RecordLink(text, length);
   m_workspace.history.InsertTop(std::move(text), m_pendingKind);
   m_pendingKind = kPlain;
   m_host.SelectNewEntry();
   m_workspace.history.EvictOverflow(options.deleteAfter);
   return CaptureResult::kInserted;
+}
+
+// Recognition has its own conditions: the history's may change without changing these.
+void ClipboardCapture::RecordLink(const std::string& text, long long lengthAsRead) {
+  const Settings& options = m_workspace.options;
+  if (text.empty() || !options.captureHTML || lengthAsRead > options.ignoreMore) return;
+  std::string link = ExtractLink(text);
+  if (!link.empty()) m_workspace.links.push_front(std::move(link));
 }
 
 }  // namespace pelmo
