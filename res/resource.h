@@ -6,6 +6,7 @@
 #define IDD_ABOUTBOX 100
 #define IDD_MAIN 102
 #define IDD_EDIT_ITEM 147
+#define IDD_WEB_CAPTURES 156
 
 // Menus (each is one pop-up; its first sub-menu is shown)
 #define IDR_ITEM_MENU 103
@@ -43,6 +44,15 @@
 #define IDC_MENUPOP 1007
 #define IDC_EDIT_TEXT 1009
 #define IDC_BUTTON1 1059
+
+// Controls of the HTTP captures window (Move Up and Move Down are IDC_UP and IDC_DOWN)
+#define IDC_WEB_DELETE 1059
+#define IDC_WEB_LIST 1061
+#define IDC_WEB_SELECT_BROWSER 1063
+#define IDC_WEB_BROWSER_PATH 1064
+#define IDC_WEB_OPEN 1070
+#define IDC_WEB_EXPORT 1071
+#define IDC_WEB_COPY 1073
 
 // Commands
 #define ID_ABOUT 32773

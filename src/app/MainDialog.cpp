@@ -12,6 +12,7 @@
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "resource.h"
+#include "web/WebCapturesDialog.h"
 
 namespace pelmo {
 
@@ -306,7 +307,6 @@ bool CMainDialog::RunCommand(WORD id) {
     // The tool windows behind these commands are not part of the program yet.
     case ID_CALCULATOR:
     case ID_SETTINGS:
-    case ID_WEB:
     case ID_TO_CLIPBOOK:
     case ID_CLIPBOOK:
     case ID_QUICKREP:
@@ -315,6 +315,7 @@ bool CMainDialog::RunCommand(WORD id) {
     case ID_CONCATENATE:
     case ID_TOGGLE_INLINE:
       return true;
+    case ID_WEB: ShowWebCaptures(m_workspace, *this); return true;
     case IDC_MINIMIZE:
       MinimizeAction(true);
       return true;
