@@ -8,7 +8,7 @@
 namespace pelmo {
 
 bool LaunchBrowser(const std::string& browser, const std::string& argument) {
-  const UINT result = ::WinExec(BrowserCommandLine(browser, argument).c_str(), SW_SHOWNOACTIVATE);
+  const UINT result = ::WinExec(BrowserCommandLine(browser, argument).c_str(), SW_SHOWNA);
   const DWORD lastError = ::GetLastError();
   const std::optional<std::string> failure = LaunchFailureMessage(result, browser, lastError);
   if (failure) AppMessageBox(*failure, MB_OK);
