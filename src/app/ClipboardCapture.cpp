@@ -25,8 +25,8 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   std::string text = std::move(*read);
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
-  if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
   RecordLink(text, length);
+  if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
   m_workspace.history.InsertTop(std::move(text), m_pendingKind);
   m_pendingKind = kPlain;
   m_host.SelectNewEntry();
@@ -34,7 +34,7 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   return CaptureResult::kInserted;
 }
 
-// Recognition has its own conditions: the history's may change without changing these.
+// Recognition runs whether or not the text goes into the history, under its own conditions.
 void ClipboardCapture::RecordLink(const std::string& text, long long lengthAsRead) {
   const Settings& options = m_workspace.options;
   if (text.empty() || !options.captureHTML || lengthAsRead > options.ignoreMore) return;
