@@ -12,5 +12,7 @@ using Arguments = std::vector<std::string>;
 int RunCalc(const Arguments& args);
 int RunItems(const Arguments& args);
 int RunQuickRep(const Arguments& args);
+int RunLink(const Arguments& args);
+int RunLinks(const Arguments& args);
 
 }  // namespace pelmo::cli
