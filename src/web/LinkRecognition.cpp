@@ -1,9 +1,12 @@
 #include "web/LinkRecognition.h"
 
+#include <algorithm>
+
 namespace pelmo {
 
 namespace {
 
+constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::string_view kPrefixes[] = {"http://", "ftp://", "www.", "ftp."};
 constexpr std::string_view kTerminators = " \"\n\r";
 constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
@@ -29,8 +32,21 @@ size_t FindOnCharacter(std::string_view text, const LeadBytes& leadBytes, Find f
   return found;
 }
 
+// The first `what` at or after `from`. The byte search looks for the pattern's first byte that is
+// not a letter (':' or '.'): prose is made of letters, so a search for "h", "f" or "w" would
+// stop every few bytes of a long text.
+size_t FindAnchored(std::string_view text, std::string_view what, size_t from) {
+  const size_t anchor = std::min(what.find_first_not_of(kLetters), what.size() - 1);
+  for (size_t at = text.find(what[anchor], from + anchor); at != std::string_view::npos;
+       at = text.find(what[anchor], at + 1)) {
+    if (text.compare(at - anchor, what.size(), what) == 0) return at - anchor;
+  }
+  return std::string_view::npos;
+}
+
 size_t FindText(std::string_view text, std::string_view what, const LeadBytes& leadBytes) {
-  return FindOnCharacter(text, leadBytes, [&](size_t from) { return text.find(what, from); });
+  return FindOnCharacter(text, leadBytes,
+                         [&](size_t from) { return FindAnchored(text, what, from); });
 }
 
 }  // namespace
