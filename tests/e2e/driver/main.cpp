@@ -6,6 +6,7 @@
 //                                      there are at least MIN (waiting up to MS)
 //   pelmo-driver wait-gone IMAGE [MS]  wait until no process of IMAGE (e.g. "Pelmo.exe") runs
 //   pelmo-driver windows               list the top-level windows (for failure reports)
+//   pelmo-driver export-links PATH [MS]  "Web...", "Export as HTML" saved as PATH, window closed
 //
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
@@ -20,6 +21,7 @@
 #include "MainWindow.h"
 #include "ProcessList.h"
 #include "Utf8.h"
+#include "WebExport.h"
 
 namespace {
 
@@ -28,7 +30,8 @@ const DWORD kPollMs = 50;
 
 int Usage() {
   std::fputs(
-      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows\n",
+      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows"
+      " | export-links PATH [MS]\n",
       stderr);
   return 2;
 }
@@ -124,6 +127,14 @@ int main(int argc, char** argv) {
   if (command == "wait-gone" && (argc == 3 || argc == 4)) {
     if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
     return WaitGone(argv[2], ms);
+  }
+  if (command == "export-links" && (argc == 3 || argc == 4)) {
+    if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
+    const int size = MultiByteToWideChar(CP_ACP, 0, argv[2], -1, nullptr, 0);
+    std::wstring path(size, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, argv[2], -1, &path[0], size);
+    path.resize(size - 1);
+    return ExportLinks(path, ms);
   }
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);
