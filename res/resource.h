@@ -12,6 +12,7 @@
 #define IDD_QUICK_REPLACE 165
 #define IDD_SHORTCUT 166
 #define IDD_CONCATENATE 167
+#define IDD_WEB_CAPTURES 156
 
 // Menus (each is one pop-up; its first sub-menu is shown)
 #define IDR_ITEM_MENU 103
@@ -107,6 +108,14 @@
 #define IDC_CONCATENATE_LIST 1089
 #define IDC_SELECTED_REVERSED 1090
 #define IDC_DELIMITER_TEXT 1091
+// Controls of the HTTP captures window (Move Up and Move Down are IDC_UP and IDC_DOWN)
+#define IDC_WEB_DELETE 1059
+#define IDC_WEB_LIST 1061
+#define IDC_WEB_SELECT_BROWSER 1063
+#define IDC_WEB_BROWSER_PATH 1064
+#define IDC_WEB_OPEN 1070
+#define IDC_WEB_EXPORT 1071
+#define IDC_WEB_COPY 1073
 
 // Commands
 #define ID_ABOUT 32773

@@ -1,6 +1,7 @@
 #include "app/ClipboardCapture.h"
 
 #include "tools/QuickReplace.h"
+#include "web/LinkRecognition.h"
 
 namespace pelmo {
 
@@ -14,7 +15,9 @@ CaptureResult ClipboardCapture::OnChange() {
   return ReadAndInsert();
 }
 
-CaptureResult ClipboardCapture::Retry() { return ReadAndInsert(); }
+CaptureResult ClipboardCapture::Retry() {
+  return ReadAndInsert();
+}
 
 CaptureResult ClipboardCapture::ReadAndInsert() {
   const Settings& options = m_workspace.options;
@@ -24,6 +27,7 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
   QuickReplace(text);
+  RecordLink(text, length);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
   m_workspace.history.InsertTop(std::move(text), m_pendingKind);
   m_pendingKind = kPlain;
@@ -47,6 +51,14 @@ void ClipboardCapture::QuickReplace(std::string& text) {
   // Set before the write, whose change may arrive (and be captured) while the write runs.
   m_replacedFlag = 1;
   if (!m_host.PutReplacement(text, options.autoFocus && options.autoPaste)) m_replacedFlag = 0;
+}
+
+// Recognition runs whether or not the text goes into the history, under its own conditions.
+void ClipboardCapture::RecordLink(const std::string& text, long long lengthAsRead) {
+  const Settings& options = m_workspace.options;
+  if (text.empty() || !options.captureHTML || lengthAsRead > options.ignoreMore) return;
+  std::string link = ExtractLink(text);
+  if (!link.empty()) m_workspace.links.push_front(std::move(link));
 }
 
 }  // namespace pelmo

@@ -36,7 +36,8 @@ enum class CaptureResult {
 
 class ClipboardCapture {
  public:
-  ClipboardCapture(Workspace& workspace, CaptureHost& host) : m_workspace(workspace), m_host(host) {}
+  ClipboardCapture(Workspace& workspace, CaptureHost& host)
+      : m_workspace(workspace), m_host(host) {}
 
   // A clipboard change arrived.
   CaptureResult OnChange();
@@ -56,6 +57,8 @@ class ClipboardCapture {
  private:
   CaptureResult ReadAndInsert();
   void QuickReplace(std::string& text);
+  // Puts the address the text holds at the head of the captured links.
+  void RecordLink(const std::string& text, long long lengthAsRead);
 
   Workspace& m_workspace;
   CaptureHost& m_host;

@@ -18,6 +18,7 @@
 #include "tools/ConcatenateDialog.h"
 #include "tools/QuickReplaceDialog.h"
 #include "tools/ShortcutDialog.h"
+#include "web/WebCapturesDialog.h"
 
 namespace pelmo {
 
@@ -325,9 +326,11 @@ bool CMainDialog::RunCommand(WORD id) {
       return true;
     // The tool windows behind these commands are not part of the program yet.
     case ID_SETTINGS:
-    case ID_WEB:
     case ID_TOGGLE_DESKTOP:
     case ID_TOGGLE_INLINE:
+      return true;
+    case ID_WEB:
+      ShowWebCaptures(m_workspace, *this);
       return true;
     case ID_TO_CLIPBOOK:
       ToClipBook(m_workspace, *this, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));

@@ -14,5 +14,7 @@ int RunCalc(const Arguments& args);
 int RunCalcHistory(const Arguments& args);
 int RunItems(const Arguments& args);
 int RunQuickRep(const Arguments& args);
+int RunLink(const Arguments& args);
+int RunLinks(const Arguments& args);
 
 }  // namespace pelmo::cli

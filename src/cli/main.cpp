@@ -21,6 +21,10 @@ const Command kCommands[] = {
      pelmo::cli::RunItems},
     {"quickrep", "quickrep [--json] FILE  list the pairs of a Quick Replace file",
      pelmo::cli::RunQuickRep},
+    {"link", "link < TEXT           print the link recognised in the text (exit 1: none)",
+     pelmo::cli::RunLink},
+    {"links", "links [--html OUT] FILE  list the captured links of an items file, or export them",
+     pelmo::cli::RunLinks},
 };
 
 int Usage() {

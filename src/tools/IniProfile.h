@@ -15,6 +15,8 @@ class IniProfile : public Profile {
 
   int GetInt(const char* section, const char* key, int defaultValue) override;
   void WriteInt(const char* section, const char* key, int value) override;
+  std::string GetString(const char* section, const char* key, const char* defaultValue);
+  void WriteString(const char* section, const char* key, const std::string& value);
 
  private:
   std::string m_fileName;

@@ -14,6 +14,7 @@
 //   pelmo-driver list CAPTION ID       print the rows of the dialog's combo box ID, top first
 //   pelmo-driver answer TITLE TEXT     wait for the prompt window TITLE, type TEXT into its edit
 //                                      box (1009) and press OK
+//   pelmo-driver export-links PATH [MS]  "Web...", "Export as HTML" saved as PATH, window closed
 //
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
@@ -29,6 +30,7 @@
 #include "MainWindow.h"
 #include "ProcessList.h"
 #include "Utf8.h"
+#include "WebExport.h"
 
 namespace {
 
@@ -39,7 +41,8 @@ int Usage() {
   std::fputs(
       "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows\n"
       "       | command ID | strip | wait-dialog CAPTION [MS] | press CAPTION ID...\n"
-      "       | text CAPTION ID | list CAPTION ID | answer TITLE TEXT\n",
+      "       | text CAPTION ID | list CAPTION ID | answer TITLE TEXT\n"
+      "       | export-links PATH [MS]\n",
       stderr);
   return 2;
 }
@@ -200,6 +203,10 @@ int main(int argc, char** argv) {
   if (command == "text" && argc == 4) return PrintText(argv[2], argv[3]);
   if (command == "list" && argc == 4) return PrintList(argv[2], argv[3]);
   if (command == "answer" && argc == 4) return Answer(argv[2], argv[3]);
+  if (command == "export-links" && (argc == 3 || argc == 4)) {
+    if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
+    return ExportLinks(FromUtf8(argv[2]), ms);
+  }
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);
     return 0;

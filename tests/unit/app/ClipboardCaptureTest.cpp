@@ -114,5 +114,22 @@ TEST_F(ClipboardCaptureTest, ABusyClipboardIsReadAgainOnRetryOnly) {
   EXPECT_EQ(host.remembered, 1) << "the target is taken when the change arrives, not on retries";
 }
 
+TEST_F(ClipboardCaptureTest, PutsEveryRecognisedLinkAtTheHeadWithinItsOwnConditions) {
+  workspace.options.captureHTML = 1;
+  Change("see http://example.com/a.html now");
+  Change("no address here");
+  Change("again http://example.com/a.html");
+  EXPECT_EQ(workspace.links, (std::deque<std::string>{"http://example.com/a.html", "http://example.com/a.html"}));
+
+  workspace.options.ignoreMore = 20;
+  Change("www.example.com/12345");  // 21 bytes
+  EXPECT_EQ(workspace.links.size(), 2u);
+  Change("www.example.com/1234");  // 20 bytes
+  EXPECT_EQ(workspace.links.size(), 3u);
+  workspace.options.captureHTML = 0;
+  Change("www.example.com/1234");
+  EXPECT_EQ(workspace.links.size(), 3u);
+}
+
 }  // namespace
 }  // namespace pelmo

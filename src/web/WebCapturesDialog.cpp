@@ -1,0 +1,245 @@
+#include "web/WebCapturesDialog.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+
+#include "app/Workspace.h"
+#include "framework/BufferedFile.h"
+#include "framework/Clipboard.h"
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+#include "resource.h"
+#include "web/BrowserLaunch.h"
+#include "web/LinksPage.h"
+
+namespace pelmo {
+
+namespace {
+
+constexpr COLORREF kTransparent = RGB(255, 0, 255);
+constexpr size_t kLineLength = 50;
+
+// A common file dialog's answer: the chosen file's full path, nullopt when cancelled.
+std::optional<std::string> AskFile(HWND owner, const std::string& initialName, const char* filter,
+                                   const char* defaultExtension, bool save) {
+  char file[MAX_PATH] = "";
+  initialName.copy(file, sizeof file - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter;
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = sizeof file;
+  dialog.lpstrDefExt = defaultExtension;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+  const BOOL chosen = save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+  if (!chosen) return std::nullopt;
+  return std::string(file);
+}
+
+}  // namespace
+
+CWebCapturesDialog::CWebCapturesDialog(std::deque<std::string>& links, CWnd* parent)
+    : CDialog(IDD_WEB_CAPTURES, parent), m_links(links) {}
+
+void CWebCapturesDialog::DoDataExchange(DataExchange& dx) {
+  DDX_Control(dx, IDC_WEB_COPY, m_copyButton);
+  DDX_Control(dx, IDC_WEB_EXPORT, m_exportButton);
+  DDX_Control(dx, IDC_WEB_SELECT_BROWSER, m_selectBrowserButton);
+  DDX_Control(dx, IDC_UP, m_upButton);
+  DDX_Control(dx, IDC_DOWN, m_downButton);
+  DDX_Control(dx, IDC_WEB_DELETE, m_deleteButton);
+  DDX_Control(dx, IDC_WEB_OPEN, m_openButton);
+  DDX_Control(dx, IDC_WEB_LIST, m_list);
+  DDX_Text(dx, IDC_WEB_BROWSER_PATH, m_browser);
+}
+
+BOOL CWebCapturesDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  const struct {
+    COXBitmapButton& button;
+    UINT bitmap;
+    const char* tip;
+  } buttons[] = {
+      {m_copyButton, IDB_COPY, "Copy link to clipboard"},
+      {m_exportButton, IDB_WEB_SAVE, "Export as HTML"},
+      {m_selectBrowserButton, IDB_WEB_BROWSE, "Select Browser"},
+      {m_upButton, IDB_UP, "Move Up"},
+      {m_downButton, IDB_DOWN, "Move Down"},
+      {m_deleteButton, IDB_DELETE, "Delete"},
+      {m_openButton, IDB_WEB_FIND, "Open in external browser"},
+  };
+  for (const auto& b : buttons) {
+    b.button.LoadBitmap(b.bitmap, kTransparent);
+    b.button.SetFlat(true);
+    b.button.EnableToolTip(true);
+    b.button.SetToolTipText(b.tip);
+  }
+  FillList(0);
+  m_browser = ReadBrowser();
+  return TRUE;
+}
+
+bool CWebCapturesDialog::OnCommand(WORD id, WORD code, HWND control) {
+  switch (id) {
+    case IDC_WEB_DELETE:
+      DeleteLink();
+      return true;
+    case IDC_UP:
+      MoveLink(-1);
+      return true;
+    case IDC_DOWN:
+      MoveLink(1);
+      return true;
+    case IDC_WEB_COPY:
+      CopyLink();
+      return true;
+    case IDC_WEB_OPEN:
+      OpenLink();
+      return true;
+    case IDC_WEB_SELECT_BROWSER:
+      SelectBrowser();
+      return true;
+    case IDC_WEB_EXPORT:
+      ExportLinks();
+      return true;
+    case IDC_WEB_LIST:
+      if (code == LBN_DBLCLK) OpenLink();
+      return true;
+    default:
+      return CDialog::OnCommand(id, code, control);
+  }
+}
+
+LRESULT CWebCapturesDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE: {
+      const LRESULT result = Default(message, wParam, lParam);
+      OnSize(LOWORD(lParam), HIWORD(lParam));
+      return result;
+    }
+    default:
+      return CDialog::WindowProc(message, wParam, lParam);
+  }
+}
+
+void CWebCapturesDialog::FillList(int line) {
+  m_list.SendMessage(LB_RESETCONTENT);
+  for (std::string& link : m_links) {
+    const std::string shown = link.substr(0, kLineLength);
+    const LRESULT added =
+        m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    m_list.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(added), reinterpret_cast<LPARAM>(&link));
+  }
+  // An index past the end selects nothing.
+  m_list.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(line));
+}
+
+int CWebCapturesDialog::SelectedLine() const {
+  return static_cast<int>(m_list.SendMessage(LB_GETCURSEL));
+}
+
+// The list's entries keep their addresses while captures add links at its head, so a line's
+// item data names its link even when the list box has not been refilled since.
+std::optional<size_t> CWebCapturesDialog::LinkIndex(int line) const {
+  if (line < 0) return std::nullopt;
+  const auto* link = reinterpret_cast<const std::string*>(m_list.SendMessage(LB_GETITEMDATA, line));
+  const auto found = std::find_if(m_links.begin(), m_links.end(),
+                                  [link](const std::string& entry) { return &entry == link; });
+  if (found == m_links.end()) return std::nullopt;
+  return static_cast<size_t>(found - m_links.begin());
+}
+
+void CWebCapturesDialog::DeleteLink() {
+  const int line = SelectedLine();
+  const std::optional<size_t> index = LinkIndex(line);
+  if (!index) return;
+  m_links.erase(m_links.begin() + static_cast<std::ptrdiff_t>(*index));
+  FillList(line);
+}
+
+// The links change places; the list's entries stay where they are.
+void CWebCapturesDialog::MoveLink(int step) {
+  const int line = SelectedLine();
+  const int target = line + step;
+  const std::optional<size_t> index = LinkIndex(line);
+  if (!index || target < 0 || target >= static_cast<int>(m_list.SendMessage(LB_GETCOUNT))) return;
+  const std::ptrdiff_t neighbour = static_cast<std::ptrdiff_t>(*index) + step;
+  if (neighbour < 0 || neighbour >= static_cast<std::ptrdiff_t>(m_links.size())) return;
+  m_links[*index].swap(m_links[static_cast<size_t>(neighbour)]);
+  FillList(target);
+}
+
+// The copy reaches the capture like any other program's, so with CaptureHTML on the link is
+// also recorded again at the head, and the line below the previous one is then the copy.
+void CWebCapturesDialog::CopyLink() {
+  const int line = SelectedLine();
+  const std::optional<size_t> index = LinkIndex(line);
+  if (!index) return;
+  WriteClipboardText(m_hWnd, m_links[*index]);
+  FillList(line + 1);
+}
+
+void CWebCapturesDialog::OpenLink() {
+  std::string browser = ReadBrowser();
+  if (browser.empty()) {
+    AppMessageBox("Select your Browser", MB_OK);
+    SelectBrowser();
+    browser = ReadBrowser();
+  }
+  if (const std::optional<size_t> index = LinkIndex(SelectedLine()))
+    LaunchBrowser(browser, m_links[*index]);
+}
+
+void CWebCapturesDialog::SelectBrowser() {
+  const std::string stored = ReadBrowser();
+  const std::optional<std::string> chosen =
+      AskFile(m_hWnd, stored.empty() ? "*.exe" : stored, nullptr, nullptr, false);
+  if (!chosen) return;
+  m_browser = *chosen;
+  m_profile.WriteString(kBrowserSection, kBrowserKey, m_browser);
+  ::SetDlgItemTextA(m_hWnd, IDC_WEB_BROWSER_PATH, m_browser.c_str());
+}
+
+void CWebCapturesDialog::ExportLinks() {
+  const std::string page = BuildLinksPage(m_links);
+  const std::optional<std::string> path = AskFile(
+      m_hWnd, "linx.htm",
+      "HTML File (*.htm)\0*.htm\0HTML File (*.html)\0*.html\0All Files (*.*)\0*.*\0", "htm", true);
+  if (!path) return;
+  try {
+    SafeFile file(*path);
+    file.Write(page.data(), page.size());
+    file.Commit();
+  } catch (const FileError& error) {
+    AppMessageBox(std::string("The page could not be written.\n") + error.what(),
+                  MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  const std::string browser = ReadBrowser();
+  if (!browser.empty()) LaunchBrowser(browser, *path);
+}
+
+std::string CWebCapturesDialog::ReadBrowser() {
+  return m_profile.GetString(kBrowserSection, kBrowserKey, "");
+}
+
+// The list keeps its top-left corner and reaches the client area's right and bottom edges.
+void CWebCapturesDialog::OnSize(int width, int height) {
+  if (!m_list.m_hWnd) return;  // sizes sent while the dialog is being created
+  RECT rect;
+  ::GetWindowRect(m_list, &rect);
+  POINT topLeft{rect.left, rect.top};
+  ::ScreenToClient(m_hWnd, &topLeft);
+  ::MoveWindow(m_list, topLeft.x, topLeft.y, std::max<LONG>(0, width - topLeft.x),
+               std::max<LONG>(0, height - topLeft.y), TRUE);
+}
+
+void ShowWebCaptures(Workspace& workspace, CWnd& owner) {
+  CWebCapturesDialog(workspace.links, &owner).DoModal();
+}
+
+}  // namespace pelmo

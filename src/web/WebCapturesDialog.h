@@ -1,0 +1,59 @@
+// CWebCapturesDialog: the "HTTP captures" window (dialog 156). It works on the captured-links
+// list in place: every change is immediate and stays when the window closes, whichever way.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "controls/OXBitmapButton.h"
+#include "framework/Dialog.h"
+#include "tools/IniProfile.h"
+
+namespace pelmo {
+
+class Workspace;
+
+class CWebCapturesDialog : public CDialog {
+ public:
+  CWebCapturesDialog(std::deque<std::string>& links, CWnd* parent);
+
+ protected:
+  void DoDataExchange(DataExchange& dx) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void DeleteLink();
+  void MoveLink(int step);
+  void CopyLink();
+  void OpenLink();
+  void SelectBrowser();
+  void ExportLinks();
+
+  // Rebuilds the list box from the links and selects `line` (none when there is no such line).
+  void FillList(int line);
+  int SelectedLine() const;
+  // Where in the links the link a line shows is, nullopt when it is gone from them.
+  std::optional<size_t> LinkIndex(int line) const;
+  std::string ReadBrowser();
+  void OnSize(int width, int height);
+
+  COXBitmapButton m_copyButton;
+  COXBitmapButton m_exportButton;
+  COXBitmapButton m_selectBrowserButton;
+  COXBitmapButton m_upButton;
+  COXBitmapButton m_downButton;
+  COXBitmapButton m_deleteButton;
+  COXBitmapButton m_openButton;
+  CWnd m_list;
+  std::string m_browser;  // shown in the hidden path field; launches read the setting afresh
+  std::deque<std::string>& m_links;
+  IniProfile m_profile;
+};
+
+// "Web...": the window on the workspace's captured links, modal over `owner`.
+void ShowWebCaptures(Workspace& workspace, CWnd& owner);
+
+}  // namespace pelmo

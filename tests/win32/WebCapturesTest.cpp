@@ -1,0 +1,241 @@
+// The HTTP captures window on a list of links: its operations, the browser it starts through a
+// stand-in that records how it was started, the export and what failures tell the user.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ModalScript.h"
+#include "WindowTestSupport.h"
+#include "app/MainDialog.h"
+#include "framework/ModulePath.h"
+#include "resource.h"
+#include "tools/IniProfile.h"
+#include "web/BrowserLaunch.h"
+#include "web/LinksPage.h"
+#include "web/WebCapturesDialog.h"
+
+namespace pelmo {
+namespace {
+
+using test::Click;
+using test::ModalScript;
+
+using Links = std::deque<std::string>;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+// The message box, or file dialog, that is open now: closes it and returns its text.
+std::string AnswerActiveWindow(int button) {
+  HWND box = ::GetActiveWindow();
+  char text[512] = {};
+  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  ::PostMessageA(box, WM_COMMAND, button, 0);
+  return text;
+}
+
+// A folder with a blank in its name, holding the stand-in browser as "browser.exe".
+struct BrowserFolder {
+  BrowserFolder() {
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    folder = std::string(temp) + "pelmo web test\\";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    browser = folder + "browser.exe";
+    std::string standIn = ModuleFileName();
+    standIn = standIn.substr(0, standIn.rfind('\\') + 1) + "stand_in_browser.exe";
+    ::CopyFileA(standIn.c_str(), browser.c_str(), FALSE);
+    ::DeleteFileA(Record().c_str());
+  }
+  std::string Record() const { return browser + ".txt"; }
+  // The stand-in's command line and show value, once it has written them.
+  std::string WaitForRecord() const {
+    test::PumpUntil([&] { return ReadFile(Record()).find('\n') != ReadFile(Record()).rfind('\n'); },
+                    10000);
+    return ReadFile(Record());
+  }
+  std::string folder;
+  std::string browser;
+};
+
+void SetBrowser(const std::string& path) {
+  IniProfile().WriteString(kBrowserSection, kBrowserKey, path);
+}
+
+class WebCapturesTest : public ::testing::Test {
+ protected:
+  void Open(Links given) {
+    links = std::move(given);
+    ASSERT_TRUE(dialog.Create(nullptr));
+  }
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST);
+    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      char text[256] = {};
+      ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+      lines.push_back(text);
+    }
+    return lines;
+  }
+  void Select(int line) {
+    ::SendDlgItemMessageA(dialog.m_hWnd, IDC_WEB_LIST, LB_SETCURSEL, line, 0);
+  }
+  int Selected() const {
+    return static_cast<int>(::SendDlgItemMessageA(dialog.m_hWnd, IDC_WEB_LIST, LB_GETCURSEL, 0, 0));
+  }
+  void Press(int id, int line) {
+    Select(line);
+    Click(dialog.m_hWnd, id);
+  }
+
+  Links links;
+  CWebCapturesDialog dialog{links, nullptr};
+};
+
+TEST_F(WebCapturesTest, ShowsFiftyCharactersDeletesAndMovesLinks) {
+  const std::string longLink = "http://example.com/" + std::string(60, 'x');
+  Open({"www.a.org", longLink, "www.c.org"});
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"www.a.org", longLink.substr(0, 50), "www.c.org"}));
+  EXPECT_EQ(Selected(), 0);
+
+  Press(IDC_UP, 0);
+  Press(IDC_DOWN, 2);
+  EXPECT_EQ(links, (Links{"www.a.org", longLink, "www.c.org"}));
+  Press(IDC_UP, 1);
+  EXPECT_EQ(links, (Links{longLink, "www.a.org", "www.c.org"}));
+  EXPECT_EQ(Selected(), 0);
+  Press(IDC_DOWN, 1);
+  EXPECT_EQ(links, (Links{longLink, "www.c.org", "www.a.org"}));
+  EXPECT_EQ(Selected(), 2);
+
+  Press(IDC_WEB_DELETE, 1);
+  EXPECT_EQ(links, (Links{longLink, "www.a.org"}));
+  EXPECT_EQ(Selected(), 1);
+  Press(IDC_WEB_DELETE, 1);
+  EXPECT_EQ(links, (Links{longLink}));
+  EXPECT_EQ(Selected(), LB_ERR);
+  Press(IDC_UP, 0);
+  Press(IDC_DOWN, 0);
+  EXPECT_EQ(Lines(), std::vector<std::string>{longLink.substr(0, 50)});
+}
+
+TEST_F(WebCapturesTest, CopyPutsTheWholeLinkOnTheClipboardAndSelectsTheNextLine) {
+  const std::string longLink = "http://example.com/" + std::string(60, 'y');
+  Open({longLink, "www.b.org"});
+  Press(IDC_WEB_COPY, 0);
+  EXPECT_EQ(test::ClipboardText(), longLink);
+  EXPECT_EQ(Selected(), 1);
+  Click(dialog.m_hWnd, IDC_WEB_COPY);
+  EXPECT_EQ(test::ClipboardText(), "www.b.org");
+  EXPECT_EQ(Selected(), LB_ERR);
+}
+
+TEST(WebCapturesOnTheStrip, ACopiedLinkIsCapturedAgainAndStaysSelected) {
+  CMainDialog strip;
+  ASSERT_TRUE(strip.Create(nullptr));
+  test::Settle();
+  Workspace& workspace = strip.GetWorkspace();
+  workspace.options.captureHTML = 1;
+  workspace.links = {"www.a.org", "www.b.org"};
+  CWebCapturesDialog dialog(workspace.links, &strip);
+  ASSERT_TRUE(dialog.Create(strip.m_hWnd));
+  ::SendDlgItemMessageA(dialog.m_hWnd, IDC_WEB_LIST, LB_SETCURSEL, 1, 0);
+  Click(dialog.m_hWnd, IDC_WEB_COPY);
+  test::PumpUntil([&] { return workspace.links.size() == 3; });
+  EXPECT_EQ(workspace.links, (Links{"www.b.org", "www.a.org", "www.b.org"}));
+  HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST);
+  const int selected = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
+  char text[64] = {};
+  ::SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(std::string(text), "www.b.org");
+  dialog.DestroyWindow();
+  strip.DestroyWindow();
+}
+
+TEST_F(WebCapturesTest, OpenStartsTheBrowserWithTheLinkQuotedWhereBlanksAreAndShowValue8) {
+  BrowserFolder browser;
+  SetBrowser(browser.browser);
+  Open({"www.a.org", "http://b.org/x\ty"});
+  Press(IDC_WEB_OPEN, 1);
+  EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" \"http://b.org/x\ty\"\n8\n");
+  ::DeleteFileA(browser.Record().c_str());
+  Select(0);
+  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_WEB_LIST, LBN_DBLCLK),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST)));
+  EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" www.a.org\n8\n");
+}
+
+TEST_F(WebCapturesTest, ABrowserThatIsGoneIsNamedInTheMessage) {
+  SetBrowser("C:\\windows\\nobrowser.exe");
+  Open({"www.a.org"});
+  std::string shown;
+  ModalScript script({[&](HWND) { shown = AnswerActiveWindow(IDOK); }});
+  Press(IDC_WEB_OPEN, 0);
+  EXPECT_EQ(shown,
+            "EXPLORER Browser file not found\nC:\\windows\\nobrowser.exe\nSet Options/Path.");
+}
+
+TEST_F(WebCapturesTest, OpenWithoutABrowserAsksForOne) {
+  SetBrowser("");
+  Open({"www.a.org"});
+  std::vector<std::string> shown;
+  ModalScript script({
+      [&](HWND) { shown.push_back(AnswerActiveWindow(IDOK)); },
+      [&](HWND) { AnswerActiveWindow(IDCANCEL); },  // the file dialog
+      [&](HWND) { shown.push_back(AnswerActiveWindow(IDOK)); },
+  });
+  Press(IDC_WEB_OPEN, 0);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0], "Select your Browser");
+  // Nothing chosen: the command line is the link alone, which is no program.
+  EXPECT_EQ(shown[1], "EXPLORER Browser file not found\n\nSet Options/Path.");
+}
+
+// Types a path into the open file dialog and confirms it.
+void ChooseFile(const std::string& path) {
+  HWND fileDialog = ::GetActiveWindow();
+  for (const int nameField : {cmb13, edt1}) ::SetDlgItemTextA(fileDialog, nameField, path.c_str());
+  ::PostMessageA(fileDialog, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(WebCapturesTest, ExportWritesTheEscapedPageAndOpensItInTheBrowser) {
+  BrowserFolder browser;
+  SetBrowser(browser.browser);
+  Open({"www.a.org", "http://b.org/<b>&"});
+  const std::string page = browser.folder + "linx.htm";
+  ::DeleteFileA(page.c_str());
+  ModalScript script({[&](HWND) { ChooseFile(page); }});
+  Click(dialog.m_hWnd, IDC_WEB_EXPORT);
+  EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" \"" + page + "\"\n8\n");
+  EXPECT_EQ(ReadFile(page), BuildLinksPage(links));
+}
+
+TEST_F(WebCapturesTest, AnExportThatCannotBeWrittenNamesTheFileAndStartsNoBrowser) {
+  BrowserFolder browser;
+  SetBrowser(browser.browser);
+  Open({"www.a.org"});
+  // The page is written beside its place first; a folder of that name stops it.
+  const std::string page = browser.folder + "blocked.htm";
+  ::CreateDirectoryA((page + ".tmp").c_str(), nullptr);
+  std::string shown;
+  ModalScript script(
+      {[&](HWND) { ChooseFile(page); }, [&](HWND) { shown = AnswerActiveWindow(IDOK); }});
+  Click(dialog.m_hWnd, IDC_WEB_EXPORT);
+  EXPECT_NE(shown.find(page), std::string::npos) << shown;
+  test::Settle(500);
+  EXPECT_EQ(ReadFile(browser.Record()), "");
+  ::RemoveDirectoryA((page + ".tmp").c_str());
+}
+
+}  // namespace
+}  // namespace pelmo
