@@ -224,17 +224,21 @@ TEST_F(WebCapturesTest, AnExportThatCannotBeWrittenNamesTheFileAndStartsNoBrowse
   BrowserFolder browser;
   SetBrowser(browser.browser);
   Open({"www.a.org"});
-  // The page is written beside its place first; a folder of that name stops it.
+  // Another program holds the old page open without sharing: it cannot be replaced.
   const std::string page = browser.folder + "blocked.htm";
-  ::CreateDirectoryA((page + ".tmp").c_str(), nullptr);
+  { std::ofstream(page) << "old page"; }
+  HANDLE lock = ::CreateFileA(page.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   std::string shown;
-  ModalScript script(
-      {[&](HWND) { ChooseFile(page); }, [&](HWND) { shown = AnswerActiveWindow(IDOK); }});
+  ModalScript script({[&](HWND) { ChooseFile(page); },
+                      [&](HWND) { AnswerActiveWindow(IDYES); },  // replace the existing page
+                      [&](HWND) { shown = AnswerActiveWindow(IDOK); }});
   Click(dialog.m_hWnd, IDC_WEB_EXPORT);
+  ::CloseHandle(lock);
   EXPECT_NE(shown.find(page), std::string::npos) << shown;
   test::Settle(500);
   EXPECT_EQ(ReadFile(browser.Record()), "");
-  ::RemoveDirectoryA((page + ".tmp").c_str());
+  EXPECT_EQ(ReadFile(page), "old page");
 }
 
 }  // namespace
