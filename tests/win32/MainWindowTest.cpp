@@ -180,11 +180,16 @@ HWND TrayIconWindow() {
   return process == ::GetCurrentProcessId() ? icon : nullptr;
 }
 
-TEST_F(MainWindowTest, ALeftClickOnTheTrayIconBringsTheWindowBack) {
+TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
+  // A position of its own, so that only the one minimizing stores can bring it back there.
+  IniProfile profile;
+  WritePosition(profile, {0, 0});
+  ::SetWindowPos(dialog.m_hWnd, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   dialog.MinimizeAction(true);
   RECT hidden;
   ::GetWindowRect(dialog.m_hWnd, &hidden);
   ASSERT_LT(hidden.bottom, 1) << "minimized above the screen";
+  ::SetWindowPos(dialog.m_hWnd, nullptr, 5, hidden.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   HWND icon = TrayIconWindow();
   ASSERT_NE(icon, nullptr);
   ::SendMessageA(icon, WM_TASKBAR_CALLBACK, 0, WM_LBUTTONDOWN);
@@ -195,7 +200,8 @@ TEST_F(MainWindowTest, ALeftClickOnTheTrayIconBringsTheWindowBack) {
   });
   RECT shown;
   ::GetWindowRect(dialog.m_hWnd, &shown);
-  EXPECT_GE(shown.top, 0);
+  EXPECT_EQ(shown.left, 123);
+  EXPECT_EQ(shown.top, 77);
   EXPECT_EQ(shown.bottom - shown.top, hidden.bottom - hidden.top) << "moved, not resized";
 }
 
@@ -228,39 +234,41 @@ TEST_F(MainWindowTest, DeleteRestKeepsOnlyTheClipboardText) {
 }
 
 TEST(MainWindowChain, MaintainsAndLeavesTheViewerChain) {
-  OtherProgram viewer;
-  viewer.JoinChain();
+  OtherProgram successor;
+  successor.JoinChain();
   HWND stranger = reinterpret_cast<HWND>(0x1234);
-  HWND ours = nullptr;
-  {
-    CMainDialog dialog;
-    ASSERT_TRUE(dialog.Create(nullptr));
-    Settle();
-    EXPECT_EQ(dialog.NextViewer(), viewer.Hwnd());
-    EXPECT_EQ(::GetClipboardViewer(), dialog.m_hWnd);
+  CMainDialog dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  Settle();
+  EXPECT_EQ(dialog.NextViewer(), successor.Hwnd());
+  EXPECT_EQ(::GetClipboardViewer(), dialog.m_hWnd);
 
-    // Changes that do not concern our successor are passed on to it.
-    ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(stranger), 0);
-    ASSERT_EQ(viewer.chainChanges.size(), 1u);
-    EXPECT_EQ(viewer.chainChanges[0].first, stranger);
+  // Changes that do not concern our successor are passed on to it.
+  ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(stranger), 0);
+  ASSERT_EQ(successor.chainChanges.size(), 1u);
+  EXPECT_EQ(successor.chainChanges[0].first, stranger);
 
-    // Captures pass the notification on.
-    const int before = viewer.drawClipboards;
-    WriteClipboardText(viewer.Hwnd(), "passed on");
-    PumpUntil([&] { return viewer.drawClipboards > before; });
-    EXPECT_GT(viewer.drawClipboards, before);
+  // Captures pass the notification on.
+  const int before = successor.drawClipboards;
+  WriteClipboardText(successor.Hwnd(), "passed on");
+  PumpUntil([&] { return successor.drawClipboards > before; });
+  EXPECT_GT(successor.drawClipboards, before);
 
-    // Our successor leaves: we link to its successor.
-    ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(viewer.Hwnd()),
-                   reinterpret_cast<LPARAM>(stranger));
-    EXPECT_EQ(dialog.NextViewer(), stranger);
-    ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(stranger), 0);
-    EXPECT_EQ(dialog.NextViewer(), nullptr);
-    EXPECT_EQ(viewer.chainChanges.size(), 1u);
-    ours = dialog.m_hWnd;
-    dialog.DestroyWindow();
-  }
-  EXPECT_NE(::GetClipboardViewer(), ours) << "the window left the chain when it was destroyed";
+  // Our successor leaves: we link to its successor.
+  ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(successor.Hwnd()),
+                 reinterpret_cast<LPARAM>(stranger));
+  EXPECT_EQ(dialog.NextViewer(), stranger);
+  ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(stranger), 0);
+  EXPECT_EQ(dialog.NextViewer(), nullptr);
+  EXPECT_EQ(successor.chainChanges.size(), 1u);
+
+  // Leaving: the viewer ahead of us is told who follows us.
+  OtherProgram ahead;
+  ahead.JoinChain();
+  HWND ours = dialog.m_hWnd;
+  dialog.DestroyWindow();
+  ASSERT_EQ(ahead.chainChanges.size(), 1u) << "the window left the chain when it was destroyed";
+  EXPECT_EQ(ahead.chainChanges[0], std::make_pair(ours, HWND{nullptr}));
 }
 
 }  // namespace
