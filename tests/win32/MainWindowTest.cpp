@@ -1,4 +1,7 @@
 // The main window on the real clipboard: capture, the viewer chain and the history operations.
+#include <cstring>
+#include <thread>
+
 #include "MainWindowFixture.h"
 #include "framework/WindowMessages.h"
 
@@ -224,6 +227,26 @@ TEST_F(MainWindowTest, APressOnTheFreeAreaStartsDraggingTheWindow) {
   ASSERT_TRUE(::PeekMessageA(&msg, dialog.m_hWnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
   EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
   EXPECT_EQ(msg.lParam, MAKELPARAM(3, 4));
+}
+
+TEST_F(MainWindowTest, ACopyWhoseWriterHoldsTheClipboardAMomentIsCapturedWhenItLetsGo) {
+  // Another program copies and keeps the clipboard open for a moment afterwards, as some do.
+  std::thread writer([] {
+    ::OpenClipboard(nullptr);
+    ::EmptyClipboard();
+    const char text[] = "held a moment";
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, sizeof text);
+    std::memcpy(::GlobalLock(block), text, sizeof text);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(CF_TEXT, block);
+    ::CloseClipboard();
+    ::OpenClipboard(nullptr);
+    ::Sleep(250);
+    ::CloseClipboard();
+  });
+  PumpUntil([&] { return Rows().front() == "held a moment"; }, 2000);
+  writer.join();
+  EXPECT_EQ(Rows().front(), "held a moment");
 }
 
 TEST_F(MainWindowTest, DeleteRestKeepsOnlyTheClipboardText) {
