@@ -26,18 +26,6 @@ BOOL CEditItemDialog::OnInitDialog() {
   return TRUE;
 }
 
-LRESULT CEditItemDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SIZE: {
-      const LRESULT result = Default(message, wParam, lParam);
-      OnSize(LOWORD(lParam), HIWORD(lParam));
-      return result;
-    }
-    default:
-      return CDialog::WindowProc(message, wParam, lParam);
-  }
-}
-
 // The text field keeps its top-left corner and reaches the client area's right and bottom edges.
 void CEditItemDialog::OnSize(int width, int height) {
   if (m_editor.m_hWnd) StretchToClient(m_editor, width, height);  // not while being created

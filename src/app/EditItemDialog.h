@@ -20,10 +20,9 @@ class CEditItemDialog : public CDialog {
  protected:
   void DoDataExchange(DataExchange& dx) override;
   BOOL OnInitDialog() override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void OnSize(int width, int height);
+  void OnSize(int width, int height) override;
 
   GdiObject<HFONT> m_font;  // the "System" font, only with m_bigFont
 };

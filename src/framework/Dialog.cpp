@@ -140,6 +140,11 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (OnCommand(id, code, control)) return 0;
       break;
     }
+    case WM_SIZE: {
+      const LRESULT result = Default(message, wParam, lParam);
+      OnSize(LOWORD(lParam), HIWORD(lParam));
+      return result;
+    }
     default:
       break;
   }

@@ -38,6 +38,8 @@ class CDialog : public CWnd {
   virtual void DoDataExchange(DataExchange&) {}
   // Commands other than IDOK and IDCANCEL; true when handled.
   virtual bool OnCommand(WORD id, WORD code, HWND control);
+  // The client area's new size (also while the dialog is being created).
+  virtual void OnSize(int /*width*/, int /*height*/) {}
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -32,10 +32,8 @@ class CListToolDialog : public CDialog {
   }
   void DoDataExchange(DataExchange& dx) override { DDX_Control(dx, IDC_ITEM_LIST, m_list); }
 
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_SIZE && m_list.m_hWnd)
-      StretchToClient(m_list, LOWORD(lParam), HIWORD(lParam));
-    return CDialog::WindowProc(message, wParam, lParam);
+  void OnSize(int width, int height) override {
+    if (m_list.m_hWnd) StretchToClient(m_list, width, height);  // not while being created
   }
 
   // One row per entry, in order; the last row ends up selected.

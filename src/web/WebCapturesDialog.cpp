@@ -114,18 +114,6 @@ bool CWebCapturesDialog::OnCommand(WORD id, WORD code, HWND control) {
   }
 }
 
-LRESULT CWebCapturesDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SIZE: {
-      const LRESULT result = Default(message, wParam, lParam);
-      OnSize(LOWORD(lParam), HIWORD(lParam));
-      return result;
-    }
-    default:
-      return CDialog::WindowProc(message, wParam, lParam);
-  }
-}
-
 void CWebCapturesDialog::FillList(int line) {
   m_list.SendMessage(LB_RESETCONTENT);
   for (std::string& link : m_links) {
@@ -229,13 +217,7 @@ std::string CWebCapturesDialog::ReadBrowser() {
 
 // The list keeps its top-left corner and reaches the client area's right and bottom edges.
 void CWebCapturesDialog::OnSize(int width, int height) {
-  if (!m_list.m_hWnd) return;  // sizes sent while the dialog is being created
-  RECT rect;
-  ::GetWindowRect(m_list, &rect);
-  POINT topLeft{rect.left, rect.top};
-  ::ScreenToClient(m_hWnd, &topLeft);
-  ::MoveWindow(m_list, topLeft.x, topLeft.y, std::max<LONG>(0, width - topLeft.x),
-               std::max<LONG>(0, height - topLeft.y), TRUE);
+  if (m_list.m_hWnd) StretchToClient(m_list, width, height);  // not while being created
 }
 
 void ShowWebCaptures(Workspace& workspace, CWnd& owner) {

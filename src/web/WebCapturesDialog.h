@@ -22,7 +22,6 @@ class CWebCapturesDialog : public CDialog {
   void DoDataExchange(DataExchange& dx) override;
   BOOL OnInitDialog() override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void DeleteLink();
@@ -38,7 +37,7 @@ class CWebCapturesDialog : public CDialog {
   // Where in the links the link a line shows is, nullopt when it is gone from them.
   std::optional<size_t> LinkIndex(int line) const;
   std::string ReadBrowser();
-  void OnSize(int width, int height);
+  void OnSize(int width, int height) override;
 
   COXBitmapButton m_copyButton;
   COXBitmapButton m_exportButton;
