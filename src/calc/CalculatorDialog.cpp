@@ -98,8 +98,7 @@ void CCalculatorDialog::LoadHistory() {
   const std::string path = HistoryFileName();
   Loaded<std::vector<std::string>> loaded = LoadCalculatorHistory(path, m_historyLimit);
   for (const std::string& entry : loaded.content)
-    m_list.SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(-1),
-                       reinterpret_cast<LPARAM>(entry.c_str()));
+    m_list.InsertString(-1, entry);
   m_keys.AppendHistory(std::move(loaded.content));
   if (!loaded.unreadable.empty()) {
     // Saving over a file that could not be read would lose every expression in it.
@@ -146,17 +145,16 @@ void CCalculatorDialog::FocusList() {
 void CCalculatorDialog::OnEquals() {
   Pull();
   if (m_keys.Equals()) {
-    m_list.SendMessage(CB_INSERTSTRING, 0,
-                       reinterpret_cast<LPARAM>(m_keys.History().front().c_str()));
-    m_list.SendMessage(CB_SETCURSEL, 0);
+    m_list.InsertString(0, m_keys.History().front());
+    m_list.SetCurSel(0);
   }
   Push();
   FocusList();
 }
 
 void CCalculatorDialog::OnChoose() {
-  const LRESULT row = m_list.SendMessage(CB_GETCURSEL);
-  if (row == CB_ERR) return;
+  const int row = m_list.GetCurSel();
+  if (row < 0) return;
   m_keys.Choose(static_cast<size_t>(row));
   Push();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calc/CalculatorKeys.h"
+#include "framework/ComboBox.h"
 #include "framework/Dialog.h"
 
 namespace pelmo {
@@ -16,7 +17,7 @@ class CCalculatorDialog : public CDialog {
   // Entries kept in the history file; below 4 counts as 4. Set before DoModal.
   unsigned m_historyLimit = 20;
 
-  CWnd m_list;    // control 1051: the expression and the list of earlier expressions
+  CComboBox m_list;  // control 1051: the expression and the list of earlier expressions
   CWnd m_result;  // control 1010
 
  protected:

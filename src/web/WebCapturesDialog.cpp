@@ -115,26 +115,21 @@ bool CWebCapturesDialog::OnCommand(WORD id, WORD code, HWND control) {
 }
 
 void CWebCapturesDialog::FillList(int line) {
-  m_list.SendMessage(LB_RESETCONTENT);
-  for (std::string& link : m_links) {
-    const std::string shown = link.substr(0, kLineLength);
-    const LRESULT added =
-        m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
-    m_list.SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(added), reinterpret_cast<LPARAM>(&link));
-  }
-  // An index past the end selects nothing.
-  m_list.SendMessage(LB_SETCURSEL, static_cast<WPARAM>(line));
+  m_list.ResetContent();
+  for (std::string& link : m_links)
+    m_list.SetItemDataPtr(m_list.AddString(link.substr(0, kLineLength)), &link);
+  m_list.SetCurSel(line);
 }
 
 int CWebCapturesDialog::SelectedLine() const {
-  return static_cast<int>(m_list.SendMessage(LB_GETCURSEL));
+  return m_list.GetCurSel();
 }
 
 // The list's entries keep their addresses while captures add links at its head, so a line's
 // item data names its link even when the list box has not been refilled since.
 std::optional<size_t> CWebCapturesDialog::LinkIndex(int line) const {
   if (line < 0) return std::nullopt;
-  const auto* link = reinterpret_cast<const std::string*>(m_list.SendMessage(LB_GETITEMDATA, line));
+  const auto* link = static_cast<const std::string*>(m_list.GetItemDataPtr(line));
   const auto found = std::find_if(m_links.begin(), m_links.end(),
                                   [link](const std::string& entry) { return &entry == link; });
   if (found == m_links.end()) return std::nullopt;
@@ -154,7 +149,7 @@ void CWebCapturesDialog::MoveLink(int step) {
   const int line = SelectedLine();
   const int target = line + step;
   const std::optional<size_t> index = LinkIndex(line);
-  if (!index || target < 0 || target >= static_cast<int>(m_list.SendMessage(LB_GETCOUNT))) return;
+  if (!index || target < 0 || target >= m_list.GetCount()) return;
   const std::ptrdiff_t neighbour = static_cast<std::ptrdiff_t>(*index) + step;
   if (neighbour < 0 || neighbour >= static_cast<std::ptrdiff_t>(m_links.size())) return;
   m_links[*index].swap(m_links[static_cast<size_t>(neighbour)]);

@@ -8,6 +8,7 @@
 
 #include "controls/OXBitmapButton.h"
 #include "framework/Dialog.h"
+#include "framework/ListBox.h"
 #include "tools/IniProfile.h"
 
 namespace pelmo {
@@ -46,7 +47,7 @@ class CWebCapturesDialog : public CDialog {
   COXBitmapButton m_downButton;
   COXBitmapButton m_deleteButton;
   COXBitmapButton m_openButton;
-  CWnd m_list;
+  CListBox m_list;
   std::string m_browser;  // shown in the hidden path field; launches read the setting afresh
   std::deque<std::string>& m_links;
   IniProfile m_profile;
