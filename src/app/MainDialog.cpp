@@ -24,7 +24,6 @@ namespace pelmo {
 
 namespace {
 
-constexpr COLORREF kTransparent = RGB(255, 0, 255);
 constexpr UINT_PTR kMinimizeTimer = 1;
 constexpr UINT kMinimizeDelayMs = 300;
 // A program that has just copied may hold the clipboard open for a moment: the capture tries
@@ -80,11 +79,11 @@ BOOL CMainDialog::OnInitDialog() {
   m_historyCombo.SetOwner(this);
   SetWindowText("Pelmo");
 
-  m_editButton.LoadBitmap(IDB_EDIT, kTransparent);
-  m_deleteButton.LoadBitmap(IDB_DELETE, kTransparent);
-  m_upButton.LoadBitmap(IDB_UP, kTransparent);
-  m_downButton.LoadBitmap(IDB_DOWN, kTransparent);
-  m_calculatorButton.LoadBitmap(IDB_CALCULATOR, kTransparent);
+  m_editButton.LoadBitmap(IDB_EDIT, kTransparentColour);
+  m_deleteButton.LoadBitmap(IDB_DELETE, kTransparentColour);
+  m_upButton.LoadBitmap(IDB_UP, kTransparentColour);
+  m_downButton.LoadBitmap(IDB_DOWN, kTransparentColour);
+  m_calculatorButton.LoadBitmap(IDB_CALCULATOR, kTransparentColour);
   const struct {
     COXBitmapButton& button;
     const char* tip;

@@ -448,4 +448,13 @@ LRESULT COXBitmapButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
   }
 }
 
+void SetUpFlatButtons(std::initializer_list<FlatButton> buttons) {
+  for (const FlatButton& b : buttons) {
+    b.button.LoadBitmap(b.bitmap, kTransparentColour);
+    b.button.SetFlat(true);
+    b.button.EnableToolTip(true);
+    b.button.SetToolTipText(b.tip);
+  }
+}
+
 }  // namespace pelmo

@@ -8,6 +8,7 @@
 // After windows.h, whose types it uses.
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -83,5 +84,13 @@ class COXBitmapButton : public CWnd {
   bool m_leftButtonHeld = false;
   bool m_focusFrame = true;
 };
+
+// A tool window's flat picture button: its picture (magenta transparent) and its tooltip.
+struct FlatButton {
+  COXBitmapButton& button;
+  UINT bitmap;
+  const char* tip;
+};
+void SetUpFlatButtons(std::initializer_list<FlatButton> buttons);
 
 }  // namespace pelmo

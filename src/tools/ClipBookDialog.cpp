@@ -19,20 +19,10 @@ void CClipBookDialog::DoDataExchange(DataExchange& dx) {
 
 BOOL CClipBookDialog::OnInitDialog() {
   CDialog::OnInitDialog();
-  const struct {
-    COXBitmapButton& button;
-    UINT bitmap;
-    const char* tip;
-  } buttons[] = {{m_deleteButton, IDB_DELETE, "Delete"},
-                 {m_upButton, IDB_UP, "Move Up"},
-                 {m_downButton, IDB_DOWN, "Move Down"},
-                 {m_copyButton, IDB_COPY, "Copy to clipboard"}};
-  for (const auto& b : buttons) {
-    b.button.LoadBitmap(b.bitmap, kTransparentColour);
-    b.button.EnableToolTip(true);
-    b.button.SetToolTipText(b.tip);
-    b.button.SetFlat(true);
-  }
+  SetUpFlatButtons({{m_deleteButton, IDB_DELETE, "Delete"},
+                    {m_upButton, IDB_UP, "Move Up"},
+                    {m_downButton, IDB_DOWN, "Move Down"},
+                    {m_copyButton, IDB_COPY, "Copy to clipboard"}});
   Fill();
   return TRUE;
 }

@@ -19,7 +19,6 @@ namespace pelmo {
 
 namespace {
 
-constexpr COLORREF kTransparent = RGB(255, 0, 255);
 constexpr size_t kLineLength = 50;
 
 // A common file dialog's answer: the chosen file's full path, nullopt when cancelled.
@@ -59,11 +58,7 @@ void CWebCapturesDialog::DoDataExchange(DataExchange& dx) {
 
 BOOL CWebCapturesDialog::OnInitDialog() {
   CDialog::OnInitDialog();
-  const struct {
-    COXBitmapButton& button;
-    UINT bitmap;
-    const char* tip;
-  } buttons[] = {
+  SetUpFlatButtons({
       {m_copyButton, IDB_COPY, "Copy link to clipboard"},
       {m_exportButton, IDB_WEB_SAVE, "Export as HTML"},
       {m_selectBrowserButton, IDB_WEB_BROWSE, "Select Browser"},
@@ -71,13 +66,7 @@ BOOL CWebCapturesDialog::OnInitDialog() {
       {m_downButton, IDB_DOWN, "Move Down"},
       {m_deleteButton, IDB_DELETE, "Delete"},
       {m_openButton, IDB_WEB_FIND, "Open in external browser"},
-  };
-  for (const auto& b : buttons) {
-    b.button.LoadBitmap(b.bitmap, kTransparent);
-    b.button.SetFlat(true);
-    b.button.EnableToolTip(true);
-    b.button.SetToolTipText(b.tip);
-  }
+  });
   FillList(0);
   m_browser = ReadBrowser();
   return TRUE;
