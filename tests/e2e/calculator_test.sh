@@ -51,15 +51,9 @@ close_calculator() {
 e2e_copy "start $e2e_id"
 e2e_start
 open_calculator
-press $K7 $TIMES
-expect_shown 7 "*"
-press $K8 $EQUALS
+press $K7 $TIMES $K8 $EQUALS
 expect_shown 56 "="
-press $CLEAR $OPEN $K2 $PLUS
-expect_shown 2 "+"
-press $K3 $CLOSE
-expect_shown 5 "( )"
-press $EQUALS
+press $CLEAR $OPEN $K2 $PLUS $K3 $CLOSE $EQUALS
 expect_list "(2+3)" "7*8"
 if [ -n "${PELMO_CALC_SCREENSHOT:-}" ]; then
   window=$(xdotool search --name '^Calculator$' | head -1)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The history survives a restart through the items file: a plain close saves it, pelmo-cli reads
-# it back, and the next start shows the clipboard's text above the saved rows. With "Save" off
-# nothing is written at exit.
+# Texts copied in X become rows of the history, newest first, and survive a restart through the
+# items file: a plain close saves it, pelmo-cli reads it back, and the next start shows the
+# clipboard's text above the saved rows. With "Save" off nothing is written at exit.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
@@ -38,8 +38,8 @@ e2e_close
 # With "Save" off the items file is neither read nor written.
 printf '[Settings ]\r\nSave=0\r\nNewWindow=1\r\n' >"$ini"
 rm -f "$items"
-e2e_copy "unsaved $e2e_id"
+e2e_copy "unsaved, café $e2e_id"
 e2e_start
-e2e_expect_rows "unsaved $e2e_id"
+e2e_expect_rows "unsaved, café $e2e_id"
 e2e_close
 [ ! -e "$items" ] || e2e_fail "an items file was written with Save off"

@@ -175,16 +175,6 @@ TEST_F(WebCapturesTest, OpenStartsTheBrowserWithTheLinkQuotedWhereBlanksAreAndSh
   EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" www.a.org\n8\n");
 }
 
-TEST_F(WebCapturesTest, ABrowserThatIsGoneIsNamedInTheMessage) {
-  SetBrowser("C:\\windows\\nobrowser.exe");
-  Open({"www.a.org"});
-  std::string shown;
-  ModalScript script({[&](HWND) { shown = AnswerActiveWindow(IDOK); }});
-  Press(IDC_WEB_OPEN, 0);
-  EXPECT_EQ(shown,
-            "EXPLORER Browser file not found\nC:\\windows\\nobrowser.exe\nSet Options/Path.");
-}
-
 TEST_F(WebCapturesTest, OpenWithoutABrowserAsksForOne) {
   SetBrowser("");
   Open({"www.a.org"});
@@ -197,7 +187,8 @@ TEST_F(WebCapturesTest, OpenWithoutABrowserAsksForOne) {
   Press(IDC_WEB_OPEN, 0);
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown[0], "Select your Browser");
-  // Nothing chosen: the command line is the link alone, which is no program.
+  // Nothing chosen: the command line is the link alone, which is no program; the message names
+  // the browser path it was given (empty).
   EXPECT_EQ(shown[1], "EXPLORER Browser file not found\n\nSet Options/Path.");
 }
 

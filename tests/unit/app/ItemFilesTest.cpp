@@ -11,19 +11,11 @@
 namespace pelmo {
 namespace {
 
+using test::Int32;
 using test::ReadBytes;
 using test::TempDir;
+using test::Text;
 using test::WriteBytes;
-
-std::string Int32(std::uint32_t v) {
-  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-          static_cast<char>(v >> 24)};
-}
-
-// A short text as stored: one length byte, then the text.
-std::string Text(const std::string& text) {
-  return static_cast<char>(text.size()) + text;
-}
 
 std::vector<std::string_view> Views(const std::vector<std::string>& texts) {
   return std::vector<std::string_view>(texts.begin(), texts.end());

@@ -39,18 +39,11 @@ namespace pelmo {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Int32;
 using test::ReadBytes;
 using test::TempDir;
+using test::Text;
 using test::WriteBytes;
-
-std::string Int32(std::uint32_t v) {
-  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-          static_cast<char>(v >> 24)};
-}
-
-std::string Text(const std::string& text) {
-  return static_cast<char>(text.size()) + text;
-}
 
 // An items file: three history entries, one ClipBook entry, no links.
 const std::string kGoodItems =

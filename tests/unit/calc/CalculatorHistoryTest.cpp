@@ -10,14 +10,10 @@
 namespace pelmo {
 namespace {
 
+using test::Int32;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
-
-std::string Int32(std::uint32_t v) {
-  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-          static_cast<char>(v >> 24)};
-}
 
 // "e<first>" ... "e<first + count - 1>", the last one first: a list with the newest on top.
 std::vector<std::string> NewestFirst(int first, int count) {

@@ -1,8 +1,10 @@
-// A fresh directory for one test's files, removed with everything in it afterwards.
+// A fresh directory for one test's files, removed with everything in it afterwards, and the
+// bytes of the files in it.
 #pragma once
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,6 +43,17 @@ inline std::string ReadBytes(const std::string& path) {
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary)
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The file formats' building blocks: a 32-bit little-endian count, and a short archive string
+// (one length byte, then the text).
+inline std::string Int32(std::uint32_t v) {
+  return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+          static_cast<char>(v >> 24)};
+}
+
+inline std::string Text(const std::string& text) {
+  return static_cast<char>(text.size()) + text;
 }
 
 }  // namespace pelmo::test
