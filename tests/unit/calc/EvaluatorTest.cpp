@@ -63,8 +63,22 @@ TEST(Evaluator, ReadsTheUnusualRules) {
                 {"1 e - 2", 0.01},
                 {"1e99999", HUGE_VAL},
                 {"1e-99999", 0}});
-  // Constants, exactly as named; anything after one is left over.
-  ExpectValues({{"pi", 3.141592653589793}, {"_c", 299790000.0}, {"pi(2)", 3.141592653589793}});
+  // The fourteen constants, exactly as named; anything after one is left over.
+  ExpectValues({{"pi", 3.141592653589793},
+                {"e", 2.718281828459045},
+                {"_c", 299790000.0},
+                {"_e", 8.8542e-12},
+                {"_mi", 1.25663706e-06},
+                {"_kb", 1.3807e-23},
+                {"_q", 1.60219e-19},
+                {"_me", 9.1095e-31},
+                {"_h", 6.6262e-34},
+                {"_hr", 1.05459e-34},
+                {"_ry", 13.6058},
+                {"_ev", 1.60219e-19},
+                {"_kt", 25.853},
+                {"_na", 6.022045e+23},
+                {"pi(2)", 3.141592653589793}});
 }
 
 TEST(Evaluator, ReportsTheFirstErrorWithItsExactText) {

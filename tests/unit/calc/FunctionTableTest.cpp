@@ -36,6 +36,39 @@ TEST(FunctionTable, HasSeventyOneRowsWithUniqueNamesAndCodes) {
   EXPECT_EQ(*codes.rbegin(), 70);
 }
 
+TEST(FunctionTable, KeepsRowOrderAndHelpTextsByteForByte) {
+  struct Row {
+    int position;
+    const char* name;
+    int arity;
+    int code;
+    const char* help;
+  };
+  const Row rows[] = {
+      {0, "sin", 1, 0, "sin(radian) => {0..1}"},
+      {14, "phe", 1, 14, "phe(wavelength[\xB5m]) Calculate Photon energy [eV]"},
+      {15, "ft_m", 1, 15, "ft_m(foot) Foot to meter "},
+      {33, "min", 2, 33, "MIN(a,b) =a if a<b else b  "},
+      {35, "comb", 2, 35,
+       "comb(n, k) => number of combinaisons for k object\n"
+       "n - total number of objects (n>=m) return 0 if error"},
+      {39, "perm", 2, 39, "perm(m, n) => return permutation mPn\n0 if error"},
+      {57, "bessj", 1, 57, "bessj[k](x) => Bessel function Jk(x) of the 1st kind in order k"},
+      {58, "bessy0", 1, 59, "bessy0(x) => Bessel function Y0(x) of the 2nd kind of order 0"},
+      {59, "bessy1", 1, 58, "bessy0(x) => Bessel function Y1(x) of the 2nd kind of order 1"},
+      {64, "bessk0", 1, 64, "bessi1(x) => Mod. Bessel function K0(x) of the 3dt kind of order 0"},
+      {70, "chepol", 2, 70,
+       "chepol(n,x) => Value of the Chebyshev pol. of the first kind Tn(x) above"},
+  };
+  for (const Row& row : rows) {
+    const FunctionEntry& entry = kFunctionTable[row.position];
+    EXPECT_STREQ(entry.name, row.name);
+    EXPECT_EQ(entry.arity, row.arity) << row.name;
+    EXPECT_EQ(entry.code, row.code) << row.name;
+    EXPECT_STREQ(entry.help, row.help) << row.name;
+  }
+}
+
 TEST(FunctionTable, ConvertsUnitsWithTheTableFactors) {
   ExpectValues({{"c_k(0)", 273.6},
                 {"k_c(273.6)", 0},
@@ -43,11 +76,21 @@ TEST(FunctionTable, ConvertsUnitsWithTheTableFactors) {
                 {"fh_c(212)", 100},
                 {"fh_k(32)", 273.6},
                 {"k_fh(273.6)", 32}});
-  // The plain factors differ only in their numbers: one stands for them all.
   ExpectValues({{"deg(1)", 57.29577951471995},
                 {"rad(1)", 0.017453292519444445},
                 {"phe(2)", 0.6199},
-                {"gal_l(1)", 3.785}});
+                {"ft_m(2)", 0.6096},
+                {"yd_m(1)", 0.9144},
+                {"in_m(1)", 0.0254},
+                {"ps_m(1)", 3.086e16},
+                {"ly_m(1)", 9.45755e15},
+                {"au_m(1)", 1.496134e11},
+                {"gal_l(1)", 3.785},
+                {"pt_l(1)", 0.473},
+                {"oz_l(1)", 0.029573},
+                {"in3_l(1)", 0.0163871},
+                {"l_m3(1)", 0.001},
+                {"pd_kg(1)", 0.454}});
   ExpectShown({{"phe(0)", "INF"}});
 }
 
