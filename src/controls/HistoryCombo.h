@@ -4,6 +4,8 @@
 // operations of its owner, lets entries be dragged out and takes in dropped files and text.
 #pragma once
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <memory>

@@ -1,4 +1,6 @@
 // The history drop-down's drag and drop: entries dragged out, text and files dropped in.
+#include <windows.h>
+
 #include <shellapi.h>
 
 #include "controls/HistoryCombo.h"

@@ -37,7 +37,13 @@ class ComRef {
   ComRef(ComRef&& other) noexcept : m_object(std::exchange(other.m_object, nullptr)) {}
   ComRef(const ComRef&) = delete;
   ComRef& operator=(const ComRef&) = delete;
-  ComRef& operator=(ComRef&&) = delete;
+  ComRef& operator=(ComRef&& other) noexcept {
+    if (this != &other) {
+      if (m_object) m_object->Release();
+      m_object = std::exchange(other.m_object, nullptr);
+    }
+    return *this;
+  }
   T* Get() const { return m_object; }
   T* operator->() const { return m_object; }
 

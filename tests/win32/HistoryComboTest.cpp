@@ -1,5 +1,7 @@
 // The history drop-down in the strip: how rows are drawn, where its keys go, what dropped files
 // and text become, and the preview of multi-line rows.
+#include <windows.h>
+
 #include <shlobj.h>
 
 #include <algorithm>
@@ -213,6 +215,7 @@ TEST_F(HistoryComboTest, DroppedTextIsCapturedButNeverMovedAndNotFromItself) {
 TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
   CopyAndWait("one line");
   CopyAndWait("first\r\nsecond\r\nthird");
+  Combo().SetPreview(false);
   DrawRow(0, true);
   EXPECT_EQ(Combo().Preview(), nullptr) << "Preview off: nothing is made";
 
