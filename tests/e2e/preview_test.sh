@@ -4,14 +4,17 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-printf '[Settings ]\r\nPreview=1\r\n' >"$WINEPREFIX/drive_c/windows/$e2e_name.INI"
+printf '[Settings ]\r\nNewWindow=1\r\nPreview=1\r\n' >"$WINEPREFIX/drive_c/windows/$e2e_name.INI"
 e2e_copy "one line $e2e_id"
 e2e_start
-e2e_copy "ftp.example.org/pub"
-e2e_copy "someone@example.org"
-e2e_copy "http://www.example.org/"
-e2e_copy "first line $e2e_id"$'\n'"second line"$'\n'"third line"
-e2e_copy "newest $e2e_id"
+# One copy at a time, each waited for: X may pass on only the last of copies made in a row.
+rows=1
+for text in "ftp.example.org/pub" "someone@example.org" "http://www.example.org/" \
+  "first line $e2e_id"$'\n'"second line"$'\n'"third line" "newest $e2e_id"; do
+  e2e_copy "$text"
+  rows=$((rows + 1))
+  e2e_drive rows "$rows" 10000 >/dev/null || e2e_fail "the copy of \"$text\" was not captured"
+done
 e2e_expect_rows "newest $e2e_id" "first line $e2e_id" "http://www.example.org/" \
   "someone@example.org" "ftp.example.org/pub" "one line $e2e_id"
 
@@ -35,7 +38,7 @@ xdotool key Down   # highlights the multi-line row
 wait_preview shown
 if [ -n "${PELMO_HISTORY_SCREENSHOT:-}" ]; then
   eval "$(xdotool getwindowgeometry --shell "$strip")"
-  import -display "$DISPLAY" -window root -crop "480x420+$X+$Y" +repage "$PELMO_HISTORY_SCREENSHOT" ||
+  import -display "$DISPLAY" -window root -crop "860x440+$X+$Y" +repage "$PELMO_HISTORY_SCREENSHOT" ||
     e2e_fail "no screenshot of the open list"
 fi
 xdotool key Up
