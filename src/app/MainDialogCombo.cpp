@@ -6,7 +6,9 @@
 
 namespace pelmo {
 
-void CMainDialog::AddToClipBook() { RunCommand(ID_TO_CLIPBOOK); }
+void CMainDialog::AddToClipBook() {
+  RunCommand(ID_TO_CLIPBOOK);
+}
 
 void CMainDialog::FollowMouse() {
   if (!m_workspace.options.autoFocus) return;
@@ -26,6 +28,8 @@ void CMainDialog::TakeDroppedFiles(const std::string& paths) {
   if (!clipboard.WriteText(paths)) m_capture.SetPendingKind(kPlain);
 }
 
-void CMainDialog::TakeDroppedText(const std::string& text) { WriteClipboardText(m_hWnd, text); }
+void CMainDialog::TakeDroppedText(const std::string& text) {
+  WriteClipboardText(m_hWnd, text);
+}
 
 }  // namespace pelmo

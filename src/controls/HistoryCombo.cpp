@@ -17,10 +17,13 @@ constexpr int kNoPictureIndent = 12;
 constexpr int kLabelGap = 2;
 
 bool KeyDown(const MSG& msg, WPARAM key) {
-  return msg.message == WM_KEYDOWN && msg.wParam == key && (::GetKeyState(static_cast<int>(key)) & 0x8000);
+  return msg.message == WM_KEYDOWN && msg.wParam == key &&
+         (::GetKeyState(static_cast<int>(key)) & 0x8000);
 }
 
-bool ShiftHeld() { return (::GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+bool ShiftHeld() {
+  return (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+}
 
 }  // namespace
 
@@ -29,10 +32,13 @@ CHistoryCombo::CHistoryCombo()
       m_normalText(::GetSysColor(COLOR_WINDOWTEXT)),
       m_highlightText(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
       m_normalBackground(::GetSysColor(COLOR_WINDOW)),
-      m_pictures(::ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_HISTORY_TYPES),
-                                        kPictureWidth, 0, kTransparent, IMAGE_BITMAP, 0)) {}
+      m_pictures(::ImageList_LoadImageA(::GetModuleHandleA(nullptr),
+                                        MAKEINTRESOURCEA(IDB_HISTORY_TYPES), kPictureWidth, 0,
+                                        kTransparent, IMAGE_BITMAP, 0)) {}
 
-CHistoryCombo::~CHistoryCombo() { RevokeDropTarget(); }
+CHistoryCombo::~CHistoryCombo() {
+  RevokeDropTarget();
+}
 
 void CHistoryCombo::InsertRow(int row, const std::string& label, HistoryItem* item) {
   const int index = InsertString(row, label);
@@ -191,7 +197,8 @@ void CHistoryCombo::DrawItem(const DRAWITEMSTRUCT& dis) {
   else
     DrawPicture(dis.hDC, rect, picture, background);
   rect.left += kLabelGap;
-  ::DrawTextA(dis.hDC, label, static_cast<int>(length), &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  ::DrawTextA(dis.hDC, label, static_cast<int>(length), &rect,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 void CHistoryCombo::DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const {

@@ -5,7 +5,7 @@
 #pragma once
 
 #include <windows.h>
-
+// After windows.h, whose types it uses.
 #include <commctrl.h>
 
 #include <memory>

@@ -1,6 +1,6 @@
 // The history drop-down's drag and drop: entries dragged out, text and files dropped in.
 #include <windows.h>
-
+// After windows.h, whose types it uses.
 #include <shellapi.h>
 
 #include "controls/HistoryCombo.h"
@@ -103,7 +103,8 @@ bool CHistoryCombo::StartDrag(POINT press, HWND pressed) {
   const DWORD selection = static_cast<DWORD>(SendMessage(CB_GETEDITSEL));
   RECT client;
   ::GetClientRect(m_hWnd, &client);
-  if (!StartsDrag(LOWORD(selection), HIWORD(selection), GetLBText(row).size(), press.x, client.right))
+  if (!StartsDrag(LOWORD(selection), HIWORD(selection), GetLBText(row).size(), press.x,
+                  client.right))
     return false;
   POINT screen = press;
   ::ClientToScreen(m_hWnd, &screen);

@@ -12,10 +12,12 @@ class HistoryDropTarget : public ComObject<IDropTarget> {
  public:
   explicit HistoryDropTarget(CHistoryCombo& combo) : m_combo(combo) {}
 
-  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point,
+                                      DWORD* effect) override;
   HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
   HRESULT STDMETHODCALLTYPE DragLeave() override;
-  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override;
+  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point,
+                                 DWORD* effect) override;
 
  private:
   // Scrolls the list a line when the point is near an edge; true when it did.

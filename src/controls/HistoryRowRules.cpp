@@ -35,8 +35,8 @@ RowTextColour TextColourOf(int kind, bool highlighted) {
 
 bool StartsDrag(int selectionStart, int selectionEnd, std::size_t labelLength, int pressX,
                 int clientWidth) {
-  const bool wholeLabel =
-      selectionStart == 0 && selectionEnd >= 0 && static_cast<std::size_t>(selectionEnd) == labelLength;
+  const bool wholeLabel = selectionStart == 0 && selectionEnd >= 0 &&
+                          static_cast<std::size_t>(selectionEnd) == labelLength;
   return wholeLabel && pressX < clientWidth - kDropButtonWidth;
 }
 

@@ -8,7 +8,9 @@ namespace pelmo {
 
 namespace {
 
-FORMATETC TextFormat() { return {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+FORMATETC TextFormat() {
+  return {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+}
 
 bool IsText(const FORMATETC* format) {
   return format && format->cfFormat == CF_TEXT && (format->tymed & TYMED_HGLOBAL) &&
@@ -55,7 +57,9 @@ class TextDataObject : public ComObject<IDataObject> {
     return OLE_E_ADVISENOTSUPPORTED;
   }
   HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
 
  private:
   std::string m_text;
@@ -91,7 +95,9 @@ ComRef<IDataObject> MakeTextDataObject(std::string text) {
   return ComRef<IDataObject>(new TextDataObject(std::move(text)));
 }
 
-ComRef<IDropSource> MakeDropSource() { return ComRef<IDropSource>(new DropSource); }
+ComRef<IDropSource> MakeDropSource() {
+  return ComRef<IDropSource>(new DropSource);
+}
 
 bool OffersText(IDataObject* data) {
   FORMATETC format = TextFormat();

@@ -33,7 +33,9 @@ void CenterOnScreen(HWND hwnd) {
 CPreviewWindow::CPreviewWindow()
     : CDialog(IDD_PREVIEW), m_background(::CreateSolidBrush(kLightYellow)) {}
 
-bool CPreviewWindow::EnsureCreated() { return m_hWnd || Create(nullptr); }
+bool CPreviewWindow::EnsureCreated() {
+  return m_hWnd || Create(nullptr);
+}
 
 void CPreviewWindow::ShowText(const std::string& text) {
   if (!EnsureCreated()) return;

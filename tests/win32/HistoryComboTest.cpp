@@ -1,7 +1,7 @@
 // The history drop-down in the strip: how rows are drawn, where its keys go, what dropped files
 // and text become, and the preview of multi-line rows.
 #include <windows.h>
-
+// After windows.h, whose types it uses.
 #include <shlobj.h>
 
 #include <algorithm>
@@ -39,7 +39,8 @@ class RecordingOwner : public HistoryComboOwner {
 // Puts a recording owner in the strip's place for one test.
 class OwnerSwap {
  public:
-  OwnerSwap(CHistoryCombo& combo, HistoryComboOwner& owner) : m_combo(combo), m_previous(combo.Owner()) {
+  OwnerSwap(CHistoryCombo& combo, HistoryComboOwner& owner)
+      : m_combo(combo), m_previous(combo.Owner()) {
     combo.SetOwner(&owner);
   }
   ~OwnerSwap() { m_combo.SetOwner(m_previous); }
@@ -70,9 +71,15 @@ class HistoryComboTest : public MainWindowTest {
     ::ReleaseDC(nullptr, screen);
     SelectedObject selected(dc, bitmap.Get());
     SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(Combo().SendMessage(WM_GETFONT)));
-    DRAWITEMSTRUCT dis{ODT_COMBOBOX, IDC_HISTORY, static_cast<UINT>(row), ODA_DRAWENTIRE,
-                       highlighted ? static_cast<UINT>(ODS_SELECTED) : 0u, Combo().m_hWnd, dc,
-                       RECT{0, 0, width, height}, 0};
+    DRAWITEMSTRUCT dis{ODT_COMBOBOX,
+                       IDC_HISTORY,
+                       static_cast<UINT>(row),
+                       ODA_DRAWENTIRE,
+                       highlighted ? static_cast<UINT>(ODS_SELECTED) : 0u,
+                       Combo().m_hWnd,
+                       dc,
+                       RECT{0, 0, width, height},
+                       0};
     ::SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_HISTORY, reinterpret_cast<LPARAM>(&dis));
     std::vector<COLORREF> pixels;
     for (int y = 0; y < height; ++y)
@@ -135,7 +142,7 @@ TEST_F(HistoryComboTest, KeysGoToTheOwnerAndTheInlineVariantsDiffer) {
   EXPECT_FALSE(Press(VK_RETURN, true));
   EXPECT_TRUE(Press(VK_ESCAPE));
   EXPECT_EQ(owner.calls, (std::vector<std::string>{"find abc", "explore abc", "open abc", "add",
-                                                    "clipbook", "return"}));
+                                                   "clipbook", "return"}));
   EXPECT_TRUE(Press(VK_DOWN));
   EXPECT_TRUE(Combo().GetDroppedState());
   Combo().ShowDropDown(false);
