@@ -13,6 +13,7 @@
 #define IDD_SHORTCUT 166
 #define IDD_CONCATENATE 167
 #define IDD_WEB_CAPTURES 156
+#define IDD_PREVIEW 171
 
 // Menus (each is one pop-up; its first sub-menu is shown)
 #define IDR_ITEM_MENU 103
@@ -50,6 +51,8 @@
 #define IDC_MENUPOP 1007
 #define IDC_EDIT_TEXT 1009
 #define IDC_BUTTON1 1059
+// The preview window's edit (dialog 171)
+#define IDC_PREVIEW_TEXT 1009
 
 // Controls of the calculator (dialog 153)
 #define IDC_CALC_RESULT 1010

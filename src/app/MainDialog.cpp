@@ -114,10 +114,12 @@ BOOL CMainDialog::OnInitDialog() {
 
   if (options.save) LoadSaveItems(1);
   LoadSaveQuickRep(1);
+  m_historyCombo.RegisterDropTarget();
 
   FitWindowToControls();
   if (options.minimize) ::SetTimer(m_hWnd, kMinimizeTimer, kMinimizeDelayMs, nullptr);
   SetFrameCloseTarget(m_hWnd);
+  m_historyCombo.SetPreview(options.preview != 0);
   return TRUE;
 }
 

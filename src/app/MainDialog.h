@@ -44,6 +44,12 @@ class CMainDialog : public CDialog,
   // Opens a text with the shell; failures are reported with the shell's reason.
   void ExecuteText(const std::string& text, bool explore) override;
 
+  // The history drop-down's requests (MainDialogCombo.cpp)
+  void AddToClipBook() override;
+  void FollowMouse() override;
+  void TakeDroppedFiles(const std::string& paths) override;
+  void TakeDroppedText(const std::string& text) override;
+
   // The tray menu at the cursor.
   void ShowTrayMenu();
 

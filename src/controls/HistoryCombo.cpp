@@ -1,21 +1,44 @@
 #include "controls/HistoryCombo.h"
 
+#include "controls/HistoryDropTarget.h"
+#include "controls/HistoryRowRules.h"
+#include "resource.h"
+#include "tools/PreviewWindow.h"
+
 namespace pelmo {
 
 namespace {
 
 constexpr COLORREF kMarkedText = RGB(192, 0, 0);
 constexpr COLORREF kConcatenatedText = RGB(0, 0, 128);
+constexpr COLORREF kTransparent = RGB(255, 0, 255);
+constexpr int kPictureWidth = 13;
 constexpr int kNoPictureIndent = 12;
 constexpr int kLabelGap = 2;
 
 bool KeyDown(const MSG& msg, WPARAM key) {
-  return msg.message == WM_KEYDOWN && msg.wParam == key && (::GetKeyState(static_cast<int>(key)) & 0x8000);
+  return msg.message == WM_KEYDOWN && msg.wParam == key &&
+         (::GetKeyState(static_cast<int>(key)) & 0x8000);
 }
 
-bool ShiftHeld() { return (::GetKeyState(VK_SHIFT) & 0x8000) != 0; }
+bool ShiftHeld() {
+  return (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+}
 
 }  // namespace
+
+CHistoryCombo::CHistoryCombo()
+    : m_highlightBackground(::GetSysColor(COLOR_HIGHLIGHT)),
+      m_normalText(::GetSysColor(COLOR_WINDOWTEXT)),
+      m_highlightText(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
+      m_normalBackground(::GetSysColor(COLOR_WINDOW)),
+      m_pictures(::ImageList_LoadImageA(::GetModuleHandleA(nullptr),
+                                        MAKEINTRESOURCEA(IDB_HISTORY_TYPES), kPictureWidth, 0,
+                                        kTransparent, IMAGE_BITMAP, 0)) {}
+
+CHistoryCombo::~CHistoryCombo() {
+  RevokeDropTarget();
+}
 
 void CHistoryCombo::InsertRow(int row, const std::string& label, HistoryItem* item) {
   const int index = InsertString(row, label);
@@ -35,42 +58,59 @@ std::string CHistoryCombo::EditTextOrBeep() const {
 }
 
 BOOL CHistoryCombo::PreTranslateMessage(MSG* msg) {
-  if (!m_owner || msg->message != WM_KEYDOWN) return FALSE;
-  if (KeyDown(*msg, VK_F3)) {
+  if (!m_owner) return FALSE;
+  if (msg->message == WM_LBUTTONDOWN && msg->wParam == MK_LBUTTON && !GetDroppedState()) {
+    POINT press{static_cast<short>(LOWORD(msg->lParam)), static_cast<short>(HIWORD(msg->lParam))};
+    ::MapWindowPoints(msg->hwnd, m_hWnd, &press, 1);  // the press may be on the edit field
+    // After a drag the button is up again: the field must not start a selection of its own.
+    return StartDrag(press, msg->hwnd) ? TRUE : FALSE;
+  }
+  return msg->message == WM_KEYDOWN && RouteKey(*msg) ? TRUE : FALSE;
+}
+
+bool CHistoryCombo::RouteKey(const MSG& msg) {
+  if (KeyDown(msg, VK_F3)) {
     const std::string text = EditTextOrBeep();
     if (!text.empty()) {
       SelectAllText();
       m_owner->FindNext(text);
     }
-    return TRUE;
+    return true;
   }
-  if (KeyDown(*msg, VK_F5)) {
+  if (KeyDown(msg, VK_F5)) {
     const std::string text = EditTextOrBeep();
     if (!text.empty()) {
       SelectAllText();
       m_owner->ExecuteText(text, ShiftHeld());
     }
-    return TRUE;
+    return true;
   }
-  if (KeyDown(*msg, VK_RETURN)) {
+  if (KeyDown(msg, VK_RETURN)) {
     if (!ShiftHeld() && !GetDroppedState()) {
-      m_owner->AddItem();
-      ::MessageBeep(MB_ICONASTERISK);
+      if (m_inline) {
+        SelectAllText();
+        Copy();
+      } else {
+        m_owner->AddItem();
+        ::MessageBeep(MB_ICONASTERISK);
+      }
+    } else if (ShiftHeld() && !m_inline) {
+      m_owner->AddToClipBook();
     }
-    return FALSE;  // Enter goes on to the control as well
+    return false;  // Enter goes on to the control as well
   }
-  if (KeyDown(*msg, VK_ESCAPE)) {
+  if (KeyDown(msg, VK_ESCAPE)) {
     m_owner->ReturnFocus();
-    return TRUE;
+    return true;
   }
-  if (KeyDown(*msg, VK_DOWN) && !GetDroppedState()) {
+  if (KeyDown(msg, VK_DOWN) && !GetDroppedState()) {
     ShowDropDown(true);
-    return TRUE;
+    return true;
   }
-  return FALSE;
+  return false;
 }
 
-bool CHistoryCombo::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
+bool CHistoryCombo::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   switch (message) {
     case WM_DRAWITEM:
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -78,30 +118,112 @@ bool CHistoryCombo::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* 
       return true;
     case WM_MEASUREITEM:
       return false;  // rows keep the platform's height for the dialog font
+    case WM_COMMAND:
+      switch (HIWORD(wParam)) {
+        case CBN_CLOSEUP:
+          HidePreview();
+          *result = 0;
+          return true;
+        case CBN_DROPDOWN:  // nothing to do, and nothing for the owner either
+          *result = 0;
+          return true;
+        default:
+          return false;
+      }
     default:
       return false;
   }
 }
 
-void CHistoryCombo::DrawItem(const DRAWITEMSTRUCT& dis) const {
-  if (static_cast<int>(dis.itemID) < 0) return;
-  const HistoryItem* item = ItemAt(static_cast<int>(dis.itemID));
-  const bool selected = (dis.itemState & ODS_SELECTED) != 0;
-  COLORREF text = ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
-  if (!selected && item && item->kind == kMarked) text = kMarkedText;
-  if (!selected && item && item->kind == kConcatenated) text = kConcatenatedText;
-  RECT rect = dis.rcItem;
-  ::FillRect(dis.hDC, &rect, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+LRESULT CHistoryCombo::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      OnMouseMove();
+      break;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
+    case WM_DESTROY:
+      RevokeDropTarget();
+      HidePreview();
+      break;
+    default:
+      break;
+  }
+  return CComboBox::WindowProc(message, wParam, lParam);
+}
+
+void CHistoryCombo::OnMouseMove() {
+  if (m_owner && !m_inline) m_owner->FollowMouse();
+}
+
+void CHistoryCombo::DrawItem(const DRAWITEMSTRUCT& dis) {
   ::SetBkMode(dis.hDC, TRANSPARENT);
-  ::SetTextColor(dis.hDC, text);
-  rect.left += kNoPictureIndent + kLabelGap;
+  const int row = static_cast<int>(dis.itemID);
+  if (row < 0) return;
+  static const HistoryItem kNoEntry;
+  const HistoryItem* item = row < GetCount() ? ItemAt(row) : nullptr;
+  if (!item) item = &kNoEntry;
   // Labels are at most 50 bytes: read them without allocating.
   char label[64];
   const LRESULT length = SendMessage(CB_GETLBTEXTLEN, dis.itemID);
   if (length < 0 || length >= static_cast<LRESULT>(sizeof label)) return;
   SendMessage(CB_GETLBTEXT, dis.itemID, reinterpret_cast<LPARAM>(label));
+  const std::string_view labelView(label, static_cast<size_t>(length));
+
+  const bool highlighted = (dis.itemState & ODS_SELECTED) != 0;
+  const COLORREF background = highlighted ? m_highlightBackground : m_normalBackground;
+  RECT rect = dis.rcItem;
+  ::SetBkColor(dis.hDC, background);
+  ::ExtTextOutA(dis.hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+  if (highlighted && m_previewEnabled) DrivePreview(item);
+  switch (TextColourOf(item->kind, highlighted)) {
+    case RowTextColour::kHighlight:
+      ::SetTextColor(dis.hDC, m_highlightText);
+      break;
+    case RowTextColour::kNormal:
+      ::SetTextColor(dis.hDC, m_normalText);
+      break;
+    case RowTextColour::kMarked:
+      ::SetTextColor(dis.hDC, kMarkedText);
+      break;
+    case RowTextColour::kConcatenated:
+      ::SetTextColor(dis.hDC, kConcatenatedText);
+      break;
+  }
+  const RowPicture picture = PictureOf(*item, labelView);
+  if (picture == kNoPicture)
+    rect.left += kNoPictureIndent;
+  else
+    DrawPicture(dis.hDC, rect, picture, background);
+  rect.left += kLabelGap;
   ::DrawTextA(dis.hDC, label, static_cast<int>(length), &rect,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+void CHistoryCombo::DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const {
+  if (!m_pictures) return;
+  int width = 0, height = 0;
+  ::ImageList_GetIconSize(m_pictures.get(), &width, &height);
+  const RECT cell{rect.left, rect.top, rect.left + width, rect.bottom};
+  ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
+  ::ImageList_SetBkColor(m_pictures.get(), background);
+  const int rowHeight = rect.bottom - rect.top;
+  const int top = height < rowHeight ? rect.top + (rowHeight - height) / 2 : rect.top;
+  ::ImageList_Draw(m_pictures.get(), picture, dc, rect.left, top, ILD_NORMAL);
+  rect.left += width;
+}
+
+void CHistoryCombo::DrivePreview(const HistoryItem* item) {
+  if (!m_preview) m_preview = std::make_unique<CPreviewWindow>();
+  if (item->multiLine)
+    m_preview->ShowText(item->text);
+  else
+    m_preview->Hide();
+}
+
+void CHistoryCombo::HidePreview() const {
+  if (m_preview) m_preview->Hide();
 }
 
 }  // namespace pelmo

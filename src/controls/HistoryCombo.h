@@ -1,14 +1,31 @@
 // CHistoryCombo: the drop-down that shows the clipboard history. It is a view of the History
-// model (rows are inserted and deleted as the model changes), draws each row from its entry,
-// and turns its keys into operations of its owner.
+// model (rows are inserted and deleted as the model changes), draws each row with a picture of
+// its kind and the colour of its state, previews multi-line entries, turns its keys into
+// operations of its owner, lets entries be dragged out and takes in dropped files and text.
 #pragma once
 
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <commctrl.h>
+
+#include <memory>
+#include <optional>
 #include <string>
+#include <type_traits>
 
 #include "framework/ComboBox.h"
+#include "framework/Ole.h"
 #include "model/HistoryView.h"
 
 namespace pelmo {
+
+class CPreviewWindow;
+class HistoryDropTarget;
+
+struct ImageListDeleter {
+  void operator()(HIMAGELIST list) const { ::ImageList_Destroy(list); }
+};
+using ImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
 
 // What the drop-down asks of the window that owns it.
 class HistoryComboOwner {
@@ -18,14 +35,37 @@ class HistoryComboOwner {
   virtual void ExecuteText(const std::string& text, bool explore) = 0;
   virtual void AddItem() = 0;
   virtual bool ReturnFocus() = 0;
+  // Shift+Enter: the selected entry to the ClipBook.
+  virtual void AddToClipBook() = 0;
+  // The mouse is over the drop-down: with AutoFocus on, take the foreground, remembering the
+  // window that had it.
+  virtual void FollowMouse() = 0;
+  // Dropped file names (joined by CR LF) and dropped text go on the clipboard, to be captured.
+  virtual void TakeDroppedFiles(const std::string& paths) = 0;
+  virtual void TakeDroppedText(const std::string& text) = 0;
 };
 
 class CHistoryCombo : public CComboBox, public HistoryView {
  public:
+  CHistoryCombo();
+  ~CHistoryCombo() override;
+
   void SetOwner(HistoryComboOwner* owner) { m_owner = owner; }
+  // The Inline window's drop-down: Enter copies without a beep, Shift+Enter does nothing and
+  // the focus does not follow the mouse.
+  void SetInline(bool isInline) { m_inline = isInline; }
+  void SetPreview(bool enabled) { m_previewEnabled = enabled; }
+  // While set, text dropped on the drop-down is its own drag coming back and is refused.
+  void SetOwnDrag(bool ownDrag) { m_ownDrag = ownDrag; }
+  bool OwnDrag() const { return m_ownDrag; }
+  // Takes dropped text from now on (the window must exist); the registration ends with it.
+  bool RegisterDropTarget();
+  // The preview window, null until a highlighted row first needed it.
+  const CPreviewWindow* Preview() const { return m_preview.get(); }
 
   HistoryItem* ItemAt(int row) const { return static_cast<HistoryItem*>(GetItemDataPtr(row)); }
   std::string RowText(int row) const { return GetLBText(row); }
+  HistoryComboOwner* Owner() const { return m_owner; }
 
   // HistoryView
   void InsertRow(int row, const std::string& label, HistoryItem* item) override;
@@ -36,13 +76,36 @@ class CHistoryCombo : public CComboBox, public HistoryView {
 
   BOOL PreTranslateMessage(MSG* msg) override;
   bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void DrawItem(const DRAWITEMSTRUCT& dis) const;
+  void DrawItem(const DRAWITEMSTRUCT& dis);
+  void DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const;
+  void DrivePreview(const HistoryItem* item);
+  void HidePreview() const;
+  bool RouteKey(const MSG& msg);
   // The text of the edit field; beeps and returns empty when there is none.
   std::string EditTextOrBeep() const;
+  void OnMouseMove();
+  void OnDropFiles(HDROP drop);
+  // A left press at `press` (client coordinates) on `pressed` (the drop-down or its edit
+  // field) may drag the selected entry out; true when the entry was dragged.
+  bool StartDrag(POINT press, HWND pressed);
+  void RevokeDropTarget();
 
+  bool m_ownDrag = false;
+  bool m_inline = false;
+  std::unique_ptr<CPreviewWindow> m_preview;
+  bool m_previewEnabled = false;
+  // Taken once: a later change of the system colours is not followed.
+  COLORREF m_highlightBackground;
+  COLORREF m_normalText;
+  COLORREF m_highlightText;
+  COLORREF m_normalBackground;
+  ImageList m_pictures;
   HistoryComboOwner* m_owner = nullptr;
+  std::optional<OleSession> m_ole;
+  ComRef<HistoryDropTarget> m_dropTarget;
 };
 
 }  // namespace pelmo

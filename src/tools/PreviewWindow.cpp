@@ -1,0 +1,75 @@
+#include "tools/PreviewWindow.h"
+
+#include <algorithm>
+
+#include "resource.h"
+
+namespace pelmo {
+
+namespace {
+
+constexpr COLORREF kLightYellow = RGB(255, 255, 226);
+// Room below the last line's top edge for the line itself and the border.
+constexpr int kBottomMargin = 15;
+
+int ScreenHeight() {
+  RECT screen;
+  ::GetClientRect(::GetDesktopWindow(), &screen);
+  return screen.bottom - screen.top;
+}
+
+void CenterOnScreen(HWND hwnd) {
+  RECT screen, window;
+  ::GetClientRect(::GetDesktopWindow(), &screen);
+  ::GetWindowRect(hwnd, &window);
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  ::SetWindowPos(hwnd, nullptr, (screen.right - width) / 2, (screen.bottom - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+CPreviewWindow::CPreviewWindow()
+    : CDialog(IDD_PREVIEW), m_background(::CreateSolidBrush(kLightYellow)) {}
+
+bool CPreviewWindow::EnsureCreated() {
+  return m_hWnd || Create(nullptr);
+}
+
+void CPreviewWindow::ShowText(const std::string& text) {
+  if (!EnsureCreated()) return;
+  HWND edit = GetDlgItem(IDC_PREVIEW_TEXT);
+  ::SetWindowTextA(edit, text.c_str());
+  const LRESULT last = ::SendMessageA(edit, EM_POSFROMCHAR, text.empty() ? 0 : text.size() - 1, 0);
+  int height = static_cast<short>(HIWORD(last)) + kBottomMargin;
+  height = std::min(height, ScreenHeight());
+  RECT window;
+  ::GetWindowRect(m_hWnd, &window);
+  ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, window.right - window.left, height,
+                 SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  RECT client;
+  ::GetClientRect(m_hWnd, &client);
+  ::MoveWindow(edit, 0, 0, client.right, client.bottom, TRUE);
+  CenterOnScreen(m_hWnd);
+  ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
+}
+
+void CPreviewWindow::Hide() const {
+  if (m_hWnd) ::ShowWindow(m_hWnd, SW_HIDE);
+}
+
+LRESULT CPreviewWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:  // how an edit in a disabled window asks
+      if (reinterpret_cast<HWND>(lParam) != GetDlgItem(IDC_PREVIEW_TEXT)) break;
+      ::SetBkColor(reinterpret_cast<HDC>(wParam), kLightYellow);
+      return reinterpret_cast<LRESULT>(m_background.Get());
+    default:
+      break;
+  }
+  return CDialog::WindowProc(message, wParam, lParam);
+}
+
+}  // namespace pelmo

@@ -1,0 +1,258 @@
+// The history drop-down in the strip: how rows are drawn, where its keys go, what dropped files
+// and text become, and the preview of multi-line rows.
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "MainWindowFixture.h"
+#include "framework/Ole.h"
+#include "tools/PreviewWindow.h"
+
+namespace pelmo {
+namespace {
+
+using test::MainWindowTest;
+using test::PumpUntil;
+using test::Settle;
+
+// Records what the drop-down asks of its owner.
+class RecordingOwner : public HistoryComboOwner {
+ public:
+  void FindNext(const std::string& text) override { calls.push_back("find " + text); }
+  void ExecuteText(const std::string& text, bool explore) override {
+    calls.push_back((explore ? "explore " : "open ") + text);
+  }
+  void AddItem() override { calls.push_back("add"); }
+  bool ReturnFocus() override {
+    calls.push_back("return");
+    return true;
+  }
+  void AddToClipBook() override { calls.push_back("clipbook"); }
+  void FollowMouse() override {}
+  void TakeDroppedFiles(const std::string&) override {}
+  void TakeDroppedText(const std::string&) override {}
+  std::vector<std::string> calls;
+};
+
+// Puts a recording owner in the strip's place for one test.
+class OwnerSwap {
+ public:
+  OwnerSwap(CHistoryCombo& combo, HistoryComboOwner& owner)
+      : m_combo(combo), m_previous(combo.Owner()) {
+    combo.SetOwner(&owner);
+  }
+  ~OwnerSwap() { m_combo.SetOwner(m_previous); }
+  OwnerSwap(const OwnerSwap&) = delete;
+  OwnerSwap& operator=(const OwnerSwap&) = delete;
+
+ private:
+  CHistoryCombo& m_combo;
+  HistoryComboOwner* m_previous;
+};
+
+void HoldKey(int key, bool down) {
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[key] = down ? 0x80 : 0;
+  ::SetKeyboardState(keys);
+}
+
+class HistoryComboTest : public MainWindowTest {
+ protected:
+  CHistoryCombo& Combo() { return dialog.GetHistoryCombo(); }
+
+  // Draws a row into a bitmap of its own and returns its pixels, row by row.
+  std::vector<COLORREF> DrawRow(int row, bool highlighted, int width = 200, int height = 16) {
+    HDC screen = ::GetDC(nullptr);
+    MemoryDC dc(screen);
+    GdiObject<HBITMAP> bitmap(::CreateCompatibleBitmap(screen, width, height));
+    ::ReleaseDC(nullptr, screen);
+    SelectedObject selected(dc, bitmap.Get());
+    SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(Combo().SendMessage(WM_GETFONT)));
+    DRAWITEMSTRUCT dis{ODT_COMBOBOX,
+                       IDC_HISTORY,
+                       static_cast<UINT>(row),
+                       ODA_DRAWENTIRE,
+                       highlighted ? static_cast<UINT>(ODS_SELECTED) : 0u,
+                       Combo().m_hWnd,
+                       dc,
+                       RECT{0, 0, width, height},
+                       0};
+    ::SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_HISTORY, reinterpret_cast<LPARAM>(&dis));
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) pixels.push_back(::GetPixel(dc, x, y));
+    return pixels;
+  }
+  static bool Has(const std::vector<COLORREF>& pixels, COLORREF colour) {
+    return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
+  }
+  // Whether anything but the background is drawn in the columns [from, to).
+  static bool DrawnIn(const std::vector<COLORREF>& pixels, int from, int to, int width = 200) {
+    for (size_t i = 0; i < pixels.size(); ++i) {
+      const int x = static_cast<int>(i % width);
+      if (x >= from && x < to && pixels[i] != pixels[0]) return true;
+    }
+    return false;
+  }
+  // Runs a key through the strip's message routing, as its modal loop does.
+  bool Press(int key, bool shift = false) {
+    HoldKey(key, true);
+    HoldKey(VK_SHIFT, shift);
+    MSG msg{Combo().m_hWnd, WM_KEYDOWN, static_cast<WPARAM>(key), 0, 0, {}};
+    const bool consumed = CWnd::WalkPreTranslateTree(dialog.m_hWnd, &msg);
+    HoldKey(key, false);
+    HoldKey(VK_SHIFT, false);
+    return consumed;
+  }
+  void CopyKind(const std::string& text, int kind) {
+    CopyAndWait(text);
+    dialog.GetWorkspace().history.At(0).kind = kind;
+  }
+};
+
+TEST_F(HistoryComboTest, RowsShowTheirPictureAndTheirStateColourUnlessHighlighted) {
+  CopyKind("www.example.org", kPlain);
+  CopyKind("marked", kMarked);
+  CopyKind("joined", kConcatenated);
+  // Row 0 joined, 1 marked, 2 web, 3 plain.
+  EXPECT_TRUE(DrawnIn(DrawRow(2, false), 0, 13)) << "the globe at the left edge";
+  EXPECT_FALSE(DrawnIn(DrawRow(3, false), 0, 13)) << "no picture: only the indent";
+  EXPECT_TRUE(Has(DrawRow(1, false), RGB(192, 0, 0)));
+  EXPECT_FALSE(Has(DrawRow(1, true), RGB(192, 0, 0)));
+  EXPECT_TRUE(Has(DrawRow(1, true), ::GetSysColor(COLOR_HIGHLIGHTTEXT)));
+  EXPECT_TRUE(Has(DrawRow(0, false), RGB(0, 0, 128)));
+  EXPECT_FALSE(Has(DrawRow(3, false), RGB(0, 0, 128)));
+}
+
+TEST_F(HistoryComboTest, KeysGoToTheOwnerAndTheInlineVariantsDiffer) {
+  RecordingOwner owner;
+  OwnerSwap swap(Combo(), owner);
+  Combo().SetWindowText("");
+  EXPECT_TRUE(Press(VK_F3)) << "an empty field only beeps";
+  EXPECT_TRUE(Press(VK_F5));
+  EXPECT_TRUE(owner.calls.empty());
+  Combo().SetWindowText("abc");
+  EXPECT_TRUE(Press(VK_F3));
+  EXPECT_TRUE(Press(VK_F5, true));
+  EXPECT_TRUE(Press(VK_F5));
+  EXPECT_FALSE(Press(VK_RETURN)) << "Enter goes on to the control";
+  EXPECT_FALSE(Press(VK_RETURN, true));
+  EXPECT_TRUE(Press(VK_ESCAPE));
+  EXPECT_EQ(owner.calls, (std::vector<std::string>{"find abc", "explore abc", "open abc", "add",
+                                                   "clipbook", "return"}));
+  EXPECT_TRUE(Press(VK_DOWN));
+  EXPECT_TRUE(Combo().GetDroppedState());
+  Combo().ShowDropDown(false);
+
+  owner.calls.clear();
+  Combo().SetInline(true);
+  Press(VK_RETURN);
+  Press(VK_RETURN, true);
+  EXPECT_TRUE(owner.calls.empty()) << "Inline: Enter copies by itself, Shift+Enter does nothing";
+  PumpUntil([] { return test::ClipboardText() == "abc"; });
+  EXPECT_EQ(test::ClipboardText(), "abc");
+}
+
+// A WM_DROPFILES block as the shell makes it: the names one after the other, then one more zero.
+HGLOBAL DropFilesBlock(const std::vector<std::string>& paths) {
+  std::string names;
+  for (const auto& path : paths) names += path + '\0';
+  names += '\0';
+  HGLOBAL block = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+  auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
+  header->pFiles = sizeof(DROPFILES);
+  std::copy(names.begin(), names.end(), reinterpret_cast<char*>(header + 1));
+  ::GlobalUnlock(block);
+  return block;
+}
+
+TEST_F(HistoryComboTest, DroppedFilesBecomeOneEntryWithEveryPathWhole) {
+  const std::string longPath = "C:\\" + std::string(300, 'd') + "\\file.txt";
+  ::SendMessageA(Combo().m_hWnd, WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(DropFilesBlock({"C:\\a.txt", longPath})), 0);
+  PumpUntil([&] { return dialog.GetWorkspace().history.Count() == 2; });
+  const HistoryItem& entry = dialog.GetWorkspace().history.At(0);
+  EXPECT_EQ(entry.text, "C:\\a.txt\r\n" + longPath);
+  EXPECT_EQ(entry.kind, kDroppedFiles);
+  CopyAndWait("next copy");
+  EXPECT_EQ(dialog.GetWorkspace().history.At(0).kind, kPlain) << "the kind was for one entry";
+}
+
+// Drops as soon as the drag has passed over the target a few times.
+class ScriptedDropSource : public ComObject<IDropSource> {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
+    return ++m_calls > 3 ? DRAGDROP_S_DROP : S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+ private:
+  int m_calls = 0;
+};
+
+DWORD DragOnto(HWND target, const std::string& text) {
+  RECT r;
+  ::GetWindowRect(target, &r);
+  ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  ComRef<IDataObject> data = MakeTextDataObject(text);
+  ComRef<IDropSource> source(new ScriptedDropSource);
+  DWORD effect = 0xFF;
+  ::DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+  return effect;
+}
+
+TEST_F(HistoryComboTest, DroppedTextIsCapturedButNeverMovedAndNotFromItself) {
+  OleSession ole;
+  EXPECT_EQ(DragOnto(Combo().m_hWnd, "dragged in"), static_cast<DWORD>(DROPEFFECT_NONE))
+      << "the source keeps its text";
+  PumpUntil([&] { return dialog.GetWorkspace().history.Count() == 2; });
+  EXPECT_EQ(Rows().front(), "dragged in");
+  EXPECT_EQ(::GetFocus(), ::GetWindow(Combo().m_hWnd, GW_CHILD)) << "the drop-down has the focus";
+
+  Combo().SetOwnDrag(true);
+  DragOnto(Combo().m_hWnd, "its own drag");
+  Combo().SetOwnDrag(false);
+  Settle();
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 2);
+}
+
+TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
+  CopyAndWait("one line");
+  CopyAndWait("first\r\nsecond\r\nthird");
+  Combo().SetPreview(false);
+  DrawRow(0, true);
+  EXPECT_EQ(Combo().Preview(), nullptr) << "Preview off: nothing is made";
+
+  Combo().SetPreview(true);
+  ::SetFocus(Combo().m_hWnd);
+  HWND focus = ::GetFocus();
+  DrawRow(0, true);
+  ASSERT_NE(Combo().Preview(), nullptr);
+  HWND preview = Combo().Preview()->m_hWnd;
+  EXPECT_TRUE(::IsWindowVisible(preview));
+  EXPECT_EQ(::GetFocus(), focus);
+  EXPECT_NE(::GetActiveWindow(), preview);
+  EXPECT_EQ(WindowText(::GetDlgItem(preview, IDC_PREVIEW_TEXT)), "first\r\nsecond\r\nthird");
+
+  DrawRow(1, true);
+  EXPECT_FALSE(::IsWindowVisible(preview)) << "a one-line row hides it";
+  DrawRow(0, true);
+  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HISTORY, CBN_CLOSEUP),
+                 reinterpret_cast<LPARAM>(Combo().m_hWnd));
+  EXPECT_FALSE(::IsWindowVisible(preview)) << "closing the list hides it";
+
+  std::string tall = "top";
+  for (int i = 0; i < 300; ++i) tall += "\r\nline";
+  CopyAndWait(tall);
+  DrawRow(0, true);
+  RECT r, screen;
+  ::GetWindowRect(preview, &r);
+  ::GetClientRect(::GetDesktopWindow(), &screen);
+  EXPECT_EQ(r.bottom - r.top, screen.bottom) << "no higher than the screen";
+}
+
+}  // namespace
+}  // namespace pelmo
