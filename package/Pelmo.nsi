@@ -17,6 +17,7 @@ VIAddVersionKey "ProductName" "Pelmo"
 VIAddVersionKey "FileDescription" "Pelmo ${VERSION} setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "The Pelmo developers"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelmo"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"

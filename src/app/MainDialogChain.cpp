@@ -32,10 +32,11 @@ void CMainDialog::OnDrawClipboard() {
   // A viewer that missed our leaving still points at us: the change we are passing on comes back
   // round, and passing it on again would never end.
   if (m_forwarding == sequence) return;
-  m_chainWatch.Notified(sequence);
   // A newer change makes a pending retry of the previous one pointless.
   StopCaptureRetry();
   CaptureChange();
+  // Read after the capture: reading may have the owner render the text, which can move it too.
+  m_chainWatch.Notified(::GetClipboardSequenceNumber());
   if (!m_nextViewer) return;
   const std::optional<DWORD> outer = m_forwarding;
   m_forwarding = sequence;

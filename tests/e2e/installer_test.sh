@@ -13,7 +13,7 @@ mkdir -p "$stage"
 cp "$1" "$stage/Pelmo.exe"
 cp "$2" "$stage/pelmo-cli.exe"
 cp "$e2e_repo/package/ReadMe.txt" "$stage/"
-makensis -V1 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$e2e_dir/setup.exe" \
+makensis -V1 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$e2e_dir/Pelmo-setup.exe" \
   "$e2e_repo/package/Pelmo.nsi" || e2e_fail "makensis failed"
 
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelmo'
@@ -21,7 +21,7 @@ folder=$(wine cmd.exe /c echo %LOCALAPPDATA%\\Programs\\Pelmo | tr -d '\r')
 installed=$(winepath -u "$folder")
 shortcut=$(winepath -u "$(wine cmd.exe /c echo %APPDATA% | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs/Pelmo.lnk
 
-wine "$e2e_dir/setup.exe" /S || e2e_fail "the silent install failed"
+wine "$e2e_dir/Pelmo-setup.exe" /S || e2e_fail "the silent install failed"
 [ -f "$installed/Pelmo.exe" ] && [ -f "$installed/uninstall.exe" ] ||
   e2e_fail "nothing installed in $installed"
 [ -f "$shortcut" ] || e2e_fail "no Start-menu entry"
