@@ -23,7 +23,7 @@ CaptureResult ClipboardCapture::Retry() {
 
 CaptureResult ClipboardCapture::ReadAndInsert() {
   const Settings& options = m_workspace.options;
-  std::optional<ClipboardText> read = m_host.ReadClipboard(options.oem != 0, ReadLimit());
+  std::optional<ClipboardRead> read = m_host.ReadClipboard(options.oem != 0, ReadLimit());
   if (!read) return CaptureResult::kBusy;
   if (read->isPrivate) return CaptureResult::kPrivate;
   std::string text = std::move(read->text);

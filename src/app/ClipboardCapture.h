@@ -13,7 +13,7 @@
 namespace pelmo {
 
 // What one read of the clipboard found.
-struct ClipboardText {
+struct ClipboardRead {
   std::string text;
   // The content carries a mark asking clipboard tools not to record it (a password manager's
   // secret); the text is then not read at all.
@@ -28,7 +28,7 @@ class CaptureHost {
   // The clipboard's text in the chosen format, empty when it holds none, cut after `maxBytes`
   // (a huge text is never copied whole); nullopt when another program holds the clipboard open
   // right now.
-  virtual std::optional<ClipboardText> ReadClipboard(bool oem, size_t maxBytes) = 0;
+  virtual std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) = 0;
   // A new entry was inserted as row 0.
   virtual void SelectNewEntry() = 0;
   // Quick Replace: puts the replacement on the clipboard and then, with `paste` and a remembered

@@ -190,11 +190,11 @@ void CMainDialog::RememberTarget() {
   if (foreground != m_hWnd) m_targetWindow = foreground;
 }
 
-std::optional<ClipboardText> CMainDialog::ReadClipboard(bool oem, size_t maxBytes) {
+std::optional<ClipboardRead> CMainDialog::ReadClipboard(bool oem, size_t maxBytes) {
   ClipboardSession clipboard(m_hWnd);
   if (!clipboard.IsOpen()) return std::nullopt;
-  if (clipboard.AsksNotToBeRecorded()) return ClipboardText{std::string(), true};
-  return ClipboardText{clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes)};
+  if (clipboard.AsksNotToBeRecorded()) return ClipboardRead{std::string(), true};
+  return ClipboardRead{clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes)};
 }
 
 void CMainDialog::SelectNewEntry() { m_historyCombo.SetCurSel(0); }

@@ -76,7 +76,7 @@ class CMainDialog : public CDialog,
  private:
   // CaptureHost
   void RememberTarget() override;
-  std::optional<ClipboardText> ReadClipboard(bool oem, size_t maxBytes) override;
+  std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override;
   void SelectNewEntry() override;
   bool PutReplacement(const std::string& text, bool paste) override;
 

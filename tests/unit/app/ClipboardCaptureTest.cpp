@@ -14,16 +14,16 @@ namespace {
 class ScriptedHost : public CaptureHost {
  public:
   void RememberTarget() override { ++remembered; }
-  std::optional<ClipboardText> ReadClipboard(bool oem, size_t maxBytes) override {
+  std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override {
     oemReads += oem ? 1 : 0;
     ++reads;
     lastLimit = maxBytes;
-    if (answers.empty()) return ClipboardText{};
+    if (answers.empty()) return ClipboardRead{};
     std::optional<std::string> answer = answers.front();
     answers.pop_front();
     if (!answer) return std::nullopt;
-    if (markedPrivate) return ClipboardText{"", true};
-    return ClipboardText{answer->substr(0, maxBytes)};
+    if (markedPrivate) return ClipboardRead{"", true};
+    return ClipboardRead{answer->substr(0, maxBytes)};
   }
   void SelectNewEntry() override { ++selected; }
   bool PutReplacement(const std::string&, bool) override {

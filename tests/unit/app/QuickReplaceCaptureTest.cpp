@@ -37,8 +37,8 @@ class FakeSystem : public CaptureHost {
   }
 
   void RememberTarget() override {}
-  std::optional<ClipboardText> ReadClipboard(bool, size_t) override {
-    return ClipboardText{clipboard};
+  std::optional<ClipboardRead> ReadClipboard(bool, size_t) override {
+    return ClipboardRead{clipboard};
   }
   void SelectNewEntry() override {}
   bool PutReplacement(const std::string& text, bool paste) override {
