@@ -1,5 +1,7 @@
 #include "app/ClipboardCapture.h"
 
+#include <algorithm>
+
 #include "tools/QuickReplace.h"
 #include "web/LinkRecognition.h"
 
@@ -21,9 +23,10 @@ CaptureResult ClipboardCapture::Retry() {
 
 CaptureResult ClipboardCapture::ReadAndInsert() {
   const Settings& options = m_workspace.options;
-  std::optional<std::string> read = m_host.ReadClipboard(options.oem != 0);
+  std::optional<ClipboardRead> read = m_host.ReadClipboard(options.oem != 0, ReadLimit());
   if (!read) return CaptureResult::kBusy;
-  std::string text = std::move(*read);
+  if (read->isPrivate) return CaptureResult::kPrivate;
+  std::string text = std::move(read->text);
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
   QuickReplace(text);
@@ -34,6 +37,18 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   m_host.SelectNewEntry();
   m_workspace.history.EvictOverflow(options.deleteAfter);
   return CaptureResult::kInserted;
+}
+
+// Enough of the text to decide on it: one byte past the length limit, or past the longest Quick
+// Replace shortcut when that is longer. A text cut there is over the limit and equals no
+// shortcut, so the rest of it does not matter.
+size_t ClipboardCapture::ReadLimit() const {
+  const Settings& options = m_workspace.options;
+  size_t longest = static_cast<size_t>(std::max(options.ignoreMore, 0));
+  if (options.quickRep)
+    for (const QuickRepItem& pair : m_workspace.quickRep)
+      longest = std::max(longest, pair.shortcut.size());
+  return longest + 1;
 }
 
 void ClipboardCapture::QuickReplace(std::string& text) {

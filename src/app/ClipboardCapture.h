@@ -4,6 +4,7 @@
 // of the system goes through CaptureHost, so its rules run without a window.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -11,14 +12,23 @@
 
 namespace pelmo {
 
+// What one read of the clipboard found.
+struct ClipboardRead {
+  std::string text;
+  // The content carries a mark asking clipboard tools not to record it (a password manager's
+  // secret); the text is then not read at all.
+  bool isPrivate = false;
+};
+
 class CaptureHost {
  public:
   virtual ~CaptureHost() = default;
   // Remembers the foreground window (unless it is the program's own) as the paste target.
   virtual void RememberTarget() = 0;
-  // The clipboard's text in the chosen format, empty when it holds none; nullopt when another
-  // program holds the clipboard open right now.
-  virtual std::optional<std::string> ReadClipboard(bool oem) = 0;
+  // The clipboard's text in the chosen format, empty when it holds none, cut after `maxBytes`
+  // (a huge text is never copied whole); nullopt when another program holds the clipboard open
+  // right now.
+  virtual std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) = 0;
   // A new entry was inserted as row 0.
   virtual void SelectNewEntry() = 0;
   // Quick Replace: puts the replacement on the clipboard and then, with `paste` and a remembered
@@ -31,6 +41,7 @@ enum class CaptureResult {
   kSkipped,   // the change was the program's own write
   kBusy,      // the clipboard could not be opened: Retry later
   kIgnored,   // empty, or longer than the length limit
+  kPrivate,   // marked not to be recorded: nothing is done with it
   kInserted,  // a new entry at the top of the history
 };
 
@@ -56,6 +67,7 @@ class ClipboardCapture {
 
  private:
   CaptureResult ReadAndInsert();
+  size_t ReadLimit() const;
   void QuickReplace(std::string& text);
   // Puts the address the text holds at the head of the captured links.
   void RecordLink(const std::string& text, long long lengthAsRead);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/CaselessFind.h"
+
 namespace pelmo {
 
 void History::RemoveView(HistoryView* view) {
@@ -96,34 +98,29 @@ std::optional<int> DownTarget(int selected, int count) {
   return row + 1;
 }
 
-int SelectionAfterDelete(int deleted, int countAfter) { return deleted < countAfter ? deleted : -1; }
+int SelectionAfterDelete(int deleted, int countAfter) {
+  return deleted < countAfter ? deleted : -1;
+}
 
 std::string AnsiLower(const std::string& text) {
   std::string lower(text);
-  for (char& c : lower) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
-      c = static_cast<char>(b + 0x20);
-    else if (b == 0x8A || b == 0x8C || b == 0x8E)
-      c = static_cast<char>(b + 0x10);
-    else if (b == 0x9F)
-      c = static_cast<char>(0xFF);
-  }
+  for (char& c : lower) c = static_cast<char>(AnsiFold(static_cast<unsigned char>(c)));
   return lower;
 }
 
 FindResult FindNext(const History& history, const std::string& typed, int findPosition) {
   const int count = history.Count();
   if (count == 0) return {-1, findPosition};
-  const std::string pattern = AnsiLower(typed);
-  auto scan = [&](int from) {
-    for (int row = from; row < count; ++row)
-      if (AnsiLower(history.At(row).text).find(pattern) != std::string::npos) return row;
+  const CaselessFinder finder(typed);
+  auto scan = [&](int from, int end) {
+    for (int row = from; row < end; ++row)
+      if (finder.FoundIn(history.At(row).text)) return row;
     return -1;
   };
   if (findPosition >= count - 1) findPosition = 0;
-  int row = scan(findPosition);
-  if (row < 0) row = scan(0);
+  // One pass: from the find position down, then the rows above it.
+  int row = scan(findPosition, count);
+  if (row < 0) row = scan(0, findPosition);
   return {row, row < 0 ? 0 : row + 1};
 }
 

@@ -98,9 +98,8 @@ BOOL CMainDialog::OnInitDialog() {
 
   RestorePosition();
 
-  // Joining delivers one WM_DRAWCLIPBOARD at once: the text already on the clipboard becomes
-  // row 0, captured with the built-in option values.
-  m_nextViewer = ::SetClipboardViewer(m_hWnd);
+  // The text already on the clipboard becomes row 0, captured with the built-in option values.
+  JoinViewerChain();
 
   Settings& options = m_workspace.options;
   options = ReadSettings(m_profile);
@@ -192,10 +191,11 @@ void CMainDialog::RememberTarget() {
   if (foreground != m_hWnd) m_targetWindow = foreground;
 }
 
-std::optional<std::string> CMainDialog::ReadClipboard(bool oem) {
+std::optional<ClipboardRead> CMainDialog::ReadClipboard(bool oem, size_t maxBytes) {
   ClipboardSession clipboard(m_hWnd);
   if (!clipboard.IsOpen()) return std::nullopt;
-  return clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT);
+  if (clipboard.AsksNotToBeRecorded()) return ClipboardRead{std::string(), true};
+  return ClipboardRead{clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes)};
 }
 
 void CMainDialog::SelectNewEntry() { m_historyCombo.SetCurSel(0); }
@@ -211,13 +211,6 @@ bool CMainDialog::PutReplacement(const std::string& text, bool paste) {
   return true;
 }
 
-void CMainDialog::OnDrawClipboard() {
-  // A newer change makes a pending retry of the previous one pointless.
-  StopCaptureRetry();
-  CaptureChange();
-  if (m_nextViewer) ::SendMessageA(m_nextViewer, WM_DRAWCLIPBOARD, 0, 0);
-}
-
 void CMainDialog::CaptureChange() {
   if (m_capture.OnChange() == CaptureResult::kBusy)
     ::SetTimer(m_hWnd, kCaptureRetryTimer, kCaptureRetryMs, nullptr);
@@ -231,14 +224,6 @@ void CMainDialog::RetryCapture() {
 void CMainDialog::StopCaptureRetry() {
   ::KillTimer(m_hWnd, kCaptureRetryTimer);
   m_captureRetries = 0;
-}
-
-void CMainDialog::OnChangeCbChain(HWND removed, HWND next) {
-  if (removed == m_nextViewer)
-    m_nextViewer = next;
-  else if (m_nextViewer)
-    ::SendMessageA(m_nextViewer, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(removed),
-                   reinterpret_cast<LPARAM>(next));
 }
 
 int CMainDialog::LoadSaveItems(int load) {
@@ -386,6 +371,10 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kCaptureRetryTimer) {
         RetryCapture();
+        return 0;
+      }
+      if (wParam == kChainCheckTimer) {
+        CheckViewerChain();
         return 0;
       }
       if (wParam != kMinimizeTimer) break;

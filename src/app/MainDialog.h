@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/AppTaskbarIcon.h"
+#include "app/ChainWatch.h"
 #include "app/ClipboardCapture.h"
 #include "app/StripServices.h"
 #include "app/Workspace.h"
@@ -81,7 +82,7 @@ class CMainDialog : public CDialog,
  private:
   // CaptureHost
   void RememberTarget() override;
-  std::optional<std::string> ReadClipboard(bool oem) override;
+  std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override;
   void SelectNewEntry() override;
   bool PutReplacement(const std::string& text, bool paste) override;
 
@@ -90,6 +91,11 @@ class CMainDialog : public CDialog,
   void RetryCapture();
   void StopCaptureRetry();
 
+  // The viewer chain (MainDialogChain.cpp): joined at start, checked by a timer and joined
+  // again when it no longer brings the changes.
+  static constexpr UINT_PTR kChainCheckTimer = 3;
+  void JoinViewerChain();
+  void CheckViewerChain();
   void OnChangeCbChain(HWND removed, HWND next);
   bool RunCommand(WORD id);
   void SelectAndCopy(int row);
@@ -104,6 +110,10 @@ class CMainDialog : public CDialog,
   IniProfile m_profile;
   HWND m_targetWindow = nullptr;
   HWND m_nextViewer = nullptr;
+  ChainWatch m_chainWatch;
+  // The sequence number of the change being passed on, to recognise it when a looping chain
+  // brings it back; nullopt when none is.
+  std::optional<DWORD> m_forwarding;
   int m_findPosition = 0;
   int m_captureRetries = 0;
   bool m_ended = false;

@@ -1,10 +1,11 @@
 #include "framework/Clipboard.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace pelmo {
 
-std::string ClipboardSession::ReadText(UINT format) const {
+std::string ClipboardSession::ReadText(UINT format, size_t maxBytes) const {
   if (!m_open) return std::string();
   HANDLE data = ::GetClipboardData(format);
   if (!data) return std::string();
@@ -12,9 +13,27 @@ std::string ClipboardSession::ReadText(UINT format) const {
   if (!text) return std::string();
   // The block may be larger than the text, and a broken writer may leave out the zero.
   const size_t size = ::GlobalSize(data);
-  std::string result(text, strnlen(text, size));
+  std::string result(text, strnlen(text, std::min(size, maxBytes)));
   ::GlobalUnlock(data);
   return result;
+}
+
+bool ClipboardSession::AsksNotToBeRecorded() const {
+  static const UINT exclude =
+      ::RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+  static const UINT viewerIgnore = ::RegisterClipboardFormatA("Clipboard Viewer Ignore");
+  static const UINT canInclude = ::RegisterClipboardFormatA("CanIncludeInClipboardHistory");
+  if (::IsClipboardFormatAvailable(exclude) || ::IsClipboardFormatAvailable(viewerIgnore))
+    return true;
+  if (!::IsClipboardFormatAvailable(canInclude)) return false;
+  // A mark that cannot be read counts as a refusal: recording a secret cannot be undone.
+  HANDLE data = ::GetClipboardData(canInclude);
+  if (!data || ::GlobalSize(data) < sizeof(DWORD)) return true;
+  const auto* allowed = static_cast<const DWORD*>(::GlobalLock(data));
+  if (!allowed) return true;
+  const bool refused = *allowed == 0;
+  ::GlobalUnlock(data);
+  return refused;
 }
 
 bool ClipboardSession::WriteText(const std::string& text) const {

@@ -17,8 +17,13 @@ class ClipboardSession {
   ClipboardSession& operator=(const ClipboardSession&) = delete;
 
   bool IsOpen() const { return m_open; }
-  // The text of a format, empty when the clipboard holds none.
-  std::string ReadText(UINT format) const;
+  // The text of a format, empty when the clipboard holds none; at most `maxBytes` of it, and only
+  // those are read.
+  std::string ReadText(UINT format, size_t maxBytes = std::string::npos) const;
+  // Whether the content carries a mark with which password managers ask clipboard tools not to
+  // record it: the formats "ExcludeClipboardContentFromMonitorProcessing" and
+  // "Clipboard Viewer Ignore", or "CanIncludeInClipboardHistory" holding a DWORD 0.
+  bool AsksNotToBeRecorded() const;
   // Empties the clipboard and hands it a shareable block of the text plus its zero as CF_TEXT.
   // False when the block could not be made (the clipboard is then left empty).
   bool WriteText(const std::string& text) const;

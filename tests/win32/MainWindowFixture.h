@@ -17,7 +17,7 @@
 namespace pelmo::test {
 
 // Another program on the desktop: writes the clipboard and, when asked, takes part in the
-// clipboard viewer chain to see what is passed on to it.
+// clipboard viewer chain to see what is passed on to it; it passes nothing on unless told to.
 class OtherProgram {
  public:
   OtherProgram() {
@@ -43,6 +43,7 @@ class OtherProgram {
 
   std::vector<std::pair<HWND, HWND>> chainChanges;
   int drawClipboards = 0;
+  bool passOn = false;  // whether notifications go on to the next viewer
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -53,6 +54,7 @@ class OtherProgram {
     }
     if (self && msg == WM_DRAWCLIPBOARD) {
       ++self->drawClipboards;
+      if (self->passOn && self->m_next) ::SendMessageA(self->m_next, msg, wp, lp);
       return 0;
     }
     return ::DefWindowProcA(hwnd, msg, wp, lp);
@@ -104,9 +106,9 @@ class MainWindowTest : public ::testing::Test {
   // Runs Edit Item with the editor's text set to `text` (unless null) and then `button`.
   void EditWith(const char* text, int button) {
     ModalScript script({[text](HWND editor) {
-                                if (text) ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
-                              },
-                              [button](HWND editor) { Click(editor, button); }});
+                          if (text) ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
+                        },
+                        [button](HWND editor) { Click(editor, button); }});
     dialog.EditItem();
     EXPECT_EQ(script.StepsRun(), 2u);
     Settle();

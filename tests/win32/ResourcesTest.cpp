@@ -1,16 +1,22 @@
 // Every dialog template's controls have distinct ids: one duplicate would route a click or a
-// data exchange to the wrong control, and no compiler notices.
+// data exchange to the wrong control, and no compiler notices. The file's version is the About
+// box's, and the manifest keeps what the program relies on.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "resource.h"
 
 namespace pelmo {
 namespace {
 
-INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) {
+  return FALSE;
+}
 
 TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
   for (const UINT dialogId :
@@ -33,6 +39,41 @@ TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
     EXPECT_GT(controls, 0);
     ::DestroyWindow(dialog);
   }
+}
+
+std::string ResourceBytes(LPCSTR name, LPCSTR type) {
+  HRSRC found = ::FindResourceA(nullptr, name, type);
+  if (!found) return std::string();
+  const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(nullptr, found)));
+  return std::string(bytes, ::SizeofResource(nullptr, found));
+}
+
+TEST(Resources, VersionMatchesTheAboutBoxAndTheManifestKeepsVirtualization) {
+  std::string block = ResourceBytes(MAKEINTRESOURCEA(VS_VERSION_INFO), RT_VERSION);
+  char* version = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(::VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion",
+                               reinterpret_cast<void**>(&version), &length));
+  HWND about = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUTBOX),
+                                    nullptr, NoHandling, 0);
+  std::vector<std::string> texts;
+  for (HWND child = ::GetWindow(about, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    char text[256] = "";
+    ::GetWindowTextA(child, text, sizeof text);
+    texts.push_back(text);
+  }
+  ::DestroyWindow(about);
+  EXPECT_NE(std::find(texts.begin(), texts.end(), std::string("Pelmo Version ") + version),
+            texts.end());
+
+  const std::string manifest = ResourceBytes(MAKEINTRESOURCEA(1), RT_MANIFEST);
+  EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+            std::string::npos);
+  EXPECT_NE(manifest.find("<dpiAware"), std::string::npos);
+  EXPECT_NE(manifest.find("<supportedOS"), std::string::npos);
+  // Declaring an execution level switches off the redirection that lets a user without
+  // administrator rights write Pelmo.INI into the Windows directory.
+  EXPECT_EQ(manifest.find("requestedExecutionLevel level"), std::string::npos);
 }
 
 }  // namespace

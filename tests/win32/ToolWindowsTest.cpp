@@ -48,7 +48,7 @@ class FakeStrip : public StripServices, private CaptureHost {
 
  private:
   void RememberTarget() override { ++targetsRemembered; }
-  std::optional<std::string> ReadClipboard(bool) override { return std::string(); }
+  std::optional<ClipboardRead> ReadClipboard(bool, size_t) override { return ClipboardRead{}; }
   void SelectNewEntry() override {}
   bool PutReplacement(const std::string&, bool) override { return false; }
 };

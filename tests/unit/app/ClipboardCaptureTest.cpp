@@ -1,35 +1,44 @@
-#include "app/ClipboardCapture.h"
-
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <string>
 #include <vector>
 
+#include "app/ClipboardCapture.h"
+
 namespace pelmo {
 namespace {
 
-// The clipboard as the capture sees it: each read takes the next scripted answer; nullopt is a
-// clipboard that another program holds open.
+// The clipboard as the capture sees it: each read takes the next scripted answer, cut where the
+// capture asks; nullopt is a clipboard that another program holds open.
 class ScriptedHost : public CaptureHost {
  public:
   void RememberTarget() override { ++remembered; }
-  std::optional<std::string> ReadClipboard(bool oem) override {
+  std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override {
     oemReads += oem ? 1 : 0;
     ++reads;
-    if (answers.empty()) return std::string();
+    lastLimit = maxBytes;
+    if (answers.empty()) return ClipboardRead{};
     std::optional<std::string> answer = answers.front();
     answers.pop_front();
-    return answer;
+    if (!answer) return std::nullopt;
+    if (markedPrivate) return ClipboardRead{"", true};
+    return ClipboardRead{answer->substr(0, maxBytes)};
   }
   void SelectNewEntry() override { ++selected; }
-  bool PutReplacement(const std::string&, bool) override { return true; }
+  bool PutReplacement(const std::string&, bool) override {
+    ++replacements;
+    return true;
+  }
 
   std::deque<std::optional<std::string>> answers;
   int remembered = 0;
   int reads = 0;
   int oemReads = 0;
   int selected = 0;
+  int replacements = 0;
+  size_t lastLimit = 0;
+  bool markedPrivate = false;
 };
 
 class ClipboardCaptureTest : public ::testing::Test {
@@ -119,7 +128,8 @@ TEST_F(ClipboardCaptureTest, PutsEveryRecognisedLinkAtTheHeadWithinItsOwnConditi
   Change("see http://example.com/a.html now");
   Change("no address here");
   Change("again http://example.com/a.html");
-  EXPECT_EQ(workspace.links, (std::deque<std::string>{"http://example.com/a.html", "http://example.com/a.html"}));
+  EXPECT_EQ(workspace.links,
+            (std::deque<std::string>{"http://example.com/a.html", "http://example.com/a.html"}));
 
   workspace.options.ignoreMore = 20;
   Change("www.example.com/12345");  // 21 bytes
@@ -129,6 +139,43 @@ TEST_F(ClipboardCaptureTest, PutsEveryRecognisedLinkAtTheHeadWithinItsOwnConditi
   workspace.options.captureHTML = 0;
   Change("www.example.com/1234");
   EXPECT_EQ(workspace.links.size(), 3u);
+}
+
+TEST_F(ClipboardCaptureTest, AChangeMarkedPrivateLeavesNoTrace) {
+  workspace.options.captureHTML = 1;
+  workspace.options.quickRep = 1;
+  workspace.quickRep = {{"http://example.com/pw", "replaced"}};
+  capture.SetPendingKind(kConcatenated);
+  host.markedPrivate = true;
+  EXPECT_EQ(Change("http://example.com/pw"), CaptureResult::kPrivate);
+  EXPECT_EQ(host.answers.size(), 0u);
+  host.answers.push_back(std::nullopt);
+  EXPECT_EQ(capture.Retry(), CaptureResult::kBusy);
+  host.answers.push_back("http://example.com/pw");
+  EXPECT_EQ(capture.Retry(), CaptureResult::kPrivate) << "retries look at the mark too";
+  EXPECT_EQ(workspace.history.Count(), 0);
+  EXPECT_TRUE(workspace.links.empty());
+  EXPECT_EQ(host.replacements, 0);
+
+  host.markedPrivate = false;
+  Change("next");
+  EXPECT_EQ(workspace.history.At(0).kind, kConcatenated) << "the kind waits for a real entry";
+}
+
+TEST_F(ClipboardCaptureTest, ReadsOnlyWhatDecidesAboutTheText) {
+  workspace.options.ignoreMore = 5;
+  Change(std::string(100000, 'x'));
+  EXPECT_EQ(host.lastLimit, 6u) << "one byte past the limit";
+  EXPECT_EQ(workspace.history.Count(), 0);
+
+  // A Quick Replace shortcut longer than the limit is still recognised, and a longer text that
+  // begins with it is not taken for it.
+  workspace.options.quickRep = 1;
+  workspace.quickRep = {{"0123456789", "sig"}};
+  EXPECT_EQ(Change("0123456789 and more"), CaptureResult::kIgnored);
+  EXPECT_EQ(host.replacements, 0);
+  Change("0123456789");
+  EXPECT_EQ(host.replacements, 1);
 }
 
 }  // namespace

@@ -159,6 +159,11 @@ TEST(HistoryFind, LowerCasesTheAnsiCodePage) {
             "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
   const History history = MakeHistory({"Gr\xDC\xDF"});
   EXPECT_EQ(FindNext(history, "gr\xFC", 0).row, 0);
+
+  // Found at either end of an entry, never past it.
+  EXPECT_EQ(FindNext(MakeHistory({"ZEBRA at the start"}), "zebra", 0).row, 0);
+  EXPECT_EQ(FindNext(MakeHistory({"at the end: zEbRa"}), "zebra", 0).row, 0);
+  EXPECT_EQ(FindNext(MakeHistory({"the zebr"}), "the zebra", 0).row, -1);
 }
 
 }  // namespace

@@ -37,7 +37,9 @@ class FakeSystem : public CaptureHost {
   }
 
   void RememberTarget() override {}
-  std::optional<std::string> ReadClipboard(bool) override { return clipboard; }
+  std::optional<ClipboardRead> ReadClipboard(bool, size_t) override {
+    return ClipboardRead{clipboard};
+  }
   void SelectNewEntry() override {}
   bool PutReplacement(const std::string& text, bool paste) override {
     if (locked) return false;

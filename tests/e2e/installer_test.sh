@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The installer, made from this tree's exes: a silent install puts Pelmo into the user's own
+# programs folder with a Start-menu entry and an entry in the programs list; the installed
+# Pelmo.exe starts, captures a copy and ends; the silent uninstaller removes the program, the
+# entries and itself, and keeps the user's history (it asks first, and silence means no).
+# Arguments: PELMO CLI DRIVER VERSION_RC
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh" "$1" "$2" "$3"
+
+version=$(sed -n 's/.*VALUE "ProductVersion", "\([0-9.]*\)\\0".*/\1/p' "$4")
+stage=$e2e_dir/stage
+mkdir -p "$stage"
+cp "$1" "$stage/Pelmo.exe"
+cp "$2" "$stage/pelmo-cli.exe"
+cp "$e2e_repo/package/ReadMe.txt" "$stage/"
+makensis -V1 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$e2e_dir/Pelmo-setup.exe" \
+  "$e2e_repo/package/Pelmo.nsi" || e2e_fail "makensis failed"
+
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelmo'
+folder=$(wine cmd.exe /c echo %LOCALAPPDATA%\\Programs\\Pelmo | tr -d '\r')
+installed=$(winepath -u "$folder")
+shortcut=$(winepath -u "$(wine cmd.exe /c echo %APPDATA% | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs/Pelmo.lnk
+
+wine "$e2e_dir/Pelmo-setup.exe" /S || e2e_fail "the silent install failed"
+[ -f "$installed/Pelmo.exe" ] && [ -f "$installed/uninstall.exe" ] ||
+  e2e_fail "nothing installed in $installed"
+[ -f "$shortcut" ] || e2e_fail "no Start-menu entry"
+wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 ||
+  e2e_fail "not in the programs list"
+
+# The installed program, under its own name.
+e2e_name=Pelmo
+start="installed $e2e_id"
+e2e_copy "$start"
+wine "$installed/Pelmo.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
+e2e_pid=$!
+e2e_drive wait-window 30000 || e2e_fail "the installed program's window did not appear"
+e2e_expect_rows "$start"
+e2e_copy "copied $e2e_id"
+e2e_expect_rows "copied $e2e_id" "$start"
+e2e_close
+
+echo history >"$installed/Pelmo.clp"
+wine "$installed/uninstall.exe" /S || e2e_fail "the silent uninstall failed"
+# The uninstaller runs from a copy of itself in the temporary folder and returns at once.
+for ((tries = 0; tries < 200; tries++)); do
+  [ -f "$installed/uninstall.exe" ] || break
+  sleep 0.1
+done
+for left in Pelmo.exe pelmo-cli.exe ReadMe.txt uninstall.exe; do
+  [ ! -e "$installed/$left" ] || e2e_fail "the uninstaller left $left"
+done
+[ ! -e "$shortcut" ] || e2e_fail "the uninstaller left the Start-menu entry"
+wine reg query "$uninstall_key" >/dev/null 2>&1 && e2e_fail "still in the programs list"
+[ "$(cat "$installed/Pelmo.clp")" = history ] || e2e_fail "a silent uninstall removed the history"
+rm -rf "$installed"

@@ -1,0 +1,58 @@
+// The capture on the real clipboard: changes marked private are passed on but not recorded, and
+// a viewer ahead of the strip that swallows the notifications does not stop the capture.
+#include <cstring>
+
+#include "MainWindowFixture.h"
+
+namespace pelmo::test {
+namespace {
+
+// Writes a text with one more format beside it, holding a DWORD.
+bool CopyMarked(HWND owner, const std::string& text, const char* mark, DWORD value) {
+  ClipboardSession clipboard(owner);
+  if (!clipboard.IsOpen() || !clipboard.WriteText(text)) return false;
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, sizeof value);
+  std::memcpy(::GlobalLock(block), &value, sizeof value);
+  ::GlobalUnlock(block);
+  return ::SetClipboardData(::RegisterClipboardFormatA(mark), block) != nullptr;
+}
+
+TEST(CaptureGuards, AChangeMarkedPrivateIsPassedOnButNotRecorded) {
+  RemoveItemFiles();
+  OtherProgram viewer;
+  viewer.JoinChain();
+  {
+    CMainDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    Settle();
+    const int rows = dialog.GetHistoryCombo().GetCount();
+    for (const char* mark : {"ExcludeClipboardContentFromMonitorProcessing",
+                             "CanIncludeInClipboardHistory", "Clipboard Viewer Ignore"}) {
+      const int before = viewer.drawClipboards;
+      ASSERT_TRUE(CopyMarked(viewer.Hwnd(), "secret", mark, 0));
+      EXPECT_TRUE(PumpUntil([&] { return viewer.drawClipboards > before; })) << mark;
+      Settle();
+      EXPECT_EQ(dialog.GetHistoryCombo().GetCount(), rows) << mark;
+    }
+    // Allowed into the history explicitly.
+    ASSERT_TRUE(CopyMarked(viewer.Hwnd(), "open", "CanIncludeInClipboardHistory", 1));
+    EXPECT_TRUE(PumpUntil([&] { return dialog.GetHistoryCombo().GetCount() == rows + 1; }));
+  }
+  RemoveItemFiles();
+}
+
+TEST_F(MainWindowTest, ASwallowingViewerAheadIsOvertakenAndTheMissedChangeCaptured) {
+  other.JoinChain();  // now at the head, passing nothing on
+  ASSERT_TRUE(other.Copy("missed"));
+  EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "missed"; }, 3000));
+  EXPECT_EQ(::GetClipboardViewer(), dialog.m_hWnd);
+
+  // Still pointing at us, it now passes changes on: the chain is a loop, which must not bring
+  // the change round again and again.
+  other.passOn = true;
+  CopyAndWait("once");
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"once", "missed", "on the clipboard at start"}));
+}
+
+}  // namespace
+}  // namespace pelmo::test
