@@ -113,6 +113,7 @@ class CMainDialog : public CDialog,
   ChainWatch m_chainWatch;
   // The sequence number of the change being passed on, to recognise it when a looping chain
   // brings it back; nullopt when none is.
+  std::optional<DWORD> m_capturedSequence;  // the clipboard as the last capture left it
   std::optional<DWORD> m_forwarding;
   int m_findPosition = 0;
   int m_captureRetries = 0;

@@ -32,11 +32,16 @@ void CMainDialog::OnDrawClipboard() {
   // A viewer that missed our leaving still points at us: the change we are passing on comes back
   // round, and passing it on again would never end.
   if (m_forwarding == sequence) return;
-  // A newer change makes a pending retry of the previous one pointless.
-  StopCaptureRetry();
-  CaptureChange();
-  // Read after the capture: reading may have the owner render the text, which can move it too.
-  m_chainWatch.Notified(::GetClipboardSequenceNumber());
+  // A notification without a new change since the last capture (the platform may announce one
+  // change twice) brings nothing to take in; it is still passed on.
+  if (m_capturedSequence != sequence) {
+    // A newer change makes a pending retry of the previous one pointless.
+    StopCaptureRetry();
+    CaptureChange();
+    // Read after the capture: reading may have the owner render the text, which moves it too.
+    m_capturedSequence = ::GetClipboardSequenceNumber();
+  }
+  m_chainWatch.Notified(*m_capturedSequence);
   if (!m_nextViewer) return;
   const std::optional<DWORD> outer = m_forwarding;
   m_forwarding = sequence;

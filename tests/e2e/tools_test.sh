@@ -26,8 +26,15 @@ e2e_copy "start $e2e_id"
 e2e_start
 e2e_expect_rows "start $e2e_id"
 e2e_copy "$shortcut"
-# The copy and the replacement's own clipboard change are both captured.
-e2e_expect_rows "$replacement" "$replacement" "start $e2e_id"
+# The copy and the replacement's own clipboard change are both captured as the replacement, and
+# the shortcut never is. Wine sometimes announces the replacement's change to the X side twice
+# more, each a change of its own; the exact count is the capture test's (tests/unit).
+sleep 0.5
+rows=$(e2e_drive rows 3 10000) || e2e_fail "expected 3 rows, found:"$'\n'"$rows"
+replaced=$(grep -cxF "$replacement" <<<"$rows")
+[ "$(head -n 1 <<<"$rows")" = "$replacement" ] && [ "$(tail -n 1 <<<"$rows")" = "start $e2e_id" ] &&
+  ! grep -qxF "$shortcut" <<<"$rows" && [ "$replaced" -ge 2 ] && [ "$replaced" -le 4 ] ||
+  e2e_fail "the replacement did not take the shortcut's place:"$'\n'"$rows"
 served=$(xclip -o -selection clipboard -display "$DISPLAY")
 [ "$served" = "$replacement" ] || e2e_fail "X serves \"$served\" instead of the replacement"
 
