@@ -13,6 +13,8 @@
 #define IDD_SHORTCUT 166
 #define IDD_CONCATENATE 167
 #define IDD_WEB_CAPTURES 156
+#define IDD_SETTINGS 146
+#define IDD_INLINE 170
 #define IDD_PREVIEW 171
 
 // Menus (each is one pop-up; its first sub-menu is shown)
@@ -119,6 +121,28 @@
 #define IDC_WEB_OPEN 1070
 #define IDC_WEB_EXPORT 1071
 #define IDC_WEB_COPY 1073
+
+// Controls of the settings window (dialog 146)
+#define IDC_SET_MINIMIZE 1006
+#define IDC_SET_ITEM_MAXIMUM 1007
+#define IDC_SET_SAVE 1008
+#define IDC_SET_CALCULATOR 1009
+#define IDC_SET_HIDE 1010
+#define IDC_SET_CAPTURE_HTML 1060
+#define IDC_SET_SOFT_BUTTONS 1065
+#define IDC_SET_IGNORE_MORE 1066
+#define IDC_SET_AUTO_FOCUS 1072
+#define IDC_SET_BIG_FONT 1075
+#define IDC_SET_KEEP_TOP 1076
+#define IDC_SET_AUTO_PASTE 1077
+#define IDC_SET_QUICKREP 1081
+#define IDC_SET_HIDE_DESK 1082
+#define IDC_SET_OEM 1092
+#define IDC_SET_INLINE 1094
+#define IDC_SET_PREVIEW 1095
+// Controls of the inline window (dialog 170; Delete and Edit are IDC_DELETE_ITEM and ID_EDIT_ITEM)
+#define IDC_INLINE_HISTORY 1093
+#define IDC_INLINE_COLLAPSE 1097
 
 // Commands
 #define ID_ABOUT 32773

@@ -16,7 +16,9 @@
 #include "tools/ClipBookDialog.h"
 #include "tools/ClipBookEntryDialog.h"
 #include "tools/ConcatenateDialog.h"
+#include "tools/DesktopToggle.h"
 #include "tools/QuickReplaceDialog.h"
+#include "tools/SettingsDialog.h"
 #include "tools/ShortcutDialog.h"
 #include "web/WebCapturesDialog.h"
 
@@ -103,9 +105,7 @@ BOOL CMainDialog::OnInitDialog() {
 
   Settings& options = m_workspace.options;
   options = ReadSettings(m_profile);
-  for (COXBitmapButton* button :
-       {&m_editButton, &m_deleteButton, &m_calculatorButton, &m_upButton, &m_downButton})
-    button->SetFlat(options.softButtons != 0);
+  ApplySoftLook();
 
   m_trayIcon.SetIcon(IDI_TRAY, true);
   m_trayIcon.SetTooltipText("Dadar Adedirude", true);
@@ -119,6 +119,7 @@ BOOL CMainDialog::OnInitDialog() {
   if (options.minimize) ::SetTimer(m_hWnd, kMinimizeTimer, kMinimizeDelayMs, nullptr);
   SetFrameCloseTarget(m_hWnd);
   m_historyCombo.SetPreview(options.preview != 0);
+  if (options.inlineMode) ToggleInline();
   return TRUE;
 }
 
@@ -141,12 +142,14 @@ void CMainDialog::RestorePosition() {
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void CMainDialog::ShowTrayMenu() { pelmo::ShowTrayMenu(m_hWnd, CursorPosition(), false); }
+void CMainDialog::ShowTrayMenu() {
+  pelmo::ShowTrayMenu(m_hWnd, CursorPosition(), InlineOn());
+}
 
 void CMainDialog::ShowItemMenuAtClientOrigin() {
   POINT origin{kKeyboardMenuOffset, kKeyboardMenuOffset};
   ::ClientToScreen(m_hWnd, &origin);
-  ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, origin, false);
+  ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, origin, InlineOn());
 }
 
 BOOL CMainDialog::PreTranslateMessage(MSG* msg) {
@@ -198,7 +201,10 @@ std::optional<ClipboardRead> CMainDialog::ReadClipboard(bool oem, size_t maxByte
   return ClipboardRead{clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes)};
 }
 
-void CMainDialog::SelectNewEntry() { m_historyCombo.SetCurSel(0); }
+void CMainDialog::SelectNewEntry() {
+  m_historyCombo.SetCurSel(0);
+  if (m_inline) m_inline->Combo().SetCurSel(0);
+}
 
 bool CMainDialog::PutReplacement(const std::string& text, bool paste) {
   if (!WriteClipboardText(m_hWnd, text)) return false;
@@ -285,18 +291,22 @@ bool CMainDialog::RunCommand(WORD id) {
       return true;
     case IDC_DELETE_ITEM:
       DeleteItem();
+      RefillInline();
       return true;
     case ID_DELETE_REST:
       DeleteRest();
+      RefillInline();
       return true;
     case ID_ADD_ITEM:
       AddItem();
       return true;
     case ID_MARK_ITEM:
       MarkItem();
+      RefillInline();
       return true;
     case ID_EDIT_ITEM:
       EditItem();
+      RefillInline();
       return true;
     case ID_ABOUT:
       CAboutDialog(this).DoModal();
@@ -305,15 +315,19 @@ bool CMainDialog::RunCommand(WORD id) {
       if (CWinApp* app = AfxGetApp()) app->WinHelp(IDH_GETTING_STARTED);
       return true;
     case IDC_MENUPOP:
-      ShowWindowMenu(IDR_MAIN_MENU, m_hWnd, CursorPosition(), false);
+      ShowWindowMenu(IDR_MAIN_MENU, m_hWnd, CursorPosition(), InlineOn());
       return true;
     case ID_CALCULATOR:
       ShowCalculator(*this, m_workspace.options.calculator);
       return true;
-    // The tool windows behind these commands are not part of the program yet.
     case ID_SETTINGS:
+      if (EditSettings(m_workspace.options, *this)) ApplySettings();
+      return true;
     case ID_TOGGLE_DESKTOP:
+      ToggleDesktop();
+      return true;
     case ID_TOGGLE_INLINE:
+      ToggleInline();
       return true;
     case ID_WEB:
       ShowWebCaptures(m_workspace, *this);
@@ -357,7 +371,8 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnDrawClipboard();
       return 0;
     case WM_CONTEXTMENU:
-      ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, false);
+      ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                     InlineOn());
       return 0;
     case WM_CHANGECBCHAIN:
       OnChangeCbChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
@@ -389,6 +404,7 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return Default(message, wParam, lParam);
     case WM_DESTROY:
       SetFrameCloseTarget(nullptr);
+      m_inline.reset();
       ::ChangeClipboardChain(m_hWnd, m_nextViewer);
       return Default(message, wParam, lParam);
     default:

@@ -4,6 +4,7 @@
 // the life of the process.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/AppTaskbarIcon.h"
@@ -16,13 +17,15 @@
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
 #include "tools/IniProfile.h"
+#include "tools/InlineDialog.h"
 
 namespace pelmo {
 
 class CMainDialog : public CDialog,
                     public StripServices,
                     private HistoryComboOwner,
-                    private CaptureHost {
+                    private CaptureHost,
+                    private InlineOwner {
  public:
   CMainDialog();
 
@@ -53,6 +56,11 @@ class CMainDialog : public CDialog,
 
   // The tray menu at the cursor.
   void ShowTrayMenu();
+
+  // Inline mode on when it is off, off when it is on; it stays off when the taskbar is missing.
+  void ToggleInline();
+  bool InlineOn() const { return m_inline != nullptr; }
+  CInlineDialog* Inline() { return m_inline.get(); }
 
   // The window's position: out of sight above the screen (minimize), or back where it was.
   void MinimizeAction(bool minimize);
@@ -85,6 +93,13 @@ class CMainDialog : public CDialog,
   std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override;
   void SelectNewEntry() override;
   bool PutReplacement(const std::string& text, bool paste) override;
+  // InlineOwner
+  void RunOnEntry(WORD command, const HistoryItem* item) override;
+
+  // Inline mode and the options that act at once (MainDialogInline.cpp)
+  void RefillInline();
+  void ApplySoftLook();
+  void ApplySettings();
 
   // Runs the capture; a busy clipboard is tried again a few times by a timer.
   void CaptureChange();
@@ -129,6 +144,7 @@ class CMainDialog : public CDialog,
   CHistoryCombo m_historyCombo;
   std::string m_editText;
   CAppTaskbarIcon m_trayIcon{*this};
+  std::unique_ptr<CInlineDialog> m_inline;
 };
 
 }  // namespace pelmo

@@ -21,7 +21,8 @@ INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) {
 TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
   for (const UINT dialogId :
        {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX, IDD_CALCULATOR, IDD_CLIPBOOK, IDD_CLIPBOOK_ENTRY,
-        IDD_QUICK_REPLACE, IDD_SHORTCUT, IDD_CONCATENATE, IDD_PREVIEW}) {
+        IDD_QUICK_REPLACE, IDD_SHORTCUT, IDD_CONCATENATE, IDD_PREVIEW,
+        IDD_SETTINGS}) {
     SCOPED_TRACE(dialogId);
     HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId),
                                        nullptr, NoHandling, 0);

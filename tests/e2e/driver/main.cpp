@@ -11,6 +11,7 @@
 //   pelmo-driver wait-dialog CAPTION [MS]  wait until a dialog with that caption is shown
 //   pelmo-driver press CAPTION ID...   click the buttons ID... of that dialog, in order
 //   pelmo-driver text CAPTION ID       print the text of the dialog's control ID
+//   pelmo-driver type CAPTION ID TEXT  put TEXT into the dialog's edit box ID
 //   pelmo-driver list CAPTION ID       print the rows of the dialog's combo box ID, top first
 //   pelmo-driver answer TITLE TEXT     wait for the prompt window TITLE, type TEXT into its edit
 //                                      box (1009) and press OK
@@ -41,7 +42,7 @@ int Usage() {
   std::fputs(
       "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | wait-gone IMAGE [MS] | windows\n"
       "       | command ID | strip | wait-dialog CAPTION [MS] | press CAPTION ID...\n"
-      "       | text CAPTION ID | list CAPTION ID | answer TITLE TEXT\n"
+      "       | text CAPTION ID | type CAPTION ID TEXT | list CAPTION ID | answer TITLE TEXT\n"
       "       | export-links PATH [MS]\n",
       stderr);
   return 2;
@@ -138,6 +139,11 @@ int PrintText(const char* caption, const char* id) {
   return 0;
 }
 
+int Type(const char* caption, const char* id, const char* text) {
+  HWND control = DialogControl(caption, id);
+  return control && SetWindowTextW(control, FromUtf8(text).c_str()) ? 0 : 1;
+}
+
 int PrintList(const char* caption, const char* id) {
   std::vector<std::string> rows;
   if (!ReadComboRows(DialogControl(caption, id), rows)) return 1;
@@ -201,6 +207,7 @@ int main(int argc, char** argv) {
   }
   if (command == "press" && argc >= 4) return Press(argc - 3, argv + 3, argv[2]);
   if (command == "text" && argc == 4) return PrintText(argv[2], argv[3]);
+  if (command == "type" && argc == 5) return Type(argv[2], argv[3], argv[4]);
   if (command == "list" && argc == 4) return PrintList(argv[2], argv[3]);
   if (command == "answer" && argc == 4) return Answer(argv[2], argv[3]);
   if (command == "export-links" && (argc == 3 || argc == 4)) {

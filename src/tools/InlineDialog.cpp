@@ -1,0 +1,162 @@
+#include "tools/InlineDialog.h"
+
+#include <cstring>
+
+#include "framework/Clipboard.h"
+#include "framework/DataExchange.h"
+#include "resource.h"
+
+namespace pelmo {
+
+namespace {
+
+constexpr int kClassNameLength = 50;
+
+std::string ClassName(HWND window) {
+  char name[kClassNameLength + 1] = {};
+  ::GetClassNameA(window, name, sizeof(name));
+  return name;
+}
+
+}  // namespace
+
+std::optional<TaskbarWindows> FindTaskbar() {
+  TaskbarWindows found;
+  found.taskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
+  if (!found.taskbar) return std::nullopt;
+  for (HWND child = ::GetWindow(found.taskbar, GW_CHILD); child;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    const std::string name = ClassName(child);
+    if (name == "TrayNotifyWnd")
+      found.notifyArea = child;
+    else if (name == "MSTaskSwWClass")
+      found.taskSwitch = child;
+    else if (name == "ReBarWindow32" && !found.taskSwitch)
+      // Older taskbars keep the task buttons inside a rebar.
+      found.taskSwitch = child;
+  }
+  if (!found.taskSwitch || !found.notifyArea) return std::nullopt;
+  return found;
+}
+
+std::unique_ptr<CInlineDialog> EnterInline(Workspace& workspace, StripServices& strip,
+                                           InlineOwner& owner) {
+  const auto taskbar = FindTaskbar();
+  if (!taskbar) return nullptr;
+  auto window = std::make_unique<CInlineDialog>(workspace, strip, owner, *taskbar);
+  if (!window->Open()) return nullptr;
+  return window;
+}
+
+CInlineDialog::CInlineDialog(Workspace& workspace, StripServices& strip, InlineOwner& owner,
+                             const TaskbarWindows& taskbar)
+    : CDialog(IDD_INLINE),
+      m_workspace(workspace),
+      m_strip(strip),
+      m_owner(owner),
+      m_taskbar(taskbar) {}
+
+CInlineDialog::~CInlineDialog() {
+  m_workspace.history.RemoveView(&m_combo);
+}
+
+bool CInlineDialog::Open() {
+  if (!Create(m_taskbar.taskbar)) return false;
+  RECT window;
+  ::GetWindowRect(m_hWnd, &window);
+  m_width = window.right - window.left;
+  LayOut();
+  ::ShowWindow(m_hWnd, SW_SHOW);
+  return true;
+}
+
+BOOL CInlineDialog::OnInitDialog() {
+  CDialog::OnInitDialog();
+  ::SetWindowLongA(m_hWnd, GWL_EXSTYLE,
+                   ::GetWindowLongA(m_hWnd, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+  // Kept in step with the history from now on; the strip fills it with the rows there already.
+  m_workspace.history.AddView(&m_combo);
+
+  m_collapseButton.LoadBitmap(IDB_INLINE_COLLAPSE, kTransparentColour);
+  m_editButton.LoadBitmap(IDB_INLINE_EDIT, kTransparentColour);
+  m_deleteButton.LoadBitmap(IDB_INLINE_DELETE, kTransparentColour);
+  const bool soft = m_workspace.options.softButtons != 0;
+  for (auto [button, tip] :
+       {std::pair{&m_editButton, "Edit"}, std::pair{&m_deleteButton, "Delete"}}) {
+    button->EnableToolTip(true);
+    button->SetToolTipText(tip);
+    button->SetFocusFrame(false);
+    button->SetFlat(soft);
+  }
+  m_collapseButton.SetFocusFrame(false);
+  return TRUE;
+}
+
+void CInlineDialog::DoDataExchange(DataExchange& dx) {
+  DDX_Control(dx, IDC_INLINE_HISTORY, m_combo);
+  DDX_Control(dx, IDC_DELETE_ITEM, m_deleteButton);
+  DDX_Control(dx, ID_EDIT_ITEM, m_editButton);
+  DDX_Control(dx, IDC_INLINE_COLLAPSE, m_collapseButton);
+}
+
+Rect CInlineDialog::RectInTaskbar(HWND window) const {
+  RECT r;
+  ::GetWindowRect(window, &r);
+  ::MapWindowPoints(nullptr, m_taskbar.taskbar, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void CInlineDialog::LayOut() {
+  const InlinePlacement placed = PlaceInline(RectInTaskbar(m_taskbar.taskSwitch),
+                                             RectInTaskbar(m_taskbar.notifyArea), m_width);
+  const Rect& t = placed.taskSwitch;
+  ::SetWindowPos(m_taskbar.taskSwitch, nullptr, t.left, t.top, t.Width(), t.Height(), SWP_NOZORDER);
+  const Rect& w = placed.inlineWindow;
+  ::SetWindowPos(m_hWnd, HWND_TOP, w.left, w.top, w.Width(), w.Height(), 0);
+}
+
+void CInlineDialog::CollapseOrExpand() {
+  RECT button;
+  ::GetClientRect(m_collapseButton.m_hWnd, &button);
+  m_width = m_collapse.Toggle(m_width, button.right - button.left);
+  LayOut();
+}
+
+void CInlineDialog::ChooseRow() {
+  m_strip.ReturnFocus();
+  const HistoryItem* item = m_combo.ItemAt(m_combo.GetCurSel());
+  if (!item) return;
+  ClipboardSession clipboard(m_hWnd);
+  if (!clipboard.IsOpen()) return;
+  // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
+  if (!m_workspace.options.keepTop) m_strip.Capture().SkipNextChange();
+  clipboard.WriteText(item->text);
+}
+
+bool CInlineDialog::OnCommand(WORD id, WORD code, HWND control) {
+  if (id == IDC_INLINE_HISTORY) {
+    if (code != CBN_SELCHANGE) return false;
+    ChooseRow();
+    return true;
+  }
+  if (control && code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_INLINE_COLLAPSE:
+      CollapseOrExpand();
+      return true;
+    case IDC_DELETE_ITEM:
+    case ID_EDIT_ITEM:
+      m_owner.RunOnEntry(id, m_combo.ItemAt(m_combo.GetCurSel()));
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT CInlineDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Following the taskbar: the shell moves the notification area as icons come and go.
+  if (message == WM_ERASEBKGND) LayOut();
+  return CDialog::WindowProc(message, wParam, lParam);
+}
+
+}  // namespace pelmo

@@ -1,0 +1,137 @@
+// Inline mode against a stand-in taskbar. Wine's own "Shell_TrayWnd" is hidden and has no
+// children; the stand-in is a topmost window of that class made later, so the lookup by class
+// name meets it first.
+#include "MainWindowFixture.h"
+
+namespace pelmo {
+namespace {
+
+using test::Click;
+using test::MainWindowTest;
+
+LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return ::DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+const char* StandInClass(const char* name) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = StandInProc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = name;
+  ::RegisterClassA(&wc);
+  return name;
+}
+
+Rect RectIn(HWND parent, HWND window) {
+  RECT r;
+  ::GetWindowRect(window, &r);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+class InlineModeTest : public MainWindowTest {
+ protected:
+  // A taskbar along the bottom of the screen whose direct children are made of these classes,
+  // each 300 pixels wide from the left, the notification area at the right.
+  void MakeTaskbar(std::initializer_list<const char*> taskClasses) {
+    taskbar =
+        ::CreateWindowExA(WS_EX_TOPMOST, StandInClass("Shell_TrayWnd"), "", WS_POPUP | WS_VISIBLE,
+                          0, 760, 1280, 40, nullptr, nullptr, nullptr, nullptr);
+    int left = 60;
+    for (const char* name : taskClasses) {
+      tasks.push_back(::CreateWindowExA(0, StandInClass(name), "", WS_CHILD | WS_VISIBLE, left, 2,
+                                        900, 36, taskbar, nullptr, nullptr, nullptr));
+      left += 10;
+    }
+    notifyArea = ::CreateWindowExA(0, StandInClass("TrayNotifyWnd"), "", WS_CHILD | WS_VISIBLE,
+                                   1100, 4, 170, 32, taskbar, nullptr, nullptr, nullptr);
+  }
+  void TearDown() override {
+    if (dialog.InlineOn()) dialog.ToggleInline();
+    if (taskbar) ::DestroyWindow(taskbar);
+    MainWindowTest::TearDown();
+  }
+  void Toggle() { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_INLINE, 0); }
+  HWND InlineWindow() { return dialog.Inline()->m_hWnd; }
+  std::vector<std::string> InlineRows() {
+    std::vector<std::string> rows;
+    CHistoryCombo& combo = dialog.Inline()->Combo();
+    for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
+    return rows;
+  }
+  // The inline window fills the gap of `width` before the notification area, which the task
+  // buttons now leave.
+  void ExpectGap(HWND taskSwitch, int width) {
+    const Rect n = RectIn(taskbar, notifyArea);
+    EXPECT_EQ(RectIn(taskbar, InlineWindow()), (Rect{n.left - width, n.top, n.left, n.bottom}));
+    EXPECT_EQ(RectIn(taskbar, taskSwitch).right, n.left - width);
+  }
+
+  HWND taskbar = nullptr;
+  std::vector<HWND> tasks;
+  HWND notifyArea = nullptr;
+};
+
+TEST_F(InlineModeTest, StaysOffWithWinesOwnEmptyTaskbar) {
+  Toggle();
+  EXPECT_FALSE(dialog.InlineOn());
+}
+
+TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
+  MakeTaskbar({"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32"});
+  const Rect rebar = RectIn(taskbar, tasks[0]);
+  Toggle();
+  ASSERT_TRUE(dialog.InlineOn());
+  EXPECT_EQ(::GetParent(InlineWindow()), taskbar);
+  ExpectGap(tasks[2], RectIn(taskbar, InlineWindow()).Width());
+  EXPECT_EQ(RectIn(taskbar, tasks[0]), rebar);
+  dialog.ToggleInline();
+  ::DestroyWindow(taskbar);
+  tasks.clear();
+
+  MakeTaskbar({"ReBarWindow32", "ReBarWindow32"});
+  Toggle();
+  ASSERT_TRUE(dialog.InlineOn());
+  ExpectGap(tasks[0], RectIn(taskbar, InlineWindow()).Width());
+}
+
+TEST_F(InlineModeTest, CollapsingNarrowsToTheButtonAndExpandingRestoresAndLeavingKeepsTheShrink) {
+  MakeTaskbar({"MSTaskSwWClass"});
+  Toggle();
+  ASSERT_TRUE(dialog.InlineOn());
+  const int width = RectIn(taskbar, InlineWindow()).Width();
+  RECT button;
+  ::GetClientRect(::GetDlgItem(InlineWindow(), IDC_INLINE_COLLAPSE), &button);
+  Click(InlineWindow(), IDC_INLINE_COLLAPSE);
+  ExpectGap(tasks[0], button.right);
+  Click(InlineWindow(), IDC_INLINE_COLLAPSE);
+  ExpectGap(tasks[0], width);
+
+  const Rect shrunk = RectIn(taskbar, tasks[0]);
+  Toggle();
+  EXPECT_FALSE(dialog.InlineOn());
+  EXPECT_EQ(RectIn(taskbar, tasks[0]), shrunk);
+}
+
+TEST_F(InlineModeTest, CapturesReachBothDropDownsAndDeletingInlineRemovesFromBoth) {
+  MakeTaskbar({"MSTaskSwWClass"});
+  CopyAndWait("before");
+  Toggle();
+  ASSERT_TRUE(dialog.InlineOn());
+  EXPECT_EQ(InlineRows(), Rows());
+  CopyAndWait("one");
+  CopyAndWait("two");
+  EXPECT_EQ(InlineRows(),
+            (std::vector<std::string>{"two", "one", "before", "on the clipboard at start"}));
+  EXPECT_EQ(dialog.Inline()->Combo().GetCurSel(), 0);
+
+  dialog.Inline()->Combo().SetCurSel(1);
+  Click(InlineWindow(), IDC_DELETE_ITEM);
+  const std::vector<std::string> left{"two", "before", "on the clipboard at start"};
+  EXPECT_EQ(Rows(), left);
+  EXPECT_EQ(InlineRows(), left);
+  EXPECT_EQ(dialog.Inline()->Combo().GetCurSel(), Selected());
+}
+
+}  // namespace
+}  // namespace pelmo
