@@ -11,6 +11,12 @@ void CMainDialog::ToggleInline() {
     return;
   }
   m_inline = EnterInline(m_workspace, *this, *this);
+  if (!m_inline) return;
+  // The strip owns both drop-downs; the flag picks the Inline variants of its operations.
+  CHistoryCombo& combo = m_inline->Combo();
+  combo.SetOwner(this);
+  combo.SetInline(true);
+  combo.SetPreview(m_workspace.options.preview != 0);
   RefillInline();
 }
 
@@ -39,6 +45,9 @@ void CMainDialog::ApplySettings() {
   // The rest acts when it is next used: the limits at the next capture, the editor's font when it
   // next opens, "Inline", "Minimize" and "Save" at the next start or save.
   ApplySoftLook();
+  const bool preview = m_workspace.options.preview != 0;
+  m_historyCombo.SetPreview(preview);
+  if (m_inline) m_inline->Combo().SetPreview(preview);
 }
 
 }  // namespace pelmo

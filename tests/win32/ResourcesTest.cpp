@@ -22,7 +22,7 @@ TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
   for (const UINT dialogId :
        {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX, IDD_CALCULATOR, IDD_CLIPBOOK, IDD_CLIPBOOK_ENTRY,
         IDD_QUICK_REPLACE, IDD_SHORTCUT, IDD_CONCATENATE, IDD_PREVIEW,
-        IDD_SETTINGS}) {
+        IDD_SETTINGS, IDD_WEB_CAPTURES}) {
     SCOPED_TRACE(dialogId);
     HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId),
                                        nullptr, NoHandling, 0);
