@@ -24,33 +24,36 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   std::optional<std::string> read = m_host.ReadClipboard(options.oem != 0);
   if (!read) return CaptureResult::kBusy;
   std::string text = std::move(*read);
+  // Every rule works on the ANSI text; the wide one only rides along with it into the entry.
+  std::u16string wide = m_host.ReadClipboardWide(text);
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
-  QuickReplace(text);
+  if (QuickReplace(text)) wide.clear();
   RecordLink(text, length);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
-  m_workspace.history.InsertTop(std::move(text), m_pendingKind);
+  m_workspace.history.InsertTop(std::move(text), m_pendingKind, std::move(wide));
   m_pendingKind = kPlain;
   m_host.SelectNewEntry();
   m_workspace.history.EvictOverflow(options.deleteAfter);
   return CaptureResult::kInserted;
 }
 
-void ClipboardCapture::QuickReplace(std::string& text) {
+bool ClipboardCapture::QuickReplace(std::string& text) {
   // The change made by a replacement is captured but not replaced again: a pair whose text is a
   // shortcut would otherwise replace without end, one clipboard change calling up the next.
   if (m_replacedFlag) {
     m_replacedFlag = 0;
-    return;
+    return false;
   }
   const Settings& options = m_workspace.options;
-  if (!options.quickRep) return;
+  if (!options.quickRep) return false;
   const QuickRepItem* pair = FindQuickRep(m_workspace.quickRep, text);
-  if (!pair) return;
+  if (!pair) return false;
   text = pair->text;
   // Set before the write, whose change may arrive (and be captured) while the write runs.
   m_replacedFlag = 1;
   if (!m_host.PutReplacement(text, options.autoFocus && options.autoPaste)) m_replacedFlag = 0;
+  return true;
 }
 
 // Recognition runs whether or not the text goes into the history, under its own conditions.

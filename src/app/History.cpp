@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/AnsiCodePage.h"
+
 namespace pelmo {
 
 void History::RemoveView(HistoryView* view) {
@@ -14,9 +16,10 @@ int History::RowOf(const HistoryItem* item) const {
   return -1;
 }
 
-HistoryItem& History::InsertTop(std::string text, int kind) {
+HistoryItem& History::InsertTop(std::string text, int kind, std::u16string wide) {
   auto item = std::make_unique<HistoryItem>();
   item->text = std::move(text);
+  item->wide = std::move(wide);
   item->kind = kind;
   const std::string label = MakeLabel(*item);
   m_rows.push_front(std::move(item));
@@ -24,8 +27,8 @@ HistoryItem& History::InsertTop(std::string text, int kind) {
   return *m_rows.front();
 }
 
-void History::AppendBottom(std::vector<std::string>& texts) {
-  const int rows = static_cast<int>(texts.size());
+void History::AppendBottom(std::vector<HistoryItem>& entries) {
+  const int rows = static_cast<int>(entries.size());
   for (HistoryView* view : m_views) view->BeginBulk(rows);
   struct EndBulk {
     const std::vector<HistoryView*>& views;
@@ -33,9 +36,8 @@ void History::AppendBottom(std::vector<std::string>& texts) {
       for (HistoryView* view : views) view->EndBulk();
     }
   } endBulk{m_views};
-  for (std::string& text : texts) {
-    auto item = std::make_unique<HistoryItem>();
-    item->text = std::move(text);
+  for (HistoryItem& entry : entries) {
+    auto item = std::make_unique<HistoryItem>(std::move(entry));
     const std::string label = MakeLabel(*item);
     m_rows.push_back(std::move(item));
     for (HistoryView* view : m_views) view->InsertRow(Count() - 1, label, m_rows.back().get());
@@ -99,26 +101,21 @@ std::optional<int> DownTarget(int selected, int count) {
 int SelectionAfterDelete(int deleted, int countAfter) { return deleted < countAfter ? deleted : -1; }
 
 std::string AnsiLower(const std::string& text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
-      c = static_cast<char>(b + 0x20);
-    else if (b == 0x8A || b == 0x8C || b == 0x8E)
-      c = static_cast<char>(b + 0x10);
-    else if (b == 0x9F)
-      c = static_cast<char>(0xFF);
-  }
-  return lower;
+  return Utf16ToAnsi(LowerCaseInAnsi(AnsiToUtf16(text)));
 }
 
 FindResult FindNext(const History& history, const std::string& typed, int findPosition) {
   const int count = history.Count();
   if (count == 0) return {-1, findPosition};
   const std::string pattern = AnsiLower(typed);
+  const std::u16string widePattern = LowerCaseInAnsi(AnsiToUtf16(typed));
+  const auto matches = [&](const HistoryItem& item) {
+    if (!item.wide.empty()) return LowerCaseInAnsi(item.wide).find(widePattern) != item.wide.npos;
+    return AnsiLower(item.text).find(pattern) != std::string::npos;
+  };
   auto scan = [&](int from) {
     for (int row = from; row < count; ++row)
-      if (AnsiLower(history.At(row).text).find(pattern) != std::string::npos) return row;
+      if (matches(history.At(row))) return row;
     return -1;
   };
   if (findPosition >= count - 1) findPosition = 0;

@@ -27,7 +27,8 @@ TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
       {"\v\f lead \f\v", "lead", 0},
   };
   for (const Case& c : cases) {
-    HistoryItem item{c.text};
+    HistoryItem item;
+    item.text = c.text;
     EXPECT_EQ(MakeLabel(item), c.label) << c.text;
     EXPECT_EQ(item.multiLine, c.multiLine) << c.text;
     EXPECT_EQ(item.text, c.text) << "the entry keeps its whole text";
@@ -62,7 +63,8 @@ TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
   history.AddView(&view);
   history.InsertTop("older", kPlain);
   history.InsertTop("newer\nsecond line", kConcatenated);
-  std::vector<std::string> loaded{"loaded"};
+  std::vector<HistoryItem> loaded(1);
+  loaded[0].text = "loaded";
   history.AppendBottom(loaded);
   EXPECT_EQ(history.Texts(), (std::vector<std::string>{"newer\nsecond line", "older", "loaded"}));
   EXPECT_EQ(view.rows[0].label, "newer");

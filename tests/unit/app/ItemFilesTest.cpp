@@ -29,12 +29,27 @@ std::vector<std::string_view> Views(const std::vector<std::string>& texts) {
   return std::vector<std::string_view>(texts.begin(), texts.end());
 }
 
+// Entries without a wide text.
+std::vector<HistoryItem> Entries(const std::vector<std::string>& texts) {
+  std::vector<HistoryItem> entries(texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) entries[i].text = texts[i];
+  return entries;
+}
+
+std::vector<std::string> Texts(const std::vector<HistoryItem>& entries) {
+  std::vector<std::string> texts;
+  for (const HistoryItem& entry : entries) texts.push_back(entry.text);
+  return texts;
+}
+
 void Save(const std::string& path, const ItemsFile& items) {
-  SaveItemsFile(path, {Views(items.history), Views(items.clipBook), Views(items.links)});
+  std::vector<const HistoryItem*> history;
+  for (const HistoryItem& entry : items.history) history.push_back(&entry);
+  SaveItemsFile(path, {history, Views(items.clipBook), Views(items.links)});
 }
 
 std::vector<std::vector<std::string>> Lists(const ItemsFile& items) {
-  return {items.history, items.clipBook, items.links};
+  return {Texts(items.history), items.clipBook, items.links};
 }
 
 // Every element, in file order.
@@ -60,7 +75,7 @@ TEST(ItemFiles, ExactBytes) {
   TempDir dir;
   Save(dir.File("empty.clp"), {});
   EXPECT_EQ(ReadBytes(dir.File("empty.clp")), std::string(12, '\0'));
-  Save(dir.File("lists.clp"), {{"h0", "h1"}, {"c"}, {"l"}});
+  Save(dir.File("lists.clp"), {Entries({"h0", "h1"}), {"c"}, {"l"}});
   EXPECT_EQ(ReadBytes(dir.File("lists.clp")),
             Int32(2) + Text("h0") + Text("h1") + Int32(1) + Text("c") + Int32(1) + Text("l"));
   SaveQuickRepFile(dir.File("one.qrp"), {{"ab", "xyz"}});
@@ -69,8 +84,8 @@ TEST(ItemFiles, ExactBytes) {
 
 TEST(ItemFiles, RoundTrip) {
   const ItemsFile items = {
-      {"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF", "",
-       std::string(300, 'a'), std::string(70000, 'b')},
+      Entries({"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF", "",
+               std::string(300, 'a'), std::string(70000, 'b')}),
       {"name\ntext"},
       {"http://example.org/", "ftp://example.net/"},
   };
@@ -91,7 +106,7 @@ TEST(ItemFiles, RoundTrip) {
 // Links are capped at 200 when read back (the rest stay unread); the history is not capped.
 TEST(ItemFiles, LoadLimits) {
   TempDir dir;
-  Save(dir.File("big.clp"), {Numbered("entry ", 150), {}, Numbered("http://x/", 250)});
+  Save(dir.File("big.clp"), {Entries(Numbered("entry ", 150)), {}, Numbered("http://x/", 250)});
   const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("big.clp"));
   EXPECT_FALSE(loaded.error);
   EXPECT_EQ(loaded.content.history.size(), 150u);
@@ -109,7 +124,8 @@ TEST(ItemFiles, MissingFileIsNotAnError) {
 // Cutting a valid file anywhere gives an error and keeps exactly the elements that lie whole
 // before the cut.
 TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
-  const ItemsFile items = {{"a", "", std::string(300, 'h')}, {"clip\nbook"}, {"http://one/"}};
+  const ItemsFile items = {
+      Entries({"a", "", std::string(300, 'h')}), {"clip\nbook"}, {"http://one/"}};
   const std::vector<std::string> all = All(items);
   std::vector<size_t> ends;  // where each element ends
   size_t offset = 0;
