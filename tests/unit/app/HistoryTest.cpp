@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/History.h"
+#include "framework/AnsiCodePage.h"
 
 namespace pelmo {
 namespace {
@@ -161,6 +162,37 @@ TEST(HistoryFind, LowerCasesTheAnsiCodePage) {
             "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
   const History history = MakeHistory({"Gr\xDC\xDF"});
   EXPECT_EQ(FindNext(history, "gr\xFC", 0).row, 0);
+}
+
+// The wide label takes as many characters as MakeLabel takes bytes, so it is the label the
+// ANSI one stands for; a surrogate pair is one character (one '?' in the ANSI text).
+TEST(WideLabel, FollowsTheAnsiLabelCharacterForByte) {
+  const std::u16string emoji = u"\U0001F642";
+  const struct {
+    std::u16string wide;
+    std::u16string label;
+  } cases[] = {
+      {u" \tΚαλημέρα κόσμε\r\nδεύτερη", u"Καλημέρα κόσμε"},
+      {std::u16string(49, u'a') + emoji + u"b", std::u16string(49, u'a') + emoji},
+      {std::u16string(49, u'a') + u"Ωbc", std::u16string(49, u'a') + u"Ω"},
+  };
+  for (const auto& c : cases) {
+    HistoryItem item;
+    item.wide = c.wide;
+    item.text = Utf16ToAnsi(c.wide);
+    EXPECT_EQ(WideLabel(item), c.label);
+    EXPECT_EQ(Utf16ToAnsi(WideLabel(item)), MakeLabel(item));
+  }
+  EXPECT_EQ(WideLabel(HistoryItem{}), u"");
+}
+
+// A wide entry is searched in its wide text: a typed '?' finds only real question marks.
+TEST(HistoryFind, SearchesTheWideTextOfAWideEntry) {
+  History history;
+  history.InsertTop("a real ?", kPlain);
+  history.InsertTop("???????? WORLD", kPlain, u"Καλημέρα WORLD");
+  EXPECT_EQ(FindNext(history, "world", 0).row, 0);
+  EXPECT_EQ(FindNext(history, "?", 0).row, 1);
 }
 
 }  // namespace

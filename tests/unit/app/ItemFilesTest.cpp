@@ -7,6 +7,7 @@
 
 #include "../framework/TempDir.h"
 #include "app/ItemFiles.h"
+#include "framework/AnsiCodePage.h"
 
 namespace pelmo {
 namespace {
@@ -101,6 +102,51 @@ TEST(ItemFiles, RoundTrip) {
   const Loaded<std::vector<QuickRepItem>> loadedPairs = LoadQuickRepFile(dir.File("p.qrp"));
   EXPECT_FALSE(loadedPairs.error);
   EXPECT_EQ(Pairs(loadedPairs.content), Pairs(pairs));
+}
+
+HistoryItem Wide(const std::u16string& wide) {
+  HistoryItem entry;
+  entry.text = Utf16ToAnsi(wide);
+  entry.wide = wide;
+  return entry;
+}
+
+// A history entry that keeps a wide text is stored in the 16-bit form and comes back whole, with
+// its ANSI text; the entries around it keep their narrow bytes. A 16-bit string that the ANSI
+// code page holds exactly loads as a plain entry.
+TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
+  const std::u16string longWide = std::u16string(150, u'Ж') + std::u16string(150, u'z');
+  ItemsFile items = {Entries({"plain"}), {"name\ntext"}, {}};
+  items.history.push_back(Wide(u"Ωx"));
+  items.history.push_back(Wide(u"\U0001F642"));
+  items.history.push_back(Wide(longWide));
+  TempDir dir;
+  Save(dir.File("mixed.clp"), items);
+  const auto units = [](const std::u16string& wide) {
+    std::string bytes;
+    for (const char16_t c : wide) bytes += {static_cast<char>(c), static_cast<char>(c >> 8)};
+    return bytes;
+  };
+  EXPECT_EQ(ReadBytes(dir.File("mixed.clp")),
+            Int32(4) + Text("plain") + "\xFF\xFE\xFF\x02" + units(u"Ωx") + "\xFF\xFE\xFF\x02" +
+                units(u"\U0001F642") + "\xFF\xFE\xFF\xFF\x2C\x01" + units(longWide) +
+                Int32(1) + Text("name\ntext") + Int32(0));
+
+  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("mixed.clp"));
+  ASSERT_FALSE(loaded.error);
+  ASSERT_EQ(loaded.content.history.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(loaded.content.history[i].text, items.history[i].text) << i;
+    EXPECT_EQ(loaded.content.history[i].wide, items.history[i].wide) << i;
+  }
+  EXPECT_EQ(loaded.content.history[1].text, "?x");
+
+  WriteBytes(dir.File("exact.clp"),
+             Int32(1) + "\xFF\xFE\xFF\x02" + units(u"é€") + Int32(0) + Int32(0));
+  const Loaded<ItemsFile> exact = LoadItemsFile(dir.File("exact.clp"));
+  ASSERT_EQ(exact.content.history.size(), 1u);
+  EXPECT_EQ(exact.content.history[0].text, "\xE9\x80");
+  EXPECT_TRUE(exact.content.history[0].wide.empty());
 }
 
 // Links are capped at 200 when read back (the rest stay unread); the history is not capped.
