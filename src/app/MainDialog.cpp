@@ -197,6 +197,11 @@ std::optional<std::string> CMainDialog::ReadClipboard(bool oem) {
   return clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT);
 }
 
+std::u16string CMainDialog::ReadClipboardWide(const std::string& text) {
+  ClipboardSession clipboard(m_hWnd);
+  return clipboard.ReadWideTextLostIn(text);
+}
+
 void CMainDialog::SelectNewEntry() { m_historyCombo.SetCurSel(0); }
 
 bool CMainDialog::PutReplacement(const std::string& text, bool paste) {

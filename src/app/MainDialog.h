@@ -76,6 +76,7 @@ class CMainDialog : public CDialog,
   // CaptureHost
   void RememberTarget() override;
   std::optional<std::string> ReadClipboard(bool oem) override;
+  std::u16string ReadClipboardWide(const std::string& text) override;
   void SelectNewEntry() override;
   bool PutReplacement(const std::string& text, bool paste) override;
 
