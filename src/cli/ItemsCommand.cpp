@@ -52,9 +52,9 @@ std::string QuotedUnits(std::u16string_view units, bool json) {
   };
   for (size_t i = 0; i < units.size(); ++i) {
     const char16_t c = units[i];
-    const bool paired = (IsHighSurrogate(c) && i + 1 < units.size() &&
-                         IsLowSurrogate(units[i + 1])) ||
-                        (IsLowSurrogate(c) && i > 0 && IsHighSurrogate(units[i - 1]));
+    const bool paired =
+        (IsHighSurrogate(c) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) ||
+        (IsLowSurrogate(c) && i > 0 && IsHighSurrogate(units[i - 1]));
     switch (c) {
       case u'"':
         escape("\\\"");
@@ -74,8 +74,7 @@ std::string QuotedUnits(std::u16string_view units, bool json) {
       default:
         if (c < 0x20 || (json && !paired && (IsHighSurrogate(c) || IsLowSurrogate(c)))) {
           char code[8];
-          std::snprintf(code, sizeof code, json ? "\\u%04x" : "\\x%02x",
-                        static_cast<unsigned>(c));
+          std::snprintf(code, sizeof code, json ? "\\u%04x" : "\\x%02x", static_cast<unsigned>(c));
           escape(code);
         } else {
           escaped += c;

@@ -8,8 +8,12 @@
 
 namespace pelmo {
 
-inline bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
-inline bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
+inline bool IsHighSurrogate(char16_t unit) {
+  return unit >= 0xD800 && unit < 0xDC00;
+}
+inline bool IsLowSurrogate(char16_t unit) {
+  return unit >= 0xDC00 && unit < 0xE000;
+}
 
 // UTF-16 code units to Windows-1252; characters the code page lacks become '?'.
 std::string Utf16ToAnsi(std::u16string_view text);

@@ -183,8 +183,7 @@ void ArchiveWriter::WriteLength(size_t length) {
     WriteBytes(b, sizeof b);
     WriteInt32(static_cast<std::int32_t>(static_cast<std::uint32_t>(length)));
   } else {
-    throw std::length_error("string too long to store: " + std::to_string(length) +
-                            " characters");
+    throw std::length_error("string too long to store: " + std::to_string(length) + " characters");
   }
 }
 

@@ -33,8 +33,8 @@ std::u16string WideLabel(const HistoryItem& item) {
   const std::u16string& wide = item.wide;
   size_t units = 0;
   for (size_t characters = 0; characters < kLabelBytes && units < wide.size(); ++characters) {
-    const bool pair = IsHighSurrogate(wide[units]) && units + 1 < wide.size() &&
-                      IsLowSurrogate(wide[units + 1]);
+    const bool pair =
+        IsHighSurrogate(wide[units]) && units + 1 < wide.size() && IsLowSurrogate(wide[units + 1]);
     units += pair ? 2 : 1;
   }
   return FirstLineTrimmed(wide.substr(0, units));

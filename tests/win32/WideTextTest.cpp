@@ -83,8 +83,7 @@ TEST_F(WideTextTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedAndSavedWhole) 
   EXPECT_EQ(ClipboardUnicode(), u"Привет, мир");
 
   ItemsFileBytes(dialog);
-  const Loaded<ItemsFile> saved =
-      LoadItemsFile(ItemFileName(ModuleFileName(), kItemsExtension));
+  const Loaded<ItemsFile> saved = LoadItemsFile(ItemFileName(ModuleFileName(), kItemsExtension));
   ASSERT_EQ(saved.content.history.size(), 3u);
   EXPECT_EQ(saved.content.history[1].wide, u"Привет, мир");
 }
@@ -98,9 +97,9 @@ TEST_F(WideTextTest, ATextTheCodePageHoldsKeepsTodaysClipboardAndFile) {
   PumpUntil([&] { return ClipboardText() == "caf\xE9 \x80"; });
   EXPECT_EQ(ClipboardText(), "caf\xE9 \x80");
   const std::string count(1, '\3');
-  EXPECT_EQ(ItemsFileBytes(dialog), count + std::string(3, '\0') + "\x09" + "elsewhere" +
-                                        "\x06" + "caf\xE9 \x80" + "\x19" +
-                                        "on the clipboard at start" + std::string(8, '\0'));
+  EXPECT_EQ(ItemsFileBytes(dialog), count + std::string(3, '\0') + "\x09" + "elsewhere" + "\x06" +
+                                        "caf\xE9 \x80" + "\x19" + "on the clipboard at start" +
+                                        std::string(8, '\0'));
 }
 
 }  // namespace

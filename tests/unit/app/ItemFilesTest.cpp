@@ -129,8 +129,8 @@ TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
   };
   EXPECT_EQ(ReadBytes(dir.File("mixed.clp")),
             Int32(4) + Text("plain") + "\xFF\xFE\xFF\x02" + units(u"Ωx") + "\xFF\xFE\xFF\x02" +
-                units(u"\U0001F642") + "\xFF\xFE\xFF\xFF\x2C\x01" + units(longWide) +
-                Int32(1) + Text("name\ntext") + Int32(0));
+                units(u"\U0001F642") + "\xFF\xFE\xFF\xFF\x2C\x01" + units(longWide) + Int32(1) +
+                Text("name\ntext") + Int32(0));
 
   const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("mixed.clp"));
   ASSERT_FALSE(loaded.error);
