@@ -30,9 +30,9 @@ double MicrosecondsPer(std::chrono::steady_clock::duration elapsed, int count) {
 void Prefill(pelmo::CMainDialog& dialog, int rows) {
   pelmo::History& history = dialog.GetWorkspace().history;
   history.DeleteAll();
-  std::vector<std::string> texts;
-  for (int i = 0; i < rows; ++i) texts.push_back("prefilled entry " + std::to_string(i));
-  history.AppendBottom(texts);
+  std::vector<pelmo::HistoryItem> entries(static_cast<size_t>(rows));
+  for (int i = 0; i < rows; ++i) entries[i].text = "prefilled entry " + std::to_string(i);
+  history.AppendBottom(entries);
 }
 
 double CaptureCost(pelmo::CMainDialog& dialog, int maximum, int prefilled) {

@@ -42,8 +42,7 @@ pelmo::History MakeHistory(size_t& bytes) {
                                        "ber",
                                        "program"};
   std::mt19937 random(7);
-  std::vector<std::string> texts;
-  texts.reserve(kEntries);
+  std::vector<pelmo::HistoryItem> entries(kEntries);
   bytes = 0;
   for (int i = 0; i < kEntries; ++i) {
     std::string text;
@@ -53,10 +52,10 @@ pelmo::History MakeHistory(size_t& bytes) {
     }
     text.resize(kEntryBytes);
     bytes += text.size();
-    texts.push_back(std::move(text));
+    entries[static_cast<size_t>(i)].text = std::move(text);
   }
   pelmo::History history;
-  history.AppendBottom(texts);
+  history.AppendBottom(entries);
   return history;
 }
 

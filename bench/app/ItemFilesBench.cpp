@@ -81,13 +81,14 @@ int main(int argc, char** argv) {
   const std::string itemsPath = (dir / "item_files_bench.clp").string();
   const std::string plainPath = (dir / "item_files_bench.bin").string();
 
-  std::vector<std::string> texts(kEntries);
-  for (int i = 0; i < kEntries; ++i) {
-    texts[i].resize(kEntryBytes);
-    for (size_t j = 0; j < kEntryBytes; ++j) texts[i][j] = static_cast<char>('a' + (i + j) % 26);
-  }
+  std::vector<pelmo::HistoryItem> stored(kEntries);
   pelmo::ItemsFileView view;
-  view.history.assign(texts.begin(), texts.end());
+  for (int i = 0; i < kEntries; ++i) {
+    std::string& text = stored[i].text;
+    text.resize(kEntryBytes);
+    for (size_t j = 0; j < kEntryBytes; ++j) text[j] = static_cast<char>('a' + (i + j) % 26);
+    view.history.push_back(&stored[i]);
+  }
 
   const double saveSeconds = BestSeconds([&] { pelmo::SaveItemsFile(itemsPath, view); });
   std::string bytes;

@@ -29,10 +29,13 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   std::string text = std::move(read->text);
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
-  QuickReplace(text);
+  // Every rule works on the ANSI text; the wide one only rides along with it into the entry (and
+  // is not read at all for a text that will be refused).
+  std::u16string wide = length <= options.ignoreMore ? m_host.ReadClipboardWide(text) : std::u16string();
+  if (QuickReplace(text)) wide.clear();
   RecordLink(text, length);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
-  m_workspace.history.InsertTop(std::move(text), m_pendingKind);
+  m_workspace.history.InsertTop(std::move(text), m_pendingKind, std::move(wide));
   m_pendingKind = kPlain;
   m_host.SelectNewEntry();
   m_workspace.history.EvictOverflow(options.deleteAfter);
@@ -51,21 +54,22 @@ size_t ClipboardCapture::ReadLimit() const {
   return longest + 1;
 }
 
-void ClipboardCapture::QuickReplace(std::string& text) {
+bool ClipboardCapture::QuickReplace(std::string& text) {
   // The change made by a replacement is captured but not replaced again: a pair whose text is a
   // shortcut would otherwise replace without end, one clipboard change calling up the next.
   if (m_replacedFlag) {
     m_replacedFlag = 0;
-    return;
+    return false;
   }
   const Settings& options = m_workspace.options;
-  if (!options.quickRep) return;
+  if (!options.quickRep) return false;
   const QuickRepItem* pair = FindQuickRep(m_workspace.quickRep, text);
-  if (!pair) return;
+  if (!pair) return false;
   text = pair->text;
   // Set before the write, whose change may arrive (and be captured) while the write runs.
   m_replacedFlag = 1;
   if (!m_host.PutReplacement(text, options.autoFocus && options.autoPaste)) m_replacedFlag = 0;
+  return true;
 }
 
 // Recognition runs whether or not the text goes into the history, under its own conditions.

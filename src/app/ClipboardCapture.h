@@ -29,6 +29,9 @@ class CaptureHost {
   // (a huge text is never copied whole); nullopt when another program holds the clipboard open
   // right now.
   virtual std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) = 0;
+  // Asked right after ReadClipboard gave `text`: the clipboard's UTF-16 text when `text` is its
+  // ANSI form and lost characters of it, otherwise empty (a host that offers no Unicode text).
+  virtual std::u16string ReadClipboardWide(const std::string& /*text*/) { return {}; }
   // A new entry was inserted as row 0.
   virtual void SelectNewEntry() = 0;
   // Quick Replace: puts the replacement on the clipboard and then, with `paste` and a remembered
@@ -68,7 +71,8 @@ class ClipboardCapture {
  private:
   CaptureResult ReadAndInsert();
   size_t ReadLimit() const;
-  void QuickReplace(std::string& text);
+  // True when the text was replaced.
+  bool QuickReplace(std::string& text);
   // Puts the address the text holds at the head of the captured links.
   void RecordLink(const std::string& text, long long lengthAsRead);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/CaselessFind.h"
+#include "framework/AnsiCodePage.h"
 
 namespace pelmo {
 
@@ -16,9 +17,10 @@ int History::RowOf(const HistoryItem* item) const {
   return -1;
 }
 
-HistoryItem& History::InsertTop(std::string text, int kind) {
+HistoryItem& History::InsertTop(std::string text, int kind, std::u16string wide) {
   auto item = std::make_unique<HistoryItem>();
   item->text = std::move(text);
+  item->wide = std::move(wide);
   item->kind = kind;
   const std::string label = MakeLabel(*item);
   m_rows.push_front(std::move(item));
@@ -26,8 +28,8 @@ HistoryItem& History::InsertTop(std::string text, int kind) {
   return *m_rows.front();
 }
 
-void History::AppendBottom(std::vector<std::string>& texts) {
-  const int rows = static_cast<int>(texts.size());
+void History::AppendBottom(std::vector<HistoryItem>& entries) {
+  const int rows = static_cast<int>(entries.size());
   for (HistoryView* view : m_views) view->BeginBulk(rows);
   struct EndBulk {
     const std::vector<HistoryView*>& views;
@@ -35,9 +37,8 @@ void History::AppendBottom(std::vector<std::string>& texts) {
       for (HistoryView* view : views) view->EndBulk();
     }
   } endBulk{m_views};
-  for (std::string& text : texts) {
-    auto item = std::make_unique<HistoryItem>();
-    item->text = std::move(text);
+  for (HistoryItem& entry : entries) {
+    auto item = std::make_unique<HistoryItem>(std::move(entry));
     const std::string label = MakeLabel(*item);
     m_rows.push_back(std::move(item));
     for (HistoryView* view : m_views) view->InsertRow(Count() - 1, label, m_rows.back().get());
@@ -112,9 +113,16 @@ FindResult FindNext(const History& history, const std::string& typed, int findPo
   const int count = history.Count();
   if (count == 0) return {-1, findPosition};
   const CaselessFinder finder(typed);
+  // Entries that keep a wide text are searched in it, so a typed "?" does not match every lost
+  // character; they are rare, and only they pay for a lower-case copy.
+  const std::u16string widePattern = LowerCaseInAnsi(AnsiToUtf16(typed));
+  const auto matches = [&](const HistoryItem& item) {
+    if (!item.wide.empty()) return LowerCaseInAnsi(item.wide).find(widePattern) != item.wide.npos;
+    return finder.FoundIn(item.text);
+  };
   auto scan = [&](int from, int end) {
     for (int row = from; row < end; ++row)
-      if (finder.FoundIn(history.At(row).text)) return row;
+      if (matches(history.At(row))) return row;
     return -1;
   };
   if (findPosition >= count - 1) findPosition = 0;

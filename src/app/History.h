@@ -24,11 +24,12 @@ class History {
   // The row showing an entry, -1 when it is not in the history.
   int RowOf(const HistoryItem* item) const;
 
-  // A new entry as row 0.
-  HistoryItem& InsertTop(std::string text, int kind);
-  // New entries below the last row, in order (loading a saved history). The views get them in
-  // one bulk update. A failed allocation keeps the entries appended before it and is rethrown.
-  void AppendBottom(std::vector<std::string>& texts);
+  // A new entry as row 0; `wide` only when `text` lost characters of it (HistoryItem::wide).
+  HistoryItem& InsertTop(std::string text, int kind, std::u16string wide = {});
+  // New entries below the last row, in order (loading a saved history); their texts are moved
+  // out of `entries`. The views get them in one bulk update. A failed allocation keeps the
+  // entries appended before it and is rethrown.
+  void AppendBottom(std::vector<HistoryItem>& entries);
   // Drops the bottom entry when there are more rows than `maximum`; at most one per call.
   bool EvictOverflow(int maximum);
   void Delete(int row);
@@ -53,7 +54,8 @@ std::optional<int> DownTarget(int selected, int count);
 int SelectionAfterDelete(int deleted, int countAfter);
 
 // Find next: a case-insensitive search of the entries' full texts from the find position down,
-// wrapping once to the top.
+// wrapping once to the top. An entry with a wide text is searched in that text, so that a typed
+// '?' does not match every character the ANSI text lost.
 struct FindResult {
   int row;           // the row found, -1 when none
   int findPosition;  // where the next search starts

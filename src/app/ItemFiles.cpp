@@ -56,6 +56,14 @@ std::string ReadText(ArchiveReader& archive) {
   return archive.ReadString();
 }
 
+HistoryItem ReadEntry(ArchiveReader& archive) {
+  ArchiveText read = archive.ReadText();
+  HistoryItem entry;
+  entry.text = std::move(read.text);
+  entry.wide = std::move(read.wide);
+  return entry;
+}
+
 QuickRepItem ReadPair(ArchiveReader& archive) {
   QuickRepItem pair;
   pair.shortcut = archive.ReadString();
@@ -104,7 +112,7 @@ Loaded<ItemsFile> LoadItemsFile(const std::string& path) {
   return Load<ItemsFile>(path, [](ArchiveReader& archive, Loaded<ItemsFile>& loaded) {
     ItemsFile& items = loaded.content;
     ReadList(archive, "history entry", "history entries", kMaxLoadedEntries, Beyond::kPassOver,
-             items.history, loaded.leftOut, ReadText, SkipText);
+             items.history, loaded.leftOut, ReadEntry, SkipText);
     ReadList(archive, "ClipBook entry", "ClipBook entries", kMaxLoadedEntries, Beyond::kPassOver,
              items.clipBook, loaded.leftOut, ReadText, SkipText);
     ReadList(archive, "link", "links", kMaxLoadedLinks, Beyond::kStayUnread, items.links,
@@ -122,7 +130,14 @@ Loaded<std::vector<QuickRepItem>> LoadQuickRepFile(const std::string& path) {
 
 void SaveItemsFile(const std::string& path, const ItemsFileView& items) {
   SaveArchive(path, [&items](ArchiveWriter& archive) {
-    for (const auto* list : {&items.history, &items.clipBook, &items.links}) {
+    archive.WriteCount(items.history.size());
+    for (const HistoryItem* entry : items.history) {
+      if (entry->wide.empty())
+        archive.WriteString(entry->text);
+      else
+        archive.WriteWideString(entry->wide);
+    }
+    for (const auto* list : {&items.clipBook, &items.links}) {
       archive.WriteCount(list->size());
       for (const std::string_view text : *list) archive.WriteString(text);
     }

@@ -3,6 +3,8 @@
 // element:
 //   items file:         count, history texts (row 0 first); count, ClipBook strings;
 //                       count, links (newest first)
+// A history entry with a wide text is stored in the archive's 16-bit form; every other string
+// in its narrow form, so a file without such entries is what older versions wrote.
 //   Quick Replace file: count, then shortcut and text of each pair
 #pragma once
 
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "framework/Archive.h"
+#include "model/HistoryItem.h"
 
 namespace pelmo {
 
@@ -28,15 +31,15 @@ constexpr size_t kMaxLoadedEntries = 1000000;
 // "<drive><dir><base><extension>" from the executable's full path: the extension replaced.
 std::string ItemFileName(const std::string& exePath, const char* extension);
 
-template <typename Text>
+template <typename Entry, typename Text>
 struct ItemLists {
-  std::vector<Text> history;  // row 0 (newest) first
+  std::vector<Entry> history;  // row 0 (newest) first; only text and wide are stored
   std::vector<Text> clipBook;
   std::vector<Text> links;  // newest first
 };
-using ItemsFile = ItemLists<std::string>;
-// What saving needs: views of the texts where they live.
-using ItemsFileView = ItemLists<std::string_view>;
+using ItemsFile = ItemLists<HistoryItem, std::string>;
+// What saving needs: the entries and texts where they live.
+using ItemsFileView = ItemLists<const HistoryItem*, std::string_view>;
 
 struct QuickRepItem {
   std::string shortcut;

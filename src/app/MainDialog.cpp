@@ -201,6 +201,11 @@ std::optional<ClipboardRead> CMainDialog::ReadClipboard(bool oem, size_t maxByte
   return ClipboardRead{clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes)};
 }
 
+std::u16string CMainDialog::ReadClipboardWide(const std::string& text) {
+  ClipboardSession clipboard(m_hWnd);
+  return clipboard.ReadWideTextLostIn(text);
+}
+
 void CMainDialog::SelectNewEntry() {
   m_historyCombo.SetCurSel(0);
   if (m_inline) m_inline->Combo().SetCurSel(0);

@@ -82,6 +82,7 @@ void CMainDialog::EditItem() {
   HistoryItem* item = m_historyCombo.ItemAt(m_historyCombo.GetCurSel());
   if (item) {
     editor.m_text = item->text;
+    editor.m_wide = item->wide;
   } else {
     UpdateData(true);
     editor.m_text = m_editText;
@@ -91,12 +92,13 @@ void CMainDialog::EditItem() {
   if (row < 0) {
     // The typed text, or an entry that left the history while it was edited, becomes a new
     // entry; it is added even when empty, and evicts nothing.
-    history.InsertTop(editor.m_text, kPlain);
+    history.InsertTop(editor.m_text, kPlain, editor.m_wide);
     return SelectAndCopy(0);
   }
-  if (editor.m_text == item->text) return;
+  if (editor.m_text == item->text && editor.m_wide == item->wide) return;
   // The entry keeps its kind: a marked entry stays marked after an edit.
   item->text = editor.m_text;
+  item->wide = editor.m_wide;
   history.Refresh(row);
   SelectAndCopy(row);
 }
@@ -119,7 +121,11 @@ void CMainDialog::CopySelectedToClipboard(bool forced) {
   if (!clipboard.IsOpen()) return;
   // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
   if (!m_workspace.options.keepTop || forced) m_capture.SkipNextChange();
-  clipboard.WriteText(m_workspace.history.At(row).text);
+  const HistoryItem& item = m_workspace.history.At(row);
+  if (item.wide.empty())
+    clipboard.WriteText(item.text);
+  else
+    clipboard.WriteWideText(item.wide, item.text);
 }
 
 bool CMainDialog::ReturnFocus() {

@@ -38,7 +38,7 @@ FileOutcome Workspace::LoadItems() {
 FileOutcome Workspace::SaveItems() {
   ItemsFileView view;
   view.history.reserve(static_cast<size_t>(history.Count()));
-  for (int row = 0; row < history.Count(); ++row) view.history.push_back(history.At(row).text);
+  for (int row = 0; row < history.Count(); ++row) view.history.push_back(&history.At(row));
   view.clipBook.assign(clipBook.begin(), clipBook.end());
   view.links.assign(links.begin(), links.end());
   return m_store.SaveItems(view);

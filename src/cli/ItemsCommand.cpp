@@ -41,47 +41,65 @@ std::optional<Options> ParseOptions(const Arguments& args, const char* command) 
   return options;
 }
 
-// The text (Windows-1252 bytes) as a double-quoted UTF-8 string, control characters escaped
-// the JSON way or the C way.
-std::string Quoted(std::string_view ansi, bool json) {
-  std::string escaped;
-  escaped.reserve(ansi.size() + 2);
-  for (const char c : ansi) {
+// UTF-16 text as a double-quoted UTF-8 string, control characters escaped the JSON way or the C
+// way. JSON escapes a lone surrogate too, so that the text stays exact; the plain listing shows
+// it as U+FFFD.
+std::string QuotedUnits(std::u16string_view units, bool json) {
+  std::u16string escaped;
+  escaped.reserve(units.size() + 2);
+  const auto escape = [&escaped](const char* code) {
+    for (const char* c = code; *c; ++c) escaped += static_cast<char16_t>(*c);
+  };
+  for (size_t i = 0; i < units.size(); ++i) {
+    const char16_t c = units[i];
+    const bool paired =
+        (IsHighSurrogate(c) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) ||
+        (IsLowSurrogate(c) && i > 0 && IsHighSurrogate(units[i - 1]));
     switch (c) {
-      case '"':
-        escaped += "\\\"";
+      case u'"':
+        escape("\\\"");
         break;
-      case '\\':
-        escaped += "\\\\";
+      case u'\\':
+        escape("\\\\");
         break;
-      case '\n':
-        escaped += "\\n";
+      case u'\n':
+        escape("\\n");
         break;
-      case '\r':
-        escaped += "\\r";
+      case u'\r':
+        escape("\\r");
         break;
-      case '\t':
-        escaped += "\\t";
+      case u'\t':
+        escape("\\t");
         break;
       default:
-        if (static_cast<unsigned char>(c) < 0x20) {
+        if (c < 0x20 || (json && !paired && (IsHighSurrogate(c) || IsLowSurrogate(c)))) {
           char code[8];
-          std::snprintf(code, sizeof code, json ? "\\u%04x" : "\\x%02x",
-                        static_cast<unsigned>(static_cast<unsigned char>(c)));
-          escaped += code;
+          std::snprintf(code, sizeof code, json ? "\\u%04x" : "\\x%02x", static_cast<unsigned>(c));
+          escape(code);
         } else {
           escaped += c;
         }
     }
   }
-  return '"' + AnsiToUtf8(escaped) + '"';
+  return '"' + Utf16ToUtf8(escaped) + '"';
+}
+
+// The text (Windows-1252 bytes) quoted the same way.
+std::string Quoted(std::string_view ansi, bool json) {
+  return QuotedUnits(AnsiToUtf16(ansi), json);
+}
+
+// A history entry: its wide text when it has one, so that nothing the ANSI text lost is missing.
+std::string Quoted(const HistoryItem& entry, bool json) {
+  return entry.wide.empty() ? Quoted(entry.text, json) : QuotedUnits(entry.wide, json);
 }
 
 void Print(const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-void PrintList(const char* title, const std::vector<std::string>& texts) {
+template <typename Text>
+void PrintList(const char* title, const std::vector<Text>& texts) {
   std::printf("%s: %zu\n", title, texts.size());
   for (size_t i = 0; i < texts.size(); ++i) {
     std::printf("  %zu  ", i);
@@ -89,7 +107,8 @@ void PrintList(const char* title, const std::vector<std::string>& texts) {
   }
 }
 
-std::string JsonList(const std::vector<std::string>& texts) {
+template <typename Text>
+std::string JsonList(const std::vector<Text>& texts) {
   std::string json = "[";
   for (size_t i = 0; i < texts.size(); ++i) {
     if (i > 0) json += ',';

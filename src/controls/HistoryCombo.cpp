@@ -197,8 +197,15 @@ void CHistoryCombo::DrawItem(const DRAWITEMSTRUCT& dis) {
   else
     DrawPicture(dis.hDC, rect, picture, background);
   rect.left += kLabelGap;
-  ::DrawTextA(dis.hDC, label, static_cast<int>(length), &rect,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  constexpr UINT kFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+  if (item->wide.empty()) {
+    ::DrawTextA(dis.hDC, label, static_cast<int>(length), &rect, kFlags);
+  } else {
+    // An entry the ANSI code page could not hold shows its own characters, not question marks.
+    const std::u16string wide = WideLabel(*item);
+    ::DrawTextW(dis.hDC, reinterpret_cast<const wchar_t*>(wide.c_str()), static_cast<int>(wide.size()),
+                &rect, kFlags);
+  }
 }
 
 void CHistoryCombo::DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const {
@@ -217,7 +224,7 @@ void CHistoryCombo::DrawPicture(HDC dc, RECT& rect, int picture, COLORREF backgr
 void CHistoryCombo::DrivePreview(const HistoryItem* item) {
   if (!m_preview) m_preview = std::make_unique<CPreviewWindow>();
   if (item->multiLine)
-    m_preview->ShowText(item->text);
+    m_preview->ShowText(item->text, item->wide);
   else
     m_preview->Hide();
 }

@@ -27,11 +27,22 @@ char CodePointToAnsi(char16_t unit) {
   return found == end ? '?' : static_cast<char>(0x80 + (found - std::begin(kHighControls)));
 }
 
-bool IsHighSurrogate(char16_t unit) {
-  return unit >= 0xD800 && unit < 0xDC00;
-}
-bool IsLowSurrogate(char16_t unit) {
-  return unit >= 0xDC00 && unit < 0xE000;
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
 }
 
 }  // namespace
@@ -51,23 +62,47 @@ std::string Utf16ToAnsi(std::u16string_view text) {
   return result;
 }
 
+std::u16string AnsiToUtf16(std::string_view text) {
+  std::u16string result(text.size(), u'\0');
+  for (size_t i = 0; i < text.size(); ++i)
+    result[i] = AnsiToCodePoint(static_cast<unsigned char>(text[i]));
+  return result;
+}
+
 std::string AnsiToUtf8(std::string_view text) {
   std::string result;
   result.reserve(text.size());
-  for (const char c : text) {
-    const char16_t cp = AnsiToCodePoint(static_cast<unsigned char>(c));
-    if (cp < 0x80) {
-      result += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      result += static_cast<char>(0xC0 | (cp >> 6));
-      result += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      result += static_cast<char>(0xE0 | (cp >> 12));
-      result += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      result += static_cast<char>(0x80 | (cp & 0x3F));
+  for (const char c : text) AppendUtf8(result, AnsiToCodePoint(static_cast<unsigned char>(c)));
+  return result;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    char32_t cp = text[i];
+    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+      ++i;
+    } else if (IsHighSurrogate(text[i]) || IsLowSurrogate(text[i])) {
+      cp = 0xFFFD;
     }
+    AppendUtf8(result, cp);
   }
   return result;
+}
+
+std::u16string LowerCaseInAnsi(std::u16string_view text) {
+  std::u16string lower(text);
+  for (char16_t& c : lower) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+      c = static_cast<char16_t>(c + 0x20);
+    else if (c == 0x160 || c == 0x152 || c == 0x17D)  // Š Œ Ž
+      c = static_cast<char16_t>(c + 1);
+    else if (c == 0x178)  // Ÿ
+      c = 0xFF;
+  }
+  return lower;
 }
 
 }  // namespace pelmo

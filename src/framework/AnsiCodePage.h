@@ -8,11 +8,26 @@
 
 namespace pelmo {
 
+inline bool IsHighSurrogate(char16_t unit) {
+  return unit >= 0xD800 && unit < 0xDC00;
+}
+inline bool IsLowSurrogate(char16_t unit) {
+  return unit >= 0xDC00 && unit < 0xE000;
+}
+
 // UTF-16 code units to Windows-1252; characters the code page lacks become '?'.
 std::string Utf16ToAnsi(std::u16string_view text);
+// Windows-1252 bytes to UTF-16; every byte maps to one unit and back.
+std::u16string AnsiToUtf16(std::string_view text);
 
 // Windows-1252 bytes to UTF-8. Every byte maps to a character, so the result is always valid.
 std::string AnsiToUtf8(std::string_view text);
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view text);
+
+// Lower case of the letters the code page holds (the only ones a typed search text can hold);
+// every other character stays as it is.
+std::u16string LowerCaseInAnsi(std::u16string_view text);
 
 // The bytes that start a double-byte character in the system's ANSI code page, in which the
 // clipboard's text arrives: none in single-byte code pages, and none natively.

@@ -103,6 +103,10 @@ void ArchiveReader::SkipString() {
 }
 
 std::string ArchiveReader::ReadString() {
+  return ReadText().text;
+}
+
+ArchiveText ArchiveReader::ReadText() {
   const std::uint64_t start = offset_;
   std::uint64_t bytes = 0;
   const LengthPrefix prefix = ReadStringPrefix(start, bytes);
@@ -112,13 +116,15 @@ std::string ArchiveReader::ReadString() {
     if (size != bytes) throw std::bad_alloc();
     std::string raw(size, '\0');
     ReadBytes(raw.data(), raw.size());
-    if (!wide) return raw;
+    if (!wide) return {std::move(raw), {}};
     std::u16string units(prefix.length, u'\0');
     for (size_t i = 0; i < units.size(); ++i) {
       units[i] = static_cast<char16_t>(static_cast<std::uint8_t>(raw[2 * i]) |
                                        static_cast<std::uint8_t>(raw[2 * i + 1]) << 8);
     }
-    return Utf16ToAnsi(units);
+    ArchiveText text{Utf16ToAnsi(units), {}};
+    if (AnsiToUtf16(text.text) != units) text.wide = std::move(units);
+    return text;
   } catch (const std::bad_alloc&) {
     throw ArchiveError(start,
                        "a string of " + std::to_string(bytes) + " bytes does not fit in memory");
@@ -164,8 +170,7 @@ void ArchiveWriter::WriteCount(size_t count) {
   WriteInt32(static_cast<std::int32_t>(count));
 }
 
-void ArchiveWriter::WriteString(std::string_view text) {
-  const size_t length = text.size();
+void ArchiveWriter::WriteLength(size_t length) {
   if (length < kByteEscape) {
     const std::uint8_t b[1] = {static_cast<std::uint8_t>(length)};
     WriteBytes(b, sizeof b);
@@ -178,9 +183,29 @@ void ArchiveWriter::WriteString(std::string_view text) {
     WriteBytes(b, sizeof b);
     WriteInt32(static_cast<std::int32_t>(static_cast<std::uint32_t>(length)));
   } else {
-    throw std::length_error("string too long to store: " + std::to_string(length) + " bytes");
+    throw std::length_error("string too long to store: " + std::to_string(length) + " characters");
   }
-  WriteBytes(text.data(), length);
+}
+
+void ArchiveWriter::WriteString(std::string_view text) {
+  WriteLength(text.size());
+  WriteBytes(text.data(), text.size());
+}
+
+void ArchiveWriter::WriteWideString(std::u16string_view text) {
+  const std::uint8_t marker[3] = {kByteEscape, kWideMarker & 0xFF, kWideMarker >> 8};
+  WriteBytes(marker, sizeof marker);
+  WriteLength(text.size());
+  std::uint8_t block[kArchiveBufferSize];
+  for (size_t done = 0; done < text.size();) {
+    const size_t part = std::min(text.size() - done, sizeof block / 2);
+    for (size_t i = 0; i < part; ++i) {
+      block[2 * i] = static_cast<std::uint8_t>(text[done + i]);
+      block[2 * i + 1] = static_cast<std::uint8_t>(text[done + i] >> 8);
+    }
+    WriteBytes(block, 2 * part);
+    done += part;
+  }
 }
 
 }  // namespace pelmo

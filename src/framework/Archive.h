@@ -5,8 +5,9 @@
 //   length 0..254          one byte
 //   length 255..65533      0xFF, 16-bit length
 //   length 65534 and more  0xFF, 0xFFFF, 32-bit length
-// When reading, 0xFF followed by the 16-bit value 0xFFFE marks a string of 16-bit characters:
-// the length prefix follows again, then that many UTF-16LE units. That form is never written.
+// 0xFF followed by the 16-bit value 0xFFFE marks a string of 16-bit characters: the length
+// prefix follows again, then that many UTF-16LE units. It is written only for texts that the
+// ANSI code page cannot hold, so every other string keeps its narrow bytes.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +21,13 @@
 namespace pelmo {
 
 constexpr size_t kArchiveBufferSize = 4096;
+
+// A string as read: its ANSI text and, only when it was stored as 16-bit characters that the
+// ANSI text could not hold exactly, those characters.
+struct ArchiveText {
+  std::string text;
+  std::u16string wide;
+};
 
 // What is wrong with a file being read, and the byte offset where the faulty value starts.
 class ArchiveError : public std::runtime_error {
@@ -45,6 +53,7 @@ class ArchiveReader {
   // A 32-bit element count; 0 or less means no elements.
   size_t ReadCount();
   std::string ReadString();
+  ArchiveText ReadText();
   // Passes over a string as ReadString reads it, checking it the same way, without keeping it.
   void SkipString();
 
@@ -80,9 +89,12 @@ class ArchiveWriter {
   void WriteInt32(std::int32_t value);
   void WriteCount(size_t count);
   void WriteString(std::string_view text);
+  // The 16-bit form: the marker, the length in units, the UTF-16LE units.
+  void WriteWideString(std::u16string_view text);
   void Flush();
 
  private:
+  void WriteLength(size_t length);
   void WriteBytes(const void* data, size_t size);
 
   SafeFile& file_;

@@ -3,7 +3,31 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/SystemCodePage.h"
+
 namespace pelmo {
+
+namespace {
+
+// Hands the clipboard a shareable block holding `bytes` bytes of `data` in `format`.
+bool HandOver(UINT format, const void* data, size_t bytes) {
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes);
+  if (!block) return false;
+  void* memory = ::GlobalLock(block);
+  if (!memory) {
+    ::GlobalFree(block);
+    return false;
+  }
+  std::memcpy(memory, data, bytes);
+  ::GlobalUnlock(block);
+  if (!::SetClipboardData(format, block)) {
+    ::GlobalFree(block);  // still ours when the clipboard did not take it
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 std::string ClipboardSession::ReadText(UINT format, size_t maxBytes) const {
   if (!m_open) return std::string();
@@ -39,20 +63,27 @@ bool ClipboardSession::AsksNotToBeRecorded() const {
 bool ClipboardSession::WriteText(const std::string& text) const {
   if (!m_open) return false;
   ::EmptyClipboard();
-  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-  if (!block) return false;
-  void* memory = ::GlobalLock(block);
-  if (!memory) {
-    ::GlobalFree(block);
-    return false;
-  }
-  std::memcpy(memory, text.c_str(), text.size() + 1);
-  ::GlobalUnlock(block);
-  if (!::SetClipboardData(CF_TEXT, block)) {
-    ::GlobalFree(block);  // still ours when the clipboard did not take it
-    return false;
-  }
-  return true;
+  return HandOver(CF_TEXT, text.c_str(), text.size() + 1);
+}
+
+std::u16string ClipboardSession::ReadWideTextLostIn(const std::string& ansi) const {
+  if (!m_open) return std::u16string();
+  HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+  if (!data) return std::u16string();
+  const auto* units = static_cast<const char16_t*>(::GlobalLock(data));
+  if (!units) return std::u16string();
+  const size_t capacity = ::GlobalSize(data) / sizeof(char16_t);
+  size_t length = 0;
+  while (length < capacity && units[length] != u'\0') ++length;
+  std::u16string wide(units, length);
+  ::GlobalUnlock(data);
+  if (ToSystemAnsi(wide) != ansi) return std::u16string();
+  return WideIfLostInAnsi(std::move(wide), ansi);
+}
+
+bool ClipboardSession::WriteWideText(const std::u16string& wide, const std::string& ansi) const {
+  return WriteText(ansi) &&
+         HandOver(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
 }
 
 bool WriteClipboardText(HWND owner, const std::string& text) {

@@ -28,6 +28,14 @@ class ClipboardSession {
   // False when the block could not be made (the clipboard is then left empty).
   bool WriteText(const std::string& text) const;
 
+  // The clipboard's CF_UNICODETEXT when `ansi`, its text just read, is that text in the ANSI code
+  // page and lost characters of it; empty otherwise (no Unicode text, nothing lost, or a text
+  // that has changed since `ansi` was read).
+  std::u16string ReadWideTextLostIn(const std::string& ansi) const;
+  // WriteText of `ansi`, the text's ANSI form, and then the text itself as CF_UNICODETEXT, so
+  // that every program pastes the best form it reads.
+  bool WriteWideText(const std::u16string& wide, const std::string& ansi) const;
+
  private:
   bool m_open;
 };

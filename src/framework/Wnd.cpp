@@ -122,6 +122,14 @@ std::string WindowText(HWND hwnd) {
   return text;
 }
 
+std::u16string WideWindowText(HWND hwnd) {
+  const int length = ::GetWindowTextLengthW(hwnd);
+  std::u16string text(static_cast<size_t>(length) + 1, u'\0');
+  text.resize(static_cast<size_t>(
+      ::GetWindowTextW(hwnd, reinterpret_cast<wchar_t*>(text.data()), length + 1)));
+  return text;
+}
+
 void StretchToClient(HWND child, int clientWidth, int clientHeight) {
   RECT rect;
   ::GetWindowRect(child, &rect);

@@ -17,6 +17,8 @@ namespace pelmo {
 
 // The whole text of a window, whatever its length.
 std::string WindowText(HWND hwnd);
+// The same as UTF-16, for a window whose procedure is not ours (ours is ANSI and would narrow it).
+std::u16string WideWindowText(HWND hwnd);
 
 // Keeps a child window's top-left corner and stretches it to its parent's client area of the
 // given size (the sizes of WM_SIZE).

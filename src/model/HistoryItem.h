@@ -15,6 +15,9 @@ enum HistoryKind : int {
 
 struct HistoryItem {
   std::string text;  // the full text, never trimmed or shortened
+  // The same text in UTF-16, kept only when the ANSI code page could not hold it: empty unless
+  // `text` lost characters (then `text` is its ANSI form, which every rule of the history uses).
+  std::u16string wide;
   int kind = kPlain;
   int multiLine = 0;  // 1 when the text holds a line feed
 };
@@ -25,5 +28,11 @@ constexpr size_t kLabelBytes = 50;
 // The one-line row text of an entry: the first line of its first 50 bytes, trimmed.
 // Also sets the entry's multi-line flag from its text.
 std::string MakeLabel(HistoryItem& item);
+
+// The label of an entry that keeps a wide text, drawn instead of MakeLabel's '?'s. Its rules are
+// MakeLabel's with a character for a byte: the ANSI text holds one byte per character (a
+// surrogate pair is one '?'), so the first 50 characters are the ones the 50 bytes stand for and
+// the wide label converts to exactly the ANSI label. Empty for an entry without a wide text.
+std::u16string WideLabel(const HistoryItem& item);
 
 }  // namespace pelmo

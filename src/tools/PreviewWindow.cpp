@@ -37,11 +37,15 @@ bool CPreviewWindow::EnsureCreated() {
   return m_hWnd || Create(nullptr);
 }
 
-void CPreviewWindow::ShowText(const std::string& text) {
+void CPreviewWindow::ShowText(const std::string& text, const std::u16string& wide) {
   if (!EnsureCreated()) return;
   HWND edit = GetDlgItem(IDC_PREVIEW_TEXT);
-  ::SetWindowTextA(edit, text.c_str());
-  const LRESULT last = ::SendMessageA(edit, EM_POSFROMCHAR, text.empty() ? 0 : text.size() - 1, 0);
+  if (wide.empty())
+    ::SetWindowTextA(edit, text.c_str());
+  else
+    ::SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(wide.c_str()));
+  const size_t characters = wide.empty() ? text.size() : wide.size();
+  const LRESULT last = ::SendMessageA(edit, EM_POSFROMCHAR, characters == 0 ? 0 : characters - 1, 0);
   int height = static_cast<short>(HIWORD(last)) + kBottomMargin;
   height = std::min(height, ScreenHeight());
   RECT window;

@@ -16,7 +16,8 @@ class CPreviewWindow : public CDialog {
 
   // Creates the hidden window on first use.
   bool EnsureCreated();
-  void ShowText(const std::string& text);
+  // Shows the entry's text: `wide` when it is kept (the ANSI code page could not hold it).
+  void ShowText(const std::string& text, const std::u16string& wide);
   void Hide() const;
 
  protected:

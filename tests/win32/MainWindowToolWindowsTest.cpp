@@ -104,7 +104,9 @@ TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
   EXPECT_EQ(dialog.m_hWnd, nullptr) << "the program ended";
   EXPECT_EQ(saves.Count(), 1);
   const Loaded<ItemsFile> file = LoadItemsFile(dialog.GetWorkspace().Files().ItemsPath());
-  EXPECT_EQ(file.content.history, (std::vector<std::string>{"saved as it was", "on the clipboard at start"}));
+  ASSERT_EQ(file.content.history.size(), 2u);
+  EXPECT_EQ(file.content.history[0].text, "saved as it was");
+  EXPECT_EQ(file.content.history[1].text, "on the clipboard at start");
 }
 
 TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesExactlyOnce) {

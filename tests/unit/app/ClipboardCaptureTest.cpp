@@ -25,6 +25,7 @@ class ScriptedHost : public CaptureHost {
     if (markedPrivate) return ClipboardRead{"", true};
     return ClipboardRead{answer->substr(0, maxBytes)};
   }
+  std::u16string ReadClipboardWide(const std::string&) override { return wide; }
   void SelectNewEntry() override { ++selected; }
   bool PutReplacement(const std::string&, bool) override {
     ++replacements;
@@ -32,6 +33,7 @@ class ScriptedHost : public CaptureHost {
   }
 
   std::deque<std::optional<std::string>> answers;
+  std::u16string wide;  // what the clipboard offers beyond its ANSI text
   int remembered = 0;
   int reads = 0;
   int oemReads = 0;
@@ -68,6 +70,24 @@ TEST_F(ClipboardCaptureTest, InsertsNewestFirstWithinTheLimitAndEvictsOnePerChan
   workspace.options.deleteAfter = 1;
   Change("two");
   EXPECT_EQ(workspace.history.Texts(), (std::vector<std::string>{"two", "12345", "one"}));
+}
+
+// The rules see the ANSI text (one '?' per lost character); the entry keeps the wide one too,
+// unless Quick Replace put its own text in place of what was copied.
+TEST_F(ClipboardCaptureTest, AWideTextRidesAlongWithItsAnsiText) {
+  workspace.options.ignoreMore = 4;
+  host.wide = u"λόγος";
+  EXPECT_EQ(Change("?????"), CaptureResult::kIgnored) << "5 ANSI bytes are over the limit";
+  host.wide = u"λόγ";
+  EXPECT_EQ(Change("???"), CaptureResult::kInserted);
+  EXPECT_EQ(workspace.history.At(0).text, "???");
+  EXPECT_EQ(workspace.history.At(0).wide, u"λόγ");
+
+  workspace.options.quickRep = 1;
+  workspace.quickRep = {{"???", "abc"}};
+  Change("???");
+  EXPECT_EQ(workspace.history.At(0).text, "abc");
+  EXPECT_TRUE(workspace.history.At(0).wide.empty()) << "the replacement has no wide text";
 }
 
 TEST_F(ClipboardCaptureTest, PendingKindGoesToTheNextCreatedEntryOnly) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/History.h"
+#include "framework/AnsiCodePage.h"
 
 namespace pelmo {
 namespace {
@@ -27,7 +28,8 @@ TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
       {"\v\f lead \f\v", "lead", 0},
   };
   for (const Case& c : cases) {
-    HistoryItem item{c.text};
+    HistoryItem item;
+    item.text = c.text;
     EXPECT_EQ(MakeLabel(item), c.label) << c.text;
     EXPECT_EQ(item.multiLine, c.multiLine) << c.text;
     EXPECT_EQ(item.text, c.text) << "the entry keeps its whole text";
@@ -62,7 +64,8 @@ TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
   history.AddView(&view);
   history.InsertTop("older", kPlain);
   history.InsertTop("newer\nsecond line", kConcatenated);
-  std::vector<std::string> loaded{"loaded"};
+  std::vector<HistoryItem> loaded(1);
+  loaded[0].text = "loaded";
   history.AppendBottom(loaded);
   EXPECT_EQ(history.Texts(), (std::vector<std::string>{"newer\nsecond line", "older", "loaded"}));
   EXPECT_EQ(view.rows[0].label, "newer");
@@ -164,6 +167,37 @@ TEST(HistoryFind, LowerCasesTheAnsiCodePage) {
   EXPECT_EQ(FindNext(MakeHistory({"ZEBRA at the start"}), "zebra", 0).row, 0);
   EXPECT_EQ(FindNext(MakeHistory({"at the end: zEbRa"}), "zebra", 0).row, 0);
   EXPECT_EQ(FindNext(MakeHistory({"the zebr"}), "the zebra", 0).row, -1);
+}
+
+// The wide label takes as many characters as MakeLabel takes bytes, so it is the label the
+// ANSI one stands for; a surrogate pair is one character (one '?' in the ANSI text).
+TEST(WideLabel, FollowsTheAnsiLabelCharacterForByte) {
+  const std::u16string emoji = u"\U0001F642";
+  const struct {
+    std::u16string wide;
+    std::u16string label;
+  } cases[] = {
+      {u" \tΚαλημέρα κόσμε\r\nδεύτερη", u"Καλημέρα κόσμε"},
+      {std::u16string(49, u'a') + emoji + u"b", std::u16string(49, u'a') + emoji},
+      {std::u16string(49, u'a') + u"Ωbc", std::u16string(49, u'a') + u"Ω"},
+  };
+  for (const auto& c : cases) {
+    HistoryItem item;
+    item.wide = c.wide;
+    item.text = Utf16ToAnsi(c.wide);
+    EXPECT_EQ(WideLabel(item), c.label);
+    EXPECT_EQ(Utf16ToAnsi(WideLabel(item)), MakeLabel(item));
+  }
+  EXPECT_EQ(WideLabel(HistoryItem{}), u"");
+}
+
+// A wide entry is searched in its wide text: a typed '?' finds only real question marks.
+TEST(HistoryFind, SearchesTheWideTextOfAWideEntry) {
+  History history;
+  history.InsertTop("a real ?", kPlain);
+  history.InsertTop("???????? WORLD", kPlain, u"Καλημέρα WORLD");
+  EXPECT_EQ(FindNext(history, "world", 0).row, 0);
+  EXPECT_EQ(FindNext(history, "?", 0).row, 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "../framework/TempDir.h"
 #include "app/ItemFiles.h"
+#include "framework/AnsiCodePage.h"
 
 namespace pelmo {
 namespace {
@@ -21,12 +22,27 @@ std::vector<std::string_view> Views(const std::vector<std::string>& texts) {
   return std::vector<std::string_view>(texts.begin(), texts.end());
 }
 
+// Entries without a wide text.
+std::vector<HistoryItem> Entries(const std::vector<std::string>& texts) {
+  std::vector<HistoryItem> entries(texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) entries[i].text = texts[i];
+  return entries;
+}
+
+std::vector<std::string> Texts(const std::vector<HistoryItem>& entries) {
+  std::vector<std::string> texts;
+  for (const HistoryItem& entry : entries) texts.push_back(entry.text);
+  return texts;
+}
+
 void Save(const std::string& path, const ItemsFile& items) {
-  SaveItemsFile(path, {Views(items.history), Views(items.clipBook), Views(items.links)});
+  std::vector<const HistoryItem*> history;
+  for (const HistoryItem& entry : items.history) history.push_back(&entry);
+  SaveItemsFile(path, {history, Views(items.clipBook), Views(items.links)});
 }
 
 std::vector<std::vector<std::string>> Lists(const ItemsFile& items) {
-  return {items.history, items.clipBook, items.links};
+  return {Texts(items.history), items.clipBook, items.links};
 }
 
 // Every element, in file order.
@@ -52,7 +68,7 @@ TEST(ItemFiles, ExactBytes) {
   TempDir dir;
   Save(dir.File("empty.clp"), {});
   EXPECT_EQ(ReadBytes(dir.File("empty.clp")), std::string(12, '\0'));
-  Save(dir.File("lists.clp"), {{"h0", "h1"}, {"c"}, {"l"}});
+  Save(dir.File("lists.clp"), {Entries({"h0", "h1"}), {"c"}, {"l"}});
   EXPECT_EQ(ReadBytes(dir.File("lists.clp")),
             Int32(2) + Text("h0") + Text("h1") + Int32(1) + Text("c") + Int32(1) + Text("l"));
   SaveQuickRepFile(dir.File("one.qrp"), {{"ab", "xyz"}});
@@ -61,8 +77,8 @@ TEST(ItemFiles, ExactBytes) {
 
 TEST(ItemFiles, RoundTrip) {
   const ItemsFile items = {
-      {"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF", "",
-       std::string(300, 'a'), std::string(70000, 'b')},
+      Entries({"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF", "",
+               std::string(300, 'a'), std::string(70000, 'b')}),
       {"name\ntext"},
       {"http://example.org/", "ftp://example.net/"},
   };
@@ -80,10 +96,55 @@ TEST(ItemFiles, RoundTrip) {
   EXPECT_EQ(Pairs(loadedPairs.content), Pairs(pairs));
 }
 
+HistoryItem Wide(const std::u16string& wide) {
+  HistoryItem entry;
+  entry.text = Utf16ToAnsi(wide);
+  entry.wide = wide;
+  return entry;
+}
+
+// A history entry that keeps a wide text is stored in the 16-bit form and comes back whole, with
+// its ANSI text; the entries around it keep their narrow bytes. A 16-bit string that the ANSI
+// code page holds exactly loads as a plain entry.
+TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
+  const std::u16string longWide = std::u16string(150, u'Ж') + std::u16string(150, u'z');
+  ItemsFile items = {Entries({"plain"}), {"name\ntext"}, {}};
+  items.history.push_back(Wide(u"Ωx"));
+  items.history.push_back(Wide(u"\U0001F642"));
+  items.history.push_back(Wide(longWide));
+  TempDir dir;
+  Save(dir.File("mixed.clp"), items);
+  const auto units = [](const std::u16string& wide) {
+    std::string bytes;
+    for (const char16_t c : wide) bytes += {static_cast<char>(c), static_cast<char>(c >> 8)};
+    return bytes;
+  };
+  EXPECT_EQ(ReadBytes(dir.File("mixed.clp")),
+            Int32(4) + Text("plain") + "\xFF\xFE\xFF\x02" + units(u"Ωx") + "\xFF\xFE\xFF\x02" +
+                units(u"\U0001F642") + "\xFF\xFE\xFF\xFF\x2C\x01" + units(longWide) + Int32(1) +
+                Text("name\ntext") + Int32(0));
+
+  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("mixed.clp"));
+  ASSERT_FALSE(loaded.error);
+  ASSERT_EQ(loaded.content.history.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(loaded.content.history[i].text, items.history[i].text) << i;
+    EXPECT_EQ(loaded.content.history[i].wide, items.history[i].wide) << i;
+  }
+  EXPECT_EQ(loaded.content.history[1].text, "?x");
+
+  WriteBytes(dir.File("exact.clp"),
+             Int32(1) + "\xFF\xFE\xFF\x02" + units(u"é€") + Int32(0) + Int32(0));
+  const Loaded<ItemsFile> exact = LoadItemsFile(dir.File("exact.clp"));
+  ASSERT_EQ(exact.content.history.size(), 1u);
+  EXPECT_EQ(exact.content.history[0].text, "\xE9\x80");
+  EXPECT_TRUE(exact.content.history[0].wide.empty());
+}
+
 // Links are capped at 200 when read back (the rest stay unread); the history is not capped.
 TEST(ItemFiles, LoadLimits) {
   TempDir dir;
-  Save(dir.File("big.clp"), {Numbered("entry ", 150), {}, Numbered("http://x/", 250)});
+  Save(dir.File("big.clp"), {Entries(Numbered("entry ", 150)), {}, Numbered("http://x/", 250)});
   const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("big.clp"));
   EXPECT_FALSE(loaded.error);
   EXPECT_EQ(loaded.content.history.size(), 150u);
@@ -101,7 +162,8 @@ TEST(ItemFiles, MissingFileIsNotAnError) {
 // Cutting a valid file anywhere gives an error and keeps exactly the elements that lie whole
 // before the cut.
 TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
-  const ItemsFile items = {{"a", "", std::string(300, 'h')}, {"clip\nbook"}, {"http://one/"}};
+  const ItemsFile items = {
+      Entries({"a", "", std::string(300, 'h')}), {"clip\nbook"}, {"http://one/"}};
   const std::vector<std::string> all = All(items);
   std::vector<size_t> ends;  // where each element ends
   size_t offset = 0;

@@ -51,8 +51,10 @@ const std::string kGoodItems =
 const std::string kGoodPairs = Int32(1) + Text("ab") + Text("xyz");
 
 FileOutcome SaveOne(ItemStore& store, const std::string& text) {
+  HistoryItem entry;
+  entry.text = text;
   ItemsFileView view;
-  view.history.push_back(text);
+  view.history.push_back(&entry);
   return store.SaveItems(view);
 }
 
@@ -139,7 +141,8 @@ TEST(ItemStore, DamagedFileIsKeptBesideBeforeTheFirstSave) {
   ItemsFile loaded;
   const FileOutcome load = store.LoadItems(loaded);
   EXPECT_TRUE(load.done);
-  EXPECT_EQ(loaded.history, std::vector<std::string>{"one"});
+  ASSERT_EQ(loaded.history.size(), 1u);
+  EXPECT_EQ(loaded.history[0].text, "one");
   EXPECT_NE(load.problem.find("damaged"), std::string::npos) << load.problem;
   EXPECT_NE(load.problem.find(path + ".damaged"), std::string::npos) << load.problem;
   EXPECT_FALSE(fs::exists(path + ".damaged"));  // loading alone changes nothing

@@ -7,7 +7,7 @@ namespace pelmo {
 namespace {
 
 HistoryItem Entry(const std::string& text, int kind = kPlain) {
-  HistoryItem item{text, kind, 0};
+  HistoryItem item{text, {}, kind, 0};
   MakeLabel(item);
   return item;
 }

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# A text that the ANSI code page cannot hold (Greek, Chinese, an emoji) copied in X comes back
+# from the history byte for byte, is saved whole, and is still whole after a restart.
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh" "$@"
+
+items=$e2e_dir/$e2e_name.clp
+wide='Καλημέρα 世界 🙂'
+
+# Waits until the X clipboard serves exactly TEXT.
+expect_clipboard() {
+  local tries served=""
+  for ((tries = 0; tries < 100; tries++)); do
+    served=$(xclip -o -selection clipboard -display "$DISPLAY" 2>/dev/null)
+    [ "$served" = "$1" ] && return 0
+    sleep 0.1
+  done
+  e2e_fail "the clipboard holds \"$served\", expected \"$1\""
+}
+
+e2e_copy "start $e2e_id"
+e2e_start
+e2e_expect_rows "start $e2e_id"
+e2e_copy "$wide"
+e2e_drive rows 2 10000 >/dev/null || e2e_fail "the wide text did not become a row"
+e2e_copy "other $e2e_id"
+e2e_drive rows 3 10000 >/dev/null || e2e_fail "the third copy did not become a row"
+# Down from row 0 chooses row 1, the wide text, and puts it back on the clipboard.
+e2e_drive command 1002 || e2e_fail "no main window for Down"
+expect_clipboard "$wide"
+e2e_close
+
+listing=$(wine "$e2e_cli" items --json "$items") || e2e_fail "pelmo-cli could not read the items file"
+expected="{\"history\":[\"other $e2e_id\",\"$wide\",\"start $e2e_id\"],\"clipBook\":[],\"links\":[]}"
+[ "$(printf '%s' "$listing" | tr -d '\r')" = "$expected" ] ||
+  e2e_fail "items file listing differs:"$'\n'"$listing"
+
+# After a restart the saved row is still whole: Down twice reaches it.
+e2e_copy "again $e2e_id"
+e2e_start
+e2e_drive rows 4 10000 >/dev/null || e2e_fail "the saved rows did not load"
+e2e_drive command 1002 || e2e_fail "no main window for Down"
+expect_clipboard "other $e2e_id"
+e2e_drive command 1002 || e2e_fail "no main window for Down"
+expect_clipboard "$wide"
+e2e_close

@@ -1,0 +1,106 @@
+// Texts the ANSI code page cannot hold, on the real clipboard: captured whole, put back whole,
+// edited and saved; texts it can hold stay exactly as before.
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "MainWindowFixture.h"
+#include "framework/SystemCodePage.h"
+
+namespace pelmo {
+namespace {
+
+using test::ClipboardText;
+using test::MainWindowTest;
+using test::ModalScript;
+using test::PumpUntil;
+using test::Settle;
+
+// A copy as a Unicode program makes it: CF_UNICODETEXT only.
+bool CopyUnicode(HWND owner, const std::u16string& text) {
+  ClipboardSession clipboard(owner);
+  if (!clipboard.IsOpen()) return false;
+  ::EmptyClipboard();
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+  std::memcpy(::GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(char16_t));
+  ::GlobalUnlock(block);
+  return ::SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+}
+
+std::u16string ClipboardUnicode() {
+  ClipboardSession clipboard(nullptr);
+  HANDLE data = clipboard.IsOpen() ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
+  if (!data) return std::u16string();
+  std::u16string text(static_cast<const char16_t*>(::GlobalLock(data)));
+  ::GlobalUnlock(data);
+  return text;
+}
+
+std::string ItemsFileBytes(CMainDialog& dialog) {
+  EXPECT_TRUE(dialog.GetWorkspace().SaveItems().done);
+  std::ifstream file(ItemFileName(ModuleFileName(), kItemsExtension), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+class WideTextTest : public MainWindowTest {
+ protected:
+  void CopyUnicodeAndWait(const std::u16string& text) {
+    const int before = dialog.GetWorkspace().history.Count();
+    ASSERT_TRUE(CopyUnicode(other.Hwnd(), text));
+    PumpUntil([&] { return dialog.GetWorkspace().history.Count() > before; });
+    Settle();
+  }
+  const HistoryItem& Entry(int row) { return dialog.GetWorkspace().history.At(row); }
+};
+
+TEST_F(WideTextTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedAndSavedWhole) {
+  const std::u16string greek = u"Καλημέρα κόσμε \U0001F642";
+  CopyUnicodeAndWait(greek);
+  ASSERT_EQ(Entry(0).wide, greek);
+  EXPECT_EQ(Entry(0).text, ToSystemAnsi(greek)) << "the rules see the system's ANSI text";
+
+  CopyAndWait("elsewhere");
+  Choose(1);
+  PumpUntil([&] { return ClipboardUnicode() == greek; });
+  EXPECT_EQ(ClipboardUnicode(), greek);
+  EXPECT_EQ(ClipboardText(), ToSystemAnsi(greek));
+  Settle();
+  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 3) << "our own write adds nothing";
+
+  // The editor shows the wide text and gives back what is typed, whole.
+  std::u16string shown;
+  ModalScript script({[&shown](HWND editor) {
+                        wchar_t text[64] = {};
+                        ::GetDlgItemTextW(editor, IDC_EDIT_TEXT, text, 64);
+                        shown = reinterpret_cast<const char16_t*>(text);
+                        ::SetDlgItemTextW(editor, IDC_EDIT_TEXT, L"Привет, мир");
+                      },
+                      [](HWND editor) { test::Click(editor, IDOK); }});
+  dialog.EditItem();
+  Settle();
+  EXPECT_EQ(shown, greek);
+  EXPECT_EQ(Entry(1).wide, u"Привет, мир");
+  EXPECT_EQ(ClipboardUnicode(), u"Привет, мир");
+
+  ItemsFileBytes(dialog);
+  const Loaded<ItemsFile> saved = LoadItemsFile(ItemFileName(ModuleFileName(), kItemsExtension));
+  ASSERT_EQ(saved.content.history.size(), 3u);
+  EXPECT_EQ(saved.content.history[1].wide, u"Привет, мир");
+}
+
+TEST_F(WideTextTest, ATextTheCodePageHoldsKeepsTodaysClipboardAndFile) {
+  CopyUnicodeAndWait(u"café €");
+  EXPECT_TRUE(Entry(0).wide.empty());
+  EXPECT_EQ(Entry(0).text, "caf\xE9 \x80");
+  CopyAndWait("elsewhere");
+  Choose(1);
+  PumpUntil([&] { return ClipboardText() == "caf\xE9 \x80"; });
+  EXPECT_EQ(ClipboardText(), "caf\xE9 \x80");
+  const std::string count(1, '\3');
+  EXPECT_EQ(ItemsFileBytes(dialog), count + std::string(3, '\0') + "\x09" + "elsewhere" + "\x06" +
+                                        "caf\xE9 \x80" + "\x19" + "on the clipboard at start" +
+                                        std::string(8, '\0'));
+}
+
+}  // namespace
+}  // namespace pelmo
