@@ -40,7 +40,8 @@ class CMainDialog : public CDialog,
   void AddItem() override;
   void MarkItem();
   void EditItem();
-  void FindNext(const std::string& text) override;
+  void FindNext(const std::string& text) { FindNext(m_historyCombo, text); }
+  void FindNext(CHistoryCombo& combo, const std::string& text) override;
 
   // Putting entries back
   void CopySelectedToClipboard(bool forced);

@@ -103,15 +103,15 @@ void CMainDialog::EditItem() {
   SelectAndCopy(row);
 }
 
-void CMainDialog::FindNext(const std::string& text) {
+void CMainDialog::FindNext(CHistoryCombo& combo, const std::string& text) {
   const History& history = m_workspace.history;
   if (history.Count() == 0) return BeepExclamation();
   const FindResult found = pelmo::FindNext(history, text, m_findPosition);
   m_findPosition = found.findPosition;
   if (found.row < 0) return BeepExclamation();
-  if (!m_historyCombo.GetDroppedState()) m_historyCombo.ShowDropDown(true);
-  m_historyCombo.SetCurSel(found.row);
-  m_historyCombo.SetWindowText(text);
+  if (!combo.GetDroppedState()) combo.ShowDropDown(true);
+  combo.SetCurSel(found.row);
+  combo.SetWindowText(text);
 }
 
 void CMainDialog::CopySelectedToClipboard(bool forced) {

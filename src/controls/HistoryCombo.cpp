@@ -73,7 +73,7 @@ bool CHistoryCombo::RouteKey(const MSG& msg) {
     const std::string text = EditTextOrBeep();
     if (!text.empty()) {
       SelectAllText();
-      m_owner->FindNext(text);
+      m_owner->FindNext(*this, text);
     }
     return true;
   }

@@ -27,11 +27,14 @@ struct ImageListDeleter {
 };
 using ImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
 
+class CHistoryCombo;
+
 // What the drop-down asks of the window that owns it.
 class HistoryComboOwner {
  public:
   virtual ~HistoryComboOwner() = default;
-  virtual void FindNext(const std::string& text) = 0;
+  // F3: find the next entry holding `text` and select it in `combo` (the main or the Inline one).
+  virtual void FindNext(CHistoryCombo& combo, const std::string& text) = 0;
   virtual void ExecuteText(const std::string& text, bool explore) = 0;
   virtual void AddItem() = 0;
   virtual bool ReturnFocus() = 0;

@@ -133,5 +133,27 @@ TEST_F(InlineModeTest, CapturesReachBothDropDownsAndDeletingInlineRemovesFromBot
   EXPECT_EQ(dialog.Inline()->Combo().GetCurSel(), Selected());
 }
 
+TEST_F(InlineModeTest, F3InTheInlineDropDownFindsThere) {
+  MakeTaskbar({"MSTaskSwWClass"});
+  CopyAndWait("needle");
+  CopyAndWait("hay");
+  Toggle();
+  ASSERT_TRUE(dialog.InlineOn());
+  CHistoryCombo& combo = dialog.Inline()->Combo();
+  combo.SetWindowText("need");
+  dialog.GetHistoryCombo().SetCurSel(-1);
+  MSG msg{combo.m_hWnd, WM_KEYDOWN, VK_F3, 0, 0, {}};
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[VK_F3] = 0x80;
+  ::SetKeyboardState(keys);
+  CWnd::WalkPreTranslateTree(InlineWindow(), &msg);
+  keys[VK_F3] = 0;
+  ::SetKeyboardState(keys);
+  EXPECT_EQ(combo.GetCurSel(), 1);
+  EXPECT_EQ(Selected(), -1) << "the strip's drop-down is left alone";
+  combo.ShowDropDown(false);
+}
+
 }  // namespace
 }  // namespace pelmo
