@@ -83,13 +83,8 @@ void SkipPair(ArchiveReader& archive) {
 template <typename Content, typename Read>
 Loaded<Content> Load(const std::string& path, Read read) {
   Loaded<Content> result;
-  InputFile::OpenFailure failure;
-  std::optional<InputFile> file = InputFile::Open(path, &failure);
-  if (!file) {
-    result.unreadable = failure.reason;
-    return result;
-  }
-  result.opened = true;
+  std::optional<InputFile> file = result.Open(path);
+  if (!file) return result;
   ArchiveReader archive(*file);
   try {
     read(archive, result);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/Archive.h"
+#include "framework/BufferedFile.h"
 #include "model/HistoryItem.h"
 
 namespace pelmo {
@@ -66,6 +67,16 @@ struct Loaded {
 
   // Loading took in less than the file holds: saving over it would lose the rest.
   bool Incomplete() const { return error.has_value() || !leftOut.empty(); }
+
+  // Opens the file to load, noting whether it opened and, when it is there but could not be,
+  // why; empty when it did not open.
+  std::optional<InputFile> Open(const std::string& path) {
+    InputFile::OpenFailure failure;
+    std::optional<InputFile> file = InputFile::Open(path, &failure);
+    opened = file.has_value();
+    unreadable = failure.reason;
+    return file;
+  }
 };
 
 Loaded<ItemsFile> LoadItemsFile(const std::string& path);

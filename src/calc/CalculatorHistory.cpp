@@ -16,13 +16,8 @@ size_t Limited(size_t count, unsigned limit) {
 
 Loaded<std::vector<std::string>> LoadCalculatorHistory(const std::string& path, unsigned limit) {
   Loaded<std::vector<std::string>> result;
-  InputFile::OpenFailure failure;
-  std::optional<InputFile> file = InputFile::Open(path, &failure);
-  if (!file) {
-    result.unreadable = failure.reason;
-    return result;
-  }
-  result.opened = true;
+  std::optional<InputFile> file = result.Open(path);
+  if (!file) return result;
   std::vector<std::string>& entries = result.content;
   ArchiveReader archive(*file);
   size_t count = 0;
