@@ -109,7 +109,7 @@ Loaded<ItemsFile> LoadItemsFile(const std::string& path) {
     ReadList(archive, "history entry", "history entries", kMaxLoadedEntries, Beyond::kPassOver,
              items.history, loaded.leftOut, ReadEntry, SkipText);
     ReadList(archive, "ClipBook entry", "ClipBook entries", kMaxLoadedEntries, Beyond::kPassOver,
-             items.clipBook, loaded.leftOut, ReadText, SkipText);
+             items.clipBook, loaded.leftOut, ReadEntry, SkipText);
     ReadList(archive, "link", "links", kMaxLoadedLinks, Beyond::kStayUnread, items.links,
              loaded.leftOut, ReadText, SkipText);
   });
@@ -125,17 +125,17 @@ Loaded<std::vector<QuickRepItem>> LoadQuickRepFile(const std::string& path) {
 
 void SaveItemsFile(const std::string& path, const ItemsFileView& items) {
   SaveArchive(path, [&items](ArchiveWriter& archive) {
-    archive.WriteCount(items.history.size());
-    for (const HistoryItem* entry : items.history) {
-      if (entry->wide.empty())
-        archive.WriteString(entry->text);
-      else
-        archive.WriteWideString(entry->wide);
-    }
-    for (const auto* list : {&items.clipBook, &items.links}) {
+    for (const auto* list : {&items.history, &items.clipBook}) {
       archive.WriteCount(list->size());
-      for (const std::string_view text : *list) archive.WriteString(text);
+      for (const HistoryItem* entry : *list) {
+        if (entry->wide.empty())
+          archive.WriteString(entry->text);
+        else
+          archive.WriteWideString(entry->wide);
+      }
     }
+    archive.WriteCount(items.links.size());
+    for (const std::string_view text : items.links) archive.WriteString(text);
   });
 }
 

@@ -3,8 +3,8 @@
 // element:
 //   items file:         count, history texts (row 0 first); count, ClipBook strings;
 //                       count, links (newest first)
-// A history entry with a wide text is stored in the archive's 16-bit form; every other string
-// in its narrow form, so a file without such entries is what older versions wrote.
+// A history or ClipBook entry with a wide text is stored in the archive's 16-bit form; every
+// other string in its narrow form, so a file without such entries is what older versions wrote.
 //   Quick Replace file: count, then shortcut and text of each pair
 #pragma once
 
@@ -34,9 +34,9 @@ std::string ItemFileName(const std::string& exePath, const char* extension);
 
 template <typename Entry, typename Text>
 struct ItemLists {
-  std::vector<Entry> history;  // row 0 (newest) first; only text and wide are stored
-  std::vector<Text> clipBook;
-  std::vector<Text> links;  // newest first
+  std::vector<Entry> history;   // row 0 (newest) first; only text and wide are stored
+  std::vector<Entry> clipBook;  // "name\ntext" (tools/ClipBook.h); only text and wide are stored
+  std::vector<Text> links;      // newest first
 };
 using ItemsFile = ItemLists<HistoryItem, std::string>;
 // What saving needs: the entries and texts where they live.

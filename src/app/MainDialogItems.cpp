@@ -122,10 +122,7 @@ void CMainDialog::CopySelectedToClipboard(bool forced) {
   // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
   if (!m_workspace.options.keepTop || forced) m_capture.SkipNextChange();
   const HistoryItem& item = m_workspace.history.At(row);
-  if (item.wide.empty())
-    clipboard.WriteText(item.text);
-  else
-    clipboard.WriteWideText(item.wide, item.text);
+  clipboard.WriteText(item.text, item.wide);
 }
 
 bool CMainDialog::ReturnFocus() {

@@ -28,7 +28,7 @@ FileOutcome Workspace::LoadItems() {
   FileOutcome outcome = m_store.LoadItems(loaded);
   const bool whole = MoveLoaded(outcome, m_store.ItemsPath(), [&] {
     history.AppendBottom(loaded.history);
-    for (std::string& text : loaded.clipBook) clipBook.push_back(std::move(text));
+    for (HistoryItem& entry : loaded.clipBook) clipBook.push_back(std::move(entry));
     for (std::string& text : loaded.links) links.push_back(std::move(text));
   });
   if (!whole) m_store.ItemsLoadedInPart(outcome);
@@ -39,7 +39,7 @@ FileOutcome Workspace::SaveItems() {
   ItemsFileView view;
   view.history.reserve(static_cast<size_t>(history.Count()));
   for (int row = 0; row < history.Count(); ++row) view.history.push_back(&history.At(row));
-  view.clipBook.assign(clipBook.begin(), clipBook.end());
+  for (const HistoryItem& entry : clipBook) view.clipBook.push_back(&entry);
   view.links.assign(links.begin(), links.end());
   return m_store.SaveItems(view);
 }

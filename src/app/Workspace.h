@@ -20,7 +20,7 @@ class Workspace {
   // Every option; the built-in values hold until set-up reads the settings file.
   Settings options;
   History history;
-  std::vector<std::string> clipBook;  // "name\ntext", newest first
+  std::vector<HistoryItem> clipBook;  // "name\ntext" (tools/ClipBook.h), newest first
   std::deque<std::string> links;      // newest first
   std::vector<QuickRepItem> quickRep;
 

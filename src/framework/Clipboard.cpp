@@ -81,14 +81,14 @@ std::u16string ClipboardSession::ReadWideTextLostIn(const std::string& ansi) con
   return WideIfLostInAnsi(std::move(wide), ansi);
 }
 
-bool ClipboardSession::WriteWideText(const std::u16string& wide, const std::string& ansi) const {
-  return WriteText(ansi) &&
-         HandOver(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
+bool ClipboardSession::WriteText(const std::string& ansi, const std::u16string& wide) const {
+  return WriteText(ansi) && (wide.empty() || HandOver(CF_UNICODETEXT, wide.c_str(),
+                                                      (wide.size() + 1) * sizeof(char16_t)));
 }
 
-bool WriteClipboardText(HWND owner, const std::string& text) {
+bool WriteClipboardText(HWND owner, const std::string& text, const std::u16string& wide) {
   ClipboardSession clipboard(owner);
-  return clipboard.IsOpen() && clipboard.WriteText(text);
+  return clipboard.IsOpen() && clipboard.WriteText(text, wide);
 }
 
 }  // namespace pelmo

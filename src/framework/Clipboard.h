@@ -32,15 +32,17 @@ class ClipboardSession {
   // page and lost characters of it; empty otherwise (no Unicode text, nothing lost, or a text
   // that has changed since `ansi` was read).
   std::u16string ReadWideTextLostIn(const std::string& ansi) const;
-  // WriteText of `ansi`, the text's ANSI form, and then the text itself as CF_UNICODETEXT, so
-  // that every program pastes the best form it reads.
-  bool WriteWideText(const std::u16string& wide, const std::string& ansi) const;
+  // WriteText of `ansi`, the text's ANSI form, and then, for a text that the ANSI code page could
+  // not hold (`wide` not empty), the text itself as CF_UNICODETEXT, so that every program pastes
+  // the best form it reads.
+  bool WriteText(const std::string& ansi, const std::u16string& wide) const;
 
  private:
   bool m_open;
 };
 
-// Opens, writes CF_TEXT and closes; false when the clipboard could not be opened.
-bool WriteClipboardText(HWND owner, const std::string& text);
+// Opens, writes CF_TEXT (and CF_UNICODETEXT for a text with a `wide` form) and closes; false when
+// the clipboard could not be opened.
+bool WriteClipboardText(HWND owner, const std::string& text, const std::u16string& wide = {});
 
 }  // namespace pelmo

@@ -14,15 +14,20 @@ std::string ToSystemAnsi(std::u16string_view wide) {
   return ansi;
 }
 
+std::u16string FromSystemAnsi(std::string_view ansi) {
+  if (ansi.empty()) return std::u16string();
+  const int length = static_cast<int>(ansi.size());
+  const int size = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
+  std::u16string wide(static_cast<size_t>(size), u'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, reinterpret_cast<wchar_t*>(wide.data()),
+                        size);
+  return wide;
+}
+
 std::u16string WideIfLostInAnsi(std::u16string wide, const std::string& ansi) {
   // Exact when the ANSI text converts back to the very same characters; a best-fit mapping
   // (an accent dropped) fails that test as surely as a question mark does.
-  const int length = static_cast<int>(ansi.size());
-  const int size = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
-  std::u16string back(static_cast<size_t>(size), u'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, reinterpret_cast<wchar_t*>(back.data()),
-                        size);
-  if (back == wide) wide.clear();
+  if (FromSystemAnsi(ansi) == wide) wide.clear();
   return wide;
 }
 

@@ -8,6 +8,7 @@
 namespace pelmo {
 
 std::string ToSystemAnsi(std::u16string_view wide);
+std::u16string FromSystemAnsi(std::string_view ansi);
 
 // The UTF-16 text when its ANSI form `ansi` lost characters of it; empty when the code page holds
 // it exactly, so that only texts that need it keep a wide copy.

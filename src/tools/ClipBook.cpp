@@ -5,27 +5,41 @@
 namespace pelmo {
 
 namespace {
+
 constexpr size_t kProposedNameChars = 35;
+
+template <typename String>
+String TextAfterName(const String& entry) {
+  const size_t lineFeed = entry.find('\n');
+  return lineFeed == String::npos ? entry : entry.substr(lineFeed + 1);
+}
+
 }  // namespace
 
-std::string MakeClipBookEntry(const std::string& name, const std::string& text) {
-  return name + '\n' + text;
+HistoryItem MakeClipBookEntry(const std::string& name, const std::u16string& wideName,
+                              const HistoryItem& item) {
+  HistoryItem entry;
+  entry.text = name + '\n' + item.text;
+  if (!item.wide.empty()) entry.wide = wideName + u'\n' + item.wide;
+  return entry;
 }
 
 std::string ClipBookName(const std::string& entry) {
   return entry.substr(0, entry.find('\n'));
 }
 
-std::string ClipBookText(const std::string& entry) {
-  const size_t lineFeed = entry.find('\n');
-  return lineFeed == std::string::npos ? entry : entry.substr(lineFeed + 1);
+HistoryItem ClipBookText(const HistoryItem& entry) {
+  HistoryItem text;
+  text.text = TextAfterName(entry.text);
+  if (!entry.wide.empty()) text.wide = TextAfterName(entry.wide);
+  return text;
 }
 
 std::string ProposedClipBookName(const std::string& text) {
   return text.substr(0, kProposedNameChars);
 }
 
-std::optional<int> MoveClipBookEntry(std::vector<std::string>& entries, int selected, int step) {
+std::optional<int> MoveClipBookEntry(std::vector<HistoryItem>& entries, int selected, int step) {
   const int count = static_cast<int>(entries.size());
   const int neighbour = selected + step;
   if (selected < 0 || selected >= count || neighbour < 0 || neighbour >= count) return std::nullopt;

@@ -1,16 +1,24 @@
 // ClipBook entries: one string each, the name, a line feed, then the text. A string without a
-// line feed is its own name and its own text.
+// line feed is its own name and its own text. An entry is kept as a HistoryItem holding that
+// string, so that a text the ANSI code page could not hold keeps the whole string in UTF-16 as
+// well (HistoryItem::wide), and is stored in the items file as a history entry is.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/HistoryItem.h"
+
 namespace pelmo {
 
-std::string MakeClipBookEntry(const std::string& name, const std::string& text);
+// `item`'s text under `name`; an item that keeps a wide text makes an entry that keeps one too,
+// named by `wideName`, the name in UTF-16.
+HistoryItem MakeClipBookEntry(const std::string& name, const std::u16string& wideName,
+                              const HistoryItem& item);
 std::string ClipBookName(const std::string& entry);
-std::string ClipBookText(const std::string& entry);
+// The text as it is put back: the ANSI text and, for an entry that keeps one, the wide text.
+HistoryItem ClipBookText(const HistoryItem& entry);
 
 // The name "To ClipBook" proposes for a text: its first 35 characters.
 std::string ProposedClipBookName(const std::string& text);
@@ -18,6 +26,6 @@ std::string ProposedClipBookName(const std::string& text);
 // Move Up (step -1) and Move Down (step +1): exchanges the selected entry's string with its
 // neighbour's and returns the neighbour's row, which becomes the selected one; nullopt, changing
 // nothing, when there is no selection or no neighbour that way.
-std::optional<int> MoveClipBookEntry(std::vector<std::string>& entries, int selected, int step);
+std::optional<int> MoveClipBookEntry(std::vector<HistoryItem>& entries, int selected, int step);
 
 }  // namespace pelmo

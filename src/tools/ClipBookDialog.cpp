@@ -5,7 +5,7 @@
 
 namespace pelmo {
 
-CClipBookDialog::CClipBookDialog(std::vector<std::string>& clipBook, StripServices& strip,
+CClipBookDialog::CClipBookDialog(std::vector<HistoryItem>& clipBook, StripServices& strip,
                                  CWnd* parent)
     : CListToolDialog(IDD_CLIPBOOK, clipBook, parent), m_strip(strip) {}
 
@@ -27,8 +27,8 @@ BOOL CClipBookDialog::OnInitDialog() {
   return TRUE;
 }
 
-std::string CClipBookDialog::RowText(const std::string& entry) const {
-  return ClipBookName(entry);
+std::string CClipBookDialog::RowText(const HistoryItem& entry) const {
+  return ClipBookName(entry.text);
 }
 
 bool CClipBookDialog::OnCommand(WORD id, WORD code, HWND) {
@@ -70,7 +70,8 @@ void CClipBookDialog::Copy() {
   if (index < 0) return;
   // This window is in the foreground now: the copy's capture keeps the window the user came from.
   m_strip.Capture().KeepTarget();
-  WriteClipboardText(m_hWnd, ClipBookText(m_entries[static_cast<size_t>(index)]));
+  const HistoryItem text = ClipBookText(m_entries[static_cast<size_t>(index)]);
+  WriteClipboardText(m_hWnd, text.text, text.wide);
 }
 
 void ShowClipBook(Workspace& workspace, StripServices& strip, CWnd& owner) {

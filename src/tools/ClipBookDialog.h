@@ -11,15 +11,15 @@
 
 namespace pelmo {
 
-class CClipBookDialog : public CListToolDialog<std::string> {
+class CClipBookDialog : public CListToolDialog<HistoryItem> {
  public:
-  CClipBookDialog(std::vector<std::string>& clipBook, StripServices& strip, CWnd* parent);
+  CClipBookDialog(std::vector<HistoryItem>& clipBook, StripServices& strip, CWnd* parent);
 
  protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(DataExchange& dx) override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
-  std::string RowText(const std::string& entry) const override;
+  std::string RowText(const HistoryItem& entry) const override;
 
  private:
   void Move(int step);

@@ -1,6 +1,7 @@
 #include "tools/ClipBookEntryDialog.h"
 
 #include "framework/DataExchange.h"
+#include "framework/SystemCodePage.h"
 #include "resource.h"
 #include "tools/ClipBook.h"
 
@@ -15,11 +16,12 @@ void CClipBookEntryDialog::DoDataExchange(DataExchange& dx) {
 void ToClipBook(Workspace& workspace, CWnd& owner, const HistoryItem* item) {
   if (!item) return;
   // Copied now: while the prompt is open, captures may evict the entry.
-  const std::string text = item->text;
+  const HistoryItem copy = *item;
   CClipBookEntryDialog prompt(&owner);
-  prompt.m_name = ProposedClipBookName(text);
+  prompt.m_name = ProposedClipBookName(copy.text);
   if (prompt.DoModal() != IDOK) return;
-  workspace.clipBook.insert(workspace.clipBook.begin(), MakeClipBookEntry(prompt.m_name, text));
+  workspace.clipBook.insert(workspace.clipBook.begin(),
+                            MakeClipBookEntry(prompt.m_name, FromSystemAnsi(prompt.m_name), copy));
 }
 
 }  // namespace pelmo

@@ -6,6 +6,34 @@
 
 namespace pelmo {
 
+namespace {
+
+// The rows that take part, in order; nullopt when "Selected" finds nothing selected.
+std::optional<std::vector<size_t>> ChosenRows(size_t count, const std::vector<int>& selectedRows,
+                                              const ConcatenateChoice& choice) {
+  std::vector<size_t> rows;
+  switch (choice.itemChoice) {
+    case kAllItems:
+      for (size_t row = 0; row < count; ++row) rows.push_back(row);
+      break;
+    case kFirstItems:
+      for (size_t row = 0; row < std::min<size_t>(choice.firstCount, count); ++row)
+        rows.push_back(row);
+      break;
+    case kSelectedItems:
+    case kSelectedReversed:
+      if (selectedRows.empty()) return std::nullopt;
+      for (const int row : selectedRows) rows.push_back(static_cast<size_t>(row));
+      if (choice.itemChoice == kSelectedReversed) std::reverse(rows.begin(), rows.end());
+      break;
+    default:
+      break;
+  }
+  return rows;
+}
+
+}  // namespace
+
 std::string ConcatenateRow(int number, const std::string& text) {
   const size_t start = text.find_first_not_of(" \t\r\n\v\f");
   const std::string trimmed = start == std::string::npos ? std::string() : text.substr(start);
@@ -26,33 +54,21 @@ std::string Delimiter(const ConcatenateChoice& choice) {
   return choice.delimiterString == "\\n" ? "\n" : choice.delimiterString;
 }
 
-std::optional<std::string> Concatenate(const std::vector<std::string>& items,
+std::optional<HistoryItem> Concatenate(const std::vector<HistoryItem>& items,
                                        const std::vector<int>& selectedRows,
-                                       const ConcatenateChoice& choice) {
+                                       const ConcatenateChoice& choice, Widen widen) {
+  const std::optional<std::vector<size_t>> rows = ChosenRows(items.size(), selectedRows, choice);
+  if (!rows) return std::nullopt;
   const std::string delimiter = Delimiter(choice);
-  std::string result;
-  const auto add = [&](size_t row) {
-    result += items[row];
-    result += delimiter;
-  };
-  switch (choice.itemChoice) {
-    case kAllItems:
-      for (size_t row = 0; row < items.size(); ++row) add(row);
-      break;
-    case kFirstItems:
-      for (size_t row = 0; row < std::min<size_t>(choice.firstCount, items.size()); ++row) add(row);
-      break;
-    case kSelectedItems:
-    case kSelectedReversed:
-      if (selectedRows.empty()) return std::nullopt;
-      if (choice.itemChoice == kSelectedItems)
-        for (const int row : selectedRows) add(static_cast<size_t>(row));
-      else
-        for (auto row = selectedRows.rbegin(); row != selectedRows.rend(); ++row)
-          add(static_cast<size_t>(*row));
-      break;
-    default:
-      break;
+  HistoryItem result;
+  for (const size_t row : *rows) result.text += items[row].text + delimiter;
+  const bool wide =
+      std::any_of(rows->begin(), rows->end(), [&](size_t row) { return !items[row].wide.empty(); });
+  if (!wide) return result;
+  const std::u16string wideDelimiter = widen(delimiter);
+  for (const size_t row : *rows) {
+    const HistoryItem& item = items[row];
+    result.wide += (item.wide.empty() ? widen(item.text) : item.wide) + wideDelimiter;
   }
   return result;
 }

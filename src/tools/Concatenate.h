@@ -4,7 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "model/HistoryItem.h"
 
 namespace pelmo {
 
@@ -30,10 +33,15 @@ void FollowSelection(const std::vector<int>& selectedRows, ConcatenateChoice& ch
 // stands for a line feed.
 std::string Delimiter(const ConcatenateChoice& choice);
 
-// Each chosen item's full text followed by the delimiter. `selectedRows` ascend. nullopt when
-// "Selected" or "Selected (reverse order)" finds nothing selected: the window then stays open.
-std::optional<std::string> Concatenate(const std::vector<std::string>& items,
+// The UTF-16 form of an ANSI text, as the system converts it.
+using Widen = std::u16string (*)(std::string_view ansi);
+
+// Each chosen item's full text followed by the delimiter. `selectedRows` ascend. When a chosen
+// item keeps a wide text, so does the result: the same join of the items' wide texts, `widen`
+// giving that of the delimiter and of every item without one. nullopt when "Selected" or
+// "Selected (reverse order)" finds nothing selected: the window then stays open.
+std::optional<HistoryItem> Concatenate(const std::vector<HistoryItem>& items,
                                        const std::vector<int>& selectedRows,
-                                       const ConcatenateChoice& choice);
+                                       const ConcatenateChoice& choice, Widen widen);
 
 }  // namespace pelmo

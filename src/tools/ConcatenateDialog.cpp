@@ -2,13 +2,14 @@
 
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
+#include "framework/SystemCodePage.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 
 namespace pelmo {
 
-CConcatenateDialog::CConcatenateDialog(const std::vector<std::string>& items, CWnd* parent)
+CConcatenateDialog::CConcatenateDialog(const std::vector<HistoryItem>& items, CWnd* parent)
     : CDialog(IDD_CONCATENATE, parent), m_items(items) {}
 
 void CConcatenateDialog::DoDataExchange(DataExchange& dx) {
@@ -23,7 +24,7 @@ void CConcatenateDialog::DoDataExchange(DataExchange& dx) {
 BOOL CConcatenateDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   int number = 0;
-  for (const std::string& item : m_items) m_list.AddString(ConcatenateRow(++number, item));
+  for (const HistoryItem& item : m_items) m_list.AddString(ConcatenateRow(++number, item.text));
   DelimiterRule();
   ItemRule();
   return TRUE;
@@ -75,20 +76,22 @@ bool CConcatenateDialog::OnCommand(WORD id, WORD code, HWND) {
 void CConcatenateDialog::OnOK() {
   if (!UpdateData(true)) return;
   WaitCursor wait;
-  auto result = Concatenate(m_items, m_list.GetSelectedRows(), m_choice);
+  auto result = Concatenate(m_items, m_list.GetSelectedRows(), m_choice, FromSystemAnsi);
   if (!result) return;  // "Selected" with nothing selected: the window stays open
   m_result = std::move(*result);
   EndDialog(IDOK);
 }
 
 void ShowConcatenate(Workspace& workspace, StripServices& strip, CWnd& owner) {
-  const std::vector<std::string> items = workspace.history.Texts();
+  std::vector<HistoryItem> items;
+  for (int row = 0; row < workspace.history.Count(); ++row)
+    items.push_back(workspace.history.At(row));
   CConcatenateDialog dialog(items, &owner);
-  if (dialog.DoModal() != IDOK || dialog.m_result.empty()) return;
+  if (dialog.DoModal() != IDOK || dialog.m_result.text.empty()) return;
   ClipboardSession clipboard(owner.m_hWnd);
   if (!clipboard.IsOpen()) return;
   strip.Capture().SetPendingKind(kConcatenated);
-  clipboard.WriteText(dialog.m_result);
+  clipboard.WriteText(dialog.m_result.text, dialog.m_result.wide);
 }
 
 }  // namespace pelmo

@@ -1,6 +1,6 @@
 // CConcatenateDialog: "Concatenate items to the new item" (dialog 167). Shows the texts it is
 // given, lets the user choose a delimiter and which of them take part, and leaves the joined
-// text in m_result after IDOK.
+// text (and its wide form, when a joined text has one) in m_result after IDOK.
 #pragma once
 
 #include <string>
@@ -16,11 +16,11 @@ namespace pelmo {
 
 class CConcatenateDialog : public CDialog {
  public:
-  CConcatenateDialog(const std::vector<std::string>& items, CWnd* parent);
+  CConcatenateDialog(const std::vector<HistoryItem>& items, CWnd* parent);
 
   CListBox m_list;
   ConcatenateChoice m_choice;
-  std::string m_result;
+  HistoryItem m_result;
 
  protected:
   BOOL OnInitDialog() override;
@@ -33,10 +33,10 @@ class CConcatenateDialog : public CDialog {
   void ItemRule();
   void FollowListSelection();
 
-  const std::vector<std::string>& m_items;
+  const std::vector<HistoryItem>& m_items;
 };
 
-// "Concatenate...": the window on copies of the history's texts; its result goes to the
+// "Concatenate...": the window on copies of the history's entries; its result goes to the
 // clipboard, to be captured as a concatenated entry.
 void ShowConcatenate(Workspace& workspace, StripServices& strip, CWnd& owner);
 

@@ -61,6 +61,21 @@ std::vector<std::string> Rows(const Dialog& dialog) {
   return rows;
 }
 
+std::vector<HistoryItem> Items(std::initializer_list<const char*> texts) {
+  std::vector<HistoryItem> items;
+  for (const char* text : texts) {
+    items.emplace_back();
+    items.back().text = text;
+  }
+  return items;
+}
+
+std::vector<std::string> Texts(const std::vector<HistoryItem>& items) {
+  std::vector<std::string> texts;
+  for (const HistoryItem& item : items) texts.push_back(item.text);
+  return texts;
+}
+
 void DoubleClickRow(HWND dialog, HWND list, int row) {
   ::SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
   ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ITEM_LIST, LBN_DBLCLK),
@@ -69,7 +84,7 @@ void DoubleClickRow(HWND dialog, HWND list, int row) {
 
 TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   FakeStrip strip;
-  std::vector<std::string> entries = {"top\ntext 1", "\nunnamed text", "bottom"};
+  std::vector<HistoryItem> entries = Items({"top\ntext 1", "\nunnamed text", "bottom"});
   CClipBookDialog dialog(entries, strip, nullptr);
   ASSERT_TRUE(dialog.Create(nullptr));
   const CListBox& list = dialog.m_list;
@@ -77,13 +92,13 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   EXPECT_EQ(list.GetCurSel(), 2) << "opens on the bottom row";
 
   Click(dialog.m_hWnd, IDC_DOWN);
-  EXPECT_EQ(entries.back(), "bottom") << "the bottom entry stays";
+  EXPECT_EQ(entries.back().text, "bottom") << "the bottom entry stays";
   Click(dialog.m_hWnd, IDC_UP);
-  EXPECT_EQ(entries, (std::vector<std::string>{"top\ntext 1", "bottom", "\nunnamed text"}));
+  EXPECT_EQ(Texts(entries), (std::vector<std::string>{"top\ntext 1", "bottom", "\nunnamed text"}));
   EXPECT_EQ(list.GetCurSel(), 1);
   Click(dialog.m_hWnd, IDC_UP);
   Click(dialog.m_hWnd, IDC_UP);
-  EXPECT_EQ(entries.front(), "bottom") << "the top entry stays";
+  EXPECT_EQ(entries.front().text, "bottom") << "the top entry stays";
   EXPECT_EQ(list.GetCurSel(), 0);
 
   // The unnamed entry copies its full text; the copy's capture keeps the remembered target.
@@ -153,7 +168,8 @@ class ConcatenateWindow : public ::testing::Test {
   bool Checked(int id) { return ::IsDlgButtonChecked(dialog.m_hWnd, id) == BST_CHECKED; }
   bool Enabled(int id) { return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE; }
 
-  const std::vector<std::string> items = {"  one", "two", "three", "four", "five", "six", "seven"};
+  const std::vector<HistoryItem> items =
+      Items({"  one", "two", "three", "four", "five", "six", "seven"});
   CConcatenateDialog dialog{items, nullptr};
 };
 
@@ -196,7 +212,7 @@ TEST_F(ConcatenateWindow, OkStaysOpenWithoutASelectionAndJoinsTheFullTexts) {
   for (const int row : {0, 1, 3}) ::SendMessageA(dialog.m_list, LB_SETSEL, TRUE, row);
   Click(dialog.m_hWnd, IDOK);
   EXPECT_FALSE(::IsWindow(dialog.m_hWnd));
-  EXPECT_EQ(dialog.m_result, "four\ntwo\n  one\n");
+  EXPECT_EQ(dialog.m_result.text, "four\ntwo\n  one\n");
 }
 
 // --- in the strip, on the real clipboard ----------------------------------------------------
@@ -282,7 +298,7 @@ TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
     Command(ID_TO_CLIPBOOK);
   }
   EXPECT_EQ(proposed, "a text longer than the thirty-five ");
-  EXPECT_EQ(workspace.clipBook,
+  EXPECT_EQ(Texts(workspace.clipBook),
             std::vector<std::string>{"\na text longer than the thirty-five characters of a name"});
 
   dialog.GetHistoryCombo().SetCurSel(-1);

@@ -88,6 +88,25 @@ TEST_F(WideTextTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedAndSavedWhole) 
   EXPECT_EQ(saved.content.history[1].wide, u"Привет, мир");
 }
 
+TEST_F(WideTextTest, AGreekTextSentToTheClipBookIsCopiedBackAsTheSameUtf16) {
+  const std::u16string greek = u"Γειά σου \U0001F642";
+  CopyUnicodeAndWait(greek);
+  CopyAndWait("elsewhere");
+  dialog.GetHistoryCombo().SetCurSel(1);
+  {
+    ModalScript script({[](HWND prompt) { test::Click(prompt, IDOK); }});
+    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TO_CLIPBOOK, 0);
+  }
+  {
+    ModalScript script({[](HWND window) { test::Click(window, IDC_CLIPBOOK_COPY); },
+                        [](HWND window) { test::Click(window, IDCANCEL); }});
+    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_CLIPBOOK, 0);
+  }
+  PumpUntil([&] { return ClipboardUnicode() == greek; });
+  EXPECT_EQ(ClipboardUnicode(), greek);
+  EXPECT_EQ(ClipboardText(), ToSystemAnsi(greek));
+}
+
 TEST_F(WideTextTest, ATextTheCodePageHoldsKeepsTodaysClipboardAndFile) {
   CopyUnicodeAndWait(u"café €");
   EXPECT_TRUE(Entry(0).wide.empty());

@@ -35,14 +35,18 @@ std::vector<std::string> Texts(const std::vector<HistoryItem>& entries) {
   return texts;
 }
 
+std::vector<const HistoryItem*> Pointers(const std::vector<HistoryItem>& entries) {
+  std::vector<const HistoryItem*> pointers;
+  for (const HistoryItem& entry : entries) pointers.push_back(&entry);
+  return pointers;
+}
+
 void Save(const std::string& path, const ItemsFile& items) {
-  std::vector<const HistoryItem*> history;
-  for (const HistoryItem& entry : items.history) history.push_back(&entry);
-  SaveItemsFile(path, {history, Views(items.clipBook), Views(items.links)});
+  SaveItemsFile(path, {Pointers(items.history), Pointers(items.clipBook), Views(items.links)});
 }
 
 std::vector<std::vector<std::string>> Lists(const ItemsFile& items) {
-  return {Texts(items.history), items.clipBook, items.links};
+  return {Texts(items.history), Texts(items.clipBook), items.links};
 }
 
 // Every element, in file order.
@@ -68,7 +72,7 @@ TEST(ItemFiles, ExactBytes) {
   TempDir dir;
   Save(dir.File("empty.clp"), {});
   EXPECT_EQ(ReadBytes(dir.File("empty.clp")), std::string(12, '\0'));
-  Save(dir.File("lists.clp"), {Entries({"h0", "h1"}), {"c"}, {"l"}});
+  Save(dir.File("lists.clp"), {Entries({"h0", "h1"}), Entries({"c"}), {"l"}});
   EXPECT_EQ(ReadBytes(dir.File("lists.clp")),
             Int32(2) + Text("h0") + Text("h1") + Int32(1) + Text("c") + Int32(1) + Text("l"));
   SaveQuickRepFile(dir.File("one.qrp"), {{"ab", "xyz"}});
@@ -79,7 +83,7 @@ TEST(ItemFiles, RoundTrip) {
   const ItemsFile items = {
       Entries({"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF", "",
                std::string(300, 'a'), std::string(70000, 'b')}),
-      {"name\ntext"},
+      Entries({"name\ntext"}),
       {"http://example.org/", "ftp://example.net/"},
   };
   const std::vector<QuickRepItem> pairs = {{"ab", "xyz"}, {"", std::string(65534, 'q')}};
@@ -103,15 +107,16 @@ HistoryItem Wide(const std::u16string& wide) {
   return entry;
 }
 
-// A history entry that keeps a wide text is stored in the 16-bit form and comes back whole, with
-// its ANSI text; the entries around it keep their narrow bytes. A 16-bit string that the ANSI
-// code page holds exactly loads as a plain entry.
+// A history or ClipBook entry that keeps a wide text is stored in the 16-bit form and comes back
+// whole, with its ANSI text; the entries around it keep their narrow bytes. A 16-bit string that
+// the ANSI code page holds exactly loads as a plain entry.
 TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
   const std::u16string longWide = std::u16string(150, u'Ж') + std::u16string(150, u'z');
-  ItemsFile items = {Entries({"plain"}), {"name\ntext"}, {}};
+  ItemsFile items = {Entries({"plain"}), Entries({"name\ntext"}), {}};
   items.history.push_back(Wide(u"Ωx"));
   items.history.push_back(Wide(u"\U0001F642"));
   items.history.push_back(Wide(longWide));
+  items.clipBook.push_back(Wide(u"name\nΩ"));
   TempDir dir;
   Save(dir.File("mixed.clp"), items);
   const auto units = [](const std::u16string& wide) {
@@ -121,8 +126,8 @@ TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
   };
   EXPECT_EQ(ReadBytes(dir.File("mixed.clp")),
             Int32(4) + Text("plain") + "\xFF\xFE\xFF\x02" + units(u"Ωx") + "\xFF\xFE\xFF\x02" +
-                units(u"\U0001F642") + "\xFF\xFE\xFF\xFF\x2C\x01" + units(longWide) + Int32(1) +
-                Text("name\ntext") + Int32(0));
+                units(u"\U0001F642") + "\xFF\xFE\xFF\xFF\x2C\x01" + units(longWide) + Int32(2) +
+                Text("name\ntext") + "\xFF\xFE\xFF\x06" + units(u"name\nΩ") + Int32(0));
 
   const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("mixed.clp"));
   ASSERT_FALSE(loaded.error);
@@ -132,6 +137,10 @@ TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
     EXPECT_EQ(loaded.content.history[i].wide, items.history[i].wide) << i;
   }
   EXPECT_EQ(loaded.content.history[1].text, "?x");
+  ASSERT_EQ(loaded.content.clipBook.size(), 2u);
+  EXPECT_TRUE(loaded.content.clipBook[0].wide.empty());
+  EXPECT_EQ(loaded.content.clipBook[1].text, "name\n?");
+  EXPECT_EQ(loaded.content.clipBook[1].wide, u"name\nΩ");
 
   WriteBytes(dir.File("exact.clp"),
              Int32(1) + "\xFF\xFE\xFF\x02" + units(u"é€") + Int32(0) + Int32(0));
@@ -163,7 +172,7 @@ TEST(ItemFiles, MissingFileIsNotAnError) {
 // before the cut.
 TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
   const ItemsFile items = {
-      Entries({"a", "", std::string(300, 'h')}), {"clip\nbook"}, {"http://one/"}};
+      Entries({"a", "", std::string(300, 'h')}), Entries({"clip\nbook"}), {"http://one/"}};
   const std::vector<std::string> all = All(items);
   std::vector<size_t> ends;  // where each element ends
   size_t offset = 0;
@@ -235,7 +244,7 @@ TEST(ItemFiles, NegativeCountReadsNothing) {
   const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("neg.clp"));
   EXPECT_FALSE(loaded.error);
   EXPECT_TRUE(loaded.content.history.empty());
-  EXPECT_EQ(loaded.content.clipBook, std::vector<std::string>{"c"});
+  EXPECT_EQ(Texts(loaded.content.clipBook), std::vector<std::string>{"c"});
 }
 
 TEST(ItemFiles, FileNamesFollowTheExecutable) {

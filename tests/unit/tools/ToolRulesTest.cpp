@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/AnsiCodePage.h"
 #include "tools/ClipBook.h"
 #include "tools/Concatenate.h"
 #include "tools/QuickReplace.h"
@@ -35,20 +36,37 @@ TEST(RowTexts, AreCutAt50Characters) {
   EXPECT_EQ(ConcatenateRow(12, "   "), "12  ");
 }
 
+HistoryItem Item(std::string text, std::u16string wide = {}) {
+  HistoryItem item;
+  item.text = std::move(text);
+  item.wide = std::move(wide);
+  return item;
+}
+
 TEST(ClipBook, EntriesSplitAtTheFirstLineFeed) {
-  EXPECT_EQ(MakeClipBookEntry("name", "line 1\nline 2"), "name\nline 1\nline 2");
-  EXPECT_EQ(ClipBookName("name\nline 1\nline 2"), "name");
-  EXPECT_EQ(ClipBookText("name\nline 1\nline 2"), "line 1\nline 2");
+  const HistoryItem entry = MakeClipBookEntry("name", u"name", Item("line 1\nline 2"));
+  EXPECT_EQ(entry.text, "name\nline 1\nline 2");
+  EXPECT_TRUE(entry.wide.empty());
+  EXPECT_EQ(ClipBookName(entry.text), "name");
+  EXPECT_EQ(ClipBookText(entry).text, "line 1\nline 2");
+  EXPECT_TRUE(ClipBookText(entry).wide.empty());
   EXPECT_EQ(ClipBookName("\nthe text"), "");
-  EXPECT_EQ(ClipBookText("\nthe text"), "the text");
+  EXPECT_EQ(ClipBookText(Item("\nthe text")).text, "the text");
   EXPECT_EQ(ClipBookName("no line feed"), "no line feed");
-  EXPECT_EQ(ClipBookText("no line feed"), "no line feed");
+  EXPECT_EQ(ClipBookText(Item("no line feed")).text, "no line feed");
+
+  // A wide text keeps its UTF-16 form under the name, and is put back whole.
+  const HistoryItem greek = MakeClipBookEntry("n?", u"nΩ", Item("??\n?", u"Γα\nω"));
+  EXPECT_EQ(greek.text, "n?\n??\n?");
+  EXPECT_EQ(greek.wide, u"nΩ\nΓα\nω");
+  EXPECT_EQ(ClipBookText(greek).text, "??\n?");
+  EXPECT_EQ(ClipBookText(greek).wide, u"Γα\nω");
   EXPECT_EQ(ProposedClipBookName("ten chars!"), "ten chars!");
   EXPECT_EQ(ProposedClipBookName(std::string(100, 'n')), std::string(35, 'n'));
 }
 
 TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
-  const std::vector<std::string> items = {"a", "b", "c", "d"};
+  const std::vector<HistoryItem> items = {Item("a"), Item("b"), Item("c"), Item("d")};
   const std::vector<int> selected = {0, 1, 3};
   const auto join = [&](int itemChoice, unsigned first, int delimiterChoice, const char* string) {
     ConcatenateChoice choice;
@@ -56,7 +74,9 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
     choice.firstCount = first;
     choice.delimiterChoice = delimiterChoice;
     choice.delimiterString = string;
-    return Concatenate(items, selected, choice);
+    const std::optional<HistoryItem> joined = Concatenate(items, selected, choice, AnsiToUtf16);
+    EXPECT_TRUE(joined && joined->wide.empty());
+    return joined ? joined->text : "-";
   };
   EXPECT_EQ(join(kFirstItems, 3, kEachOnNewLine, ""), "a\r\nb\r\nc\r\n");
   EXPECT_EQ(join(kFirstItems, 10, kEachOnNewLine, ""), "a\r\nb\r\nc\r\nd\r\n");
@@ -68,7 +88,22 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   EXPECT_EQ(join(kSelectedReversed, 0, kDelimiterString, "+"), "d+b+a+");
   ConcatenateChoice choice;
   choice.itemChoice = kSelectedReversed;
-  EXPECT_EQ(Concatenate(items, {}, choice), std::nullopt) << "nothing selected: the window stays";
+  EXPECT_EQ(Concatenate(items, {}, choice, AnsiToUtf16), std::nullopt)
+      << "nothing selected: the window stays";
+}
+
+// A chosen wide text makes the result keep one: the UTF-16 forms joined with the delimiter.
+TEST(Concatenate, AWideTextKeepsTheResultWide) {
+  const std::vector<HistoryItem> items = {Item("caf\xE9"), Item("??", u"Ωω"), Item("x")};
+  ConcatenateChoice choice;
+  choice.delimiterChoice = kDelimiterString;
+  choice.delimiterString = "\xA7";
+  choice.itemChoice = kFirstItems;
+  choice.firstCount = 2;
+  const std::optional<HistoryItem> joined = Concatenate(items, {}, choice, AnsiToUtf16);
+  ASSERT_TRUE(joined);
+  EXPECT_EQ(joined->text, "caf\xE9\xA7??\xA7");
+  EXPECT_EQ(joined->wide, u"café§Ωω§");
 }
 
 }  // namespace
