@@ -31,7 +31,8 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   const long long length = static_cast<long long>(text.size());
   // Every rule works on the ANSI text; the wide one only rides along with it into the entry (and
   // is not read at all for a text that will be refused).
-  std::u16string wide = length <= options.ignoreMore ? m_host.ReadClipboardWide(text) : std::u16string();
+  std::u16string wide =
+      length <= options.ignoreMore ? m_host.ReadClipboardWide(text) : std::u16string();
   if (QuickReplace(text)) wide.clear();
   RecordLink(text, length);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;

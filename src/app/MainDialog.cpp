@@ -89,7 +89,8 @@ BOOL CMainDialog::OnInitDialog() {
   const struct {
     COXBitmapButton& button;
     const char* tip;
-  } tipped[] = {{m_editButton, "Edit"}, {m_deleteButton, "Delete"}, {m_calculatorButton, "Calculator"}};
+  } tipped[] = {
+      {m_editButton, "Edit"}, {m_deleteButton, "Delete"}, {m_calculatorButton, "Calculator"}};
   for (const auto& b : tipped) {
     b.button.EnableToolTip(true);
     b.button.SetToolTipText(b.tip);

@@ -203,8 +203,8 @@ void CHistoryCombo::DrawItem(const DRAWITEMSTRUCT& dis) {
   } else {
     // An entry the ANSI code page could not hold shows its own characters, not question marks.
     const std::u16string wide = WideLabel(*item);
-    ::DrawTextW(dis.hDC, reinterpret_cast<const wchar_t*>(wide.c_str()), static_cast<int>(wide.size()),
-                &rect, kFlags);
+    ::DrawTextW(dis.hDC, reinterpret_cast<const wchar_t*>(wide.c_str()),
+                static_cast<int>(wide.size()), &rect, kFlags);
   }
 }
 

@@ -15,13 +15,15 @@ class CComboBox : public CWnd {
   bool GetDroppedState() const { return SendMessage(CB_GETDROPPEDSTATE) != 0; }
   void ShowDropDown(bool show) const { SendMessage(CB_SHOWDROPDOWN, show ? TRUE : FALSE); }
   // Selects the characters from `start` to `end` of the edit field; -1 as end means all.
-  void SetEditSel(int start, int end) const { SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(start, end)); }
+  void SetEditSel(int start, int end) const {
+    SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(start, end));
+  }
   void SelectAllText() const { SetEditSel(0, -1); }
   void Copy() const { SendMessage(WM_COPY); }
 
   int InsertString(int row, const std::string& text) const {
-    return static_cast<int>(
-        SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.c_str())));
+    return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(row),
+                                        reinterpret_cast<LPARAM>(text.c_str())));
   }
   void DeleteString(int row) const { SendMessage(CB_DELETESTRING, static_cast<WPARAM>(row)); }
   void ResetContent() const { SendMessage(CB_RESETCONTENT); }

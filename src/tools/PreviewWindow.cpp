@@ -45,7 +45,8 @@ void CPreviewWindow::ShowText(const std::string& text, const std::u16string& wid
   else
     ::SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(wide.c_str()));
   const size_t characters = wide.empty() ? text.size() : wide.size();
-  const LRESULT last = ::SendMessageA(edit, EM_POSFROMCHAR, characters == 0 ? 0 : characters - 1, 0);
+  const LRESULT last =
+      ::SendMessageA(edit, EM_POSFROMCHAR, characters == 0 ? 0 : characters - 1, 0);
   int height = static_cast<short>(HIWORD(last)) + kBottomMargin;
   height = std::min(height, ScreenHeight());
   RECT window;

@@ -209,7 +209,8 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
           [&](HWND dlg) {
             // Another program opens the loaded file without sharing: it cannot be replaced.
             if (fails)
-              lock = ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+              lock = ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                   0, nullptr);
             Press(dlg, {IDC_CALC_4, IDC_CALC_ADD, IDC_CALC_5, IDC_CALC_EQUALS});
             close(dlg, way);
           },
@@ -291,7 +292,8 @@ TEST_F(CalculatorTest, ADamagedFileIsReportedOnceWhatWasReadIsListedAndFunctAsks
 TEST_F(CalculatorTest, AFileLockedWhileItOpensIsReportedAndNotSavedOver) {
   const std::string saved("\x01\0\0\0\x04kept", 9);
   std::ofstream(HistoryFile(), std::ios::binary) << saved;
-  HANDLE lock = ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE lock =
+      ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   CCalculatorDialog dialog;
   std::string report;

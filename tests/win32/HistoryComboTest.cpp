@@ -20,7 +20,9 @@ using test::Settle;
 // Records what the drop-down asks of its owner.
 class RecordingOwner : public HistoryComboOwner {
  public:
-  void FindNext(CHistoryCombo&, const std::string& text) override { calls.push_back("find " + text); }
+  void FindNext(CHistoryCombo&, const std::string& text) override {
+    calls.push_back("find " + text);
+  }
   void ExecuteText(const std::string& text, bool explore) override {
     calls.push_back((explore ? "explore " : "open ") + text);
   }

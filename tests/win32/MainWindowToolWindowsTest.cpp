@@ -25,8 +25,10 @@ class StripAndToolWindowsTest : public MainWindowTest {
                           other.Copy(copied);
                         },
                         [&](HWND) {
-                          PumpUntil([&] { return dialog.GetWorkspace().history.Count() != before ||
-                                                 dialog.GetWorkspace().history.At(0).text == copied; });
+                          PumpUntil([&] {
+                            return dialog.GetWorkspace().history.Count() != before ||
+                                   dialog.GetWorkspace().history.At(0).text == copied;
+                          });
                         },
                         [](HWND editor) { Click(editor, IDOK); }});
     dialog.EditItem();
@@ -39,14 +41,16 @@ class StripAndToolWindowsTest : public MainWindowTest {
 TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanwhile) {
   CopyAndWait("edit me");
   EditWhileCopying(0, "edited", "copied meanwhile");
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"copied meanwhile", "edited", "on the clipboard at start"}));
+  EXPECT_EQ(Texts(),
+            (std::vector<std::string>{"copied meanwhile", "edited", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(ClipboardText(), "edited");
 
   // The entry being edited is evicted by the copy: the edit is kept as a new entry.
   dialog.GetWorkspace().options.deleteAfter = 3;
   EditWhileCopying(2, "rescued", "evicts the bottom");
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"rescued", "evicts the bottom", "copied meanwhile", "edited"}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"rescued", "evicts the bottom", "copied meanwhile",
+                                               "edited"}));
   EXPECT_EQ(Selected(), 0);
 }
 

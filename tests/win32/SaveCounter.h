@@ -16,9 +16,9 @@ class SaveCounter {
     const size_t slash = path.find_last_of("\\/");
     const std::string folder = path.substr(0, slash);
     m_name = path.substr(slash + 1);
-    m_folder = ::CreateFileA(folder.c_str(), FILE_LIST_DIRECTORY,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
+    m_folder = ::CreateFileA(
+        folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
     m_stop = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     m_ready = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     m_thread = std::thread([this] { Watch(); });
