@@ -127,6 +127,9 @@ bool CHistoryCombo::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LR
         case CBN_DROPDOWN:  // nothing to do, and nothing for the owner either
           *result = 0;
           return true;
+        case CBN_SELCHANGE:
+          ShowWideSelection();
+          return false;  // the owner acts on it too
         default:
           return false;
       }
@@ -143,6 +146,11 @@ LRESULT CHistoryCombo::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
+    case CB_SETCURSEL: {
+      const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+      ShowWideSelection();
+      return result;
+    }
     case WM_DESTROY:
       RevokeDropTarget();
       HidePreview();
@@ -151,6 +159,17 @@ LRESULT CHistoryCombo::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return CComboBox::WindowProc(message, wParam, lParam);
+}
+
+// The edit field shows the chosen row's string, which the list keeps in ANSI: an entry that keeps
+// a wide text shows its own characters there, not question marks.
+void CHistoryCombo::ShowWideSelection() const {
+  const HistoryItem* item = ItemAt(GetCurSel());
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (!item || item->wide.empty() || !::GetComboBoxInfo(m_hWnd, &info) || !info.hwndItem) return;
+  const std::u16string label = WideLabel(*item);
+  ::SetWindowTextW(info.hwndItem, reinterpret_cast<const wchar_t*>(label.c_str()));
 }
 
 void CHistoryCombo::OnMouseMove() {

@@ -82,6 +82,7 @@ class CHistoryCombo : public CComboBox, public HistoryView {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void ShowWideSelection() const;
   void DrawItem(const DRAWITEMSTRUCT& dis);
   void DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const;
   void DrivePreview(const HistoryItem* item);

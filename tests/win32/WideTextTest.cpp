@@ -58,6 +58,10 @@ TEST_F(WideTextTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedAndSavedWhole) 
   CopyUnicodeAndWait(greek);
   ASSERT_EQ(Entry(0).wide, greek);
   EXPECT_EQ(Entry(0).text, ToSystemAnsi(greek)) << "the rules see the system's ANSI text";
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  ASSERT_TRUE(::GetComboBoxInfo(dialog.GetHistoryCombo().m_hWnd, &combo));
+  EXPECT_EQ(WideWindowText(combo.hwndItem), greek) << "the edit field shows the selected entry";
 
   CopyAndWait("elsewhere");
   Choose(1);
