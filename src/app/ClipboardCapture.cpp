@@ -29,10 +29,8 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   std::string text = std::move(read->text);
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
-  // Every rule works on the ANSI text; the wide one only rides along with it into the entry (and
-  // is not read at all for a text that will be refused).
-  std::u16string wide =
-      length <= options.ignoreMore ? m_host.ReadClipboardWide(text) : std::u16string();
+  // Every rule works on the ANSI text; the wide one only rides along with it into the entry.
+  std::u16string wide = std::move(read->wide);
   if (QuickReplace(text)) wide.clear();
   RecordLink(text, length);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;

@@ -14,10 +14,15 @@ namespace pelmo {
 
 // What one read of the clipboard found.
 struct ClipboardRead {
+  static ClipboardRead Private() { return {std::string(), true, std::u16string()}; }
+
   std::string text;
   // The content carries a mark asking clipboard tools not to record it (a password manager's
   // secret); the text is then not read at all.
   bool isPrivate = false;
+  // The same text in UTF-16 when the ANSI `text` lost characters of it, otherwise empty; read in
+  // the same session, only for a text that was not cut.
+  std::u16string wide;
 };
 
 class CaptureHost {
@@ -29,9 +34,6 @@ class CaptureHost {
   // (a huge text is never copied whole); nullopt when another program holds the clipboard open
   // right now.
   virtual std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) = 0;
-  // Asked right after ReadClipboard gave `text`: the clipboard's UTF-16 text when `text` is its
-  // ANSI form and lost characters of it, otherwise empty (a host that offers no Unicode text).
-  virtual std::u16string ReadClipboardWide(const std::string& /*text*/) { return {}; }
   // A new entry was inserted as row 0.
   virtual void SelectNewEntry() = 0;
   // Quick Replace: puts the replacement on the clipboard and then, with `paste` and a remembered

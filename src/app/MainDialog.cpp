@@ -198,13 +198,12 @@ void CMainDialog::RememberTarget() {
 std::optional<ClipboardRead> CMainDialog::ReadClipboard(bool oem, size_t maxBytes) {
   ClipboardSession clipboard(m_hWnd);
   if (!clipboard.IsOpen()) return std::nullopt;
-  if (clipboard.AsksNotToBeRecorded()) return ClipboardRead{std::string(), true};
-  return ClipboardRead{clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes)};
-}
-
-std::u16string CMainDialog::ReadClipboardWide(const std::string& text) {
-  ClipboardSession clipboard(m_hWnd);
-  return clipboard.ReadWideTextLostIn(text);
+  if (clipboard.AsksNotToBeRecorded()) return ClipboardRead::Private();
+  ClipboardRead read;
+  read.text = clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes);
+  // A cut text is refused anyway: its wide form is never read.
+  if (read.text.size() < maxBytes) read.wide = clipboard.ReadWideTextLostIn(read.text);
+  return read;
 }
 
 void CMainDialog::SelectNewEntry() {

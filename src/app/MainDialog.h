@@ -92,7 +92,6 @@ class CMainDialog : public CDialog,
   // CaptureHost
   void RememberTarget() override;
   std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override;
-  std::u16string ReadClipboardWide(const std::string& text) override;
   void SelectNewEntry() override;
   bool PutReplacement(const std::string& text, bool paste) override;
   // InlineOwner

@@ -22,10 +22,9 @@ class ScriptedHost : public CaptureHost {
     std::optional<std::string> answer = answers.front();
     answers.pop_front();
     if (!answer) return std::nullopt;
-    if (markedPrivate) return ClipboardRead{"", true};
-    return ClipboardRead{answer->substr(0, maxBytes)};
+    if (markedPrivate) return ClipboardRead::Private();
+    return ClipboardRead{answer->substr(0, maxBytes), false, wide};
   }
-  std::u16string ReadClipboardWide(const std::string&) override { return wide; }
   void SelectNewEntry() override { ++selected; }
   bool PutReplacement(const std::string&, bool) override {
     ++replacements;

@@ -38,7 +38,7 @@ class FakeSystem : public CaptureHost {
 
   void RememberTarget() override {}
   std::optional<ClipboardRead> ReadClipboard(bool, size_t) override {
-    return ClipboardRead{clipboard};
+    return ClipboardRead{clipboard, false, {}};
   }
   void SelectNewEntry() override {}
   bool PutReplacement(const std::string& text, bool paste) override {
