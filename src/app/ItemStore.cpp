@@ -84,7 +84,6 @@ FileOutcome ItemStore::Load(Record& record, Content& into, LoadFile loadFile) {
   }
   if (!loaded.opened) {
     record.state = loaded.unreadable.empty() ? FileState::kMissing : FileState::kUnreadable;
-    record.unreadable = loaded.unreadable;
     if (record.state == FileState::kUnreadable) {
       outcome.problem = UnreadableMessage(record.path, loaded.unreadable);
     }

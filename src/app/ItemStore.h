@@ -61,7 +61,6 @@ class ItemStore {
   struct Record {
     std::string path;
     FileState state = FileState::kNotLoaded;
-    std::string unreadable;        // why, when kUnreadable
     bool copyKept = false;         // "<file>.damaged" was written in this run
     bool refusalReported = false;  // a save has said that it left the unreadable file alone
   };
