@@ -8,19 +8,7 @@ namespace {
 
 using test::Click;
 using test::MainWindowTest;
-
-LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  return ::DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-const char* StandInClass(const char* name) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = StandInProc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = name;
-  ::RegisterClassA(&wc);
-  return name;
-}
+using test::TestClass;
 
 Rect RectIn(HWND parent, HWND window) {
   RECT r;
@@ -35,16 +23,16 @@ class InlineModeTest : public MainWindowTest {
   // each 300 pixels wide from the left, the notification area at the right.
   void MakeTaskbar(std::initializer_list<const char*> taskClasses) {
     taskbar =
-        ::CreateWindowExA(WS_EX_TOPMOST, StandInClass("Shell_TrayWnd"), "", WS_POPUP | WS_VISIBLE,
-                          0, 760, 1280, 40, nullptr, nullptr, nullptr, nullptr);
+        ::CreateWindowExA(WS_EX_TOPMOST, TestClass("Shell_TrayWnd"), "", WS_POPUP | WS_VISIBLE, 0,
+                          760, 1280, 40, nullptr, nullptr, nullptr, nullptr);
     int left = 60;
     for (const char* name : taskClasses) {
-      tasks.push_back(::CreateWindowExA(0, StandInClass(name), "", WS_CHILD | WS_VISIBLE, left, 2,
-                                        900, 36, taskbar, nullptr, nullptr, nullptr));
+      tasks.push_back(::CreateWindowExA(0, TestClass(name), "", WS_CHILD | WS_VISIBLE, left, 2, 900,
+                                        36, taskbar, nullptr, nullptr, nullptr));
       left += 10;
     }
-    notifyArea = ::CreateWindowExA(0, StandInClass("TrayNotifyWnd"), "", WS_CHILD | WS_VISIBLE,
-                                   1100, 4, 170, 32, taskbar, nullptr, nullptr, nullptr);
+    notifyArea = ::CreateWindowExA(0, TestClass("TrayNotifyWnd"), "", WS_CHILD | WS_VISIBLE, 1100,
+                                   4, 170, 32, taskbar, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
     if (dialog.InlineOn()) dialog.ToggleInline();
@@ -143,13 +131,9 @@ TEST_F(InlineModeTest, F3InTheInlineDropDownFindsThere) {
   combo.SetWindowText("need");
   dialog.GetHistoryCombo().SetCurSel(-1);
   MSG msg{combo.m_hWnd, WM_KEYDOWN, VK_F3, 0, 0, {}};
-  BYTE keys[256];
-  ::GetKeyboardState(keys);
-  keys[VK_F3] = 0x80;
-  ::SetKeyboardState(keys);
+  test::HoldKey(VK_F3, true);
   CWnd::WalkPreTranslateTree(InlineWindow(), &msg);
-  keys[VK_F3] = 0;
-  ::SetKeyboardState(keys);
+  test::HoldKey(VK_F3, false);
   EXPECT_EQ(combo.GetCurSel(), 1);
   EXPECT_EQ(Selected(), -1) << "the strip's drop-down is left alone";
   combo.ShowDropDown(false);

@@ -5,13 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ModalScript.h"
-#include "WindowTestSupport.h"
-#include "app/ItemFiles.h"
-#include "app/MainDialog.h"
-#include "framework/Clipboard.h"
-#include "framework/ModulePath.h"
-#include "resource.h"
+#include "MainWindowFixture.h"
 #include "tools/ClipBookDialog.h"
 #include "tools/ConcatenateDialog.h"
 #include "tools/QuickReplaceDialog.h"
@@ -217,60 +211,21 @@ TEST_F(ConcatenateWindow, OkStaysOpenWithoutASelectionAndJoinsTheFullTexts) {
 
 // --- in the strip, on the real clipboard ----------------------------------------------------
 
-// The window a text is copied in: records the keys posted to it.
-class TargetWindow {
- public:
-  TargetWindow() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PelmoTestTarget";
-    ::RegisterClassA(&wc);
-    m_hwnd = ::CreateWindowExA(0, wc.lpszClassName, "target", WS_POPUP | WS_VISIBLE, 300, 300, 50,
-                               50, nullptr, nullptr, wc.hInstance, nullptr);
-  }
-  ~TargetWindow() { ::DestroyWindow(m_hwnd); }
-  // Copies as the user does: in the foreground.
-  void Copy(const std::string& text) {
-    ::SetForegroundWindow(m_hwnd);
-    s_keys.clear();
-    WriteClipboardText(m_hwnd, text);
-  }
-
-  static inline std::vector<WPARAM> s_keys;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_KEYDOWN) s_keys.push_back(wp);
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  HWND m_hwnd;
-};
-
-class StripTools : public ::testing::Test {
+class StripTools : public test::MainWindowTest {
  protected:
   void SetUp() override {
-    RemoveItemFiles();
-    ASSERT_TRUE(dialog.Create(nullptr));
-    Settle();
+    MainWindowTest::SetUp();
     workspace.options.autoFocus = 1;
     workspace.options.quickRep = 1;
   }
-  void TearDown() override { RemoveItemFiles(); }
-  static void RemoveItemFiles() {
-    for (const char* extension : {kItemsExtension, kQuickRepExtension})
-      ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
-  }
   void CopyAndSettle(const std::string& text, const std::string& expected) {
-    target.Copy(text);
+    ASSERT_TRUE(other.CopyInFront(text));
     PumpUntil(
         [&] { return ClipboardText() == expected && workspace.history.At(0).text == expected; });
     Settle(300);
   }
   void Command(WORD id) { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, id, 0); }
 
-  TargetWindow target;
-  CMainDialog dialog;
   Workspace& workspace = dialog.GetWorkspace();
 };
 
@@ -281,7 +236,7 @@ TEST_F(StripTools, QuickReplacePastesOnlyWithAutoPaste) {
     workspace.options.autoPaste = autoPaste;
     CopyAndSettle("sc", "the replacement");
     const std::vector<WPARAM> pasted = {VK_CONTROL, 'V'};
-    EXPECT_EQ(TargetWindow::s_keys, autoPaste ? pasted : std::vector<WPARAM>());
+    EXPECT_EQ(other.keys, autoPaste ? pasted : std::vector<WPARAM>());
   }
 }
 

@@ -1,10 +1,12 @@
-// Helpers for the in-process window tests: pumping messages until something happens, and the
-// real clipboard.
+// Helpers for the in-process window tests: pumping messages until something happens, stand-in
+// windows, message boxes, files and the real clipboard.
 #pragma once
 
 #include <windows.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 namespace pelmo::test {
@@ -41,6 +43,71 @@ inline std::string ClipboardText() {
   }
   ::CloseClipboard();
   return text;
+}
+
+// Registers a window class of this module under `name` (again is harmless) and returns the name.
+inline const char* TestClass(const char* name, WNDPROC proc = ::DefWindowProcA) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = proc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = name;
+  ::RegisterClassA(&wc);
+  return name;
+}
+
+// The message box (or file dialog) active now, unless that is `unless`: closes it with `button`
+// and returns its text.
+inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) {
+  HWND box = ::GetActiveWindow();
+  if (!box || box == unless) return std::string();
+  char text[512] = {};
+  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  ::PostMessageA(box, WM_COMMAND, button, 0);
+  return text;
+}
+
+// Marks a key as held down, or not, for this thread's GetKeyState.
+inline void HoldKey(int key, bool down) {
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[key] = down ? 0x80 : 0;
+  ::SetKeyboardState(keys);
+}
+
+// Watches for this thread's next pop-up menu from inside its loop: notes where it appeared, then
+// closes it or chooses its first item with the keyboard.
+class MenuWatch {
+ public:
+  explicit MenuWatch(bool chooseFirst) : m_timer(::SetTimer(nullptr, 0, 30, Tick)) {
+    s_chooseFirst = chooseFirst;
+    s_rect = RECT{};
+  }
+  ~MenuWatch() { ::KillTimer(nullptr, m_timer); }
+  MenuWatch(const MenuWatch&) = delete;
+  MenuWatch& operator=(const MenuWatch&) = delete;
+  POINT TopLeft() const { return {s_rect.left, s_rect.top}; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menu = ::FindWindowA("#32768", nullptr);
+    if (!menu || !::IsWindowVisible(menu)) return;
+    ::KillTimer(nullptr, timer);
+    ::GetWindowRect(menu, &s_rect);
+    if (!s_chooseFirst) {
+      ::EndMenu();
+      return;
+    }
+    ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  }
+  static inline RECT s_rect{};
+  static inline bool s_chooseFirst = false;
+  UINT_PTR m_timer;
+};
+
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 }  // namespace pelmo::test
