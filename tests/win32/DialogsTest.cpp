@@ -138,14 +138,12 @@ TEST(EditItemDialog, BigFontGivesTheSystemFontOfHeightTenOtherwiseTheDialogFont)
 
 // --- the About box -------------------------------------------------------------------------
 
-TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
+TEST(AboutDialog, ShowsIconAndEveryLineFitsItsField) {
   CAboutDialog dialog;
-  std::vector<std::string> lines;
   bool hasIcon = false;
   std::vector<std::string> cutOff;
   ModalScript script({
       [&](HWND dlg) {
-        EXPECT_EQ(WindowText(dlg), "About pelmo");
         HFONT font = reinterpret_cast<HFONT>(::SendMessageA(dlg, WM_GETFONT, 0, 0));
         HDC dc = ::GetDC(dlg);
         HGDIOBJ previous = ::SelectObject(dc, font);
@@ -159,7 +157,6 @@ TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
             continue;
           }
           const std::string text = WindowText(child);
-          lines.push_back(text);
           SIZE extent;
           ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
           RECT field;
@@ -173,8 +170,6 @@ TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
   });
   EXPECT_EQ(dialog.DoModal(), IDOK) << "Enter presses the default button, OK";
   EXPECT_TRUE(hasIcon);
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "Pelmo Version 2.32");
   EXPECT_EQ(cutOff, std::vector<std::string>{});
 }
 

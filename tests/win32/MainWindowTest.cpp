@@ -1,5 +1,4 @@
 // The main window on the real clipboard: capture, the viewer chain and the history operations.
-#include <cstring>
 #include <thread>
 
 #include "MainWindowFixture.h"
@@ -218,11 +217,7 @@ TEST_F(MainWindowTest, ACopyWhoseWriterHoldsTheClipboardAMomentIsCapturedWhenItL
   std::thread writer([] {
     ::OpenClipboard(nullptr);
     ::EmptyClipboard();
-    const char text[] = "held a moment";
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, sizeof text);
-    std::memcpy(::GlobalLock(block), text, sizeof text);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(CF_TEXT, block);
+    test::PutClipboardBytes(CF_TEXT, "held a moment", sizeof "held a moment");
     ::CloseClipboard();
     ::OpenClipboard(nullptr);
     ::Sleep(250);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -30,6 +31,14 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000)
 // Runs the messages that are due now, and those that arrive within a short settling time.
 inline void Settle(DWORD ms = 150) {
   PumpUntil([] { return false; }, ms);
+}
+
+// Puts `size` bytes in `format` on the clipboard this thread has open.
+inline bool PutClipboardBytes(UINT format, const void* bytes, size_t size) {
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(::GlobalLock(block), bytes, size);
+  ::GlobalUnlock(block);
+  return ::SetClipboardData(format, block) != nullptr;
 }
 
 inline std::string ClipboardText() {
