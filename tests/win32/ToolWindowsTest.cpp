@@ -49,10 +49,7 @@ class FakeStrip : public StripServices, private CaptureHost {
 
 template <typename Dialog>
 std::vector<std::string> Rows(const Dialog& dialog) {
-  std::vector<std::string> rows;
-  for (int row = 0; row < dialog.m_list.GetCount(); ++row)
-    rows.push_back(dialog.m_list.GetText(row));
-  return rows;
+  return test::ListBoxRows(dialog.m_list.m_hWnd);
 }
 
 std::vector<HistoryItem> Items(std::initializer_list<const char*> texts) {

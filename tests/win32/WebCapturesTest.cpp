@@ -66,15 +66,7 @@ class WebCapturesTest : public ::testing::Test {
     ASSERT_TRUE(dialog.Create(nullptr));
   }
   std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST);
-    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-      char text[256] = {};
-      ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-      lines.push_back(text);
-    }
-    return lines;
+    return test::ListBoxRows(::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST));
   }
   void Select(int line) {
     ::SendDlgItemMessageA(dialog.m_hWnd, IDC_WEB_LIST, LB_SETCURSEL, line, 0);
@@ -143,10 +135,7 @@ TEST(WebCapturesOnTheStrip, ACopiedLinkIsCapturedAgainAndStaysSelected) {
   test::PumpUntil([&] { return workspace.links.size() == 3; });
   EXPECT_EQ(workspace.links, (Links{"www.b.org", "www.a.org", "www.b.org"}));
   HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST);
-  const int selected = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
-  char text[64] = {};
-  ::SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text));
-  EXPECT_EQ(std::string(text), "www.b.org");
+  EXPECT_EQ(test::ListBoxRows(list).at(::SendMessageA(list, LB_GETCURSEL, 0, 0)), "www.b.org");
   dialog.DestroyWindow();
   strip.DestroyWindow();
 }

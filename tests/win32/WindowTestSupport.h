@@ -9,6 +9,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace pelmo::test {
 
@@ -73,6 +74,17 @@ inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) 
   ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
   ::PostMessageA(box, WM_COMMAND, button, 0);
   return text;
+}
+
+inline std::vector<std::string> ListBoxRows(HWND list) {
+  std::vector<std::string> rows;
+  const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT row = 0; row < count; ++row) {
+    std::string text(::SendMessageA(list, LB_GETTEXTLEN, row, 0), '\0');
+    ::SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    rows.push_back(text);
+  }
+  return rows;
 }
 
 // Marks a key as held down, or not, for this thread's GetKeyState.
