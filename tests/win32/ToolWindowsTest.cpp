@@ -172,10 +172,7 @@ TEST_F(ConcatenateWindow, AllTellsTheCountAndTheChoicesFollowTheSelection) {
 
   std::string message;
   {
-    ModalScript script({[&](HWND box) {
-      message = WindowText(::GetDlgItem(box, 0xFFFF));
-      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    }});
+    ModalScript script({[&](HWND) { message = test::AnswerActiveWindow(); }});
     ::CheckRadioButton(dialog.m_hWnd, IDC_ALL_ITEMS, IDC_SELECTED_REVERSED, IDC_ALL_ITEMS);
     Click(dialog.m_hWnd, IDC_ALL_ITEMS);
   }
