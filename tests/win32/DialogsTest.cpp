@@ -16,15 +16,9 @@
 namespace pelmo {
 namespace {
 
+using test::ChildRect;
 using test::Click;
 using test::ModalScript;
-
-RECT ChildRect(HWND parent, HWND child) {
-  RECT rect;
-  ::GetWindowRect(child, &rect);
-  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
 
 // --- the item editor -----------------------------------------------------------------------
 
@@ -189,7 +183,8 @@ class HelpWindowTest : public testing::Test {
 
  private:
   static BOOL CALLBACK Collect(HWND hwnd, LPARAM found) {
-    if (WindowText(hwnd) == "Pelmo Help") reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+    if (WindowText(hwnd) == "Pelmo Help")
+      reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
     return TRUE;
   }
 };

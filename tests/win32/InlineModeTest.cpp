@@ -11,9 +11,7 @@ using test::MainWindowTest;
 using test::TestClass;
 
 Rect RectIn(HWND parent, HWND window) {
-  RECT r;
-  ::GetWindowRect(window, &r);
-  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  const RECT r = test::ChildRect(parent, window);
   return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -41,12 +39,7 @@ class InlineModeTest : public MainWindowTest {
   }
   void Toggle() { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_INLINE, 0); }
   HWND InlineWindow() { return dialog.Inline()->m_hWnd; }
-  std::vector<std::string> InlineRows() {
-    std::vector<std::string> rows;
-    CHistoryCombo& combo = dialog.Inline()->Combo();
-    for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
-    return rows;
-  }
+  std::vector<std::string> InlineRows() { return test::ComboRows(dialog.Inline()->Combo()); }
   // The inline window fills the gap of `width` before the notification area, which the task
   // buttons now leave.
   void ExpectGap(HWND taskSwitch, int width) {

@@ -75,6 +75,12 @@ inline void RemoveItemFiles() {
     ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
 }
 
+inline std::vector<std::string> ComboRows(CHistoryCombo& combo) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
+  return rows;
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -86,12 +92,7 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
   }
 
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    CHistoryCombo& combo = dialog.GetHistoryCombo();
-    for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
-    return rows;
-  }
+  std::vector<std::string> Rows() { return ComboRows(dialog.GetHistoryCombo()); }
   // Copies in the other program and waits for the capture to see it.
   void CopyAndWait(const std::string& text) {
     ASSERT_TRUE(other.Copy(text));

@@ -139,10 +139,9 @@ TEST(QuickReplaceWindow, DeleteKeepsTheRowIndexAndTheListFollowsTheWindowSize) {
   EXPECT_TRUE(pairs.empty());
 
   ::SetWindowPos(dialog.m_hWnd, nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
-  RECT client, list;
+  RECT client;
   ::GetClientRect(dialog.m_hWnd, &client);
-  ::GetWindowRect(dialog.m_list, &list);
-  ::MapWindowPoints(nullptr, dialog.m_hWnd, reinterpret_cast<POINT*>(&list), 2);
+  const RECT list = test::ChildRect(dialog.m_hWnd, dialog.m_list.m_hWnd);
   EXPECT_EQ(list.right, client.right);
   EXPECT_EQ(list.bottom, client.bottom);
 }

@@ -76,6 +76,14 @@ inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) 
   return text;
 }
 
+// Where `child` is in `parent`'s client area.
+inline RECT ChildRect(HWND parent, HWND child) {
+  RECT rect;
+  ::GetWindowRect(child, &rect);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
 inline std::vector<std::string> ListBoxRows(HWND list) {
   std::vector<std::string> rows;
   const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
