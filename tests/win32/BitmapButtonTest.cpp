@@ -243,13 +243,8 @@ TEST(BitmapButton, WindowTextCarriesCaptionAndToolTip) {
   const struct {
     const char* text;
     const char* tip;
-    const char* windowText;
     bool captionDrawn;
-  } cases[] = {
-      {"\nEdit", "Edit", "\nEdit", false},
-      {"\nEdit", "", "", false},
-      {"&Go\nOld", "New", "&Go\nNew", true},
-  };
+  } cases[] = {{"\nEdit", "Edit", false}, {"\nEdit", "", false}, {"&Go\nOld", "New", true}};
   const auto greyBlack = Count(EditPicture(Grey), kBlack);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -261,7 +256,6 @@ TEST(BitmapButton, WindowTextCarriesCaptionAndToolTip) {
     const HWND toolTip = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
     ASSERT_EQ(::GetWindow(toolTip, GW_OWNER), t.parent.m_hWnd);
     t.button.SetToolTipText(c.tip);
-    EXPECT_EQ(t.button.GetWindowText(), c.windowText);
     EXPECT_EQ(::SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0), *c.tip ? 1 : 0);
     char shown[80] = "";
     TOOLINFOA tool{};

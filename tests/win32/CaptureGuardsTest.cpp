@@ -1,7 +1,5 @@
 // The capture on the real clipboard: changes marked private are passed on but not recorded, and
 // a viewer ahead of the strip that swallows the notifications does not stop the capture.
-#include <cstring>
-
 #include "MainWindowFixture.h"
 
 namespace pelmo::test {
@@ -10,11 +8,8 @@ namespace {
 // Writes a text with one more format beside it, holding a DWORD.
 bool CopyMarked(HWND owner, const std::string& text, const char* mark, DWORD value) {
   ClipboardSession clipboard(owner);
-  if (!clipboard.IsOpen() || !clipboard.WriteText(text)) return false;
-  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, sizeof value);
-  std::memcpy(::GlobalLock(block), &value, sizeof value);
-  ::GlobalUnlock(block);
-  return ::SetClipboardData(::RegisterClipboardFormatA(mark), block) != nullptr;
+  return clipboard.IsOpen() && clipboard.WriteText(text) &&
+         PutClipboardBytes(::RegisterClipboardFormatA(mark), &value, sizeof value);
 }
 
 TEST(CaptureGuards, AChangeMarkedPrivateIsPassedOnButNotRecorded) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ModalScript.h"
+#include "WindowTestSupport.h"
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "framework/ModulePath.h"
@@ -50,12 +51,8 @@ TEST(DataExchange, ReadsNumbersAndRefusesWhatItCannotRead) {
     ::SetDlgItemTextA(dialog.m_hWnd, IDC_EDIT_TEXT, c.typed);
     std::string shown, caption;
     test::ModalScript script({[&](HWND box) {
-      char text[256] = {};
-      ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the message box's text
-      shown = text;
-      ::GetWindowTextA(box, text, sizeof text);
-      caption = text;
-      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+      caption = WindowText(box);
+      shown = test::AnswerActiveWindow();
     }});
     EXPECT_EQ(dialog.UpdateData(true), c.refusal == nullptr);
     const long long value = c.isSigned ? static_cast<long long>(dialog.signedValue)

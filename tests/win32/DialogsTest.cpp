@@ -16,15 +16,9 @@
 namespace pelmo {
 namespace {
 
+using test::ChildRect;
 using test::Click;
 using test::ModalScript;
-
-RECT ChildRect(HWND parent, HWND child) {
-  RECT rect;
-  ::GetWindowRect(child, &rect);
-  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
 
 // --- the item editor -----------------------------------------------------------------------
 
@@ -138,14 +132,12 @@ TEST(EditItemDialog, BigFontGivesTheSystemFontOfHeightTenOtherwiseTheDialogFont)
 
 // --- the About box -------------------------------------------------------------------------
 
-TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
+TEST(AboutDialog, ShowsIconAndEveryLineFitsItsField) {
   CAboutDialog dialog;
-  std::vector<std::string> lines;
   bool hasIcon = false;
   std::vector<std::string> cutOff;
   ModalScript script({
       [&](HWND dlg) {
-        EXPECT_EQ(WindowText(dlg), "About pelmo");
         HFONT font = reinterpret_cast<HFONT>(::SendMessageA(dlg, WM_GETFONT, 0, 0));
         HDC dc = ::GetDC(dlg);
         HGDIOBJ previous = ::SelectObject(dc, font);
@@ -159,7 +151,6 @@ TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
             continue;
           }
           const std::string text = WindowText(child);
-          lines.push_back(text);
           SIZE extent;
           ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
           RECT field;
@@ -173,8 +164,6 @@ TEST(AboutDialog, ShowsIconAndVersionAndEveryLineFitsItsField) {
   });
   EXPECT_EQ(dialog.DoModal(), IDOK) << "Enter presses the default button, OK";
   EXPECT_TRUE(hasIcon);
-  ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "Pelmo Version 2.32");
   EXPECT_EQ(cutOff, std::vector<std::string>{});
 }
 
@@ -194,7 +183,8 @@ class HelpWindowTest : public testing::Test {
 
  private:
   static BOOL CALLBACK Collect(HWND hwnd, LPARAM found) {
-    if (WindowText(hwnd) == "Pelmo Help") reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+    if (WindowText(hwnd) == "Pelmo Help")
+      reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
     return TRUE;
   }
 };

@@ -54,13 +54,6 @@ class OwnerSwap {
   HistoryComboOwner* m_previous;
 };
 
-void HoldKey(int key, bool down) {
-  BYTE keys[256];
-  ::GetKeyboardState(keys);
-  keys[key] = down ? 0x80 : 0;
-  ::SetKeyboardState(keys);
-}
-
 class HistoryComboTest : public MainWindowTest {
  protected:
   CHistoryCombo& Combo() { return dialog.GetHistoryCombo(); }
@@ -101,12 +94,12 @@ class HistoryComboTest : public MainWindowTest {
   }
   // Runs a key through the strip's message routing, as its modal loop does.
   bool Press(int key, bool shift = false) {
-    HoldKey(key, true);
-    HoldKey(VK_SHIFT, shift);
+    test::HoldKey(key, true);
+    test::HoldKey(VK_SHIFT, shift);
     MSG msg{Combo().m_hWnd, WM_KEYDOWN, static_cast<WPARAM>(key), 0, 0, {}};
     const bool consumed = CWnd::WalkPreTranslateTree(dialog.m_hWnd, &msg);
-    HoldKey(key, false);
-    HoldKey(VK_SHIFT, false);
+    test::HoldKey(key, false);
+    test::HoldKey(VK_SHIFT, false);
     return consumed;
   }
   void CopyKind(const std::string& text, int kind) {

@@ -8,24 +8,10 @@ namespace {
 
 using test::Click;
 using test::MainWindowTest;
-
-LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  return ::DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-const char* StandInClass(const char* name) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = StandInProc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = name;
-  ::RegisterClassA(&wc);
-  return name;
-}
+using test::TestClass;
 
 Rect RectIn(HWND parent, HWND window) {
-  RECT r;
-  ::GetWindowRect(window, &r);
-  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  const RECT r = test::ChildRect(parent, window);
   return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -35,16 +21,16 @@ class InlineModeTest : public MainWindowTest {
   // each 300 pixels wide from the left, the notification area at the right.
   void MakeTaskbar(std::initializer_list<const char*> taskClasses) {
     taskbar =
-        ::CreateWindowExA(WS_EX_TOPMOST, StandInClass("Shell_TrayWnd"), "", WS_POPUP | WS_VISIBLE,
-                          0, 760, 1280, 40, nullptr, nullptr, nullptr, nullptr);
+        ::CreateWindowExA(WS_EX_TOPMOST, TestClass("Shell_TrayWnd"), "", WS_POPUP | WS_VISIBLE, 0,
+                          760, 1280, 40, nullptr, nullptr, nullptr, nullptr);
     int left = 60;
     for (const char* name : taskClasses) {
-      tasks.push_back(::CreateWindowExA(0, StandInClass(name), "", WS_CHILD | WS_VISIBLE, left, 2,
-                                        900, 36, taskbar, nullptr, nullptr, nullptr));
+      tasks.push_back(::CreateWindowExA(0, TestClass(name), "", WS_CHILD | WS_VISIBLE, left, 2, 900,
+                                        36, taskbar, nullptr, nullptr, nullptr));
       left += 10;
     }
-    notifyArea = ::CreateWindowExA(0, StandInClass("TrayNotifyWnd"), "", WS_CHILD | WS_VISIBLE,
-                                   1100, 4, 170, 32, taskbar, nullptr, nullptr, nullptr);
+    notifyArea = ::CreateWindowExA(0, TestClass("TrayNotifyWnd"), "", WS_CHILD | WS_VISIBLE, 1100,
+                                   4, 170, 32, taskbar, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
     if (dialog.InlineOn()) dialog.ToggleInline();
@@ -53,12 +39,7 @@ class InlineModeTest : public MainWindowTest {
   }
   void Toggle() { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_INLINE, 0); }
   HWND InlineWindow() { return dialog.Inline()->m_hWnd; }
-  std::vector<std::string> InlineRows() {
-    std::vector<std::string> rows;
-    CHistoryCombo& combo = dialog.Inline()->Combo();
-    for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
-    return rows;
-  }
+  std::vector<std::string> InlineRows() { return test::ComboRows(dialog.Inline()->Combo()); }
   // The inline window fills the gap of `width` before the notification area, which the task
   // buttons now leave.
   void ExpectGap(HWND taskSwitch, int width) {
@@ -143,13 +124,9 @@ TEST_F(InlineModeTest, F3InTheInlineDropDownFindsThere) {
   combo.SetWindowText("need");
   dialog.GetHistoryCombo().SetCurSel(-1);
   MSG msg{combo.m_hWnd, WM_KEYDOWN, VK_F3, 0, 0, {}};
-  BYTE keys[256];
-  ::GetKeyboardState(keys);
-  keys[VK_F3] = 0x80;
-  ::SetKeyboardState(keys);
+  test::HoldKey(VK_F3, true);
   CWnd::WalkPreTranslateTree(InlineWindow(), &msg);
-  keys[VK_F3] = 0;
-  ::SetKeyboardState(keys);
+  test::HoldKey(VK_F3, false);
   EXPECT_EQ(combo.GetCurSel(), 1);
   EXPECT_EQ(Selected(), -1) << "the strip's drop-down is left alone";
   combo.ShowDropDown(false);

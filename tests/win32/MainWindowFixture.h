@@ -16,18 +16,14 @@
 
 namespace pelmo::test {
 
-// Another program on the desktop: writes the clipboard and, when asked, takes part in the
-// clipboard viewer chain to see what is passed on to it; it passes nothing on unless told to.
+// Another program on the desktop: writes the clipboard, records the keys sent to it and, when
+// asked, takes part in the clipboard viewer chain to see what is passed on to it; it passes
+// nothing on unless told to.
 class OtherProgram {
  public:
   OtherProgram() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PelmoTestOther";
-    ::RegisterClassA(&wc);
-    m_hwnd = ::CreateWindowExA(0, wc.lpszClassName, "other", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                               nullptr, wc.hInstance, nullptr);
+    m_hwnd = ::CreateWindowExA(0, TestClass("PelmoTestOther", Proc), "other", WS_OVERLAPPED, 0, 0,
+                               10, 10, nullptr, nullptr, nullptr, nullptr);
     ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~OtherProgram() {
@@ -39,10 +35,18 @@ class OtherProgram {
     m_next = ::SetClipboardViewer(m_hwnd);
   }
   bool Copy(const std::string& text) { return WriteClipboardText(m_hwnd, text); }
+  // Copies as the user does: in the foreground.
+  bool CopyInFront(const std::string& text) {
+    ::ShowWindow(m_hwnd, SW_SHOW);
+    ::SetForegroundWindow(m_hwnd);
+    keys.clear();
+    return Copy(text);
+  }
   HWND Hwnd() const { return m_hwnd; }
 
   std::vector<std::pair<HWND, HWND>> chainChanges;
   int drawClipboards = 0;
+  std::vector<WPARAM> keys;
   bool passOn = false;  // whether notifications go on to the next viewer
 
  private:
@@ -52,6 +56,7 @@ class OtherProgram {
       self->chainChanges.emplace_back(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
       return 0;
     }
+    if (self && msg == WM_KEYDOWN) self->keys.push_back(wp);
     if (self && msg == WM_DRAWCLIPBOARD) {
       ++self->drawClipboards;
       if (self->passOn && self->m_next) ::SendMessageA(self->m_next, msg, wp, lp);
@@ -70,6 +75,12 @@ inline void RemoveItemFiles() {
     ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
 }
 
+inline std::vector<std::string> ComboRows(CHistoryCombo& combo) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
+  return rows;
+}
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -81,12 +92,7 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
   }
 
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    CHistoryCombo& combo = dialog.GetHistoryCombo();
-    for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
-    return rows;
-  }
+  std::vector<std::string> Rows() { return ComboRows(dialog.GetHistoryCombo()); }
   // Copies in the other program and waits for the capture to see it.
   void CopyAndWait(const std::string& text) {
     ASSERT_TRUE(other.Copy(text));

@@ -1,5 +1,4 @@
 // The main window on the real clipboard: capture, the viewer chain and the history operations.
-#include <cstring>
 #include <thread>
 
 #include "MainWindowFixture.h"
@@ -147,33 +146,17 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   EXPECT_EQ(ClipboardText(), "typed");
 }
 
-// Runs inside the menu loop: notes where the menu appeared and closes it.
-RECT g_menuRect;
-void CALLBACK NoteAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND menu = ::FindWindowA("#32768", nullptr);
-  if (!menu || !::IsWindowVisible(menu)) return;
-  ::KillTimer(nullptr, timer);
-  ::GetWindowRect(menu, &g_menuRect);
-  ::EndMenu();
-}
-
 TEST_F(MainWindowTest, ShiftF10OpensTheItemMenuAtTheClientOrigin) {
-  BYTE keys[256];
-  ::GetKeyboardState(keys);
-  keys[VK_SHIFT] = 0x80;
-  ::SetKeyboardState(keys);
+  test::HoldKey(VK_SHIFT, true);
   MSG msg{dialog.GetHistoryCombo().m_hWnd, WM_KEYDOWN, VK_F10, 0, 0, {}};
-  g_menuRect = RECT{};
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, NoteAndCloseMenu);
+  test::MenuWatch menu(false);
   const bool consumed = CWnd::WalkPreTranslateTree(dialog.m_hWnd, &msg);
-  ::KillTimer(nullptr, timer);
-  keys[VK_SHIFT] = 0;
-  ::SetKeyboardState(keys);
+  test::HoldKey(VK_SHIFT, false);
   EXPECT_TRUE(consumed);
   POINT origin{5, 5};
   ::ClientToScreen(dialog.m_hWnd, &origin);
-  EXPECT_EQ(g_menuRect.left, origin.x);
-  EXPECT_EQ(g_menuRect.top, origin.y);
+  EXPECT_EQ(menu.TopLeft().x, origin.x);
+  EXPECT_EQ(menu.TopLeft().y, origin.y);
 }
 
 HWND TrayIconWindow() {
@@ -234,11 +217,7 @@ TEST_F(MainWindowTest, ACopyWhoseWriterHoldsTheClipboardAMomentIsCapturedWhenItL
   std::thread writer([] {
     ::OpenClipboard(nullptr);
     ::EmptyClipboard();
-    const char text[] = "held a moment";
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, sizeof text);
-    std::memcpy(::GlobalLock(block), text, sizeof text);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(CF_TEXT, block);
+    test::PutClipboardBytes(CF_TEXT, "held a moment", sizeof "held a moment");
     ::CloseClipboard();
     ::OpenClipboard(nullptr);
     ::Sleep(250);

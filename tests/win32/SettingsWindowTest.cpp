@@ -24,11 +24,7 @@ TEST_F(MainWindowTest, SettingsRefuseANegativeMaximumAndTakeThree) {
                         ::SetDlgItemTextA(settings, IDC_SET_ITEM_MAXIMUM, "-4");
                         Click(settings, IDOK);
                       },
-                      [&](HWND) {
-                        HWND box = ::FindWindowA("#32770", ModuleBaseName().c_str());
-                        refusal = WindowText(::GetDlgItem(box, 0xFFFF));
-                        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-                      },
+                      [&](HWND) { refusal = test::AnswerActiveWindow(); },
                       [&](HWND settings) {
                         stillOpen = ::IsWindowVisible(settings) != FALSE;
                         focusOnField = ::GetFocus() == Control(settings, IDC_SET_ITEM_MAXIMUM);
@@ -106,22 +102,13 @@ TEST_F(MainWindowTest, ConfirmedSoftLookRepaintsTheFiveButtonsAndCancelChangesNo
   }
 }
 
-LRESULT CALLBACK StandInProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  return ::DefWindowProcA(hwnd, msg, wp, lp);
-}
-
 TEST_F(MainWindowTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone) {
   // Wine's shell has no "Progman": without one the command does nothing.
   ASSERT_EQ(::FindWindowA("Progman", nullptr), nullptr);
   ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_DESKTOP, 0);
-
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = StandInProc;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.lpszClassName = "Progman";
-  ::RegisterClassA(&wc);
-  HWND desktop = ::CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 50,
-                                   50, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND desktop =
+      ::CreateWindowExA(0, test::TestClass("Progman"), "Program Manager", WS_POPUP | WS_VISIBLE, 0,
+                        0, 50, 50, nullptr, nullptr, nullptr, nullptr);
   ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_DESKTOP, 0);
   EXPECT_FALSE(::IsWindowVisible(desktop));
   ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_DESKTOP, 0);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "WindowTestSupport.h"
 #include "controls/TaskbarIcon.h"
 #include "resource.h"
 
@@ -40,11 +41,6 @@ class RecordingIcon : public COXTaskbarIcon {
     return COXTaskbarIcon::WindowProc(message, wParam, lParam);
   }
 };
-
-void Pump() {
-  MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-}
 
 class TaskbarIconTest : public testing::Test {
  protected:
@@ -148,7 +144,7 @@ TEST_F(TaskbarIconTest, WithoutOwnerClicksComeBackAsMouseMessages) {
   for (UINT click : clicks) {
     icon.mouse.clear();
     EXPECT_EQ(::SendMessageA(icon.m_hWnd, 0x80E6, 7, click), -1);
-    Pump();
+    test::Settle(0);
     ASSERT_EQ(icon.mouse.size(), 1u) << click;
     EXPECT_EQ(icon.mouse[0].message, click);
     EXPECT_EQ(icon.mouse[0].wParam, 0u);
@@ -156,7 +152,7 @@ TEST_F(TaskbarIconTest, WithoutOwnerClicksComeBackAsMouseMessages) {
   }
   // Anything else is not turned into a message of its own.
   ::SendMessageA(icon.m_hWnd, 0x80E6, 7, WM_CLOSE);
-  Pump();
+  test::Settle(0);
   EXPECT_TRUE(::IsWindow(icon.m_hWnd));
 }
 
@@ -171,7 +167,7 @@ TEST_F(TaskbarIconTest, WithOwnerTheOwnerGetsTheCallback) {
   ASSERT_TRUE(::PeekMessageA(&msg, owner, 0x80E6, 0x80E6, PM_REMOVE));
   EXPECT_EQ(msg.wParam, 7u);
   EXPECT_EQ(msg.lParam, WM_RBUTTONDOWN);
-  Pump();
+  test::Settle(0);
   EXPECT_TRUE(icon.mouse.empty());
   ::DestroyWindow(owner);
 }

@@ -5,13 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ModalScript.h"
-#include "WindowTestSupport.h"
-#include "app/ItemFiles.h"
-#include "app/MainDialog.h"
-#include "framework/Clipboard.h"
-#include "framework/ModulePath.h"
-#include "resource.h"
+#include "MainWindowFixture.h"
 #include "tools/ClipBookDialog.h"
 #include "tools/ConcatenateDialog.h"
 #include "tools/QuickReplaceDialog.h"
@@ -55,10 +49,7 @@ class FakeStrip : public StripServices, private CaptureHost {
 
 template <typename Dialog>
 std::vector<std::string> Rows(const Dialog& dialog) {
-  std::vector<std::string> rows;
-  for (int row = 0; row < dialog.m_list.GetCount(); ++row)
-    rows.push_back(dialog.m_list.GetText(row));
-  return rows;
+  return test::ListBoxRows(dialog.m_list.m_hWnd);
 }
 
 std::vector<HistoryItem> Items(std::initializer_list<const char*> texts) {
@@ -148,10 +139,9 @@ TEST(QuickReplaceWindow, DeleteKeepsTheRowIndexAndTheListFollowsTheWindowSize) {
   EXPECT_TRUE(pairs.empty());
 
   ::SetWindowPos(dialog.m_hWnd, nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
-  RECT client, list;
+  RECT client;
   ::GetClientRect(dialog.m_hWnd, &client);
-  ::GetWindowRect(dialog.m_list, &list);
-  ::MapWindowPoints(nullptr, dialog.m_hWnd, reinterpret_cast<POINT*>(&list), 2);
+  const RECT list = test::ChildRect(dialog.m_hWnd, dialog.m_list.m_hWnd);
   EXPECT_EQ(list.right, client.right);
   EXPECT_EQ(list.bottom, client.bottom);
 }
@@ -181,10 +171,7 @@ TEST_F(ConcatenateWindow, AllTellsTheCountAndTheChoicesFollowTheSelection) {
 
   std::string message;
   {
-    ModalScript script({[&](HWND box) {
-      message = WindowText(::GetDlgItem(box, 0xFFFF));
-      ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    }});
+    ModalScript script({[&](HWND) { message = test::AnswerActiveWindow(); }});
     ::CheckRadioButton(dialog.m_hWnd, IDC_ALL_ITEMS, IDC_SELECTED_REVERSED, IDC_ALL_ITEMS);
     Click(dialog.m_hWnd, IDC_ALL_ITEMS);
   }
@@ -217,60 +204,21 @@ TEST_F(ConcatenateWindow, OkStaysOpenWithoutASelectionAndJoinsTheFullTexts) {
 
 // --- in the strip, on the real clipboard ----------------------------------------------------
 
-// The window a text is copied in: records the keys posted to it.
-class TargetWindow {
- public:
-  TargetWindow() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PelmoTestTarget";
-    ::RegisterClassA(&wc);
-    m_hwnd = ::CreateWindowExA(0, wc.lpszClassName, "target", WS_POPUP | WS_VISIBLE, 300, 300, 50,
-                               50, nullptr, nullptr, wc.hInstance, nullptr);
-  }
-  ~TargetWindow() { ::DestroyWindow(m_hwnd); }
-  // Copies as the user does: in the foreground.
-  void Copy(const std::string& text) {
-    ::SetForegroundWindow(m_hwnd);
-    s_keys.clear();
-    WriteClipboardText(m_hwnd, text);
-  }
-
-  static inline std::vector<WPARAM> s_keys;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_KEYDOWN) s_keys.push_back(wp);
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  HWND m_hwnd;
-};
-
-class StripTools : public ::testing::Test {
+class StripTools : public test::MainWindowTest {
  protected:
   void SetUp() override {
-    RemoveItemFiles();
-    ASSERT_TRUE(dialog.Create(nullptr));
-    Settle();
+    MainWindowTest::SetUp();
     workspace.options.autoFocus = 1;
     workspace.options.quickRep = 1;
   }
-  void TearDown() override { RemoveItemFiles(); }
-  static void RemoveItemFiles() {
-    for (const char* extension : {kItemsExtension, kQuickRepExtension})
-      ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
-  }
   void CopyAndSettle(const std::string& text, const std::string& expected) {
-    target.Copy(text);
+    ASSERT_TRUE(other.CopyInFront(text));
     PumpUntil(
         [&] { return ClipboardText() == expected && workspace.history.At(0).text == expected; });
     Settle(300);
   }
   void Command(WORD id) { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, id, 0); }
 
-  TargetWindow target;
-  CMainDialog dialog;
   Workspace& workspace = dialog.GetWorkspace();
 };
 
@@ -281,7 +229,7 @@ TEST_F(StripTools, QuickReplacePastesOnlyWithAutoPaste) {
     workspace.options.autoPaste = autoPaste;
     CopyAndSettle("sc", "the replacement");
     const std::vector<WPARAM> pasted = {VK_CONTROL, 'V'};
-    EXPECT_EQ(TargetWindow::s_keys, autoPaste ? pasted : std::vector<WPARAM>());
+    EXPECT_EQ(other.keys, autoPaste ? pasted : std::vector<WPARAM>());
   }
 }
 

@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,26 +20,11 @@
 namespace pelmo {
 namespace {
 
+using test::AnswerActiveWindow;
 using test::Click;
 using test::ModalScript;
 
 using Links = std::deque<std::string>;
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-// The message box, or file dialog, that is open now: closes it and returns its text.
-std::string AnswerActiveWindow(int button) {
-  HWND box = ::GetActiveWindow();
-  char text[512] = {};
-  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  ::PostMessageA(box, WM_COMMAND, button, 0);
-  return text;
-}
 
 // A folder with a blank in its name, holding the stand-in browser as "browser.exe".
 struct BrowserFolder {
@@ -58,9 +42,14 @@ struct BrowserFolder {
   std::string Record() const { return browser + ".txt"; }
   // The stand-in's command line and show value, once it has written them.
   std::string WaitForRecord() const {
-    test::PumpUntil([&] { return ReadFile(Record()).find('\n') != ReadFile(Record()).rfind('\n'); },
-                    10000);
-    return ReadFile(Record());
+    std::string record;
+    test::PumpUntil(
+        [&] {
+          record = test::FileBytes(Record());
+          return record.find('\n') != record.rfind('\n');
+        },
+        10000);
+    return record;
   }
   std::string folder;
   std::string browser;
@@ -77,15 +66,7 @@ class WebCapturesTest : public ::testing::Test {
     ASSERT_TRUE(dialog.Create(nullptr));
   }
   std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST);
-    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-      char text[256] = {};
-      ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-      lines.push_back(text);
-    }
-    return lines;
+    return test::ListBoxRows(::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST));
   }
   void Select(int line) {
     ::SendDlgItemMessageA(dialog.m_hWnd, IDC_WEB_LIST, LB_SETCURSEL, line, 0);
@@ -154,10 +135,7 @@ TEST(WebCapturesOnTheStrip, ACopiedLinkIsCapturedAgainAndStaysSelected) {
   test::PumpUntil([&] { return workspace.links.size() == 3; });
   EXPECT_EQ(workspace.links, (Links{"www.b.org", "www.a.org", "www.b.org"}));
   HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST);
-  const int selected = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
-  char text[64] = {};
-  ::SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(text));
-  EXPECT_EQ(std::string(text), "www.b.org");
+  EXPECT_EQ(test::ListBoxRows(list).at(::SendMessageA(list, LB_GETCURSEL, 0, 0)), "www.b.org");
   dialog.DestroyWindow();
   strip.DestroyWindow();
 }
@@ -208,7 +186,7 @@ TEST_F(WebCapturesTest, ExportWritesTheEscapedPageAndOpensItInTheBrowser) {
   ModalScript script({[&](HWND) { ChooseFile(page); }});
   Click(dialog.m_hWnd, IDC_WEB_EXPORT);
   EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" \"" + page + "\"\n8\n");
-  EXPECT_EQ(ReadFile(page), BuildLinksPage(links));
+  EXPECT_EQ(test::FileBytes(page), BuildLinksPage(links));
 }
 
 TEST_F(WebCapturesTest, AnExportThatCannotBeWrittenNamesTheFileAndStartsNoBrowser) {
@@ -228,8 +206,8 @@ TEST_F(WebCapturesTest, AnExportThatCannotBeWrittenNamesTheFileAndStartsNoBrowse
   ::CloseHandle(lock);
   EXPECT_NE(shown.find(page), std::string::npos) << shown;
   test::Settle(500);
-  EXPECT_EQ(ReadFile(browser.Record()), "");
-  EXPECT_EQ(ReadFile(page), "old page");
+  EXPECT_EQ(test::FileBytes(browser.Record()), "");
+  EXPECT_EQ(test::FileBytes(page), "old page");
 }
 
 }  // namespace

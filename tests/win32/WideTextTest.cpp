@@ -1,9 +1,5 @@
 // Texts the ANSI code page cannot hold, on the real clipboard: captured whole, put back whole,
 // edited and saved; texts it can hold stay exactly as before.
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
 #include "MainWindowFixture.h"
 #include "framework/SystemCodePage.h"
 
@@ -21,10 +17,8 @@ bool CopyUnicode(HWND owner, const std::u16string& text) {
   ClipboardSession clipboard(owner);
   if (!clipboard.IsOpen()) return false;
   ::EmptyClipboard();
-  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
-  std::memcpy(::GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(char16_t));
-  ::GlobalUnlock(block);
-  return ::SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  return test::PutClipboardBytes(CF_UNICODETEXT, text.c_str(),
+                                 (text.size() + 1) * sizeof(char16_t));
 }
 
 std::u16string ClipboardUnicode() {
@@ -38,8 +32,7 @@ std::u16string ClipboardUnicode() {
 
 std::string ItemsFileBytes(CMainDialog& dialog) {
   EXPECT_TRUE(dialog.GetWorkspace().SaveItems().done);
-  std::ifstream file(ItemFileName(ModuleFileName(), kItemsExtension), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
+  return test::FileBytes(ItemFileName(ModuleFileName(), kItemsExtension));
 }
 
 class WideTextTest : public MainWindowTest {

@@ -1,11 +1,15 @@
-// Helpers for the in-process window tests: pumping messages until something happens, and the
-// real clipboard.
+// Helpers for the in-process window tests: pumping messages until something happens, stand-in
+// windows, message boxes, files and the real clipboard.
 #pragma once
 
 #include <windows.h>
 
+#include <cstring>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace pelmo::test {
 
@@ -30,6 +34,14 @@ inline void Settle(DWORD ms = 150) {
   PumpUntil([] { return false; }, ms);
 }
 
+// Puts `size` bytes in `format` on the clipboard this thread has open.
+inline bool PutClipboardBytes(UINT format, const void* bytes, size_t size) {
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(::GlobalLock(block), bytes, size);
+  ::GlobalUnlock(block);
+  return ::SetClipboardData(format, block) != nullptr;
+}
+
 inline std::string ClipboardText() {
   std::string text;
   if (!::OpenClipboard(nullptr)) return text;
@@ -41,6 +53,90 @@ inline std::string ClipboardText() {
   }
   ::CloseClipboard();
   return text;
+}
+
+// Registers a window class of this module under `name` (again is harmless) and returns the name.
+inline const char* TestClass(const char* name, WNDPROC proc = ::DefWindowProcA) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = proc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = name;
+  ::RegisterClassA(&wc);
+  return name;
+}
+
+// The message box (or file dialog) active now, unless that is `unless`: closes it with `button`
+// and returns its text.
+inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) {
+  HWND box = ::GetActiveWindow();
+  if (!box || box == unless) return std::string();
+  char text[512] = {};
+  ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  ::PostMessageA(box, WM_COMMAND, button, 0);
+  return text;
+}
+
+// Where `child` is in `parent`'s client area.
+inline RECT ChildRect(HWND parent, HWND child) {
+  RECT rect;
+  ::GetWindowRect(child, &rect);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+inline std::vector<std::string> ListBoxRows(HWND list) {
+  std::vector<std::string> rows;
+  const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT row = 0; row < count; ++row) {
+    std::string text(::SendMessageA(list, LB_GETTEXTLEN, row, 0), '\0');
+    ::SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    rows.push_back(text);
+  }
+  return rows;
+}
+
+// Marks a key as held down, or not, for this thread's GetKeyState.
+inline void HoldKey(int key, bool down) {
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[key] = down ? 0x80 : 0;
+  ::SetKeyboardState(keys);
+}
+
+// Watches for this thread's next pop-up menu from inside its loop: notes where it appeared, then
+// closes it or chooses its first item with the keyboard.
+class MenuWatch {
+ public:
+  explicit MenuWatch(bool chooseFirst) : m_timer(::SetTimer(nullptr, 0, 30, Tick)) {
+    s_chooseFirst = chooseFirst;
+    s_rect = RECT{};
+  }
+  ~MenuWatch() { ::KillTimer(nullptr, m_timer); }
+  MenuWatch(const MenuWatch&) = delete;
+  MenuWatch& operator=(const MenuWatch&) = delete;
+  POINT TopLeft() const { return {s_rect.left, s_rect.top}; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menu = ::FindWindowA("#32768", nullptr);
+    if (!menu || !::IsWindowVisible(menu)) return;
+    ::KillTimer(nullptr, timer);
+    ::GetWindowRect(menu, &s_rect);
+    if (!s_chooseFirst) {
+      ::EndMenu();
+      return;
+    }
+    ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  }
+  static inline RECT s_rect{};
+  static inline bool s_chooseFirst = false;
+  UINT_PTR m_timer;
+};
+
+inline std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 }  // namespace pelmo::test
