@@ -68,6 +68,12 @@ struct Loaded {
   // Loading took in less than the file holds: saving over it would lose the rest.
   bool Incomplete() const { return error.has_value() || !leftOut.empty(); }
 
+  // Tells the user where reading `path` stopped; only with an error.
+  std::string DamagedMessage(const std::string& path) const {
+    return "The file \"" + path + "\" is damaged (" + error->what() +
+           "). Everything read before that point has been kept.";
+  }
+
   // Opens the file to load, noting whether it opened and, when it is there but could not be,
   // why; empty when it did not open.
   std::optional<InputFile> Open(const std::string& path) {

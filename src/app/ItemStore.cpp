@@ -57,8 +57,7 @@ std::string IncompleteMessage(const std::string& path, const Loaded<Content>& lo
   }
   if (loaded.error) {
     if (!message.empty()) message += ' ';
-    message += "The file " + Quoted(path) + " is damaged (" + loaded.error->what() +
-               "). Everything read before that point has been kept.";
+    message += loaded.DamagedMessage(path);
   }
   return message + ' ' + CopyNote(path);
 }

@@ -81,23 +81,12 @@ BOOL CMainDialog::OnInitDialog() {
   m_historyCombo.SetOwner(this);
   SetWindowText("Pelmo");
 
-  m_editButton.LoadBitmap(IDB_EDIT, kTransparentColour);
-  m_deleteButton.LoadBitmap(IDB_DELETE, kTransparentColour);
-  m_upButton.LoadBitmap(IDB_UP, kTransparentColour);
-  m_downButton.LoadBitmap(IDB_DOWN, kTransparentColour);
-  m_calculatorButton.LoadBitmap(IDB_CALCULATOR, kTransparentColour);
-  const struct {
-    COXBitmapButton& button;
-    const char* tip;
-  } tipped[] = {
-      {m_editButton, "Edit"}, {m_deleteButton, "Delete"}, {m_calculatorButton, "Calculator"}};
-  for (const auto& b : tipped) {
-    b.button.EnableToolTip(true);
-    b.button.SetToolTipText(b.tip);
-    b.button.SetFocusFrame(false);
-  }
-  m_upButton.SetFocusFrame(false);
-  m_downButton.SetFocusFrame(false);
+  // Raised until ApplySoftLook below.
+  SetUpToolButtons({{m_editButton, IDB_EDIT, "Edit"},
+                    {m_deleteButton, IDB_DELETE, "Delete"},
+                    {m_upButton, IDB_UP},
+                    {m_downButton, IDB_DOWN},
+                    {m_calculatorButton, IDB_CALCULATOR, "Calculator"}});
 
   RestorePosition();
 

@@ -107,11 +107,7 @@ void CCalculatorDialog::LoadHistory() {
                       "). The calculator will not save over it.",
                   MB_OK | MB_ICONEXCLAMATION);
   }
-  if (loaded.error) {
-    AppMessageBox("The file \"" + path + "\" is damaged (" + loaded.error->what() +
-                      "). Everything read before that point has been kept.",
-                  MB_OK | MB_ICONEXCLAMATION);
-  }
+  if (loaded.error) AppMessageBox(loaded.DamagedMessage(path), MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Every way of closing comes here once: a second request while the failure of the first is

@@ -448,12 +448,26 @@ LRESULT COXBitmapButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
   }
 }
 
-void SetUpFlatButtons(std::initializer_list<FlatButton> buttons) {
-  for (const FlatButton& b : buttons) {
-    b.button.LoadBitmap(b.bitmap, kTransparentColour);
-    b.button.SetFlat(true);
-    b.button.EnableToolTip(true);
-    b.button.SetToolTipText(b.tip);
+namespace {
+
+void SetUp(const PictureButton& b, bool flat) {
+  b.button.LoadBitmap(b.bitmap, kTransparentColour);
+  b.button.SetFlat(flat);
+  if (!b.tip) return;
+  b.button.EnableToolTip(true);
+  b.button.SetToolTipText(b.tip);
+}
+
+}  // namespace
+
+void SetUpFlatButtons(std::initializer_list<PictureButton> buttons) {
+  for (const PictureButton& b : buttons) SetUp(b, true);
+}
+
+void SetUpToolButtons(std::initializer_list<PictureButton> buttons, bool flat) {
+  for (const PictureButton& b : buttons) {
+    SetUp(b, flat);
+    b.button.SetFocusFrame(false);
   }
 }
 

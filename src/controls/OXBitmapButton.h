@@ -85,12 +85,15 @@ class COXBitmapButton : public CWnd {
   bool m_focusFrame = true;
 };
 
-// A tool window's flat picture button: its picture (magenta transparent) and its tooltip.
-struct FlatButton {
+// A picture button's set-up: its picture (magenta transparent) and its tooltip, none when null.
+struct PictureButton {
   COXBitmapButton& button;
   UINT bitmap;
-  const char* tip;
+  const char* tip = nullptr;
 };
-void SetUpFlatButtons(std::initializer_list<FlatButton> buttons);
+// A tool window's buttons: flat, with the focus frame.
+void SetUpFlatButtons(std::initializer_list<PictureButton> buttons);
+// The strip's and the Inline window's buttons: no focus frame, flat only for the soft look.
+void SetUpToolButtons(std::initializer_list<PictureButton> buttons, bool flat = false);
 
 }  // namespace pelmo

@@ -1,6 +1,9 @@
 // CListBox: a list control, its LB_* messages as named calls.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,5 +33,16 @@ class CListBox : public CWnd {
   // The selected rows of a multiple-selection list, ascending.
   std::vector<int> GetSelectedRows() const;
 };
+
+// Where in `entries` the entry that `row`'s item data points at stands; none when there is no
+// such row or its entry is gone. The entries must keep their addresses while the rows show them.
+template <typename Entries>
+std::optional<size_t> EntryIndex(const CListBox& list, int row, const Entries& entries) {
+  const void* entry = row < 0 ? nullptr : list.GetItemDataPtr(row);
+  const auto found = std::find_if(entries.begin(), entries.end(),
+                                  [entry](const auto& candidate) { return &candidate == entry; });
+  if (found == entries.end()) return std::nullopt;
+  return static_cast<size_t>(found - entries.begin());
+}
 
 }  // namespace pelmo

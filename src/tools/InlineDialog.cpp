@@ -77,18 +77,10 @@ BOOL CInlineDialog::OnInitDialog() {
   // Kept in step with the history from now on; the strip fills it with the rows there already.
   m_workspace.history.AddView(&m_combo);
 
-  m_collapseButton.LoadBitmap(IDB_INLINE_COLLAPSE, kTransparentColour);
-  m_editButton.LoadBitmap(IDB_INLINE_EDIT, kTransparentColour);
-  m_deleteButton.LoadBitmap(IDB_INLINE_DELETE, kTransparentColour);
-  const bool soft = m_workspace.options.softButtons != 0;
-  for (auto [button, tip] :
-       {std::pair{&m_editButton, "Edit"}, std::pair{&m_deleteButton, "Delete"}}) {
-    button->EnableToolTip(true);
-    button->SetToolTipText(tip);
-    button->SetFocusFrame(false);
-    button->SetFlat(soft);
-  }
-  m_collapseButton.SetFocusFrame(false);
+  SetUpToolButtons(
+      {{m_editButton, IDB_INLINE_EDIT, "Edit"}, {m_deleteButton, IDB_INLINE_DELETE, "Delete"}},
+      m_workspace.options.softButtons != 0);
+  SetUpToolButtons({{m_collapseButton, IDB_INLINE_COLLAPSE}});
   return TRUE;
 }
 

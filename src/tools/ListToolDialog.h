@@ -3,7 +3,7 @@
 // pointing at its entry. The window holds no copy: it fills its rows again after every change.
 #pragma once
 
-#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,10 +45,8 @@ class CListToolDialog : public CDialog {
 
   // The index of the entry the selected row points at; -1 when no row is selected.
   int SelectedEntry() const {
-    const auto* entry = static_cast<const Entry*>(m_list.GetItemDataPtr(m_list.GetCurSel()));
-    const auto found = std::find_if(m_entries.begin(), m_entries.end(),
-                                    [&](const Entry& candidate) { return &candidate == entry; });
-    return found == m_entries.end() ? -1 : static_cast<int>(found - m_entries.begin());
+    const std::optional<size_t> index = EntryIndex(m_list, m_list.GetCurSel(), m_entries);
+    return index ? static_cast<int>(*index) : -1;
   }
 
   // Removes the selected row's entry; the row that moves into its place is selected, none after

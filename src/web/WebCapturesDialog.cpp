@@ -2,7 +2,6 @@
 
 #include <commdlg.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <optional>
 
@@ -114,20 +113,9 @@ int CWebCapturesDialog::SelectedLine() const {
   return m_list.GetCurSel();
 }
 
-// The list's entries keep their addresses while captures add links at its head, so a line's
-// item data names its link even when the list box has not been refilled since.
-std::optional<size_t> CWebCapturesDialog::LinkIndex(int line) const {
-  if (line < 0) return std::nullopt;
-  const auto* link = static_cast<const std::string*>(m_list.GetItemDataPtr(line));
-  const auto found = std::find_if(m_links.begin(), m_links.end(),
-                                  [link](const std::string& entry) { return &entry == link; });
-  if (found == m_links.end()) return std::nullopt;
-  return static_cast<size_t>(found - m_links.begin());
-}
-
 void CWebCapturesDialog::DeleteLink() {
   const int line = SelectedLine();
-  const std::optional<size_t> index = LinkIndex(line);
+  const std::optional<size_t> index = EntryIndex(m_list, line, m_links);
   if (!index) return;
   m_links.erase(m_links.begin() + static_cast<std::ptrdiff_t>(*index));
   FillList(line);
@@ -137,7 +125,7 @@ void CWebCapturesDialog::DeleteLink() {
 void CWebCapturesDialog::MoveLink(int step) {
   const int line = SelectedLine();
   const int target = line + step;
-  const std::optional<size_t> index = LinkIndex(line);
+  const std::optional<size_t> index = EntryIndex(m_list, line, m_links);
   if (!index || target < 0 || target >= m_list.GetCount()) return;
   const std::ptrdiff_t neighbour = static_cast<std::ptrdiff_t>(*index) + step;
   if (neighbour < 0 || neighbour >= static_cast<std::ptrdiff_t>(m_links.size())) return;
@@ -149,7 +137,7 @@ void CWebCapturesDialog::MoveLink(int step) {
 // also recorded again at the head, and the line below the previous one is then the copy.
 void CWebCapturesDialog::CopyLink() {
   const int line = SelectedLine();
-  const std::optional<size_t> index = LinkIndex(line);
+  const std::optional<size_t> index = EntryIndex(m_list, line, m_links);
   if (!index) return;
   WriteClipboardText(m_hWnd, m_links[*index]);
   FillList(line + 1);
@@ -162,7 +150,7 @@ void CWebCapturesDialog::OpenLink() {
     SelectBrowser();
     browser = ReadBrowser();
   }
-  if (const std::optional<size_t> index = LinkIndex(SelectedLine()))
+  if (const std::optional<size_t> index = EntryIndex(m_list, SelectedLine(), m_links))
     LaunchBrowser(browser, m_links[*index]);
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <deque>
-#include <optional>
 #include <string>
 
 #include "controls/OXBitmapButton.h"
@@ -35,8 +34,6 @@ class CWebCapturesDialog : public CDialog {
   // Rebuilds the list box from the links and selects `line` (none when there is no such line).
   void FillList(int line);
   int SelectedLine() const;
-  // Where in the links the link a line shows is, nullopt when it is gone from them.
-  std::optional<size_t> LinkIndex(int line) const;
   std::string ReadBrowser();
   void OnSize(int width, int height) override;
 
@@ -49,6 +46,8 @@ class CWebCapturesDialog : public CDialog {
   COXBitmapButton m_openButton;
   CListBox m_list;
   std::string m_browser;  // shown in the hidden path field; launches read the setting afresh
+  // Their addresses stay put while captures add links at the head, so a line's item data names its
+  // link even when the list has not been refilled since.
   std::deque<std::string>& m_links;
   IniProfile m_profile;
 };
