@@ -39,13 +39,9 @@ expect_list() {
 }
 
 close_calculator() {
-  local tries
   press $OFF
-  for ((tries = 0; tries < 100; tries++)); do
-    [ "$(e2e_drive strip | tr -d '\r')" = enabled ] && return 0
-    sleep 0.05
-  done
-  e2e_fail "the strip stayed disabled after the calculator closed"
+  e2e_until 50 eval '[ "$(e2e_drive strip | tr -d "\r")" = enabled ]' ||
+    e2e_fail "the strip stayed disabled after the calculator closed"
 }
 
 e2e_copy "start $e2e_id"

@@ -43,10 +43,7 @@ e2e_close
 echo history >"$installed/Pelmo.clp"
 wine "$installed/uninstall.exe" /S || e2e_fail "the silent uninstall failed"
 # The uninstaller runs from a copy of itself in the temporary folder and returns at once.
-for ((tries = 0; tries < 200; tries++)); do
-  [ -f "$installed/uninstall.exe" ] || break
-  sleep 0.1
-done
+e2e_until 200 eval '[ ! -f "$installed/uninstall.exe" ]'
 for left in Pelmo.exe pelmo-cli.exe ReadMe.txt uninstall.exe; do
   [ ! -e "$installed/$left" ] || e2e_fail "the uninstaller left $left"
 done

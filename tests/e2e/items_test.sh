@@ -5,8 +5,6 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-items=$e2e_dir/$e2e_name.clp
-ini=$WINEPREFIX/drive_c/windows/$e2e_name.INI
 
 # Each copy is waited for: Wine may fold X clipboard changes that come faster than it polls.
 e2e_copy "start $e2e_id"
@@ -18,8 +16,8 @@ e2e_copy "beta $e2e_id"$'\n'"second line"
 e2e_expect_rows "beta $e2e_id" "alpha $e2e_id" "start $e2e_id"
 e2e_close
 
-[ -f "$items" ] || e2e_fail "no items file after a plain close"
-listing=$(wine "$e2e_cli" items "$items") || e2e_fail "pelmo-cli could not read the items file"
+[ -f "$e2e_items" ] || e2e_fail "no items file after a plain close"
+listing=$(wine "$e2e_cli" items "$e2e_items") || e2e_fail "pelmo-cli could not read the items file"
 expected="history: 3
   0  \"beta $e2e_id\\r\\nsecond line\"
   1  \"alpha $e2e_id\"
@@ -36,10 +34,10 @@ e2e_expect_rows "alpha $e2e_id" "beta $e2e_id" "alpha $e2e_id" "start $e2e_id"
 e2e_close
 
 # With "Save" off the items file is neither read nor written.
-printf '[Settings ]\r\nSave=0\r\nNewWindow=1\r\n' >"$ini"
-rm -f "$items"
+printf '[Settings ]\r\nSave=0\r\nNewWindow=1\r\n' >"$e2e_ini"
+rm -f "$e2e_items"
 e2e_copy "unsaved, café $e2e_id"
 e2e_start
 e2e_expect_rows "unsaved, café $e2e_id"
 e2e_close
-[ ! -e "$items" ] || e2e_fail "an items file was written with Save off"
+[ ! -e "$e2e_items" ] || e2e_fail "an items file was written with Save off"

@@ -25,6 +25,8 @@ e2e_dir=$(mktemp -d "$e2e_tree/e2e/run.XXXXXX")
 e2e_id=${e2e_dir##*.}
 e2e_name=Pelmo-$e2e_id
 e2e_cli=$e2e_dir/pelmo-cli.exe
+e2e_items=$e2e_dir/$e2e_name.clp
+e2e_ini=$WINEPREFIX/drive_c/windows/$e2e_name.INI
 cp "$1" "$e2e_dir/$e2e_name.exe"
 cp "$2" "$e2e_cli"
 
@@ -64,6 +66,17 @@ e2e_fail() {
 # Runs pelmo-driver with ARGS.
 e2e_drive() {
   wine "$e2e_driver" "$@"
+}
+
+# Runs COMMAND... every 0.1 s, up to TRIES times, until it succeeds; false if it never did.
+e2e_until() {
+  local tries=$1 i
+  shift
+  for ((i = 0; i < tries; i++)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # Puts TEXT on the display's clipboard, as a copy in an X program does, and waits until X serves
@@ -110,15 +123,12 @@ e2e_expect_rows() {
 # Ends the program with a plain close (Wine's taskkill without /F sends WM_CLOSE to its
 # top-level windows) and checks that the process ends, with status 0.
 e2e_close() {
-  local tries status
+  local status
   wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 ||
     e2e_fail "taskkill found no $e2e_name.exe: $(cat "$e2e_dir/taskkill.log")"
   e2e_drive wait-gone "$e2e_name.exe" 15000 || e2e_fail "a plain close did not end the program"
-  for ((tries = 0; tries < 100; tries++)); do
-    kill -0 "$e2e_pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$e2e_pid" 2>/dev/null && e2e_fail "the Wine process of the program did not end"
+  e2e_until 50 eval '! kill -0 "$e2e_pid" 2>/dev/null' ||
+    e2e_fail "the Wine process of the program did not end"
   wait "$e2e_pid"
   status=$?
   e2e_pid=""

@@ -5,15 +5,13 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-items=$e2e_dir/$e2e_name.clp
-ini=$WINEPREFIX/drive_c/windows/$e2e_name.INI
 stand_in=$e2e_tree/tests/win32/stand_in_browser.exe
 [ -f "$stand_in" ] || e2e_fail "no stand-in browser at $stand_in"
 mkdir -p "$e2e_dir/web browser" "$e2e_dir/my pages"
 cp "$stand_in" "$e2e_dir/web browser/browser.exe"
 browser=$(winepath -w "$e2e_dir/web browser/browser.exe" 2>/dev/null)
 page=$(winepath -w "$e2e_dir/my pages/linx.htm" 2>/dev/null)
-printf '[PATH]\r\nBROWSER=%s\r\n' "$browser" >"$ini"
+printf '[PATH]\r\nBROWSER=%s\r\n' "$browser" >"$e2e_ini"
 
 e2e_copy "start $e2e_id"
 e2e_start
@@ -26,18 +24,15 @@ e2e_expect_rows "write to www.example.org/<$e2e_id>&more" \
 
 e2e_drive export-links "$page" 20000 || e2e_fail "the export did not go through"
 record="$e2e_dir/web browser/browser.exe.txt"
-for ((tries = 0; tries < 100; tries++)); do
-  [ "$(wc -l <"$record" 2>/dev/null)" = 2 ] && break
-  sleep 0.1
-done
+e2e_until 100 eval '[ "$(wc -l <"$record" 2>/dev/null)" = 2 ]'
 [ "$(cat "$record" 2>/dev/null)" = "\"$browser\" \"$page\""$'\n'"8" ] ||
   e2e_fail "the browser was not started with the page: $(cat "$record" 2>/dev/null)"
 e2e_close
 
-links=$(wine "$e2e_cli" links "$items" | tr -d '\r') || e2e_fail "pelmo-cli could not read the links"
+links=$(wine "$e2e_cli" links "$e2e_items" | tr -d '\r') || e2e_fail "pelmo-cli could not read the links"
 [ "$links" = "www.example.org/<$e2e_id>&more"$'\n'"http://example.com/$e2e_id.html" ] ||
   e2e_fail "links differ:"$'\n'"$links"
-wine "$e2e_cli" links --html 'C:\cli-page.htm' "$items" || e2e_fail "pelmo-cli links --html failed"
+wine "$e2e_cli" links --html 'C:\cli-page.htm' "$e2e_items" || e2e_fail "pelmo-cli links --html failed"
 cmp "$WINEPREFIX/drive_c/cli-page.htm" "$e2e_dir/my pages/linx.htm" ||
   e2e_fail "the exported page differs from pelmo-cli's"
 rm -f "$WINEPREFIX/drive_c/cli-page.htm"

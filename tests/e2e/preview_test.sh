@@ -4,7 +4,7 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-printf '[Settings ]\r\nNewWindow=1\r\nPreview=1\r\n' >"$WINEPREFIX/drive_c/windows/$e2e_name.INI"
+printf '[Settings ]\r\nNewWindow=1\r\nPreview=1\r\n' >"$e2e_ini"
 e2e_copy "one line $e2e_id"
 e2e_start
 # One copy at a time, each waited for: X may pass on only the last of copies made in a row.
@@ -21,12 +21,9 @@ e2e_expect_rows "newest $e2e_id" "first line $e2e_id" "http://www.example.org/" 
 # The preview is the one visible dialog without a title.
 preview_shown() { e2e_drive windows | grep -q '^visible .* class "#32770" text ""'; }
 wait_preview() {
-  local want=$1 tries
-  for ((tries = 0; tries < 100; tries++)); do
-    if preview_shown; then [ "$want" = shown ] && return 0; else [ "$want" = hidden ] && return 0; fi
-    sleep 0.1
-  done
-  e2e_fail "the preview is not $want"
+  local want=$1
+  e2e_until 100 eval 'if preview_shown; then [ "$want" = shown ]; else [ "$want" = hidden ]; fi' ||
+    e2e_fail "the preview is not $want"
 }
 
 strip=$(xdotool search --all --onlyvisible --name "^Pelmo$" 2>/dev/null | head -n 1)

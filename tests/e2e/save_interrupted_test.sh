@@ -4,11 +4,10 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-items=$e2e_dir/$e2e_name.clp
 entries=20000
 
 # A saved history of 20,000 entries of 1 KB.
-python3 - "$items" "$entries" <<'PY'
+python3 - "$e2e_items" "$entries" <<'PY'
 import struct, sys
 path, count = sys.argv[1], int(sys.argv[2])
 with open(path, "wb") as f:
@@ -18,7 +17,7 @@ with open(path, "wb") as f:
         f.write(b"\xff" + struct.pack("<H", len(text)) + text)
     f.write(struct.pack("<ii", 0, 0))
 PY
-cp "$items" "$e2e_dir/original.clp"
+cp "$e2e_items" "$e2e_dir/original.clp"
 
 for delay in 0.05 0.2 0.4; do
   e2e_copy "start $delay $e2e_id"
@@ -31,15 +30,15 @@ for delay in 0.05 0.2 0.4; do
   e2e_pid=""
   e2e_drive wait-gone "$e2e_name.exe" 15000 || e2e_fail "the killed program is still there"
 
-  [ -f "$items" ] || e2e_fail "the items file is missing after a kill $delay s into the close"
+  [ -f "$e2e_items" ] || e2e_fail "the items file is missing after a kill $delay s into the close"
   # Wine's console writes to a file or /dev/null crawl; a pipe is fast.
   count=$(
-    wine "$e2e_cli" items "$items" 2>&1 | tr -d '\r' | sed -n 's/^history: //p'
+    wine "$e2e_cli" items "$e2e_items" 2>&1 | tr -d '\r' | sed -n 's/^history: //p'
     exit "${PIPESTATUS[0]}"
   ) || e2e_fail "the items file is damaged after a kill $delay s into the close"
   case $count in
     "$entries" | "$((entries + 1))") ;;
     *) e2e_fail "the items file holds $count entries after a kill $delay s into the close" ;;
   esac
-  cp "$e2e_dir/original.clp" "$items"
+  cp "$e2e_dir/original.clp" "$e2e_items"
 done

@@ -4,12 +4,11 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-ini=$WINEPREFIX/drive_c/windows/$e2e_name.INI
 id_settings=32777
 id_item_maximum=1007
 id_keep_top=1076
 
-printf '[Settings ]\r\nNewWindow=1\r\n' >"$ini"
+printf '[Settings ]\r\nNewWindow=1\r\n' >"$e2e_ini"
 e2e_copy "start $e2e_id"
 e2e_start
 e2e_drive command $id_settings
@@ -20,6 +19,6 @@ e2e_drive type Settings $id_item_maximum 42 || e2e_fail "could not type the item
 e2e_drive press Settings $id_keep_top 1 || e2e_fail "could not confirm the settings window"
 e2e_close
 
-settings=$(tr -d '\r' <"$ini")
+settings=$(tr -d '\r' <"$e2e_ini")
 grep -qx 'Delete After=42' <<<"$settings" || e2e_fail "no new item maximum in the INI:"$'\n'"$settings"
 grep -qx 'KeepTop=1' <<<"$settings" || e2e_fail "KeepTop is not on in the INI:"$'\n'"$settings"

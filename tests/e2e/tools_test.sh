@@ -4,8 +4,6 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-items=$e2e_dir/$e2e_name.clp
-ini=$WINEPREFIX/drive_c/windows/$e2e_name.INI
 id_to_clipbook=32785
 
 # An archive string of fewer than 255 bytes: its length byte, then the bytes.
@@ -20,7 +18,7 @@ replacement="replaced $e2e_id"
   archive_string "$shortcut"
   archive_string "$replacement"
 } >"$e2e_dir/$e2e_name.qrp"
-printf '[Settings ]\r\nQuickRep=1\r\nSave=1\r\n' >"$ini"
+printf '[Settings ]\r\nQuickRep=1\r\nSave=1\r\n' >"$e2e_ini"
 
 e2e_copy "start $e2e_id"
 e2e_start
@@ -42,7 +40,7 @@ served=$(xclip -o -selection clipboard -display "$DISPLAY")
 e2e_drive command $id_to_clipbook
 e2e_drive answer "ClipBook entry" "kept" || e2e_fail "no name prompt"
 e2e_close
-listing=$(wine "$e2e_cli" items "$items" | tr -d '\r') || e2e_fail "pelmo-cli could not read the items file"
+listing=$(wine "$e2e_cli" items "$e2e_items" | tr -d '\r') || e2e_fail "pelmo-cli could not read the items file"
 grep -qF "\"kept\\n$replacement\"" <<<"$listing" ||
   e2e_fail "the ClipBook entry did not survive a restart:"$'\n'"$listing"
 

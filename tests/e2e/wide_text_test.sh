@@ -4,18 +4,13 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-items=$e2e_dir/$e2e_name.clp
 wide='Καλημέρα 世界 🙂'
 
 # Waits until the X clipboard serves exactly TEXT.
 expect_clipboard() {
-  local tries served=""
-  for ((tries = 0; tries < 100; tries++)); do
-    served=$(xclip -o -selection clipboard -display "$DISPLAY" 2>/dev/null)
-    [ "$served" = "$1" ] && return 0
-    sleep 0.1
-  done
-  e2e_fail "the clipboard holds \"$served\", expected \"$1\""
+  local want=$1 served=""
+  e2e_until 100 eval 'served=$(xclip -o -selection clipboard -display "$DISPLAY" 2>/dev/null)
+    [ "$served" = "$want" ]' || e2e_fail "the clipboard holds \"$served\", expected \"$want\""
 }
 
 e2e_copy "start $e2e_id"
@@ -30,7 +25,7 @@ e2e_drive command 1002 || e2e_fail "no main window for Down"
 expect_clipboard "$wide"
 e2e_close
 
-listing=$(wine "$e2e_cli" items --json "$items") || e2e_fail "pelmo-cli could not read the items file"
+listing=$(wine "$e2e_cli" items --json "$e2e_items") || e2e_fail "pelmo-cli could not read the items file"
 expected="{\"history\":[\"other $e2e_id\",\"$wide\",\"start $e2e_id\"],\"clipBook\":[],\"links\":[]}"
 [ "$(printf '%s' "$listing" | tr -d '\r')" = "$expected" ] ||
   e2e_fail "items file listing differs:"$'\n'"$listing"

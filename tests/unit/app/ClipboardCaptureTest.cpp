@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,48 +10,74 @@
 namespace pelmo {
 namespace {
 
-// The clipboard as the capture sees it: each read takes the next scripted answer, cut where the
-// capture asks; nullopt is a clipboard that another program holds open.
-class ScriptedHost : public CaptureHost {
+// The clipboard and the window effects; nullopt is a clipboard that another program holds open.
+// With `echo`, a replacement's write is itself a clipboard change: it reaches the capture while
+// the write runs (as our own writes do) or, with `echoLater`, when Change delivers it.
+class FakeHost : public CaptureHost {
  public:
+  // A runaway replacement loop is cut off here, so that it shows as a failure, not a hang.
+  static constexpr size_t kMaxWrites = 20;
+
   void RememberTarget() override { ++remembered; }
   std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override {
     oemReads += oem ? 1 : 0;
     ++reads;
     lastLimit = maxBytes;
-    if (answers.empty()) return ClipboardRead{};
-    std::optional<std::string> answer = answers.front();
-    answers.pop_front();
-    if (!answer) return std::nullopt;
+    if (!clipboard) return std::nullopt;
     if (markedPrivate) return ClipboardRead::Private();
-    return ClipboardRead{answer->substr(0, maxBytes), false, wide};
+    return ClipboardRead{clipboard->substr(0, maxBytes), false, wide};
   }
   void SelectNewEntry() override { ++selected; }
-  bool PutReplacement(const std::string&, bool) override {
-    ++replacements;
+  bool PutReplacement(const std::string& text, bool paste) override {
+    if (locked) return false;
+    clipboard = text;
+    writes.push_back({text, paste});
+    if (!echo || writes.size() >= kMaxWrites) return true;
+    if (echoLater)
+      ++undelivered;
+    else
+      capture->OnChange();
     return true;
   }
 
-  std::deque<std::optional<std::string>> answers;
+  ClipboardCapture* capture = nullptr;
+  std::optional<std::string> clipboard;
   std::u16string wide;  // what the clipboard offers beyond its ANSI text
+  bool markedPrivate = false;
+  bool locked = false;  // writes fail
+  bool echo = false;
+  bool echoLater = false;
+  int undelivered = 0;
+  struct Write {
+    std::string text;
+    bool paste;
+  };
+  std::vector<Write> writes;
   int remembered = 0;
   int reads = 0;
   int oemReads = 0;
   int selected = 0;
-  int replacements = 0;
   size_t lastLimit = 0;
-  bool markedPrivate = false;
 };
 
 class ClipboardCaptureTest : public ::testing::Test {
  protected:
+  ClipboardCaptureTest() { host.capture = &capture; }
+  // The clipboard changes to `text`; every change that follows from it is delivered.
   CaptureResult Change(std::optional<std::string> text) {
-    host.answers.push_back(std::move(text));
-    return capture.OnChange();
+    host.clipboard = std::move(text);
+    const CaptureResult result = capture.OnChange();
+    for (; host.undelivered > 0; --host.undelivered) capture.OnChange();
+    return result;
   }
+  CaptureResult Retry(std::optional<std::string> text) {
+    host.clipboard = std::move(text);
+    return capture.Retry();
+  }
+  std::vector<std::string> Texts() const { return workspace.history.Texts(); }
 
   Workspace workspace{"C:\\pelmo\\Pelmo.exe"};
-  ScriptedHost host;
+  FakeHost host;
   ClipboardCapture capture{workspace, host};
 };
 
@@ -62,13 +89,13 @@ TEST_F(ClipboardCaptureTest, InsertsNewestFirstWithinTheLimitAndEvictsOnePerChan
   EXPECT_EQ(Change(""), CaptureResult::kIgnored);
   EXPECT_EQ(Change("12345"), CaptureResult::kInserted) << "exactly at the limit";
   EXPECT_EQ(Change("123456"), CaptureResult::kIgnored) << "one byte over the limit";
-  EXPECT_EQ(workspace.history.Texts(), (std::vector<std::string>{"12345", "one", "one"}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"12345", "one", "one"}));
   EXPECT_EQ(host.selected, 3);
 
   // A smaller maximum takes effect one entry per change, never all at once.
   workspace.options.deleteAfter = 1;
   Change("two");
-  EXPECT_EQ(workspace.history.Texts(), (std::vector<std::string>{"two", "12345", "one"}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"two", "12345", "one"}));
 }
 
 // The rules see the ANSI text (one '?' per lost character); the entry keeps the wide one too,
@@ -102,7 +129,6 @@ TEST_F(ClipboardCaptureTest, AnOwnWriteIsSkippedOnceWithoutReading) {
   capture.SkipNextChange();
   EXPECT_EQ(Change("own write"), CaptureResult::kSkipped);
   EXPECT_EQ(host.reads, 0);
-  host.answers.clear();
   EXPECT_EQ(Change("next"), CaptureResult::kInserted);
 
   capture.SkipNextChange();
@@ -133,10 +159,8 @@ TEST_F(ClipboardCaptureTest, ABusyClipboardIsReadAgainOnRetryOnly) {
   capture.SetPendingKind(kDroppedFiles);
   EXPECT_EQ(Change(std::nullopt), CaptureResult::kBusy);
   EXPECT_EQ(workspace.history.Count(), 0);
-  host.answers.push_back(std::nullopt);
-  EXPECT_EQ(capture.Retry(), CaptureResult::kBusy);
-  host.answers.push_back("held a moment");
-  EXPECT_EQ(capture.Retry(), CaptureResult::kInserted);
+  EXPECT_EQ(Retry(std::nullopt), CaptureResult::kBusy);
+  EXPECT_EQ(Retry("held a moment"), CaptureResult::kInserted);
   EXPECT_EQ(workspace.history.At(0).text, "held a moment");
   EXPECT_EQ(workspace.history.At(0).kind, kDroppedFiles) << "the kind waited for the retry";
   EXPECT_EQ(host.remembered, 1) << "the target is taken when the change arrives, not on retries";
@@ -167,14 +191,11 @@ TEST_F(ClipboardCaptureTest, AChangeMarkedPrivateLeavesNoTrace) {
   capture.SetPendingKind(kConcatenated);
   host.markedPrivate = true;
   EXPECT_EQ(Change("http://example.com/pw"), CaptureResult::kPrivate);
-  EXPECT_EQ(host.answers.size(), 0u);
-  host.answers.push_back(std::nullopt);
-  EXPECT_EQ(capture.Retry(), CaptureResult::kBusy);
-  host.answers.push_back("http://example.com/pw");
-  EXPECT_EQ(capture.Retry(), CaptureResult::kPrivate) << "retries look at the mark too";
+  EXPECT_EQ(Retry(std::nullopt), CaptureResult::kBusy);
+  EXPECT_EQ(Retry("http://example.com/pw"), CaptureResult::kPrivate) << "retries see the mark";
   EXPECT_EQ(workspace.history.Count(), 0);
   EXPECT_TRUE(workspace.links.empty());
-  EXPECT_EQ(host.replacements, 0);
+  EXPECT_EQ(host.writes.size(), 0u);
 
   host.markedPrivate = false;
   Change("next");
@@ -192,9 +213,92 @@ TEST_F(ClipboardCaptureTest, ReadsOnlyWhatDecidesAboutTheText) {
   workspace.options.quickRep = 1;
   workspace.quickRep = {{"0123456789", "sig"}};
   EXPECT_EQ(Change("0123456789 and more"), CaptureResult::kIgnored);
-  EXPECT_EQ(host.replacements, 0);
+  EXPECT_EQ(host.writes.size(), 0u);
   Change("0123456789");
-  EXPECT_EQ(host.replacements, 1);
+  EXPECT_EQ(host.writes.size(), 1u);
+}
+
+// The Quick Replace step, whose writes come back as clipboard changes.
+class QuickReplaceCaptureTest : public ClipboardCaptureTest {
+ protected:
+  QuickReplaceCaptureTest() {
+    workspace.options.quickRep = 1;
+    host.echo = true;
+  }
+};
+
+TEST_F(QuickReplaceCaptureTest, TheReplacementIsWrittenPastedOnRequestAndRecorded) {
+  workspace.quickRep = {{"sig", "Best regards"}};
+  const struct {
+    int quickRep, autoFocus, autoPaste;
+    bool replaced, paste;
+  } cases[] = {
+      {0, 1, 1, false, false},
+      {1, 0, 1, true, false},
+      {1, 1, 0, true, false},
+      {1, 1, 1, true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.quickRep << c.autoFocus << c.autoPaste);
+    workspace.history.DeleteAll();
+    host.writes.clear();
+    workspace.options.quickRep = c.quickRep;
+    workspace.options.autoFocus = c.autoFocus;
+    workspace.options.autoPaste = c.autoPaste;
+    Change("sig");
+    if (!c.replaced) {
+      EXPECT_EQ(Texts(), std::vector<std::string>{"sig"});
+      EXPECT_TRUE(host.writes.empty());
+      continue;
+    }
+    ASSERT_EQ(host.writes.size(), 1u);
+    EXPECT_EQ(host.writes[0].text, "Best regards");
+    EXPECT_EQ(host.writes[0].paste, c.paste);
+    // The write's own change is captured as well as the replaced copy.
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"Best regards", "Best regards"}));
+  }
+}
+
+TEST_F(QuickReplaceCaptureTest, TheLengthLimitTestsTheTextAsRead) {
+  workspace.options.ignoreMore = 5;
+  workspace.quickRep = {{"long", "far longer than five"}, {"toolong", "ok"}, {"", "no text"}};
+  host.echoLater = true;
+  host.locked = true;  // only the copied texts reach the capture
+  Change("long");
+  Change("toolong");
+  Change("");  // a change without text
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"no text", "far longer than five"}));
+}
+
+TEST_F(QuickReplaceCaptureTest, LoopingPairsReplaceOncePerCopy) {
+  const std::vector<std::vector<QuickRepItem>> loops = {{{"a", "a"}}, {{"a", "b"}, {"b", "a"}}};
+  for (const bool duringWrite : {true, false}) {
+    for (const auto& pairs : loops) {
+      SCOPED_TRACE(testing::Message() << pairs.size() << " pair(s), during write " << duringWrite);
+      workspace.history.DeleteAll();
+      workspace.quickRep = pairs;
+      host.writes.clear();
+      host.echoLater = !duringWrite;
+      const std::string replacement = pairs.front().text;
+      Change("a");
+      EXPECT_EQ(host.writes.size(), 1u);
+      EXPECT_EQ(host.clipboard, replacement);
+      EXPECT_EQ(Texts(), (std::vector<std::string>{replacement, replacement}));
+      // The next copy of the user is replaced again.
+      Change("a");
+      EXPECT_EQ(host.writes.size(), 2u);
+    }
+  }
+}
+
+TEST_F(QuickReplaceCaptureTest, AFailedWriteLeavesTheNextChangeReplaceable) {
+  workspace.quickRep = {{"a", "b"}};
+  host.locked = true;
+  Change("a");
+  EXPECT_EQ(Texts(), std::vector<std::string>{"b"}) << "the replacement is recorded anyway";
+  host.locked = false;
+  Change("a");
+  EXPECT_EQ(host.writes.size(), 1u);
 }
 
 }  // namespace

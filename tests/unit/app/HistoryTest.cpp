@@ -91,24 +91,6 @@ TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
   EXPECT_TRUE(view.rows.empty());
 }
 
-TEST(History, EvictsAtMostOneBottomEntryPerCall) {
-  History history;
-  for (int i = 0; i < 100; ++i) history.InsertTop("entry " + std::to_string(i), kPlain);
-  // The maximum was lowered from 100 to 6: each capture removes only the bottom entry.
-  for (int capture = 1; capture <= 3; ++capture) {
-    history.InsertTop("new", kPlain);
-    EXPECT_TRUE(history.EvictOverflow(6));
-    EXPECT_EQ(history.Count(), 100) << "capture " << capture;
-    EXPECT_EQ(history.At(history.Count() - 1).text, "entry " + std::to_string(capture));
-  }
-  History full;
-  for (int i = 0; i < 6; ++i) full.InsertTop("e", kPlain);
-  EXPECT_FALSE(full.EvictOverflow(6));
-  full.InsertTop("seventh", kPlain);
-  EXPECT_TRUE(full.EvictOverflow(6));
-  EXPECT_EQ(full.Count(), 6);
-}
-
 TEST(HistorySelection, UpDownAndDeleteRules) {
   EXPECT_EQ(UpTarget(-1, 5), 3) << "nothing selected: second row from the bottom";
   EXPECT_EQ(UpTarget(-1, 1), std::nullopt);

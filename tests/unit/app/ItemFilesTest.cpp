@@ -161,13 +161,6 @@ TEST(ItemFiles, LoadLimits) {
   EXPECT_EQ(loaded.content.links.back(), "http://x/199");
 }
 
-TEST(ItemFiles, MissingFileIsNotAnError) {
-  TempDir dir;
-  const Loaded<ItemsFile> items = LoadItemsFile(dir.File("absent.clp"));
-  const Loaded<std::vector<QuickRepItem>> pairs = LoadQuickRepFile(dir.File("absent.qrp"));
-  EXPECT_FALSE(items.opened || items.error || pairs.opened || pairs.error);
-}
-
 // Cutting a valid file anywhere gives an error and keeps exactly the elements that lie whole
 // before the cut.
 TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
