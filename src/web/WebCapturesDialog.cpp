@@ -20,6 +20,18 @@ namespace {
 
 constexpr size_t kLineLength = 50;
 
+using FileDialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+// The common file dialogs' library brings the printing stack with it, several megabytes that
+// every start would pay for a dialog most sessions never open: it is loaded on first use.
+FileDialogFunction FileDialog(bool save) {
+  static const HMODULE library = ::LoadLibraryA("comdlg32.dll");
+  if (!library) return nullptr;
+  const FARPROC function =
+      ::GetProcAddress(library, save ? "GetSaveFileNameA" : "GetOpenFileNameA");
+  return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void*>(function));
+}
+
 // A common file dialog's answer: the chosen file's full path, nullopt when cancelled.
 std::optional<std::string> AskFile(HWND owner, const std::string& initialName, const char* filter,
                                    const char* defaultExtension, bool save) {
@@ -33,8 +45,8 @@ std::optional<std::string> AskFile(HWND owner, const std::string& initialName, c
   dialog.nMaxFile = sizeof file;
   dialog.lpstrDefExt = defaultExtension;
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-  const BOOL chosen = save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
-  if (!chosen) return std::nullopt;
+  const FileDialogFunction ask = FileDialog(save);
+  if (!ask || !ask(&dialog)) return std::nullopt;
   return std::string(file);
 }
 
