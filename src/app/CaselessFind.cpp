@@ -22,9 +22,30 @@ constexpr std::array<unsigned char, 256> MakeFoldTable() {
 
 constexpr std::array<unsigned char, 256> kFold = MakeFoldTable();
 
-// How common a lower-case byte is in everyday text. The search looks for the pattern's least
-// common byte with memchr: the fewer the candidates, the closer it runs to memchr's speed.
-int Commonness(unsigned char byte) {
+// A miss reads every byte, and in everyday text any one letter turns up every few dozen bytes,
+// so hunting the pattern's rarest byte with memchr stops too often. Instead the search tests the
+// start positions a machine word at a time: a start is a candidate only when the bytes where the
+// pattern's two least common bytes would lie may be those bytes, in either case. Only candidates
+// are compared in full. Plain integer arithmetic, so it needs no particular processor and no fast
+// memchr from the C library.
+constexpr size_t kOnes = ~size_t{0} / 0xFF;  // 0x01 in every byte
+constexpr size_t kLow7 = kOnes * 0x7F;
+constexpr size_t kStep = 16;  // start positions tested between two branches
+static_assert(kStep % sizeof(size_t) == 0, "a step is whole words");
+
+// The high bit of every byte that is zero in `word`, and no other bit; no carry crosses bytes.
+constexpr size_t ZeroBytes(size_t word) {
+  return ~(((word & kLow7) + kLow7) | word | kLow7);
+}
+
+size_t Load(const char* at) {
+  size_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+// How common a lower-case byte is in everyday text.
+int Commonness(char byte) {
   static const char kLetters[] = "etaoinshrdlcumwfgypbvkjxqz";  // most common first
   if (byte == ' ') return 100;
   if (byte >= 'a' && byte <= 'z')
@@ -33,9 +54,18 @@ int Commonness(unsigned char byte) {
   return 10;
 }
 
-const char* Find(const char* from, const char* last, unsigned char byte) {
-  if (from > last) return nullptr;
-  return static_cast<const char*>(std::memchr(from, byte, static_cast<size_t>(last - from) + 1));
+// The position of the least common byte of `pattern` other than the one at `besides`, unless
+// there is no other.
+size_t LeastCommonAt(const std::string& pattern, size_t besides) {
+  size_t least = besides == 0 && pattern.size() > 1 ? 1 : 0;
+  for (size_t i = least + 1; i < pattern.size(); ++i)
+    if (i != besides && Commonness(pattern[i]) < Commonness(pattern[least])) least = i;
+  return least;
+}
+
+std::string Folded(std::string text) {
+  for (char& c : text) c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
+  return text;
 }
 
 }  // namespace
@@ -44,19 +74,26 @@ unsigned char AnsiFold(unsigned char byte) {
   return kFold[byte];
 }
 
-CaselessFinder::CaselessFinder(const std::string& pattern) : m_pattern(pattern) {
-  for (char& c : m_pattern) c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
-  for (size_t i = 1; i < m_pattern.size(); ++i)
-    if (Commonness(static_cast<unsigned char>(m_pattern[i])) <
-        Commonness(static_cast<unsigned char>(m_pattern[m_anchor])))
-      m_anchor = i;
-  // At most two bytes share a lower case in this code page: the letter and its capital.
-  const unsigned char anchor =
-      m_pattern.empty() ? 0 : static_cast<unsigned char>(m_pattern[m_anchor]);
-  m_anchorBytes[0] = m_anchorBytes[1] = anchor;
+// At most two bytes share a lower case in this code page: the letter and its capital. With the
+// bits in which they differ set, both become one value (so do 0xBF and 0xDF for 0x9F and 0xFF,
+// which differ in two bits; the full comparison turns them down).
+CaselessFinder::WordProbe::WordProbe(const std::string& lowerPattern, size_t position)
+    : at(position), caseBits(0) {
+  const unsigned char lower =
+      lowerPattern.empty() ? 0 : static_cast<unsigned char>(lowerPattern[at]);
   for (unsigned b = 0; b < 256; ++b)
-    if (kFold[b] == anchor && b != anchor) m_anchorBytes[1] = static_cast<unsigned char>(b);
+    if (kFold[b] == lower && b != lower) caseBits = kOnes * (b ^ lower);
+  bytes = kOnes * lower | caseBits;
 }
+
+size_t CaselessFinder::WordProbe::Hits(const char* start) const {
+  return ZeroBytes((Load(start + at) | caseBits) ^ bytes);
+}
+
+CaselessFinder::CaselessFinder(const std::string& pattern)
+    : m_pattern(Folded(pattern)),
+      m_rare{{m_pattern, LeastCommonAt(m_pattern, std::string::npos)},
+             {m_pattern, LeastCommonAt(m_pattern, LeastCommonAt(m_pattern, std::string::npos))}} {}
 
 bool CaselessFinder::MatchesAt(const char* start) const {
   for (size_t i = 0; i < m_pattern.size(); ++i)
@@ -68,21 +105,27 @@ bool CaselessFinder::MatchesAt(const char* start) const {
 bool CaselessFinder::FoundIn(const std::string& text) const {
   if (m_pattern.empty()) return true;
   if (m_pattern.size() > text.size()) return false;
-  // memchr finds the candidates for the anchor byte, one scan for each of its two cases.
-  const char* first = text.data() + m_anchor;
-  const char* last = first + (text.size() - m_pattern.size());
-  const char* lower = Find(first, last, m_anchorBytes[0]);
-  const char* upper =
-      m_anchorBytes[1] == m_anchorBytes[0] ? nullptr : Find(first, last, m_anchorBytes[1]);
-  while (lower || upper) {
-    const bool takeLower = lower && (!upper || lower < upper);
-    const char* at = takeLower ? lower : upper;
-    if (MatchesAt(at - m_anchor)) return true;
-    if (takeLower)
-      lower = Find(at + 1, last, m_anchorBytes[0]);
-    else
-      upper = Find(at + 1, last, m_anchorBytes[1]);
+  const char* start = text.data();
+  const char* const end = start + (text.size() - m_pattern.size() + 1);  // past the last start
+  // Whole steps while every word read stays inside the text; the last starts one by one.
+  constexpr size_t kWords = kStep / sizeof(size_t);
+  for (; static_cast<size_t>(end - start) >= kStep; start += kStep) {
+    size_t hits[kWords];
+    size_t any = 0;
+    for (size_t w = 0; w < kWords; ++w) {
+      const char* at = start + w * sizeof(size_t);
+      hits[w] = m_rare[0].Hits(at) & m_rare[1].Hits(at);
+      any |= hits[w];
+    }
+    if (any == 0) continue;
+    // Each start has its own byte in `hits`, in text order whatever the byte order.
+    unsigned char candidates[kStep];
+    std::memcpy(candidates, hits, kStep);
+    for (size_t i = 0; i < kStep; ++i)
+      if (candidates[i] && MatchesAt(start + i)) return true;
   }
+  for (; start < end; ++start)
+    if (MatchesAt(start)) return true;
   return false;
 }
 

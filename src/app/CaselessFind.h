@@ -2,6 +2,7 @@
 // page (Windows-1252), without making lower-case copies of the text.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace pelmo {
@@ -16,12 +17,21 @@ class CaselessFinder {
   bool FoundIn(const std::string& text) const;
 
  private:
+  // One byte of the pattern in either case, looked for in every byte of a machine word at once.
+  struct WordProbe {
+    WordProbe(const std::string& lowerPattern, size_t at);
+    // The high bit of each byte of the word read at `start` + `at` that may be the pattern's byte.
+    size_t Hits(const char* start) const;
+
+    size_t at;        // the byte's position in the pattern
+    size_t caseBits;  // the bits in which its two cases differ, in every byte of the word
+    size_t bytes;     // the byte with those bits set, in every byte of the word
+  };
+
   bool MatchesAt(const char* start) const;
 
   std::string m_pattern;  // in lower case
-  size_t m_anchor = 0;    // the position of the pattern's least common byte
-  // The bytes whose lower case is the anchor's (the same twice when there is one).
-  unsigned char m_anchorBytes[2];
+  WordProbe m_rare[2];    // the pattern's two least common bytes: few starts have both
 };
 
 }  // namespace pelmo
