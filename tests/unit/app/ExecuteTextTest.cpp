@@ -59,6 +59,8 @@ TEST(ExecuteText, CallsTheShellAndReportsListedFailures) {
       {"  winword report.doc", 33, 1, nullptr},
       {"  winword report.doc", 2, 1, "The specified file was not found. "},
       {"  winword report.doc", 4, 1, nullptr},
+      {"  winword report.doc", 0, 1, "The operating system is out of memory or resources."},
+      {"  winword report.doc", 32, 1, "The specified dynamic-link library was not found."},
       {" \t\r\n", 2, 0, nullptr},
       {"", 2, 0, nullptr},
   };

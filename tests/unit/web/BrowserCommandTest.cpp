@@ -18,13 +18,16 @@ TEST(BrowserCommandLine, QuotesOnlyThePartsWithBlanksAndNeverTwice) {
   EXPECT_EQ(BrowserCommandLine("", "www.a.org"), " www.a.org");
 }
 
-// Results from 32 on are successes; a missing browser file is named; results without a message
-// of their own give the system's error text.
 TEST(LaunchFailureMessage, NamesTheCauseOfEveryFailure) {
   EXPECT_EQ(LaunchFailureMessage(32, "b.exe", 0), std::nullopt);
+  EXPECT_EQ(LaunchFailureMessage(0, "b.exe", 0), "The system is out of memory or resources!");
   EXPECT_EQ(LaunchFailureMessage(2, "C:\\b.exe", 0),
             "EXPLORER Browser file not found\nC:\\b.exe\nSet Options/Path.");
-  for (const unsigned result : {1u, 31u}) {
+  EXPECT_EQ(LaunchFailureMessage(3, "C:\\x\\b.exe", 0),
+            "EXPLORER Browser Path not found\nC:\\x\\b.exe\nSet Options/Path.");
+  EXPECT_EQ(LaunchFailureMessage(11, "b.exe", 0),
+            "Invalid binary module file (error in binary image).");
+  for (const unsigned result : {1u, 4u, 10u, 12u, 31u}) {
     EXPECT_EQ(LaunchFailureMessage(result, "b.exe", ENOENT),
               std::string("Unable to run process!\nError code: ") + std::to_string(ENOENT) + "\n" +
                   std::strerror(ENOENT));
