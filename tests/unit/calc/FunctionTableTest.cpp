@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
-#include <set>
-#include <string>
 
 #include "Evaluate.h"
-#include "calc/FunctionTable.h"
 
 namespace pelmo {
 namespace {
@@ -16,58 +12,6 @@ using test::ExpectValues;
 using test::ValueOf;
 
 constexpr double kPi = 3.141592653589793;
-
-TEST(FunctionTable, HasSeventyOneRowsWithUniqueNamesAndCodes) {
-  std::set<std::string> names;
-  std::set<int> codes;
-  for (const FunctionEntry& entry : kFunctionTable) {
-    EXPECT_LT(std::strlen(entry.name), sizeof entry.name);
-    EXPECT_TRUE(entry.arity == 1 || entry.arity == 2) << entry.name;
-    names.insert(entry.name);
-    codes.insert(entry.code);
-    EXPECT_EQ(FindFunction(entry.name), &entry);
-  }
-  for (const char* name : {"SQRT", "sqr", "fresnel_sxyz", ""}) {
-    EXPECT_EQ(FindFunction(name), nullptr) << name;
-  }
-  EXPECT_EQ(names.size(), 71u);
-  EXPECT_EQ(codes.size(), 71u);
-  EXPECT_EQ(*codes.begin(), 0);
-  EXPECT_EQ(*codes.rbegin(), 70);
-}
-
-TEST(FunctionTable, KeepsRowOrderAndHelpTextsByteForByte) {
-  struct Row {
-    int position;
-    const char* name;
-    int arity;
-    int code;
-    const char* help;
-  };
-  const Row rows[] = {
-      {0, "sin", 1, 0, "sin(radian) => {0..1}"},
-      {14, "phe", 1, 14, "phe(wavelength[\xB5m]) Calculate Photon energy [eV]"},
-      {15, "ft_m", 1, 15, "ft_m(foot) Foot to meter "},
-      {33, "min", 2, 33, "MIN(a,b) =a if a<b else b  "},
-      {35, "comb", 2, 35,
-       "comb(n, k) => number of combinaisons for k object\n"
-       "n - total number of objects (n>=m) return 0 if error"},
-      {39, "perm", 2, 39, "perm(m, n) => return permutation mPn\n0 if error"},
-      {57, "bessj", 1, 57, "bessj[k](x) => Bessel function Jk(x) of the 1st kind in order k"},
-      {58, "bessy0", 1, 59, "bessy0(x) => Bessel function Y0(x) of the 2nd kind of order 0"},
-      {59, "bessy1", 1, 58, "bessy0(x) => Bessel function Y1(x) of the 2nd kind of order 1"},
-      {64, "bessk0", 1, 64, "bessi1(x) => Mod. Bessel function K0(x) of the 3dt kind of order 0"},
-      {70, "chepol", 2, 70,
-       "chepol(n,x) => Value of the Chebyshev pol. of the first kind Tn(x) above"},
-  };
-  for (const Row& row : rows) {
-    const FunctionEntry& entry = kFunctionTable[row.position];
-    EXPECT_STREQ(entry.name, row.name);
-    EXPECT_EQ(entry.arity, row.arity) << row.name;
-    EXPECT_EQ(entry.code, row.code) << row.name;
-    EXPECT_STREQ(entry.help, row.help) << row.name;
-  }
-}
 
 TEST(FunctionTable, ConvertsUnitsWithTheTableFactors) {
   ExpectValues({{"c_k(0)", 273.6},
