@@ -136,8 +136,9 @@ bool COXBitmapButton::LoadBitmap(UINT bitmapId, COLORREF transparent) {
   if (!m_images) return false;
   ImageList_AddMasked(m_images.get(), colour.Get(), transparent);
   // Without a grey copy the colour picture stands in, so that the disabled one keeps its index.
+  // The disabled picture is made the first time it is drawn: most buttons never need it, and
+  // embossing costs a start-up several milliseconds a button.
   ImageList_AddMasked(m_images.get(), grey ? grey.Get() : colour.Get(), transparent);
-  AddDisabledPicture();
   return true;
 }
 
@@ -290,6 +291,7 @@ void COXBitmapButton::DrawButtonFace(HDC dc, const RECT& item, const ButtonState
 
 void COXBitmapButton::DrawImage(HDC dc, const RECT& picture, const ButtonState& state) {
   if (!m_images) return;
+  if (state.disabled && PictureCount() == kDisabledPicture) AddDisabledPicture();
   ImageList_Draw(m_images.get(), ChoosePicture(state, PictureCount()), dc, picture.left,
                  picture.top, ILD_TRANSPARENT);
 }

@@ -26,8 +26,8 @@ class COXBitmapButton : public CWnd {
  public:
   COXBitmapButton() = default;
 
-  // Builds the colour, grey and disabled pictures from a bitmap resource; false, and no pictures,
-  // when the resource cannot be loaded.
+  // Builds the colour and grey pictures from a bitmap resource (the disabled one follows when it
+  // is first drawn); false, and no pictures, when the resource cannot be loaded.
   bool LoadBitmap(UINT bitmapId, COLORREF transparent);
   // False, changing nothing, unless the control is owner-drawn.
   bool SetFlat(bool flat);
