@@ -13,12 +13,19 @@
 #include <vector>
 
 #include "app/History.h"
+#include "framework/AnsiCodePage.h"
 
 namespace {
 
 constexpr int kEntries = 100000;
 constexpr size_t kEntryBytes = 1024;
 constexpr int kRounds = 5;
+
+// The way find next used to work: a lower-case copy of every entry.
+std::string LowerCopy(std::string text) {
+  for (char& c : text) c = static_cast<char>(pelmo::AnsiFold(static_cast<unsigned char>(c)));
+  return text;
+}
 
 pelmo::History MakeHistory(size_t& bytes) {
   static const char* const kWords[] = {"the",
@@ -97,9 +104,9 @@ int main() {
            BestSeconds([&] { sink += pelmo::FindNext(history, missing, count / 2).row; }));
   }
   Report("lower-case copy of each entry, then find", bytes, BestSeconds([&] {
-           const std::string pattern = pelmo::AnsiLower("zebra crossing");
+           const std::string pattern = LowerCopy("zebra crossing");
            for (int row = 0; row < count; ++row)
-             sink += pelmo::AnsiLower(history.At(row).text).find(pattern) != std::string::npos;
+             sink += LowerCopy(history.At(row).text).find(pattern) != std::string::npos;
          }));
   return sink == 12345 ? 1 : 0;
 }

@@ -3,20 +3,15 @@
 #include <array>
 #include <cstring>
 
+#include "framework/AnsiCodePage.h"
+
 namespace pelmo {
 
 namespace {
 
-constexpr unsigned char LowerOf(unsigned b) {
-  if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) return b + 0x20;
-  if (b == 0x8A || b == 0x8C || b == 0x8E) return b + 0x10;
-  if (b == 0x9F) return 0xFF;
-  return b;
-}
-
 constexpr std::array<unsigned char, 256> MakeFoldTable() {
   std::array<unsigned char, 256> table{};
-  for (unsigned b = 0; b < 256; ++b) table[b] = LowerOf(b);
+  for (unsigned b = 0; b < 256; ++b) table[b] = AnsiFold(static_cast<unsigned char>(b));
   return table;
 }
 
@@ -69,10 +64,6 @@ std::string Folded(std::string text) {
 }
 
 }  // namespace
-
-unsigned char AnsiFold(unsigned char byte) {
-  return kFold[byte];
-}
 
 // At most two bytes share a lower case in this code page: the letter and its capital. With the
 // bits in which they differ set, both become one value (so do 0xBF and 0xDF for 0x9F and 0xFF,

@@ -7,9 +7,6 @@
 
 namespace pelmo {
 
-// One byte in lower case.
-unsigned char AnsiFold(unsigned char byte);
-
 class CaselessFinder {
  public:
   explicit CaselessFinder(const std::string& pattern);

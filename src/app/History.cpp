@@ -103,12 +103,6 @@ int SelectionAfterDelete(int deleted, int countAfter) {
   return deleted < countAfter ? deleted : -1;
 }
 
-std::string AnsiLower(const std::string& text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(AnsiFold(static_cast<unsigned char>(c)));
-  return lower;
-}
-
 FindResult FindNext(const History& history, const std::string& typed, int findPosition) {
   const int count = history.Count();
   if (count == 0) return {-1, findPosition};

@@ -62,7 +62,4 @@ struct FindResult {
 };
 FindResult FindNext(const History& history, const std::string& typed, int findPosition);
 
-// Lower case in the program's ANSI code page (Windows-1252).
-std::string AnsiLower(const std::string& text);
-
 }  // namespace pelmo

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calc/ExpressionEvaluator.h"
+#include "framework/AnsiCodePage.h"
 
 namespace pelmo {
 
@@ -22,26 +23,12 @@ bool IsRunningTrigger(char c) {
   return c == '+' || c == '-' || c == '/' || c == '*' || c == ')';
 }
 
-// The lower-case letter of a code page 1252 character, the character itself when it has none.
-unsigned char Lower(unsigned char c) {
-  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-  switch (c) {
-    case 0x8A:  // S caron
-    case 0x8C:  // OE
-    case 0x8E:  // Z caron
-      return c + 0x10;
-    case 0x9F:  // Y diaeresis
-      return 0xFF;
-    default:
-      return c;
-  }
-}
-
 }  // namespace
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return Lower(static_cast<unsigned char>(x)) == Lower(static_cast<unsigned char>(y));
+           return AnsiFold(static_cast<unsigned char>(x)) ==
+                  AnsiFold(static_cast<unsigned char>(y));
          });
 }
 

@@ -25,6 +25,15 @@ std::string AnsiToUtf8(std::string_view text);
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// One byte in lower case: the letter pairs of Windows-1252, every other byte as it is.
+constexpr unsigned char AnsiFold(unsigned char byte) {
+  if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+    return static_cast<unsigned char>(byte + 0x20);
+  if (byte == 0x8A || byte == 0x8C || byte == 0x8E) return static_cast<unsigned char>(byte + 0x10);
+  if (byte == 0x9F) return 0xFF;
+  return byte;
+}
+
 // Lower case of the letters the code page holds (the only ones a typed search text can hold);
 // every other character stays as it is.
 std::u16string LowerCaseInAnsi(std::u16string_view text);

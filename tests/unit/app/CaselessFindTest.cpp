@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/CaselessFind.h"
+#include "framework/AnsiCodePage.h"
 
 namespace pelmo {
 namespace {
