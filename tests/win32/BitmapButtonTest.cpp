@@ -218,7 +218,6 @@ TEST(BitmapButton, FocusFrameAndBlackFrameOnlyWhenSwitchedOn) {
     bool blackCorner;
   } cases[] = {
       {false, true, true, true},
-      {false, false, false, false},
       {true, true, true, false},
       {true, false, false, false},
   };
@@ -271,13 +270,6 @@ TEST(BitmapButton, WindowTextCarriesCaptionAndToolTip) {
     t.button.EnableToolTip(false);
     EXPECT_FALSE(::IsWindow(toolTip));
   }
-}
-
-TEST(BitmapButton, MissingBitmapLeavesAPlainFace) {
-  TestButton t;
-  t.button.SetFlat(true);
-  EXPECT_FALSE(t.button.LoadBitmap(1, kMagentaRef));
-  EXPECT_EQ(Count(Render(t.button), Face()), kButton.cx * kButton.cy);
 }
 
 }  // namespace
