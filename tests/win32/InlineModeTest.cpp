@@ -116,10 +116,7 @@ TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteAndF3WorkInline) {
 
   combo.SetWindowText("bef");
   dialog.GetHistoryCombo().SetCurSel(-1);
-  MSG msg{combo.m_hWnd, WM_KEYDOWN, VK_F3, 0, 0, {}};
-  test::HoldKey(VK_F3, true);
-  CWnd::WalkPreTranslateTree(InlineWindow(), &msg);
-  test::HoldKey(VK_F3, false);
+  test::PressKey(combo.m_hWnd, InlineWindow(), VK_F3);
   EXPECT_EQ(combo.GetCurSel(), 1);
   EXPECT_EQ(Selected(), -1) << "the strip's drop-down is left alone";
   combo.ShowDropDown(false);

@@ -125,12 +125,8 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
 }
 
 TEST_F(MainWindowTest, ShiftF10OpensTheItemMenuAtTheClientOrigin) {
-  test::HoldKey(VK_SHIFT, true);
-  MSG msg{dialog.GetHistoryCombo().m_hWnd, WM_KEYDOWN, VK_F10, 0, 0, {}};
   test::MenuWatch menu(false);
-  const bool consumed = CWnd::WalkPreTranslateTree(dialog.m_hWnd, &msg);
-  test::HoldKey(VK_SHIFT, false);
-  EXPECT_TRUE(consumed);
+  EXPECT_TRUE(test::PressKey(dialog.GetHistoryCombo().m_hWnd, dialog.m_hWnd, VK_F10, true));
   POINT origin{5, 5};
   ::ClientToScreen(dialog.m_hWnd, &origin);
   EXPECT_EQ(menu.TopLeft().x, origin.x);

@@ -82,12 +82,12 @@ TEST_F(WideTextTest, AGreekTextSentToTheClipBookIsCopiedBackAsTheSameUtf16) {
   dialog.GetHistoryCombo().SetCurSel(1);
   {
     ModalScript script({[](HWND prompt) { test::Click(prompt, IDOK); }});
-    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TO_CLIPBOOK, 0);
+    Command(ID_TO_CLIPBOOK);
   }
   {
     ModalScript script({[](HWND window) { test::Click(window, IDC_CLIPBOOK_COPY); },
                         [](HWND window) { test::Click(window, IDCANCEL); }});
-    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_CLIPBOOK, 0);
+    Command(ID_CLIPBOOK);
   }
   PumpUntil([&] { return ClipboardUnicode() == greek; });
   EXPECT_EQ(ClipboardUnicode(), greek);
