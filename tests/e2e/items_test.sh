@@ -1,39 +1,57 @@
 #!/usr/bin/env bash
-# Texts copied in X become rows of the history, newest first, and survive a restart through the
-# items file: a plain close saves it, pelmo-cli reads it back, and the next start shows the
-# clipboard's text above the saved rows. With "Save" off nothing is written at exit.
+# Texts copied in X become rows of the history, newest first, and survive a restart: a plain close
+# saves the items file and the settings, pelmo-cli reads the rows and the captured link back, and
+# the next start shows the clipboard's text above the saved rows, reads the settings and takes the
+# Quick Replace pairs of its file. With "Save" off no items file is written.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-
+link="http://example.com/$e2e_id.html"
 # Each copy is waited for: Wine may fold X clipboard changes that come faster than it polls.
 e2e_copy "start $e2e_id"
 e2e_start
 e2e_expect_rows "start $e2e_id"
-e2e_copy "alpha $e2e_id"
-e2e_expect_rows "alpha $e2e_id" "start $e2e_id"
+e2e_copy "see $link"
+e2e_expect_rows "see $link" "start $e2e_id"
 e2e_copy "beta $e2e_id"$'\n'"second line"
-e2e_expect_rows "beta $e2e_id" "alpha $e2e_id" "start $e2e_id"
+e2e_expect_rows "beta $e2e_id" "see $link" "start $e2e_id"
 e2e_close
 
-[ -f "$e2e_items" ] || e2e_fail "no items file after a plain close"
-listing=$(wine "$e2e_cli" items "$e2e_items") || e2e_fail "pelmo-cli could not read the items file"
-expected="history: 3
+e2e_expect_cli "history: 3
   0  \"beta $e2e_id\\r\\nsecond line\"
-  1  \"alpha $e2e_id\"
+  1  \"see $link\"
   2  \"start $e2e_id\"
 clipbook: 0
-links: 0"
-[ "$(printf '%s' "$listing" | tr -d '\r')" = "$expected" ] ||
-  e2e_fail "items file listing differs:"$'\n'"$listing"
+links: 1
+  0  \"$link\"" items "$e2e_items"
+e2e_expect_cli "$link" links "$e2e_items"
+page=$(winepath -w "$e2e_dir/links.htm" 2>/dev/null)
+wine "$e2e_cli" links --html "$page" "$e2e_items" || e2e_fail "pelmo-cli links --html failed"
+grep -qF "<a href=\"$link\">" "$e2e_dir/links.htm" || e2e_fail "no anchor in the page"
+# A count of 32 bits, then archive strings (shorter than 255 bytes: a length byte, the bytes).
+archive() {
+  local text
+  printf "\\x$(printf %02x "$1")\\x00\\x00\\x00"
+  shift
+  for text; do printf "\\x$(printf %02x "${#text}")%s" "$text"; done
+}
+# The calculator's history file, oldest first, as the calculator writes it.
+archive 2 '7*8' '(2+3)' >"$e2e_dir/$e2e_name.clc"
+e2e_expect_cli "(2+3)"$'\n'"7*8" calc --history "$e2e_dir/$e2e_name.clc"
+
+# The close wrote every setting; Quick Replace is switched on for the next start.
+grep -q '^QuickRep=0' "$e2e_ini" || e2e_fail "the close wrote no settings:"$'\n'"$(cat "$e2e_ini")"
+sed -i 's/^QuickRep=0/QuickRep=1/' "$e2e_ini"
+archive 1 "qs $e2e_id" "replaced $e2e_id" >"$e2e_dir/$e2e_name.qrp"
 
 # The clipboard's text becomes row 0 even when it equals the newest saved entry.
-e2e_copy "alpha $e2e_id"
+e2e_copy "see $link"
 e2e_start
-e2e_expect_rows "alpha $e2e_id" "beta $e2e_id" "alpha $e2e_id" "start $e2e_id"
+e2e_expect_rows "see $link" "beta $e2e_id" "see $link" "start $e2e_id"
+e2e_copy "qs $e2e_id"
+e2e_expect_clipboard "replaced $e2e_id"
 e2e_close
 
-# With "Save" off the items file is neither read nor written.
 printf '[Settings ]\r\nSave=0\r\nNewWindow=1\r\n' >"$e2e_ini"
 rm -f "$e2e_items"
 e2e_copy "unsaved, café $e2e_id"

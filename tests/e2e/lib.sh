@@ -126,11 +126,26 @@ e2e_close() {
   local status
   wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 ||
     e2e_fail "taskkill found no $e2e_name.exe: $(cat "$e2e_dir/taskkill.log")"
-  e2e_drive wait-gone "$e2e_name.exe" 15000 || e2e_fail "a plain close did not end the program"
-  e2e_until 50 eval '! kill -0 "$e2e_pid" 2>/dev/null' ||
-    e2e_fail "the Wine process of the program did not end"
+  e2e_until 150 eval '! kill -0 "$e2e_pid" 2>/dev/null' ||
+    e2e_fail "a plain close did not end the program"
   wait "$e2e_pid"
   status=$?
   e2e_pid=""
   [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
+}
+
+# Waits until the X clipboard serves exactly TEXT.
+e2e_expect_clipboard() {
+  local want=$1 served=""
+  e2e_until 100 eval 'served=$(xclip -o -selection clipboard -display "$DISPLAY" 2>/dev/null)
+    [ "$served" = "$want" ]' || e2e_fail "the clipboard holds \"$served\", expected \"$want\""
+}
+
+# Runs pelmo-cli with ARGS... and checks that it prints EXPECTED.
+e2e_expect_cli() {
+  local expected=$1 listing
+  shift
+  listing=$(wine "$e2e_cli" "$@") || e2e_fail "pelmo-cli $* failed: $listing"
+  [ "$(printf '%s' "$listing" | tr -d '\r')" = "$expected" ] ||
+    e2e_fail "pelmo-cli $* lists:"$'\n'"$listing"$'\n'"--- expected:"$'\n'"$expected"
 }

@@ -28,7 +28,6 @@ for delay in 0.05 0.2 0.4; do
   pkill -KILL -f "$e2e_name.exe"
   wait "$e2e_pid" 2>/dev/null
   e2e_pid=""
-  e2e_drive wait-gone "$e2e_name.exe" 15000 || e2e_fail "the killed program is still there"
 
   [ -f "$e2e_items" ] || e2e_fail "the items file is missing after a kill $delay s into the close"
   # Wine's console writes to a file or /dev/null crawl; a pipe is fast.

@@ -5,13 +5,7 @@
 . "$(dirname "$0")/lib.sh" "$@"
 
 wide='Καλημέρα 世界 🙂'
-
-# Waits until the X clipboard serves exactly TEXT.
-expect_clipboard() {
-  local want=$1 served=""
-  e2e_until 100 eval 'served=$(xclip -o -selection clipboard -display "$DISPLAY" 2>/dev/null)
-    [ "$served" = "$want" ]' || e2e_fail "the clipboard holds \"$served\", expected \"$want\""
-}
+readonly DOWN=1002
 
 e2e_copy "start $e2e_id"
 e2e_start
@@ -21,21 +15,19 @@ e2e_drive rows 2 10000 >/dev/null || e2e_fail "the wide text did not become a ro
 e2e_copy "other $e2e_id"
 e2e_drive rows 3 10000 >/dev/null || e2e_fail "the third copy did not become a row"
 # Down from row 0 chooses row 1, the wide text, and puts it back on the clipboard.
-e2e_drive command 1002 || e2e_fail "no main window for Down"
-expect_clipboard "$wide"
+e2e_drive command $DOWN || e2e_fail "no main window for Down"
+e2e_expect_clipboard "$wide"
 e2e_close
 
-listing=$(wine "$e2e_cli" items --json "$e2e_items") || e2e_fail "pelmo-cli could not read the items file"
-expected="{\"history\":[\"other $e2e_id\",\"$wide\",\"start $e2e_id\"],\"clipBook\":[],\"links\":[]}"
-[ "$(printf '%s' "$listing" | tr -d '\r')" = "$expected" ] ||
-  e2e_fail "items file listing differs:"$'\n'"$listing"
+e2e_expect_cli "{\"history\":[\"other $e2e_id\",\"$wide\",\"start $e2e_id\"],\"clipBook\":[],\"links\":[]}" \
+  items --json "$e2e_items"
 
 # After a restart the saved row is still whole: Down twice reaches it.
 e2e_copy "again $e2e_id"
 e2e_start
 e2e_drive rows 4 10000 >/dev/null || e2e_fail "the saved rows did not load"
-e2e_drive command 1002 || e2e_fail "no main window for Down"
-expect_clipboard "other $e2e_id"
-e2e_drive command 1002 || e2e_fail "no main window for Down"
-expect_clipboard "$wide"
+e2e_drive command $DOWN || e2e_fail "no main window for Down"
+e2e_expect_clipboard "other $e2e_id"
+e2e_drive command $DOWN || e2e_fail "no main window for Down"
+e2e_expect_clipboard "$wide"
 e2e_close

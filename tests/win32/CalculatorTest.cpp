@@ -71,28 +71,23 @@ HWND ExpressionEdit(HWND dialog) {
   return ::GetWindow(::GetDlgItem(dialog, IDC_CALC_LIST), GW_CHILD);
 }
 
-TEST_F(CalculatorTest, TemplateShowsTheInitialTexts) {
-  CCalculatorDialog dialog;
-  ASSERT_TRUE(dialog.Create(nullptr));
-  EXPECT_EQ(Shown(dialog), (Rows{"", "0.0", ""})) << "the \"+\" of the template is replaced";
-  wchar_t divide[4] = {};
-  ::GetDlgItemTextW(dialog, IDC_CALC_DIVIDE, divide, 4);
-  EXPECT_STREQ(divide, L"\u00F7");
-}
-
 TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
   SaveCalculatorHistory(HistoryFile(), {"pi", "2^10"}, 20);
   CCalculatorDialog dialog;
   std::vector<Rows> seen;
-  HWND focusAfterEquals = nullptr;
+  bool focusOnExpression = false;
+  wchar_t divide[4] = {};
   ModalScript script({
       [&](HWND dlg) {
+        ::GetDlgItemTextW(dlg, IDC_CALC_DIVIDE, divide, 4);
+        seen.push_back(Shown(dlg));
         seen.push_back(ListRows(dlg));
         Press(dlg, {IDC_CALC_7, IDC_CALC_MULTIPLY});
         seen.push_back(Shown(dlg));
         Press(dlg, {IDC_CALC_8, IDC_CALC_EQUALS});
         seen.push_back(Shown(dlg));
-        focusAfterEquals = ::GetFocus();
+        // A click takes the focus to its key; "=" gives it back to the expression.
+        focusOnExpression = ::GetParent(::GetFocus()) == ::GetDlgItem(dlg, IDC_CALC_LIST);
         Press(dlg, {IDC_CALC_EQUALS});
         seen.push_back(ListRows(dlg));
       },
@@ -114,12 +109,14 @@ TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
       },
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_STREQ(divide, L"\u00F7");
+  // The template's "0.0" stays until the first key; its "+" indicator is replaced at once.
   const std::vector<Rows> expected = {
-      {"pi", "2^10"}, {"7*", "7", "*"},        {"7*8", "56", "="}, {"7*8", "pi", "2^10"},
-      {"", "0", "="}, {"7sin(sqrt", "0", "="}, {"2^10", "", "M"},
+      {"", "0.0", ""},       {"pi", "2^10"}, {"7*", "7", "*"},        {"7*8", "56", "="},
+      {"7*8", "pi", "2^10"}, {"", "0", "="}, {"7sin(sqrt", "0", "="}, {"2^10", "", "M"},
   };
   EXPECT_EQ(seen, expected);
-  EXPECT_EQ(::GetParent(focusAfterEquals), dialog.m_list.m_hWnd) << "focus on the expression";
+  EXPECT_TRUE(focusOnExpression);
   EXPECT_EQ(Saved(), (Rows{"7*8", "pi", "2^10"}));
 }
 
@@ -150,20 +147,11 @@ TEST_F(CalculatorTest, TypingAnOperatorShowsTheRunningResultAndEnterEvaluates) {
 // Off, Escape, the close box and the hidden Cancel button each save once before closing; a save
 // that fails is reported once, leaves the old file whole, and the window closes all the same.
 TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
-  const auto close = [](HWND dlg, int way) {
-    switch (way) {
-      case 0:
-        Press(dlg, {IDOK});
-        break;
-      case 1:
-        ::PostMessageA(ExpressionEdit(dlg), WM_KEYDOWN, VK_ESCAPE, 0);
-        break;
-      case 2:
-        ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
-        break;
-      default:
-        test::Click(dlg, IDCANCEL);
-    }
+  void (*const ways[])(HWND) = {
+      [](HWND dlg) { Press(dlg, {IDOK}); },
+      [](HWND dlg) { ::PostMessageA(ExpressionEdit(dlg), WM_KEYDOWN, VK_ESCAPE, 0); },
+      [](HWND dlg) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); },
+      [](HWND dlg) { test::Click(dlg, IDCANCEL); },
   };
   for (int way = 0; way < 4; ++way) {
     for (const bool fails : {false, true}) {
@@ -180,7 +168,7 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
               lock = ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                    0, nullptr);
             Press(dlg, {IDC_CALC_4, IDC_CALC_ADD, IDC_CALC_5, IDC_CALC_EQUALS});
-            close(dlg, way);
+            ways[way](dlg);
           },
           [&](HWND dlg) { reports.push_back(test::AnswerActiveWindow(IDOK, dlg)); },
           [&](HWND dlg) { reports.push_back(test::AnswerActiveWindow(IDOK, dlg)); },
@@ -198,28 +186,16 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
   }
 }
 
-TEST_F(CalculatorTest, TheOwnerIsDisabledWhileOpenAndASmallLimitKeepsFourEntries) {
+TEST_F(CalculatorTest, ASmallLimitListsFourEntries) {
   SaveCalculatorHistory(HistoryFile(), {"f", "e", "d", "c", "b", "a"}, 20);
-  CWnd owner;
-  ASSERT_TRUE(owner.CreateEx(0, CWnd::RegisterOwnClass("PelmoTestOwner", 0), "owner",
-                             WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
-  bool ownerEnabled = true;
-  HWND ownerOfDialog = nullptr;
   Rows rows;
-  ModalScript script({
-      [&](HWND dlg) {
-        ownerEnabled = ::IsWindowEnabled(owner);
-        ownerOfDialog = ::GetWindow(dlg, GW_OWNER);
-        rows = ListRows(dlg);
-        Press(dlg, {IDOK});
-      },
-  });
+  ModalScript script({[&](HWND dlg) {
+    rows = ListRows(dlg);
+    Press(dlg, {IDOK});
+  }});
+  CWnd owner;
   ShowCalculator(owner, 2);
-  EXPECT_FALSE(ownerEnabled);
-  EXPECT_EQ(ownerOfDialog, owner.m_hWnd);
-  EXPECT_TRUE(::IsWindowEnabled(owner));
   EXPECT_EQ(rows, (Rows{"d", "c", "b", "a"})) << "the four oldest";
-  owner.DestroyWindow();
 }
 
 // The help command goes to the application, as the framework's help key does.

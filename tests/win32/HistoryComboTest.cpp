@@ -92,15 +92,8 @@ class HistoryComboTest : public MainWindowTest {
     }
     return false;
   }
-  // Runs a key through the strip's message routing, as its modal loop does.
   bool Press(int key, bool shift = false) {
-    test::HoldKey(key, true);
-    test::HoldKey(VK_SHIFT, shift);
-    MSG msg{Combo().m_hWnd, WM_KEYDOWN, static_cast<WPARAM>(key), 0, 0, {}};
-    const bool consumed = CWnd::WalkPreTranslateTree(dialog.m_hWnd, &msg);
-    test::HoldKey(key, false);
-    test::HoldKey(VK_SHIFT, false);
-    return consumed;
+    return test::PressKey(Combo().m_hWnd, dialog.m_hWnd, key, shift);
   }
   void CopyKind(const std::string& text, int kind) {
     CopyAndWait(text);

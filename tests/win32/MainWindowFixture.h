@@ -10,6 +10,7 @@
 #include "WindowTestSupport.h"
 #include "app/ItemFiles.h"
 #include "app/MainDialog.h"
+#include "calc/CalculatorHistory.h"
 #include "framework/Clipboard.h"
 #include "framework/ModulePath.h"
 #include "resource.h"
@@ -69,9 +70,9 @@ class OtherProgram {
   bool m_viewer = false;
 };
 
-// Every test starts without the item files a previous test's close may have saved.
+// Every test starts without the files a previous test's close may have saved.
 inline void RemoveItemFiles() {
-  for (const char* extension : {kItemsExtension, kQuickRepExtension})
+  for (const char* extension : {kItemsExtension, kQuickRepExtension, kCalculatorHistoryExtension})
     ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
 }
 
@@ -100,6 +101,7 @@ class MainWindowTest : public ::testing::Test {
     Settle();
   }
   int Selected() { return dialog.GetHistoryCombo().GetCurSel(); }
+  void Command(WORD id) { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, id, 0); }
   void TearDown() override { RemoveItemFiles(); }
 
   // Chooses a row as the user does in the drop-down.

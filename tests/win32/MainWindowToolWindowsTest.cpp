@@ -5,8 +5,8 @@
 namespace pelmo {
 namespace {
 
-using test::ClipboardText;
 using test::Click;
+using test::ClipboardText;
 using test::MainWindowTest;
 using test::ModalScript;
 using test::PumpUntil;
@@ -71,6 +71,37 @@ TEST_F(StripAndToolWindowsTest, AToolWindowDisablesTheStripAndItsCommandsWait) {
   EXPECT_FALSE(stripEnabled);
   EXPECT_TRUE(::IsWindowEnabled(dialog.m_hWnd)) << "enabled again when the editor closed";
   EXPECT_EQ(Texts(), (std::vector<std::string>{"keep me", "on the clipboard at start"}));
+}
+
+TEST_F(StripAndToolWindowsTest, EveryToolCommandOpensItsWindowOwnedByTheStrip) {
+  // Each window is known by a control of its own.
+  const struct {
+    WORD command;
+    int control;
+  } tools[] = {
+      {ID_EDIT_ITEM, IDC_EDIT_TEXT},
+      {ID_ABOUT, IDOK},
+      {ID_CALCULATOR, IDC_CALC_LIST},
+      {ID_CLIPBOOK, IDC_CLIPBOOK_COPY},
+      {ID_QUICKREP, IDC_QUICKREP_DELETE},
+      {ID_CONCATENATE, IDC_CONCATENATE_LIST},
+      {ID_WEB, IDC_WEB_LIST},
+      {ID_SETTINGS, IDC_SET_ITEM_MAXIMUM},
+  };
+  for (const auto& tool : tools) {
+    SCOPED_TRACE(tool.command);
+    bool hasControl = false;
+    HWND owner = nullptr;
+    ModalScript script({[&](HWND window) {
+                          hasControl = ::GetDlgItem(window, tool.control) != nullptr;
+                          owner = ::GetWindow(window, GW_OWNER);
+                        },
+                        [](HWND window) { Click(window, IDCANCEL); }});
+    Command(tool.command);
+    EXPECT_EQ(script.StepsRun(), 2u);
+    EXPECT_TRUE(hasControl);
+    EXPECT_EQ(owner, dialog.m_hWnd);
+  }
 }
 
 TEST_F(StripAndToolWindowsTest, ADoubleClickOnAButtonActsOnce) {

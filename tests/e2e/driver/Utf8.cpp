@@ -11,12 +11,3 @@ std::string ToUtf8(const std::wstring& text) {
   WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &utf8[0], size, nullptr, nullptr);
   return utf8;
 }
-
-std::wstring FromUtf8(const std::string& text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-  std::wstring wide(size, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), length, &wide[0], size);
-  return wide;
-}
