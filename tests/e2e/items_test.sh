@@ -43,6 +43,10 @@ e2e_expect_cli "(2+3)"$'\n'"7*8" calc --history "$e2e_dir/$e2e_name.clc"
 grep -q '^QuickRep=0' "$e2e_ini" || e2e_fail "the close wrote no settings:"$'\n'"$(cat "$e2e_ini")"
 sed -i 's/^QuickRep=0/QuickRep=1/' "$e2e_ini"
 archive 1 "qs $e2e_id" "replaced $e2e_id" >"$e2e_dir/$e2e_name.qrp"
+e2e_expect_cli "pairs: 1
+  0  \"qs $e2e_id\" -> \"replaced $e2e_id\"" quickrep "$e2e_dir/$e2e_name.qrp"
+e2e_expect_cli "1.4142136" calc "2*sin(pi/4)"
+e2e_expect_cli "$link" link <<<"see $link now"
 
 # The clipboard's text becomes row 0 even when it equals the newest saved entry.
 e2e_copy "see $link"
