@@ -187,20 +187,20 @@ bool COXBitmapButton::SetFlat(bool flat) {
   return true;
 }
 
-bool COXBitmapButton::EnableToolTip(bool enable) {
-  if (!enable) {
-    m_toolTip.reset();
-    return true;
-  }
-  if (!m_toolTip) {
-    m_toolTip.reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                                      ::GetModuleHandleA(nullptr), nullptr));
-    if (!m_toolTip) return false;
-  }
+void COXBitmapButton::EnableToolTip(bool enable) {
+  m_toolTipWanted = enable;
+  if (!enable) m_toolTip.reset();
+}
+
+// The tooltip is a window of its own, made when the mouse first comes over the button: most
+// buttons of a window are never pointed at, and every window made costs the window's opening.
+void COXBitmapButton::MakeToolTip() {
+  m_toolTip.reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr));
+  if (!m_toolTip) return;
   ::SendMessageA(m_toolTip.get(), TTM_ACTIVATE, TRUE, 0);
   SyncToolTip();
-  return true;
 }
 
 void COXBitmapButton::SetToolTipText(const std::string& text) {
@@ -223,6 +223,8 @@ void COXBitmapButton::SyncToolTip() {
 }
 
 BOOL COXBitmapButton::PreTranslateMessage(MSG* msg) {
+  if (m_toolTipWanted && !m_toolTip && msg->hwnd == m_hWnd && msg->message == WM_MOUSEMOVE)
+    MakeToolTip();
   if (m_toolTip) ::SendMessageA(m_toolTip.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
   return CWnd::PreTranslateMessage(msg);
 }

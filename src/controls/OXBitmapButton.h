@@ -32,7 +32,8 @@ class COXBitmapButton : public CWnd {
   // False, changing nothing, unless the control is owner-drawn.
   bool SetFlat(bool flat);
   void SetFocusFrame(bool focusFrame) { m_focusFrame = focusFrame; }
-  bool EnableToolTip(bool enable);
+  // The tooltip shows once the mouse has moved over the button.
+  void EnableToolTip(bool enable);
   // Keeps the caption and replaces the tooltip; an empty text removes it.
   void SetToolTipText(const std::string& text);
 
@@ -72,6 +73,7 @@ class COXBitmapButton : public CWnd {
   void CheckLeave();
   void StopHover();
   LRESULT DefaultThenCheckLeave(UINT message, WPARAM wParam, LPARAM lParam);
+  void MakeToolTip();
   void SyncToolTip();
 
   ImageList m_images;
@@ -79,6 +81,7 @@ class COXBitmapButton : public CWnd {
   HPALETTE m_previousPalette = nullptr;
   const COLORREF m_captionColour = RGB(0, 0, 0);
   OwnedWindow m_toolTip;
+  bool m_toolTipWanted = false;
   bool m_flat = false;
   bool m_hot = false;
   bool m_leftButtonHeld = false;

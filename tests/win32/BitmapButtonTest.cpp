@@ -243,10 +243,17 @@ TEST(BitmapButton, TheToolTipShowsTheTextAfterTheLineFeed) {
   for (const char* tip : {"Edit", ""}) {
     SCOPED_TRACE(tip);
     TestButton t;
-    ASSERT_TRUE(t.button.EnableToolTip(true));
-    ASSERT_TRUE(t.button.EnableToolTip(true));
+    t.button.EnableToolTip(true);
+    t.button.EnableToolTip(true);
+    // The tooltip window is made when the mouse first moves over the button, once.
+    EXPECT_EQ(::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr), nullptr);
+    for (int move = 0; move < 2; ++move) {
+      MSG over{t.button.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0, {}};
+      CWnd::WalkPreTranslateTree(t.parent, &over);
+    }
     // A child owns no window: the tooltip's owner is the top-level parent.
     const HWND toolTip = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+    EXPECT_EQ(::FindWindowExA(nullptr, toolTip, TOOLTIPS_CLASSA, nullptr), nullptr);
     ASSERT_EQ(::GetWindow(toolTip, GW_OWNER), t.parent.m_hWnd);
     t.button.SetToolTipText(tip);
     EXPECT_EQ(::SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0), *tip ? 1 : 0);
