@@ -137,7 +137,7 @@ bool COXBitmapButton::LoadBitmap(UINT bitmapId, COLORREF transparent) {
   ImageList_AddMasked(m_images.get(), colour.Get(), transparent);
   // Without a grey copy the colour picture stands in, so that the disabled one keeps its index.
   // The disabled picture is made the first time it is drawn: most buttons never need it, and
-  // embossing costs a start-up several milliseconds a button.
+  // embossing takes several milliseconds a button when a window opens.
   ImageList_AddMasked(m_images.get(), grey ? grey.Get() : colour.Get(), transparent);
   return true;
 }
@@ -193,7 +193,7 @@ void COXBitmapButton::EnableToolTip(bool enable) {
 }
 
 // The tooltip is a window of its own, made when the mouse first comes over the button: most
-// buttons of a window are never pointed at, and every window made costs the window's opening.
+// buttons are never pointed at, and each window made slows the opening of the one they are on.
 void COXBitmapButton::MakeToolTip() {
   m_toolTip.reset(::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
