@@ -66,8 +66,7 @@ Pixels Capture(SIZE size, Paint paint) {
 
 // What the button paints, through its parent's WM_DRAWITEM as in a real paint.
 Pixels Render(HWND button) {
-  RECT client;
-  ::GetClientRect(button, &client);
+  const Rect client = test::ClientRect(button);
   return Capture({client.right, client.bottom}, [button](HDC dc) {
     ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
   });

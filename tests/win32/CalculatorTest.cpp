@@ -56,15 +56,7 @@ Rows Shown(HWND dialog) {
 }
 
 Rows ListRows(HWND dialog) {
-  HWND list = ::GetDlgItem(dialog, IDC_CALC_LIST);
-  Rows rows;
-  const auto count = ::SendMessageA(list, CB_GETCOUNT, 0, 0);
-  for (LRESULT row = 0; row < count; ++row) {
-    std::string text(::SendMessageA(list, CB_GETLBTEXTLEN, row, 0), '\0');
-    ::SendMessageA(list, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    rows.push_back(text);
-  }
-  return rows;
+  return test::ListBoxRows(::GetDlgItem(dialog, IDC_CALC_LIST), true);
 }
 
 HWND ExpressionEdit(HWND dialog) {
@@ -100,10 +92,8 @@ TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
       },
       [&](HWND dlg) {
         // Choosing the third entry, as the list box reports it.
-        HWND list = ::GetDlgItem(dlg, IDC_CALC_LIST);
-        ::SendMessageA(list, CB_SETCURSEL, 2, 0);
-        ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_CALC_LIST, CBN_SELENDOK),
-                       reinterpret_cast<LPARAM>(list));
+        ::SendDlgItemMessageA(dlg, IDC_CALC_LIST, CB_SETCURSEL, 2, 0);
+        test::Notify(dlg, IDC_CALC_LIST, CBN_SELENDOK);
         seen.push_back(Shown(dlg));
         Press(dlg, {IDOK});
       },
@@ -164,9 +154,7 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
       ModalScript script({
           [&](HWND dlg) {
             // Another program opens the loaded file without sharing: it cannot be replaced.
-            if (fails)
-              lock = ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                   0, nullptr);
+            if (fails) lock = test::LockFile(HistoryFile());
             Press(dlg, {IDC_CALC_4, IDC_CALC_ADD, IDC_CALC_5, IDC_CALC_EQUALS});
             ways[way](dlg);
           },
@@ -236,8 +224,7 @@ TEST_F(CalculatorTest, ADamagedFileIsReportedOnceWhatWasReadIsListedAndFunctAsks
 TEST_F(CalculatorTest, AFileLockedWhileItOpensIsReportedAndNotSavedOver) {
   const std::string saved("\x01\0\0\0\x04kept", 9);
   std::ofstream(HistoryFile(), std::ios::binary) << saved;
-  HANDLE lock =
-      ::CreateFileA(HistoryFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE lock = test::LockFile(HistoryFile());
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   CCalculatorDialog dialog;
   std::string report;

@@ -18,6 +18,7 @@ namespace {
 
 using test::ChildRect;
 using test::Click;
+using test::ClientRect;
 using test::ModalScript;
 
 // --- the item editor -----------------------------------------------------------------------
@@ -93,13 +94,8 @@ TEST(EditItemDialog, TextFieldFillsTheWindowBelowTheButtonsInTheFontChosen) {
     RECT templatePlace{0, 11, 0, 0};
     ::MapDialogRect(dialog, &templatePlace);
     ::SetWindowPos(dialog, nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
-    RECT client;
-    ::GetClientRect(dialog, &client);
-    const RECT field = ChildRect(dialog, edit);
-    EXPECT_EQ(field.left, templatePlace.left);
-    EXPECT_EQ(field.top, templatePlace.top);
-    EXPECT_EQ(field.right, client.right);
-    EXPECT_EQ(field.bottom, client.bottom);
+    const Rect client = ClientRect(dialog), field = ChildRect(dialog, edit);
+    EXPECT_EQ(field, (Rect{templatePlace.left, templatePlace.top, client.right, client.bottom}));
   }
 }
 
@@ -126,9 +122,7 @@ TEST(AboutDialog, ShowsIconAndEveryLineFitsItsField) {
           const std::string text = WindowText(child);
           SIZE extent;
           ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-          RECT field;
-          ::GetClientRect(child, &field);
-          if (extent.cx > field.right) cutOff.push_back(text);
+          if (extent.cx > ClientRect(child).right) cutOff.push_back(text);
         }
         ::SelectObject(dc, previous);
         ::ReleaseDC(dlg, dc);
@@ -177,9 +171,7 @@ TEST_F(HelpWindowTest, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBa
   for (size_t i = content.find('\n'); i != std::string::npos; i = content.find('\n', i + 1))
     ASSERT_TRUE(i > 0 && content[i - 1] == '\r') << "a bare line feed at " << i;
   ::SetWindowPos(help, nullptr, 0, 0, 640, 300, SWP_NOMOVE | SWP_NOZORDER);
-  RECT client;
-  ::GetClientRect(help, &client);
-  const RECT field = ChildRect(help, text);
+  const Rect client = ClientRect(help), field = ChildRect(help, text);
   EXPECT_EQ(field.right, client.right);
   EXPECT_EQ(field.bottom, client.bottom);
 

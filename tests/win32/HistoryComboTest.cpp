@@ -97,7 +97,7 @@ class HistoryComboTest : public MainWindowTest {
   }
   void CopyKind(const std::string& text, int kind) {
     CopyAndWait(text);
-    dialog.GetWorkspace().history.At(0).kind = kind;
+    workspace.history.At(0).kind = kind;
   }
 };
 
@@ -161,12 +161,12 @@ TEST_F(HistoryComboTest, DroppedFilesBecomeOneEntryWithEveryPathWhole) {
   const std::string longPath = "C:\\" + std::string(300, 'd') + "\\file.txt";
   ::SendMessageA(Combo().m_hWnd, WM_DROPFILES,
                  reinterpret_cast<WPARAM>(DropFilesBlock({"C:\\a.txt", longPath})), 0);
-  PumpUntil([&] { return dialog.GetWorkspace().history.Count() == 2; });
-  const HistoryItem& entry = dialog.GetWorkspace().history.At(0);
+  PumpUntil([&] { return workspace.history.Count() == 2; });
+  const HistoryItem& entry = workspace.history.At(0);
   EXPECT_EQ(entry.text, "C:\\a.txt\r\n" + longPath);
   EXPECT_EQ(entry.kind, kDroppedFiles);
   CopyAndWait("next copy");
-  EXPECT_EQ(dialog.GetWorkspace().history.At(0).kind, kPlain) << "the kind was for one entry";
+  EXPECT_EQ(workspace.history.At(0).kind, kPlain) << "the kind was for one entry";
 }
 
 // Drops as soon as the drag has passed over the target a few times.
@@ -182,8 +182,7 @@ class ScriptedDropSource : public ComObject<IDropSource> {
 };
 
 DWORD DragOnto(HWND target, const std::string& text) {
-  RECT r;
-  ::GetWindowRect(target, &r);
+  const Rect r = test::WindowRect(target);
   ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   ComRef<IDataObject> data = MakeTextDataObject(text);
   ComRef<IDropSource> source(new ScriptedDropSource);
@@ -196,7 +195,7 @@ TEST_F(HistoryComboTest, DroppedTextIsCapturedButNeverMovedAndNotFromItself) {
   OleSession ole;
   EXPECT_EQ(DragOnto(Combo().m_hWnd, "dragged in"), static_cast<DWORD>(DROPEFFECT_NONE))
       << "the source keeps its text";
-  PumpUntil([&] { return dialog.GetWorkspace().history.Count() == 2; });
+  PumpUntil([&] { return workspace.history.Count() == 2; });
   EXPECT_EQ(Rows().front(), "dragged in");
   EXPECT_EQ(::GetFocus(), ::GetWindow(Combo().m_hWnd, GW_CHILD)) << "the drop-down has the focus";
 
@@ -204,7 +203,7 @@ TEST_F(HistoryComboTest, DroppedTextIsCapturedButNeverMovedAndNotFromItself) {
   DragOnto(Combo().m_hWnd, "its own drag");
   Combo().SetOwnDrag(false);
   Settle();
-  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 2);
+  EXPECT_EQ(workspace.history.Count(), 2);
 }
 
 TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
@@ -228,18 +227,15 @@ TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
   DrawRow(1, true);
   EXPECT_FALSE(::IsWindowVisible(preview)) << "a one-line row hides it";
   DrawRow(0, true);
-  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HISTORY, CBN_CLOSEUP),
-                 reinterpret_cast<LPARAM>(Combo().m_hWnd));
+  test::Notify(dialog.m_hWnd, IDC_HISTORY, CBN_CLOSEUP);
   EXPECT_FALSE(::IsWindowVisible(preview)) << "closing the list hides it";
 
   std::string tall = "top";
   for (int i = 0; i < 300; ++i) tall += "\r\nline";
   CopyAndWait(tall);
   DrawRow(0, true);
-  RECT r, screen;
-  ::GetWindowRect(preview, &r);
-  ::GetClientRect(::GetDesktopWindow(), &screen);
-  EXPECT_EQ(r.bottom - r.top, screen.bottom) << "no higher than the screen";
+  EXPECT_EQ(test::WindowRect(preview).Height(), test::ClientRect(::GetDesktopWindow()).bottom)
+      << "no higher than the screen";
 }
 
 }  // namespace

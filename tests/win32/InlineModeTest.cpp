@@ -6,14 +6,10 @@
 namespace pelmo {
 namespace {
 
+using test::ChildRect;
 using test::Click;
 using test::MainWindowTest;
 using test::TestClass;
-
-Rect RectIn(HWND parent, HWND window) {
-  const RECT r = test::ChildRect(parent, window);
-  return {r.left, r.top, r.right, r.bottom};
-}
 
 class InlineModeTest : public MainWindowTest {
  protected:
@@ -43,9 +39,9 @@ class InlineModeTest : public MainWindowTest {
   // The inline window fills the gap of `width` before the notification area, which the task
   // buttons now leave.
   void ExpectGap(HWND taskSwitch, int width) {
-    const Rect n = RectIn(taskbar, notifyArea);
-    EXPECT_EQ(RectIn(taskbar, InlineWindow()), (Rect{n.left - width, n.top, n.left, n.bottom}));
-    EXPECT_EQ(RectIn(taskbar, taskSwitch).right, n.left - width);
+    const Rect n = ChildRect(taskbar, notifyArea);
+    EXPECT_EQ(ChildRect(taskbar, InlineWindow()), (Rect{n.left - width, n.top, n.left, n.bottom}));
+    EXPECT_EQ(ChildRect(taskbar, taskSwitch).right, n.left - width);
   }
 
   HWND taskbar = nullptr;
@@ -60,12 +56,12 @@ TEST_F(InlineModeTest, StaysOffWithWinesOwnEmptyTaskbar) {
 
 TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
   MakeTaskbar({"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32"});
-  const Rect rebar = RectIn(taskbar, tasks[0]);
+  const Rect rebar = ChildRect(taskbar, tasks[0]);
   Toggle();
   ASSERT_TRUE(dialog.InlineOn());
   EXPECT_EQ(::GetParent(InlineWindow()), taskbar);
-  ExpectGap(tasks[2], RectIn(taskbar, InlineWindow()).Width());
-  EXPECT_EQ(RectIn(taskbar, tasks[0]), rebar);
+  ExpectGap(tasks[2], ChildRect(taskbar, InlineWindow()).Width());
+  EXPECT_EQ(ChildRect(taskbar, tasks[0]), rebar);
   dialog.ToggleInline();
   ::DestroyWindow(taskbar);
   tasks.clear();
@@ -73,25 +69,24 @@ TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
   MakeTaskbar({"ReBarWindow32", "ReBarWindow32"});
   Toggle();
   ASSERT_TRUE(dialog.InlineOn());
-  ExpectGap(tasks[0], RectIn(taskbar, InlineWindow()).Width());
+  ExpectGap(tasks[0], ChildRect(taskbar, InlineWindow()).Width());
 }
 
 TEST_F(InlineModeTest, CollapsingNarrowsToTheButtonAndExpandingRestoresAndLeavingKeepsTheShrink) {
   MakeTaskbar({"MSTaskSwWClass"});
   Toggle();
   ASSERT_TRUE(dialog.InlineOn());
-  const int width = RectIn(taskbar, InlineWindow()).Width();
-  RECT button;
-  ::GetClientRect(::GetDlgItem(InlineWindow(), IDC_INLINE_COLLAPSE), &button);
+  const int width = ChildRect(taskbar, InlineWindow()).Width();
+  const Rect button = test::ClientRect(::GetDlgItem(InlineWindow(), IDC_INLINE_COLLAPSE));
   Click(InlineWindow(), IDC_INLINE_COLLAPSE);
   ExpectGap(tasks[0], button.right);
   Click(InlineWindow(), IDC_INLINE_COLLAPSE);
   ExpectGap(tasks[0], width);
 
-  const Rect shrunk = RectIn(taskbar, tasks[0]);
+  const Rect shrunk = ChildRect(taskbar, tasks[0]);
   Toggle();
   EXPECT_FALSE(dialog.InlineOn());
-  EXPECT_EQ(RectIn(taskbar, tasks[0]), shrunk);
+  EXPECT_EQ(ChildRect(taskbar, tasks[0]), shrunk);
 }
 
 TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteAndF3WorkInline) {

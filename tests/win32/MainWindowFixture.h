@@ -106,10 +106,8 @@ class MainWindowTest : public ::testing::Test {
 
   // Chooses a row as the user does in the drop-down.
   void Choose(int row) {
-    CHistoryCombo& combo = dialog.GetHistoryCombo();
-    combo.SetCurSel(row);
-    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HISTORY, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(combo.m_hWnd));
+    dialog.GetHistoryCombo().SetCurSel(row);
+    Notify(dialog.m_hWnd, IDC_HISTORY, CBN_SELCHANGE);
   }
   // Runs Edit Item with the editor's text set to `text` (unless null) and then `button`.
   void EditWith(const char* text, int button) {
@@ -124,6 +122,7 @@ class MainWindowTest : public ::testing::Test {
 
   OtherProgram other;
   CMainDialog dialog;
+  Workspace& workspace = dialog.GetWorkspace();
 };
 
 }  // namespace pelmo::test

@@ -19,8 +19,8 @@ TEST_F(MainWindowTest, CapturesEveryCopyNewestFirstEqualTextsIncluded) {
   CopyAndWait("two\r\nsecond line");
   EXPECT_EQ(Rows(), (std::vector<std::string>{"two", "two", "one", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 0);
-  EXPECT_EQ(dialog.GetWorkspace().history.At(0).text, "two\r\nsecond line");
-  EXPECT_EQ(dialog.GetWorkspace().history.At(0).multiLine, 1);
+  EXPECT_EQ(workspace.history.At(0).text, "two\r\nsecond line");
+  EXPECT_EQ(workspace.history.At(0).multiLine, 1);
 }
 
 TEST_F(MainWindowTest, ALockedClipboardLeavesNoSkipFlagBehind) {
@@ -57,8 +57,8 @@ TEST_F(MainWindowTest, UpDownDeleteAndMarkCopyTheEntryTheyLeaveSelected) {
   dialog.MarkItem();
   EXPECT_EQ(ClipboardText(), "r0");
   Settle();
-  EXPECT_EQ(dialog.GetWorkspace().history.At(0).kind, kMarked);
-  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 3);
+  EXPECT_EQ(workspace.history.At(0).kind, kMarked);
+  EXPECT_EQ(workspace.history.Count(), 3);
 }
 
 TEST_F(MainWindowTest, FindNextSelectsMatchesAndKeepsTheTypedText) {
@@ -82,16 +82,16 @@ TEST_F(MainWindowTest, ChoosingARowAddsACopyOnTopOnlyWithKeepTop) {
   PumpUntil([] { return ClipboardText() == "multi\r\nline"; });
   Settle();
   EXPECT_EQ(ClipboardText(), "multi\r\nline") << "the full text, not the label";
-  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 3);
+  EXPECT_EQ(workspace.history.Count(), 3);
 
-  dialog.GetWorkspace().options.keepTop = 1;
+  workspace.options.keepTop = 1;
   Choose(2);
-  PumpUntil([&] { return dialog.GetWorkspace().history.Count() == 4; });
+  PumpUntil([&] { return workspace.history.Count() == 4; });
   EXPECT_EQ(Rows(), (std::vector<std::string>{"on the clipboard at start", "newest", "multi",
                                               "on the clipboard at start"}));
   dialog.Up();  // forced copies never add a row, KeepTop or not
   Settle();
-  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 4);
+  EXPECT_EQ(workspace.history.Count(), 4);
 }
 
 TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
@@ -100,9 +100,9 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   dialog.MarkItem();
   EditWith("new\r\ntext", IDOK);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"new", "on the clipboard at start"}));
-  EXPECT_EQ(dialog.GetWorkspace().history.At(0).text, "new\r\ntext");
-  EXPECT_EQ(dialog.GetWorkspace().history.At(0).multiLine, 1);
-  EXPECT_EQ(dialog.GetWorkspace().history.At(0).kind, kMarked) << "an edited entry keeps its mark";
+  EXPECT_EQ(workspace.history.At(0).text, "new\r\ntext");
+  EXPECT_EQ(workspace.history.At(0).multiLine, 1);
+  EXPECT_EQ(workspace.history.At(0).kind, kMarked) << "an edited entry keeps its mark";
   EXPECT_EQ(ClipboardText(), "new\r\ntext");
 
   // Done without a change, and Cancel, change and copy nothing.
@@ -111,15 +111,15 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   EditWith(nullptr, IDOK);
   EditWith("discarded", IDCANCEL);
   EXPECT_EQ(ClipboardText(), "elsewhere");
-  EXPECT_EQ(dialog.GetWorkspace().history.At(1).text, "new\r\ntext");
+  EXPECT_EQ(workspace.history.At(1).text, "new\r\ntext");
 
   // Without a selection the typed text becomes a new entry, beyond the maximum too.
-  dialog.GetWorkspace().options.deleteAfter = 3;
+  workspace.options.deleteAfter = 3;
   dialog.GetHistoryCombo().SetCurSel(-1);
   dialog.GetHistoryCombo().SetWindowText("typed");
   EditWith(nullptr, IDOK);
   EXPECT_EQ(Rows().front(), "typed");
-  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 4);
+  EXPECT_EQ(workspace.history.Count(), 4);
   EXPECT_EQ(Selected(), 0);
   EXPECT_EQ(ClipboardText(), "typed");
 }
@@ -129,8 +129,7 @@ TEST_F(MainWindowTest, ShiftF10OpensTheItemMenuAtTheClientOrigin) {
   EXPECT_TRUE(test::PressKey(dialog.GetHistoryCombo().m_hWnd, dialog.m_hWnd, VK_F10, true));
   POINT origin{5, 5};
   ::ClientToScreen(dialog.m_hWnd, &origin);
-  EXPECT_EQ(menu.TopLeft().x, origin.x);
-  EXPECT_EQ(menu.TopLeft().y, origin.y);
+  EXPECT_EQ(menu.TopLeft(), (Point{origin.x, origin.y}));
 }
 
 HWND TrayIconWindow() {
@@ -146,23 +145,17 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   WritePosition(profile, {0, 0});
   ::SetWindowPos(dialog.m_hWnd, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   dialog.MinimizeAction(true);
-  RECT hidden;
-  ::GetWindowRect(dialog.m_hWnd, &hidden);
+  const Rect hidden = test::WindowRect(dialog.m_hWnd);
   ASSERT_LT(hidden.bottom, 1) << "minimized above the screen";
   ::SetWindowPos(dialog.m_hWnd, nullptr, 5, hidden.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   HWND icon = TrayIconWindow();
   ASSERT_NE(icon, nullptr);
   ::SendMessageA(icon, WM_TASKBAR_CALLBACK, 0, WM_LBUTTONDOWN);
-  PumpUntil([&] {
-    RECT now;
-    ::GetWindowRect(dialog.m_hWnd, &now);
-    return now.top >= 0;
-  });
-  RECT shown;
-  ::GetWindowRect(dialog.m_hWnd, &shown);
+  PumpUntil([&] { return test::WindowRect(dialog.m_hWnd).top >= 0; });
+  const Rect shown = test::WindowRect(dialog.m_hWnd);
   EXPECT_EQ(shown.left, 123);
   EXPECT_EQ(shown.top, 77);
-  EXPECT_EQ(shown.bottom - shown.top, hidden.bottom - hidden.top) << "moved, not resized";
+  EXPECT_EQ(shown.Height(), hidden.Height()) << "moved, not resized";
 }
 
 TEST_F(MainWindowTest, AnyCloseEndsTheWindowOnce) {

@@ -21,15 +21,15 @@ class StripAndToolWindowsTest : public MainWindowTest {
   // copies `copied` and the editor is closed with OK.
   void EditWhileCopying(int row, const char* text, const std::string& copied) {
     dialog.GetHistoryCombo().SetCurSel(row);
-    const int before = dialog.GetWorkspace().history.Count();
+    const int before = workspace.history.Count();
     ModalScript script({[&](HWND editor) {
                           ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
                           other.Copy(copied);
                         },
                         [&](HWND) {
                           PumpUntil([&] {
-                            return dialog.GetWorkspace().history.Count() != before ||
-                                   dialog.GetWorkspace().history.At(0).text == copied;
+                            return workspace.history.Count() != before ||
+                                   workspace.history.At(0).text == copied;
                           });
                         },
                         [](HWND editor) { Click(editor, IDOK); }});
@@ -37,7 +37,7 @@ class StripAndToolWindowsTest : public MainWindowTest {
     EXPECT_EQ(script.StepsRun(), 3u);
     Settle();
   }
-  std::vector<std::string> Texts() { return dialog.GetWorkspace().history.Texts(); }
+  std::vector<std::string> Texts() { return workspace.history.Texts(); }
 };
 
 TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanwhile) {
@@ -49,7 +49,7 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
   EXPECT_EQ(ClipboardText(), "edited");
 
   // The entry being edited is evicted by the copy: the edit is kept as a new entry.
-  dialog.GetWorkspace().options.deleteAfter = 3;
+  workspace.options.deleteAfter = 3;
   EditWhileCopying(2, "rescued", "evicts the bottom");
   EXPECT_EQ(Texts(), (std::vector<std::string>{"rescued", "evicts the bottom", "copied meanwhile",
                                                "edited"}));
@@ -110,12 +110,9 @@ TEST_F(StripAndToolWindowsTest, ADoubleClickOnAButtonActsOnce) {
   CopyAndWait("a");
   CopyAndWait("b");
   dialog.GetHistoryCombo().SetCurSel(0);
-  HWND button = dialog.GetDlgItem(IDC_DELETE_ITEM);
   // An owner-drawn button reports a double click as a click followed by BN_DBLCLK.
-  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_DELETE_ITEM, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
-  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_DELETE_ITEM, BN_DBLCLK),
-                 reinterpret_cast<LPARAM>(button));
+  Click(dialog.m_hWnd, IDC_DELETE_ITEM);
+  test::Notify(dialog.m_hWnd, IDC_DELETE_ITEM, BN_DBLCLK);
   Settle();
   EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "on the clipboard at start"}));
 }
@@ -181,7 +178,7 @@ TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesExactlyOnce) {
 }
 
 TEST_F(StripAndToolWindowsTest, ReturnFocusGoesToTheRememberedTargetOnlyWhenItCan) {
-  dialog.GetWorkspace().options.autoFocus = 1;
+  workspace.options.autoFocus = 1;
   HWND target = ::CreateWindowExA(0, "STATIC", "target", WS_POPUP | WS_VISIBLE, 300, 300, 50, 50,
                                   nullptr, nullptr, nullptr, nullptr);
   ::SetForegroundWindow(target);
@@ -190,9 +187,9 @@ TEST_F(StripAndToolWindowsTest, ReturnFocusGoesToTheRememberedTargetOnlyWhenItCa
   EXPECT_TRUE(dialog.ReturnFocus());
   EXPECT_EQ(::GetForegroundWindow(), target);
 
-  dialog.GetWorkspace().options.autoFocus = 0;
+  workspace.options.autoFocus = 0;
   EXPECT_FALSE(dialog.ReturnFocus()) << "AutoFocus off";
-  dialog.GetWorkspace().options.autoFocus = 1;
+  workspace.options.autoFocus = 1;
   dialog.GetHistoryCombo().ShowDropDown(true);
   EXPECT_FALSE(dialog.ReturnFocus()) << "the list is open";
   dialog.GetHistoryCombo().ShowDropDown(false);

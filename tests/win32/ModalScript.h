@@ -63,10 +63,14 @@ class ModalScript {
   UINT_PTR m_timer = 0;
 };
 
+// Sends `dialog` the notification `code` from its control `id`, as the control does.
+inline void Notify(HWND dialog, int id, int code) {
+  ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
 // Presses a button of a dialog the way a click does.
 inline void Click(HWND dialog, int id) {
-  ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+  Notify(dialog, id, BN_CLICKED);
 }
 
 }  // namespace pelmo::test

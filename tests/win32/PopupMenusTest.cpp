@@ -69,12 +69,11 @@ TEST(PopupMenus, ShownMenuSendsTheChosenCommandToTheTopLevelWindow) {
     test::Settle(50);
     const POINT at{200, 150};
     const test::MenuWatch menu(true);
-    if (c.menu == IDR_TRAY_MENU)
-      ShowTrayMenu(window.hwnd, at, c.inlineChecked);
-    else
-      ShowWindowMenu(c.menu, c.fromChild ? window.child : window.hwnd, at, c.inlineChecked);
     if (c.menu == IDR_TRAY_MENU) {
+      ShowTrayMenu(window.hwnd, at, c.inlineChecked);
       EXPECT_EQ(::GetForegroundWindow(), window.hwnd);
+    } else {
+      ShowWindowMenu(c.menu, c.fromChild ? window.child : window.hwnd, at, c.inlineChecked);
     }
     test::Settle(50);
     ::DestroyWindow(elsewhere);
@@ -82,8 +81,7 @@ TEST(PopupMenus, ShownMenuSendsTheChosenCommandToTheTopLevelWindow) {
     EXPECT_EQ(window.commands, std::vector<WORD>{c.firstCommand});
     EXPECT_EQ(window.inlineState == kAbsent ? kAbsent : window.inlineState & MF_CHECKED,
               c.inlineState);
-    EXPECT_EQ(menu.TopLeft().x, at.x);
-    EXPECT_EQ(menu.TopLeft().y, at.y);
+    EXPECT_EQ(menu.TopLeft(), (Point{at.x, at.y}));
   }
 }
 

@@ -26,7 +26,12 @@ using test::ModalScript;
 
 using Links = std::deque<std::string>;
 
-// A folder with a blank in its name, holding the stand-in browser as "browser.exe".
+void SetBrowser(const std::string& path) {
+  IniProfile().WriteString(kBrowserSection, kBrowserKey, path);
+}
+
+// A folder with a blank in its name, holding the stand-in browser as "browser.exe", which is
+// made the browser to start.
 struct BrowserFolder {
   BrowserFolder() {
     char temp[MAX_PATH];
@@ -38,6 +43,7 @@ struct BrowserFolder {
     standIn = standIn.substr(0, standIn.rfind('\\') + 1) + "stand_in_browser.exe";
     ::CopyFileA(standIn.c_str(), browser.c_str(), FALSE);
     ::DeleteFileA(Record().c_str());
+    SetBrowser(browser);
   }
   std::string Record() const { return browser + ".txt"; }
   // The stand-in's command line and show value, once it has written them.
@@ -54,10 +60,6 @@ struct BrowserFolder {
   std::string folder;
   std::string browser;
 };
-
-void SetBrowser(const std::string& path) {
-  IniProfile().WriteString(kBrowserSection, kBrowserKey, path);
-}
 
 class WebCapturesTest : public ::testing::Test {
  protected:
@@ -132,14 +134,12 @@ TEST(WebCapturesOnTheStrip, CopyPutsTheWholeLinkOnTheClipboardAndSelectsItsNewLi
 
 TEST_F(WebCapturesTest, OpenStartsTheBrowserWithTheLinkQuotedWhereBlanksAreAndShowValue8) {
   BrowserFolder browser;
-  SetBrowser(browser.browser);
   Open({"www.a.org", "http://b.org/x\ty"});
   Press(IDC_WEB_OPEN, 1);
   EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" \"http://b.org/x\ty\"\n8\n");
   ::DeleteFileA(browser.Record().c_str());
   Select(0);
-  ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_WEB_LIST, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, IDC_WEB_LIST)));
+  test::Notify(dialog.m_hWnd, IDC_WEB_LIST, LBN_DBLCLK);
   EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" www.a.org\n8\n");
 }
 
@@ -167,7 +167,6 @@ void ChooseFile(const std::string& path) {
 
 TEST_F(WebCapturesTest, ExportWritesTheEscapedPageAndOpensItInTheBrowser) {
   BrowserFolder browser;
-  SetBrowser(browser.browser);
   Open({"www.a.org", "http://b.org/<b>&"});
   const std::string page = browser.folder + "linx.htm";
   ::DeleteFileA(page.c_str());
@@ -179,12 +178,11 @@ TEST_F(WebCapturesTest, ExportWritesTheEscapedPageAndOpensItInTheBrowser) {
 
 TEST_F(WebCapturesTest, AnExportThatCannotBeWrittenNamesTheFileAndStartsNoBrowser) {
   BrowserFolder browser;
-  SetBrowser(browser.browser);
   Open({"www.a.org"});
   // Another program holds the old page open without sharing: it cannot be replaced.
   const std::string page = browser.folder + "blocked.htm";
   { std::ofstream(page) << "old page"; }
-  HANDLE lock = ::CreateFileA(page.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE lock = test::LockFile(page);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   std::string shown;
   ModalScript script({[&](HWND) { ChooseFile(page); },

@@ -33,12 +33,12 @@ std::u16string ClipboardUnicode() {
 class WideTextTest : public MainWindowTest {
  protected:
   void CopyUnicodeAndWait(const std::u16string& text) {
-    const int before = dialog.GetWorkspace().history.Count();
+    const int before = workspace.history.Count();
     ASSERT_TRUE(CopyUnicode(other.Hwnd(), text));
-    PumpUntil([&] { return dialog.GetWorkspace().history.Count() > before; });
+    PumpUntil([&] { return workspace.history.Count() > before; });
     Settle();
   }
-  const HistoryItem& Entry(int row) { return dialog.GetWorkspace().history.At(row); }
+  const HistoryItem& Entry(int row) { return workspace.history.At(row); }
 };
 
 TEST_F(WideTextTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
@@ -57,7 +57,7 @@ TEST_F(WideTextTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
   EXPECT_EQ(ClipboardUnicode(), greek);
   EXPECT_EQ(ClipboardText(), ToSystemAnsi(greek));
   Settle();
-  EXPECT_EQ(dialog.GetWorkspace().history.Count(), 3) << "our own write adds nothing";
+  EXPECT_EQ(workspace.history.Count(), 3) << "our own write adds nothing";
 
   // The editor shows the wide text and gives back what is typed, whole.
   std::u16string shown;

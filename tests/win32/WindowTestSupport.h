@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Geometry.h"
 #include "framework/Wnd.h"
 
 namespace pelmo::test {
@@ -78,20 +79,32 @@ inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) 
   return text;
 }
 
-// Where `child` is in `parent`'s client area.
-inline RECT ChildRect(HWND parent, HWND child) {
-  RECT rect;
-  ::GetWindowRect(child, &rect);
-  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
+// A window's place on the screen, its client area, and where `child` is in `parent`'s.
+inline Rect WindowRect(HWND window) {
+  RECT r;
+  ::GetWindowRect(window, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+inline Rect ClientRect(HWND window) {
+  RECT r;
+  ::GetClientRect(window, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+inline Rect ChildRect(HWND parent, HWND child) {
+  RECT r;
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
 }
 
-inline std::vector<std::string> ListBoxRows(HWND list) {
+// The rows of a list box, or of a combo box's list when `combo`.
+inline std::vector<std::string> ListBoxRows(HWND list, bool combo = false) {
   std::vector<std::string> rows;
-  const LRESULT count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+  const LRESULT count = ::SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
   for (LRESULT row = 0; row < count; ++row) {
-    std::string text(::SendMessageA(list, LB_GETTEXTLEN, row, 0), '\0');
-    ::SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+    std::string text(::SendMessageA(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, row, 0), '\0');
+    ::SendMessageA(list, combo ? CB_GETLBTEXT : LB_GETTEXT, row,
+                   reinterpret_cast<LPARAM>(text.data()));
     rows.push_back(text);
   }
   return rows;
@@ -123,7 +136,7 @@ class MenuWatch {
   ~MenuWatch() { ::KillTimer(nullptr, m_timer); }
   MenuWatch(const MenuWatch&) = delete;
   MenuWatch& operator=(const MenuWatch&) = delete;
-  POINT TopLeft() const { return {s_rect.left, s_rect.top}; }
+  Point TopLeft() const { return {s_rect.left, s_rect.top}; }
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -142,6 +155,11 @@ class MenuWatch {
   static inline bool s_chooseFirst = false;
   UINT_PTR m_timer;
 };
+
+// Opens `path` without sharing, as another program may: it cannot be replaced until closed.
+inline HANDLE LockFile(const std::string& path) {
+  return ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
 
 inline std::string FileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
