@@ -15,6 +15,7 @@ namespace {
 
 using test::Click;
 using test::ClipboardText;
+using test::ListBoxRows;
 using test::ModalScript;
 using test::PumpUntil;
 using test::Settle;
@@ -47,11 +48,6 @@ class FakeStrip : public StripServices, private CaptureHost {
   bool PutReplacement(const std::string&, bool) override { return false; }
 };
 
-template <typename Dialog>
-std::vector<std::string> Rows(const Dialog& dialog) {
-  return test::ListBoxRows(dialog.m_list.m_hWnd);
-}
-
 std::vector<HistoryItem> Items(std::initializer_list<const char*> texts) {
   std::vector<HistoryItem> items;
   for (const char* text : texts) {
@@ -67,19 +63,13 @@ std::vector<std::string> Texts(const std::vector<HistoryItem>& items) {
   return texts;
 }
 
-void DoubleClickRow(HWND dialog, HWND list, int row) {
-  ::SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-  ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ITEM_LIST, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(list));
-}
-
 TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   FakeStrip strip;
   std::vector<HistoryItem> entries = Items({"top\ntext 1", "\nunnamed text", "bottom"});
   CClipBookDialog dialog(entries, strip, nullptr);
   ASSERT_TRUE(dialog.Create(nullptr));
   const CListBox& list = dialog.m_list;
-  EXPECT_EQ(Rows(dialog), (std::vector<std::string>{"top", "", "bottom"}));
+  EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"top", "", "bottom"}));
   EXPECT_EQ(list.GetCurSel(), 2) << "opens on the bottom row";
 
   Click(dialog.m_hWnd, IDC_DOWN);  // the bottom entry stays
@@ -92,7 +82,8 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   EXPECT_EQ(list.GetCurSel(), 0);
 
   // The unnamed entry copies its full text; the copy's capture keeps the remembered target.
-  DoubleClickRow(dialog.m_hWnd, list, 2);
+  list.SetCurSel(2);
+  test::Notify(dialog.m_hWnd, IDC_ITEM_LIST, LBN_DBLCLK);
   EXPECT_EQ(ClipboardText(), "unnamed text");
   EXPECT_EQ(strip.focusReturns, 1);
   EXPECT_FALSE(strip.NextCaptureRemembersTarget());
@@ -103,7 +94,7 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   EXPECT_FALSE(strip.NextCaptureRemembersTarget());
 
   Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
-  EXPECT_EQ(Rows(dialog), (std::vector<std::string>{"top", ""}));
+  EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"top", ""}));
   EXPECT_EQ(list.GetCurSel(), 0) << "the row that moved up";
   list.SetCurSel(1);
   Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
@@ -112,7 +103,7 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   // Nothing selected: every button does nothing.
   for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
     Click(dialog.m_hWnd, id);
-  EXPECT_EQ(Rows(dialog), std::vector<std::string>{"top"});
+  EXPECT_EQ(ListBoxRows(list), std::vector<std::string>{"top"});
   EXPECT_TRUE(strip.NextCaptureRemembersTarget()) << "no copy";
 }
 
@@ -121,16 +112,16 @@ TEST(QuickReplaceWindow, ShowsThePairsDeletesTheSelectedOneAndFollowsTheWindowSi
   std::vector<QuickRepItem> pairs = {{"a", "first"}, {"b", "second"}};
   CQuickReplaceDialog dialog(pairs, nullptr);
   ASSERT_TRUE(dialog.Create(nullptr));
-  EXPECT_EQ(Rows(dialog), (std::vector<std::string>{"a   ....  first", "b   ....  second"}));
+  EXPECT_EQ(ListBoxRows(dialog.m_list),
+            (std::vector<std::string>{"a   ....  first", "b   ....  second"}));
   dialog.m_list.SetCurSel(0);
   Click(dialog.m_hWnd, IDC_QUICKREP_DELETE);
   ASSERT_EQ(pairs.size(), 1u);
   EXPECT_EQ(pairs[0].shortcut, "b");
 
   ::SetWindowPos(dialog.m_hWnd, nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
-  RECT client;
-  ::GetClientRect(dialog.m_hWnd, &client);
-  const RECT list = test::ChildRect(dialog.m_hWnd, dialog.m_list.m_hWnd);
+  const Rect client = test::ClientRect(dialog.m_hWnd);
+  const Rect list = test::ChildRect(dialog.m_hWnd, dialog.m_list.m_hWnd);
   EXPECT_EQ(list.right, client.right);
   EXPECT_EQ(list.bottom, client.bottom);
 }
@@ -141,8 +132,7 @@ class ConcatenateWindow : public ::testing::Test {
   void SelectRows(std::initializer_list<int> rows) {
     ::SendMessageA(dialog.m_list, LB_SETSEL, FALSE, -1);
     for (const int row : rows) ::SendMessageA(dialog.m_list, LB_SETSEL, TRUE, row);
-    ::SendMessageA(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_CONCATENATE_LIST, LBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(dialog.m_list.m_hWnd));
+    test::Notify(dialog.m_hWnd, IDC_CONCATENATE_LIST, LBN_SELCHANGE);
   }
   bool Checked(int id) { return ::IsDlgButtonChecked(dialog.m_hWnd, id) == BST_CHECKED; }
   bool Enabled(int id) { return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE; }
@@ -214,8 +204,18 @@ class StripTools : public test::MainWindowTest {
         [&] { return ClipboardText() == expected && workspace.history.At(0).text == expected; });
     Settle(300);
   }
-
-  Workspace& workspace = dialog.GetWorkspace();
+  // Runs `command`, types `text` into `field` of the window it opens and confirms it; returns
+  // what the field held before.
+  std::string Answer(WORD command, int field, const char* text) {
+    std::string before;
+    ModalScript script({[&](HWND window) {
+      before = WindowText(::GetDlgItem(window, field));
+      ::SetDlgItemTextA(window, field, text);
+      Click(window, IDOK);
+    }});
+    Command(command);
+    return before;
+  }
 };
 
 TEST_F(StripTools, QuickReplacePastesOnlyWithAutoPaste) {
@@ -232,39 +232,18 @@ TEST_F(StripTools, QuickReplacePastesOnlyWithAutoPaste) {
 TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
   CopyAndSettle("a text longer than the thirty-five characters of a name",
                 "a text longer than the thirty-five characters of a name");
-  std::string proposed;
-  {
-    ModalScript script({[&](HWND prompt) {
-      proposed = WindowText(::GetDlgItem(prompt, IDC_EDIT_TEXT));
-      ::SetDlgItemTextA(prompt, IDC_EDIT_TEXT, "");
-      Click(prompt, IDOK);
-    }});
-    Command(ID_TO_CLIPBOOK);
-  }
-  EXPECT_EQ(proposed, "a text longer than the thirty-five ");
+  EXPECT_EQ(Answer(ID_TO_CLIPBOOK, IDC_EDIT_TEXT, ""), "a text longer than the thirty-five ");
   EXPECT_EQ(Texts(workspace.clipBook),
             std::vector<std::string>{"\na text longer than the thirty-five characters of a name"});
 
   dialog.GetHistoryCombo().SetCurSel(-1);
-  {
-    ModalScript script({[](HWND prompt) {
-      ::SetDlgItemTextA(prompt, IDC_EDIT_TEXT, "sh");
-      Click(prompt, IDOK);
-    }});
-    Command(ID_TO_QUICKREP);
-  }
+  Answer(ID_TO_QUICKREP, IDC_EDIT_TEXT, "sh");
   ASSERT_EQ(workspace.quickRep.size(), 1u);
   EXPECT_EQ(workspace.quickRep[0].shortcut, "sh");
   EXPECT_EQ(workspace.quickRep[0].text, "*empty*");
 
   CopyAndSettle("b", "b");
-  {
-    ModalScript script({[](HWND window) {
-      ::SetDlgItemTextA(window, IDC_FIRST_COUNT, "1");
-      Click(window, IDOK);
-    }});
-    Command(ID_CONCATENATE);
-  }
+  Answer(ID_CONCATENATE, IDC_FIRST_COUNT, "1");
   PumpUntil([&] { return workspace.history.At(0).text == "b\r\n"; });
   EXPECT_EQ(ClipboardText(), "b\r\n");
   EXPECT_EQ(workspace.history.At(0).kind, kConcatenated);
