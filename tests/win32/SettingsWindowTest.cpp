@@ -40,8 +40,8 @@ TEST_F(MainWindowTest, SettingsRefuseWhatTheyCannotReadAndTakeTheRest) {
   EXPECT_EQ(refusals, (std::vector<std::string>{"Please enter a positive integer.",
                                                 "Please enter an integer."}));
   EXPECT_EQ(focusOnField, (std::vector<bool>{true, true}));
-  EXPECT_EQ(dialog.GetWorkspace().options.ignoreMore, 500);
-  EXPECT_EQ(dialog.GetWorkspace().options.deleteAfter, 3);
+  EXPECT_EQ(workspace.options.ignoreMore, 500);
+  EXPECT_EQ(workspace.options.deleteAfter, 3);
 
   // The maximum acts at the next capture.
   for (const char* text : {"a", "b", "c", "d"}) CopyAndWait(text);
@@ -56,29 +56,26 @@ TEST(SettingsWindow, AutoPasteFollowsBothBoxesAndHiddenBoxesPassThrough) {
   settings.m_settings.hide = 1;
   settings.m_settings.hideDesk = 1;
   settings.m_settings.inlineMode = 2;  // read raw from the file: on
-  bool disabledAtStart = true, checkedAtStart = false, enabledAfterClick = false;
-  bool hiddenShown = true;
+  // Auto Paste disabled and checked at the start, the hidden boxes shown, Auto Paste enabled
+  // after the click.
+  std::vector<bool> seen;
   ModalScript script({[&](HWND window) {
-    disabledAtStart = !::IsWindowEnabled(Control(window, IDC_SET_AUTO_PASTE));
-    checkedAtStart = Checked(window, IDC_SET_AUTO_PASTE);
-    hiddenShown = ::IsWindowVisible(Control(window, IDC_SET_HIDE)) ||
-                  ::IsWindowVisible(Control(window, IDC_SET_HIDE_DESK));
+    seen.push_back(!::IsWindowEnabled(Control(window, IDC_SET_AUTO_PASTE)));
+    seen.push_back(Checked(window, IDC_SET_AUTO_PASTE));
+    seen.push_back(::IsWindowVisible(Control(window, IDC_SET_HIDE)) ||
+                   ::IsWindowVisible(Control(window, IDC_SET_HIDE_DESK)));
     ::CheckDlgButton(window, IDC_SET_AUTO_FOCUS, BST_CHECKED);
     Click(window, IDC_SET_AUTO_FOCUS);
-    enabledAfterClick = ::IsWindowEnabled(Control(window, IDC_SET_AUTO_PASTE));
+    seen.push_back(::IsWindowEnabled(Control(window, IDC_SET_AUTO_PASTE)));
     Click(window, IDOK);
   }});
   ASSERT_EQ(settings.DoModal(), IDOK);
-  EXPECT_TRUE(disabledAtStart);
-  EXPECT_TRUE(checkedAtStart);
-  EXPECT_TRUE(enabledAfterClick);
-  EXPECT_FALSE(hiddenShown);
+  EXPECT_EQ(seen, (std::vector<bool>{true, true, false, true}));
   const Settings& taken = settings.m_settings;
-  EXPECT_EQ(taken.autoFocus, 1);
-  EXPECT_EQ(taken.autoPaste, 1);
-  EXPECT_EQ(taken.hide, 1);
-  EXPECT_EQ(taken.hideDesk, 1);
-  EXPECT_EQ(taken.inlineMode, 1);
+  EXPECT_EQ((std::vector<int>{taken.autoFocus, taken.autoPaste, taken.hide, taken.hideDesk,
+                              taken.inlineMode}),
+            std::vector<int>(5, 1))
+      << "auto focus, auto paste, hide, hide desktop, inline";
 }
 
 TEST_F(MainWindowTest, ConfirmedSoftLookRepaintsTheFiveButtonsAndCancelChangesNothing) {
@@ -95,12 +92,12 @@ TEST_F(MainWindowTest, ConfirmedSoftLookRepaintsTheFiveButtonsAndCancelChangesNo
     Command(ID_SETTINGS);
   };
   runSettings(IDCANCEL);
-  EXPECT_EQ(dialog.GetWorkspace().options.softButtons, 0);
-  EXPECT_EQ(dialog.GetWorkspace().options.calculator, 20);
+  EXPECT_EQ(workspace.options.softButtons, 0);
+  EXPECT_EQ(workspace.options.calculator, 20);
 
   runSettings(IDOK);
-  EXPECT_EQ(dialog.GetWorkspace().options.softButtons, 1);
-  EXPECT_EQ(dialog.GetWorkspace().options.calculator, 7);
+  EXPECT_EQ(workspace.options.softButtons, 1);
+  EXPECT_EQ(workspace.options.calculator, 7);
   for (int id : buttons) {
     RECT pending{};
     EXPECT_TRUE(::GetUpdateRect(dialog.GetDlgItem(id), &pending, FALSE)) << "button " << id;

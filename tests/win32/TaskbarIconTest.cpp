@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "WindowTestSupport.h"
@@ -14,11 +15,7 @@ namespace {
 
 constexpr DWORD kNoRequest = 0xFFFFFFFF;
 
-struct Received {
-  UINT message;
-  WPARAM wParam;
-  LPARAM lParam;
-};
+using Received = std::tuple<UINT, WPARAM, LPARAM>;
 
 // Records every shell request and every mouse message; answers requests with `answer`.
 class RecordingIcon : public COXTaskbarIcon {
@@ -38,7 +35,7 @@ class RecordingIcon : public COXTaskbarIcon {
   }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
-      mouse.push_back({message, wParam, lParam});
+      mouse.emplace_back(message, wParam, lParam);
     return COXTaskbarIcon::WindowProc(message, wParam, lParam);
   }
 };
@@ -113,15 +110,11 @@ TEST_F(TaskbarIconTest, ChangesWhileHiddenAreUsedByTheNextShow) {
 
 // The program gives its icon no owner: the shell's reports come back as mouse messages.
 TEST_F(TaskbarIconTest, ClicksComeBackAsMouseMessages) {
-  const UINT clicks[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_LBUTTONDBLCLK};
-  for (UINT click : clicks) {
+  for (const UINT click : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_LBUTTONDBLCLK}) {
     icon.mouse.clear();
     EXPECT_EQ(::SendMessageA(icon.m_hWnd, 0x80E6, 7, click), -1);
     test::Settle(0);
-    ASSERT_EQ(icon.mouse.size(), 1u) << click;
-    EXPECT_EQ(icon.mouse[0].message, click);
-    EXPECT_EQ(icon.mouse[0].wParam, 0u);
-    EXPECT_EQ(icon.mouse[0].lParam, 0);
+    EXPECT_EQ(icon.mouse, std::vector<Received>{Received(click, 0, 0)}) << click;
   }
   // Anything else is not turned into a message of its own.
   ::SendMessageA(icon.m_hWnd, 0x80E6, 7, WM_CLOSE);
