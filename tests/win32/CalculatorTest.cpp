@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -33,10 +32,7 @@ class CalculatorTest : public testing::Test {
   void SetUp() override { RemoveFiles(); }
   void TearDown() override { RemoveFiles(); }
 
-  static void RemoveFiles() {
-    std::error_code ignored;
-    std::filesystem::remove_all(HistoryFile(), ignored);
-  }
+  static void RemoveFiles() { ::DeleteFileA(HistoryFile().c_str()); }
   static Rows Saved() { return LoadCalculatorHistory(HistoryFile(), 1000).content; }
 };
 

@@ -17,9 +17,13 @@ using test::MainWindowTest;
 using test::PumpUntil;
 using test::Settle;
 
-// Records what the drop-down asks of its owner.
+// Takes the strip's place as the drop-down's owner while it lives, and records what it is asked.
 class RecordingOwner : public HistoryComboOwner {
  public:
+  explicit RecordingOwner(CHistoryCombo& combo) : m_combo(combo), m_previous(combo.Owner()) {
+    combo.SetOwner(this);
+  }
+  ~RecordingOwner() override { m_combo.SetOwner(m_previous); }
   void FindNext(CHistoryCombo&, const std::string& text) override {
     calls.push_back("find " + text);
   }
@@ -36,18 +40,6 @@ class RecordingOwner : public HistoryComboOwner {
   void TakeDroppedFiles(const std::string&) override {}
   void TakeDroppedText(const std::string&) override {}
   std::vector<std::string> calls;
-};
-
-// Puts a recording owner in the strip's place for one test.
-class OwnerSwap {
- public:
-  OwnerSwap(CHistoryCombo& combo, HistoryComboOwner& owner)
-      : m_combo(combo), m_previous(combo.Owner()) {
-    combo.SetOwner(&owner);
-  }
-  ~OwnerSwap() { m_combo.SetOwner(m_previous); }
-  OwnerSwap(const OwnerSwap&) = delete;
-  OwnerSwap& operator=(const OwnerSwap&) = delete;
 
  private:
   CHistoryCombo& m_combo;
@@ -116,8 +108,7 @@ TEST_F(HistoryComboTest, RowsShowTheirPictureAndTheirStateColourUnlessHighlighte
 }
 
 TEST_F(HistoryComboTest, KeysGoToTheOwnerAndTheInlineVariantsDiffer) {
-  RecordingOwner owner;
-  OwnerSwap swap(Combo(), owner);
+  RecordingOwner owner(Combo());
   Combo().SetWindowText("");
   EXPECT_TRUE(Press(VK_F3)) << "an empty field only beeps";
   EXPECT_TRUE(Press(VK_F5));
