@@ -79,6 +79,12 @@ e2e_until() {
   return 1
 }
 
+# What X serves as the clipboard. An owner that never answers (Wine busy with a write of its own)
+# would keep xclip waiting for good: the read gives up after a few seconds and is tried again.
+e2e_clipboard() {
+  timeout 5 xclip -o -selection clipboard -display "$DISPLAY"
+}
+
 # Puts TEXT on the display's clipboard, as a copy in an X program does, and waits until X serves
 # it. xclip stays in the foreground (-quiet) until another owner takes the selection, so that its
 # pid is known and nothing outlives the test. An owner that grabs the selection late (Wine,
@@ -92,7 +98,7 @@ e2e_copy() {
       pid=$!
       e2e_clip_pids+=("$pid")
     fi
-    served=$(xclip -o -selection clipboard -display "$DISPLAY" 2>&1)
+    served=$(e2e_clipboard 2>&1)
     [ "$served" = "$text" ] && return 0
     sleep 0.05
   done
@@ -137,7 +143,7 @@ e2e_close() {
 # Waits until the X clipboard serves exactly TEXT.
 e2e_expect_clipboard() {
   local want=$1 served=""
-  e2e_until 100 eval 'served=$(xclip -o -selection clipboard -display "$DISPLAY" 2>/dev/null)
+  e2e_until 100 eval 'served=$(e2e_clipboard 2>/dev/null)
     [ "$served" = "$want" ]' || e2e_fail "the clipboard holds \"$served\", expected \"$want\""
 }
 
