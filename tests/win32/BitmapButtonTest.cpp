@@ -14,30 +14,15 @@ namespace pelmo {
 namespace {
 
 constexpr COLORREF kMagentaRef = RGB(255, 0, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-// The 16 by 16 picture centred in a 24 by 22 button, 3 pixels inside its 22 by 22 area.
 constexpr SIZE kButton{24, 22};
-constexpr POINT kPictureAt{4, 3};
-constexpr POINT kPressedAt{5, 4};
 
 COLORREF Face() {
   return ::GetSysColor(COLOR_BTNFACE);
-}
-int Brightness(COLORREF c) {
-  return GetRValue(c) + GetGValue(c) + GetBValue(c);
-}
-COLORREF Colour(COLORREF c) {
-  return c;
-}
-COLORREF Grey(COLORREF c) {
-  const Rgb grey = ToGrey({GetRValue(c), GetGValue(c), GetBValue(c)});
-  return RGB(grey.red, grey.green, grey.blue);
 }
 
 struct Pixels {
   int width = 0;
   std::vector<COLORREF> colours;
-  COLORREF At(int x, int y) const { return colours[y * width + x]; }
 };
 
 int Count(const Pixels& pixels, COLORREF colour) {
@@ -72,32 +57,6 @@ Pixels Render(HWND button) {
   });
 }
 
-// The Edit bitmap as the given look shows it on the button face.
-Pixels EditPicture(COLORREF (*look)(COLORREF)) {
-  GdiObject<HBITMAP> bitmap(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_EDIT)));
-  Pixels picture = Capture({16, 16}, [&bitmap](HDC dc) {
-    MemoryDC source(dc);
-    SelectedObject selected(source, bitmap.Get());
-    ::BitBlt(dc, 0, 0, 16, 16, source, 0, 0, SRCCOPY);
-  });
-  for (COLORREF& c : picture.colours) c = c == kMagentaRef ? Face() : look(c);
-  return picture;
-}
-
-// Pixels that differ from the picture at `at` and, with `plainFace`, from the face around it.
-int Mismatches(const Pixels& drawn, POINT at, COLORREF (*look)(COLORREF), bool plainFace) {
-  const Pixels picture = EditPicture(look);
-  int mismatches = 0;
-  for (int y = 0; y < kButton.cy; ++y) {
-    for (int x = 0; x < kButton.cx; ++x) {
-      const bool inside = x >= at.x && x < at.x + 16 && y >= at.y && y < at.y + 16;
-      if (inside) mismatches += drawn.At(x, y) != picture.At(x - at.x, y - at.y);
-      if (!inside && plainFace) mismatches += drawn.At(x, y) != Face();
-    }
-  }
-  return mismatches;
-}
-
 class Parent : public CWnd {
  public:
   int clicks = 0;
@@ -130,57 +89,6 @@ struct TestButton {
   COXBitmapButton button;
 };
 
-enum class Frame { kNone, kRaised, kSunken };
-
-Frame FrameOf(const Pixels& drawn) {
-  const int face = Brightness(Face());
-  const int topLeft = Brightness(drawn.At(0, 0));
-  if (topLeft < face) return Frame::kSunken;
-  const int bottomRight = Brightness(drawn.At(kButton.cx - 1, kButton.cy - 1));
-  return topLeft > face && bottomRight < face ? Frame::kRaised : Frame::kNone;
-}
-
-TEST(BitmapButton, PictureAndFrameFollowTheLookAndTheMouse) {
-  enum class Mouse { kAway, kOver, kPressed, kOverThenOut, kOverThenLeaveReport, kOverThenRaised };
-  const struct {
-    bool flat;
-    Mouse mouse;
-    COLORREF (*look)(COLORREF);
-    POINT at;
-    Frame frame;
-    bool tracking;
-    bool focused;
-  } cases[] = {
-      {true, Mouse::kAway, Grey, kPictureAt, Frame::kNone, false, false},
-      {true, Mouse::kOver, Colour, kPictureAt, Frame::kRaised, true, true},
-      {true, Mouse::kPressed, Colour, kPressedAt, Frame::kSunken, false, false},
-      {true, Mouse::kOverThenOut, Grey, kPictureAt, Frame::kNone, false, true},
-      // Under Wine a mouse that leaves the program's windows is reported only as a leave.
-      {true, Mouse::kOverThenLeaveReport, Grey, kPictureAt, Frame::kNone, false, true},
-      {true, Mouse::kOverThenRaised, Colour, kPictureAt, Frame::kRaised, false, true},
-      {false, Mouse::kAway, Colour, kPictureAt, Frame::kRaised, false, false},
-      {false, Mouse::kOver, Colour, kPictureAt, Frame::kRaised, false, false},
-      {false, Mouse::kPressed, Colour, kPressedAt, Frame::kSunken, false, false},
-  };
-  ::SetCursorPos(0, 0);
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "flat " << c.flat << " mouse " << static_cast<int>(c.mouse));
-    TestButton t;
-    EXPECT_TRUE(t.button.SetFlat(c.flat));
-    if (c.mouse != Mouse::kAway && c.mouse != Mouse::kPressed) t.MouseAt(5, 5);
-    if (c.mouse == Mouse::kPressed) ::SendMessageA(t.button, BM_SETSTATE, TRUE, 0);
-    if (c.mouse == Mouse::kOverThenOut) t.MouseAt(-5, 5);
-    if (c.mouse == Mouse::kOverThenLeaveReport) ::SendMessageA(t.button, WM_MOUSELEAVE, 0, 0);
-    if (c.mouse == Mouse::kOverThenRaised) t.button.SetFlat(false);
-    EXPECT_EQ(t.Tracking(), c.tracking);
-    EXPECT_EQ(::GetFocus() == t.button, c.focused);
-
-    const Pixels drawn = Render(t.button);
-    EXPECT_EQ(Mismatches(drawn, c.at, c.look, c.frame == Frame::kNone), 0);
-    EXPECT_EQ(FrameOf(drawn), c.frame);
-  }
-}
-
 TEST(BitmapButton, DisabledButtonShowsTheEmbossedPictureAndIgnoresMouseAndKeys) {
   for (const bool enabled : {true, false}) {
     SCOPED_TRACE(enabled);
@@ -206,34 +114,6 @@ TEST(BitmapButton, DisabledButtonShowsTheEmbossedPictureAndIgnoresMouseAndKeys) 
     EXPECT_GT(Count(after, shadow), 10);
     EXPECT_EQ(Count(after, Face()) + Count(after, shadow) + Count(after, highlight),
               kButton.cx * kButton.cy);
-  }
-}
-
-TEST(BitmapButton, FocusFrameAndBlackFrameOnlyWhenSwitchedOn) {
-  const struct {
-    bool flat;
-    bool focusFrame;
-    bool marked;
-    bool blackCorner;
-  } cases[] = {
-      {false, true, true, true},
-      {true, true, true, false},
-      {true, false, false, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "flat " << c.flat << " focus frame " << c.focusFrame);
-    TestButton t;
-    t.button.SetFlat(c.flat);
-    t.button.SetFocusFrame(c.focusFrame);
-    const Pixels unfocused = Render(t.button);
-    ::SetFocus(t.button);
-    const Pixels focused = Render(t.button);
-    EXPECT_EQ(focused.colours != unfocused.colours, c.marked);
-    EXPECT_EQ(focused.At(0, 0) == kBlack, c.blackCorner);
-    // Disabling takes the focus, and with it the focus rectangle.
-    ::EnableWindow(t.button, FALSE);
-    ::EnableWindow(t.button, TRUE);
-    EXPECT_EQ(Render(t.button).colours, unfocused.colours);
   }
 }
 

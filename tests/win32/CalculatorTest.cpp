@@ -1,5 +1,5 @@
-// The calculator window, driven by clicks on its buttons and by typing into its expression field;
-// what it shows is read back from the controls, what it keeps from its history file.
+// The calculator window, driven by clicks on its buttons; what it shows is read back from the
+// controls, what it keeps from its history file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -106,30 +106,6 @@ TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
   EXPECT_EQ(Saved(), (Rows{"7*8", "pi", "2^10"}));
 }
 
-TEST_F(CalculatorTest, TypingAnOperatorShowsTheRunningResultAndEnterEvaluates) {
-  CCalculatorDialog dialog;
-  Rows afterOperator, afterEnter;
-  ModalScript script({
-      [&](HWND dlg) {
-        HWND edit = ExpressionEdit(dlg);
-        ::SetFocus(edit);
-        for (const char c : std::string("12/")) ::SendMessageA(edit, WM_CHAR, c, 0);
-        afterOperator = Shown(dlg);
-        ::SendMessageA(edit, WM_CHAR, '8', 0);
-        ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-      },
-      [&](HWND dlg) {
-        afterEnter = Shown(dlg);
-        afterEnter.push_back(ListRows(dlg).at(0));
-        ::PostMessageA(ExpressionEdit(dlg), WM_KEYDOWN, VK_ESCAPE, 0);
-      },
-  });
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_EQ(afterOperator, (Rows{"12/", "12", "/"}));
-  EXPECT_EQ(afterEnter, (Rows{"12/8", "1.5", "=", "12/8"}));
-  EXPECT_EQ(Saved(), Rows{"12/8"});
-}
-
 // Off, Escape, the close box and the hidden Cancel button each save once before closing; a save
 // that fails is reported once, leaves the old file whole, and the window closes all the same.
 TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
@@ -168,18 +144,6 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
       }
     }
   }
-}
-
-TEST_F(CalculatorTest, ASmallLimitListsFourEntries) {
-  SaveCalculatorHistory(HistoryFile(), {"f", "e", "d", "c", "b", "a"}, 20);
-  Rows rows;
-  ModalScript script({[&](HWND dlg) {
-    rows = ListRows(dlg);
-    Press(dlg, {IDOK});
-  }});
-  CWnd owner;
-  ShowCalculator(owner, 2);
-  EXPECT_EQ(rows, (Rows{"d", "c", "b", "a"})) << "the four oldest";
 }
 
 // The help command goes to the application, as the framework's help key does.

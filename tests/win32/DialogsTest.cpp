@@ -1,4 +1,4 @@
-// The item editor, the About box and the help window, driven as a user would.
+// The item editor and the help window, driven as a user would.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -54,85 +54,7 @@ TEST(EditItemDialog, DoneTakesTheEditedTextCancelAndTheCloseBoxKeepTheGivenOne) 
   }
 }
 
-TEST(EditItemDialog, EnterInTheTextInsertsALineBreakInsteadOfClosing) {
-  CEditItemDialog dialog;
-  dialog.m_text = "ab";
-  bool openAfterEnter = false;
-  ModalScript script({
-      [](HWND dlg) {
-        HWND edit = ::GetDlgItem(dlg, IDC_EDIT_TEXT);
-        ::SetFocus(edit);
-        ::SendMessageA(edit, EM_SETSEL, 1, 1);
-        ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-      },
-      [&](HWND dlg) {
-        openAfterEnter = ::IsWindow(dlg) != FALSE;
-        Click(dlg, IDOK);
-      },
-  });
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_TRUE(openAfterEnter);
-  EXPECT_EQ(dialog.m_text, "a\r\nb");
-}
-
-TEST(EditItemDialog, TextFieldFillsTheWindowBelowTheButtonsInTheFontChosen) {
-  for (const int bigFont : {0, 1}) {
-    SCOPED_TRACE(bigFont);
-    CEditItemDialog dialog;
-    dialog.m_bigFont = bigFont;
-    ASSERT_TRUE(dialog.Create(nullptr));
-    HWND edit = ::GetDlgItem(dialog, IDC_EDIT_TEXT);
-    const auto font = reinterpret_cast<HFONT>(::SendMessageA(edit, WM_GETFONT, 0, 0));
-    EXPECT_EQ(font == reinterpret_cast<HFONT>(dialog.SendMessage(WM_GETFONT)), !bigFont);
-    LOGFONTA logFont{};
-    ::GetObjectA(font, sizeof logFont, &logFont);
-    if (bigFont) {
-      EXPECT_STREQ(logFont.lfFaceName, "System");
-      EXPECT_EQ(logFont.lfHeight, 10);
-    }
-
-    RECT templatePlace{0, 11, 0, 0};
-    ::MapDialogRect(dialog, &templatePlace);
-    ::SetWindowPos(dialog, nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
-    const Rect client = ClientRect(dialog), field = ChildRect(dialog, edit);
-    EXPECT_EQ(field, (Rect{templatePlace.left, templatePlace.top, client.right, client.bottom}));
-  }
-}
-
 // --- the About box -------------------------------------------------------------------------
-
-TEST(AboutDialog, ShowsIconAndEveryLineFitsItsField) {
-  CAboutDialog dialog;
-  bool hasIcon = false;
-  std::vector<std::string> cutOff;
-  ModalScript script({
-      [&](HWND dlg) {
-        HFONT font = reinterpret_cast<HFONT>(::SendMessageA(dlg, WM_GETFONT, 0, 0));
-        HDC dc = ::GetDC(dlg);
-        HGDIOBJ previous = ::SelectObject(dc, font);
-        for (HWND child = ::GetWindow(dlg, GW_CHILD); child;
-             child = ::GetWindow(child, GW_HWNDNEXT)) {
-          char className[16] = {};
-          ::GetClassNameA(child, className, sizeof className);
-          if (lstrcmpiA(className, "Static") != 0) continue;
-          if (::SendMessageA(child, STM_GETICON, 0, 0)) {
-            hasIcon = true;
-            continue;
-          }
-          const std::string text = WindowText(child);
-          SIZE extent;
-          ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-          if (extent.cx > ClientRect(child).right) cutOff.push_back(text);
-        }
-        ::SelectObject(dc, previous);
-        ::ReleaseDC(dlg, dc);
-      },
-      [](HWND dlg) { ::PostMessageA(dlg, WM_KEYDOWN, VK_RETURN, 0); },
-  });
-  EXPECT_EQ(dialog.DoModal(), IDOK) << "Enter presses the default button, OK";
-  EXPECT_TRUE(hasIcon);
-  EXPECT_EQ(cutOff, std::vector<std::string>{});
-}
 
 // --- the help window -----------------------------------------------------------------------
 

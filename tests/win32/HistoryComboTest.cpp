@@ -1,5 +1,5 @@
-// The history drop-down in the strip: how rows are drawn, where its keys go, what dropped files
-// and text become, and the preview of multi-line rows.
+// The history drop-down in the strip: what dropped files and text become, and the preview of
+// multi-line rows.
 #include <windows.h>
 // After windows.h, whose types it uses.
 #include <shlobj.h>
@@ -16,35 +16,6 @@ namespace {
 using test::MainWindowTest;
 using test::PumpUntil;
 using test::Settle;
-
-// Takes the strip's place as the drop-down's owner while it lives, and records what it is asked.
-class RecordingOwner : public HistoryComboOwner {
- public:
-  explicit RecordingOwner(CHistoryCombo& combo) : m_combo(combo), m_previous(combo.Owner()) {
-    combo.SetOwner(this);
-  }
-  ~RecordingOwner() override { m_combo.SetOwner(m_previous); }
-  void FindNext(CHistoryCombo&, const std::string& text) override {
-    calls.push_back("find " + text);
-  }
-  void ExecuteText(const std::string& text, bool explore) override {
-    calls.push_back((explore ? "explore " : "open ") + text);
-  }
-  void AddItem() override { calls.push_back("add"); }
-  bool ReturnFocus() override {
-    calls.push_back("return");
-    return true;
-  }
-  void AddToClipBook() override { calls.push_back("clipbook"); }
-  void FollowMouse() override {}
-  void TakeDroppedFiles(const std::string&) override {}
-  void TakeDroppedText(const std::string&) override {}
-  std::vector<std::string> calls;
-
- private:
-  CHistoryCombo& m_combo;
-  HistoryComboOwner* m_previous;
-};
 
 class HistoryComboTest : public MainWindowTest {
  protected:
@@ -73,67 +44,7 @@ class HistoryComboTest : public MainWindowTest {
       for (int x = 0; x < width; ++x) pixels.push_back(::GetPixel(dc, x, y));
     return pixels;
   }
-  static bool Has(const std::vector<COLORREF>& pixels, COLORREF colour) {
-    return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
-  }
-  // Whether anything but the background is drawn in the columns [from, to).
-  static bool DrawnIn(const std::vector<COLORREF>& pixels, int from, int to, int width = 200) {
-    for (size_t i = 0; i < pixels.size(); ++i) {
-      const int x = static_cast<int>(i % width);
-      if (x >= from && x < to && pixels[i] != pixels[0]) return true;
-    }
-    return false;
-  }
-  bool Press(int key, bool shift = false) {
-    return test::PressKey(Combo().m_hWnd, dialog.m_hWnd, key, shift);
-  }
-  void CopyKind(const std::string& text, int kind) {
-    CopyAndWait(text);
-    workspace.history.At(0).kind = kind;
-  }
 };
-
-TEST_F(HistoryComboTest, RowsShowTheirPictureAndTheirStateColourUnlessHighlighted) {
-  CopyKind("www.example.org", kPlain);
-  CopyKind("marked", kMarked);
-  CopyKind("joined", kConcatenated);
-  // Row 0 joined, 1 marked, 2 web, 3 plain.
-  EXPECT_TRUE(DrawnIn(DrawRow(2, false), 0, 13)) << "the globe at the left edge";
-  EXPECT_FALSE(DrawnIn(DrawRow(3, false), 0, 13)) << "no picture: only the indent";
-  EXPECT_TRUE(Has(DrawRow(1, false), RGB(192, 0, 0)));
-  EXPECT_FALSE(Has(DrawRow(1, true), RGB(192, 0, 0)));
-  EXPECT_TRUE(Has(DrawRow(1, true), ::GetSysColor(COLOR_HIGHLIGHTTEXT)));
-  EXPECT_TRUE(Has(DrawRow(0, false), RGB(0, 0, 128)));
-  EXPECT_FALSE(Has(DrawRow(3, false), RGB(0, 0, 128)));
-}
-
-TEST_F(HistoryComboTest, KeysGoToTheOwnerAndTheInlineVariantsDiffer) {
-  RecordingOwner owner(Combo());
-  Combo().SetWindowText("");
-  EXPECT_TRUE(Press(VK_F3)) << "an empty field only beeps";
-  EXPECT_TRUE(Press(VK_F5));
-  EXPECT_TRUE(owner.calls.empty());
-  Combo().SetWindowText("abc");
-  EXPECT_TRUE(Press(VK_F3));
-  EXPECT_TRUE(Press(VK_F5, true));
-  EXPECT_TRUE(Press(VK_F5));
-  EXPECT_FALSE(Press(VK_RETURN)) << "Enter goes on to the control";
-  EXPECT_FALSE(Press(VK_RETURN, true));
-  EXPECT_TRUE(Press(VK_ESCAPE));
-  EXPECT_EQ(owner.calls, (std::vector<std::string>{"find abc", "explore abc", "open abc", "add",
-                                                   "clipbook", "return"}));
-  EXPECT_TRUE(Press(VK_DOWN));
-  EXPECT_TRUE(Combo().GetDroppedState());
-  Combo().ShowDropDown(false);
-
-  owner.calls.clear();
-  Combo().SetInline(true);
-  Press(VK_RETURN);
-  Press(VK_RETURN, true);
-  EXPECT_TRUE(owner.calls.empty()) << "Inline: Enter copies by itself, Shift+Enter does nothing";
-  PumpUntil([] { return test::ClipboardText() == "abc"; });
-  EXPECT_EQ(test::ClipboardText(), "abc");
-}
 
 // A WM_DROPFILES block as the shell makes it: the names one after the other, then one more zero.
 HGLOBAL DropFilesBlock(const std::vector<std::string>& paths) {

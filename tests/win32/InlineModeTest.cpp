@@ -49,11 +49,6 @@ class InlineModeTest : public MainWindowTest {
   HWND notifyArea = nullptr;
 };
 
-TEST_F(InlineModeTest, StaysOffWithWinesOwnEmptyTaskbar) {
-  Toggle();
-  EXPECT_FALSE(dialog.InlineOn());
-}
-
 TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
   MakeTaskbar({"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32"});
   const Rect rebar = ChildRect(taskbar, tasks[0]);
@@ -70,23 +65,6 @@ TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
   Toggle();
   ASSERT_TRUE(dialog.InlineOn());
   ExpectGap(tasks[0], ChildRect(taskbar, InlineWindow()).Width());
-}
-
-TEST_F(InlineModeTest, CollapsingNarrowsToTheButtonAndExpandingRestoresAndLeavingKeepsTheShrink) {
-  MakeTaskbar({"MSTaskSwWClass"});
-  Toggle();
-  ASSERT_TRUE(dialog.InlineOn());
-  const int width = ChildRect(taskbar, InlineWindow()).Width();
-  const Rect button = test::ClientRect(::GetDlgItem(InlineWindow(), IDC_INLINE_COLLAPSE));
-  Click(InlineWindow(), IDC_INLINE_COLLAPSE);
-  ExpectGap(tasks[0], button.right);
-  Click(InlineWindow(), IDC_INLINE_COLLAPSE);
-  ExpectGap(tasks[0], width);
-
-  const Rect shrunk = ChildRect(taskbar, tasks[0]);
-  Toggle();
-  EXPECT_FALSE(dialog.InlineOn());
-  EXPECT_EQ(ChildRect(taskbar, tasks[0]), shrunk);
 }
 
 TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteAndF3WorkInline) {

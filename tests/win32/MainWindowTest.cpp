@@ -61,39 +61,6 @@ TEST_F(MainWindowTest, UpDownDeleteAndMarkCopyTheEntryTheyLeaveSelected) {
   EXPECT_EQ(workspace.history.Count(), 3);
 }
 
-TEST_F(MainWindowTest, FindNextSelectsMatchesAndKeepsTheTypedText) {
-  CopyAndWait("ALPHABET");
-  CopyAndWait("beta");
-  CopyAndWait("Alpha");
-  std::vector<int> found;
-  for (int i = 0; i < 3; ++i) {
-    dialog.FindNext("alp");
-    found.push_back(Selected());
-    EXPECT_EQ(dialog.GetHistoryCombo().GetWindowText(), "alp");
-  }
-  EXPECT_EQ(found, (std::vector<int>{0, 2, 0}));
-  dialog.GetHistoryCombo().SendMessage(CB_SHOWDROPDOWN, FALSE);
-}
-
-TEST_F(MainWindowTest, ChoosingARowAddsACopyOnTopOnlyWithKeepTop) {
-  CopyAndWait("multi\r\nline");
-  CopyAndWait("newest");
-  Choose(1);
-  PumpUntil([] { return ClipboardText() == "multi\r\nline"; });
-  Settle();
-  EXPECT_EQ(ClipboardText(), "multi\r\nline") << "the full text, not the label";
-  EXPECT_EQ(workspace.history.Count(), 3);
-
-  workspace.options.keepTop = 1;
-  Choose(2);
-  PumpUntil([&] { return workspace.history.Count() == 4; });
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"on the clipboard at start", "newest", "multi",
-                                              "on the clipboard at start"}));
-  dialog.Up();  // forced copies never add a row, KeepTop or not
-  Settle();
-  EXPECT_EQ(workspace.history.Count(), 4);
-}
-
 TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   CopyAndWait("old text");
   dialog.GetHistoryCombo().SetCurSel(0);
@@ -124,14 +91,6 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   EXPECT_EQ(ClipboardText(), "typed");
 }
 
-TEST_F(MainWindowTest, ShiftF10OpensTheItemMenuAtTheClientOrigin) {
-  test::MenuWatch menu(false);
-  EXPECT_TRUE(test::PressKey(dialog.GetHistoryCombo().m_hWnd, dialog.m_hWnd, VK_F10, true));
-  POINT origin{5, 5};
-  ::ClientToScreen(dialog.m_hWnd, &origin);
-  EXPECT_EQ(menu.TopLeft(), (Point{origin.x, origin.y}));
-}
-
 HWND TrayIconWindow() {
   HWND icon = ::FindWindowA("PelmoTaskbarIcon", nullptr);
   DWORD process = 0;
@@ -158,27 +117,6 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   EXPECT_EQ(shown.Height(), hidden.Height()) << "moved, not resized";
 }
 
-TEST_F(MainWindowTest, AnyCloseEndsTheWindowOnce) {
-  HWND icon = TrayIconWindow();
-  ASSERT_NE(icon, nullptr);
-  // A plain close of the process reaches the icon window too; it must not take the icon away
-  // behind the main window's back.
-  ::PostMessageA(icon, WM_CLOSE, 0, 0);
-  ::PostMessageA(dialog.m_hWnd, WM_CLOSE, 0, 0);
-  PumpUntil([&] { return dialog.m_hWnd == nullptr; });
-  EXPECT_EQ(dialog.m_hWnd, nullptr);
-  EXPECT_TRUE(::IsWindow(icon)) << "the icon window stays until the main window object goes";
-}
-
-TEST_F(MainWindowTest, APressOnTheFreeAreaStartsDraggingTheWindow) {
-  ::SendMessageA(dialog.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
-  MSG msg{};
-  // Taken off the queue, not dispatched: dispatching would start the move loop.
-  ASSERT_TRUE(::PeekMessageA(&msg, dialog.m_hWnd, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
-  EXPECT_EQ(msg.wParam, static_cast<WPARAM>(HTCAPTION));
-  EXPECT_EQ(msg.lParam, MAKELPARAM(3, 4));
-}
-
 TEST_F(MainWindowTest, ACopyWhoseWriterHoldsTheClipboardAMomentIsCapturedWhenItLetsGo) {
   // Another program copies and keeps the clipboard open for a moment afterwards, as some do.
   std::thread writer([] {
@@ -193,13 +131,6 @@ TEST_F(MainWindowTest, ACopyWhoseWriterHoldsTheClipboardAMomentIsCapturedWhenItL
   PumpUntil([&] { return Rows().front() == "held a moment"; }, 2000);
   writer.join();
   EXPECT_EQ(Rows().front(), "held a moment");
-}
-
-TEST_F(MainWindowTest, DeleteRestKeepsOnlyTheClipboardText) {
-  CopyAndWait("x");
-  CopyAndWait("y");
-  dialog.DeleteRest();
-  EXPECT_EQ(Rows(), std::vector<std::string>{"y"});
 }
 
 TEST(MainWindowChain, MaintainsAndLeavesTheViewerChain) {

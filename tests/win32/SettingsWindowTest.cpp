@@ -13,9 +13,6 @@ using test::Settle;
 HWND Control(HWND dialog, int id) {
   return ::GetDlgItem(dialog, id);
 }
-bool Checked(HWND dialog, int id) {
-  return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
 
 // A refused number keeps the window open with the focus on its field; the counts are unsigned,
 // the length limit a signed integer.
@@ -46,62 +43,6 @@ TEST_F(MainWindowTest, SettingsRefuseWhatTheyCannotReadAndTakeTheRest) {
   // The maximum acts at the next capture.
   for (const char* text : {"a", "b", "c", "d"}) CopyAndWait(text);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"d", "c", "b"}));
-}
-
-TEST(SettingsWindow, AutoPasteFollowsBothBoxesAndHiddenBoxesPassThrough) {
-  CSettingsDialog settings;
-  settings.m_settings.autoFocus = 0;
-  settings.m_settings.quickRep = 1;
-  settings.m_settings.autoPaste = 1;
-  settings.m_settings.hide = 1;
-  settings.m_settings.hideDesk = 1;
-  settings.m_settings.inlineMode = 2;  // read raw from the file: on
-  // Auto Paste disabled and checked at the start, the hidden boxes shown, Auto Paste enabled
-  // after the click.
-  std::vector<bool> seen;
-  ModalScript script({[&](HWND window) {
-    seen.push_back(!::IsWindowEnabled(Control(window, IDC_SET_AUTO_PASTE)));
-    seen.push_back(Checked(window, IDC_SET_AUTO_PASTE));
-    seen.push_back(::IsWindowVisible(Control(window, IDC_SET_HIDE)) ||
-                   ::IsWindowVisible(Control(window, IDC_SET_HIDE_DESK)));
-    ::CheckDlgButton(window, IDC_SET_AUTO_FOCUS, BST_CHECKED);
-    Click(window, IDC_SET_AUTO_FOCUS);
-    seen.push_back(::IsWindowEnabled(Control(window, IDC_SET_AUTO_PASTE)));
-    Click(window, IDOK);
-  }});
-  ASSERT_EQ(settings.DoModal(), IDOK);
-  EXPECT_EQ(seen, (std::vector<bool>{true, true, false, true}));
-  const Settings& taken = settings.m_settings;
-  EXPECT_EQ((std::vector<int>{taken.autoFocus, taken.autoPaste, taken.hide, taken.hideDesk,
-                              taken.inlineMode}),
-            std::vector<int>(5, 1))
-      << "auto focus, auto paste, hide, hide desktop, inline";
-}
-
-TEST_F(MainWindowTest, ConfirmedSoftLookRepaintsTheFiveButtonsAndCancelChangesNothing) {
-  // The calculator button is hidden in the strip: there is nothing of it to repaint.
-  const int buttons[] = {ID_EDIT_ITEM, IDC_DELETE_ITEM, IDC_UP, IDC_DOWN};
-  Settle();
-  for (int id : buttons) ::ValidateRect(dialog.GetDlgItem(id), nullptr);
-  const auto runSettings = [&](int button) {
-    ModalScript script({[button](HWND settings) {
-      ::CheckDlgButton(settings, IDC_SET_SOFT_BUTTONS, BST_CHECKED);
-      ::SetDlgItemTextA(settings, IDC_SET_CALCULATOR, "7");
-      Click(settings, button);
-    }});
-    Command(ID_SETTINGS);
-  };
-  runSettings(IDCANCEL);
-  EXPECT_EQ(workspace.options.softButtons, 0);
-  EXPECT_EQ(workspace.options.calculator, 20);
-
-  runSettings(IDOK);
-  EXPECT_EQ(workspace.options.softButtons, 1);
-  EXPECT_EQ(workspace.options.calculator, 7);
-  for (int id : buttons) {
-    RECT pending{};
-    EXPECT_TRUE(::GetUpdateRect(dialog.GetDlgItem(id), &pending, FALSE)) << "button " << id;
-  }
 }
 
 TEST_F(MainWindowTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone) {

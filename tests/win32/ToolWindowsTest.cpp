@@ -1,5 +1,5 @@
-// The ClipBook, Quick Replace and Concatenate windows, driven as a user would, and their
-// commands and the Quick Replace step in the strip on the real clipboard.
+// The ClipBook window, driven as a user would, and the strip's ClipBook, Quick Replace and
+// Concatenate commands on the real clipboard.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,8 +7,6 @@
 
 #include "MainWindowFixture.h"
 #include "tools/ClipBookDialog.h"
-#include "tools/ConcatenateDialog.h"
-#include "tools/QuickReplaceDialog.h"
 
 namespace pelmo {
 namespace {
@@ -107,88 +105,6 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   EXPECT_TRUE(strip.NextCaptureRemembersTarget()) << "no copy";
 }
 
-// The window shares the ClipBook's list frame: its own are the rows and the delete button.
-TEST(QuickReplaceWindow, ShowsThePairsDeletesTheSelectedOneAndFollowsTheWindowSize) {
-  std::vector<QuickRepItem> pairs = {{"a", "first"}, {"b", "second"}};
-  CQuickReplaceDialog dialog(pairs, nullptr);
-  ASSERT_TRUE(dialog.Create(nullptr));
-  EXPECT_EQ(ListBoxRows(dialog.m_list),
-            (std::vector<std::string>{"a   ....  first", "b   ....  second"}));
-  dialog.m_list.SetCurSel(0);
-  Click(dialog.m_hWnd, IDC_QUICKREP_DELETE);
-  ASSERT_EQ(pairs.size(), 1u);
-  EXPECT_EQ(pairs[0].shortcut, "b");
-
-  ::SetWindowPos(dialog.m_hWnd, nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
-  const Rect client = test::ClientRect(dialog.m_hWnd);
-  const Rect list = test::ChildRect(dialog.m_hWnd, dialog.m_list.m_hWnd);
-  EXPECT_EQ(list.right, client.right);
-  EXPECT_EQ(list.bottom, client.bottom);
-}
-
-class ConcatenateWindow : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(dialog.Create(nullptr)); }
-  void SelectRows(std::initializer_list<int> rows) {
-    ::SendMessageA(dialog.m_list, LB_SETSEL, FALSE, -1);
-    for (const int row : rows) ::SendMessageA(dialog.m_list, LB_SETSEL, TRUE, row);
-    test::Notify(dialog.m_hWnd, IDC_CONCATENATE_LIST, LBN_SELCHANGE);
-  }
-  bool Checked(int id) { return ::IsDlgButtonChecked(dialog.m_hWnd, id) == BST_CHECKED; }
-  bool Enabled(int id) { return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != FALSE; }
-
-  const std::vector<HistoryItem> items =
-      Items({"  one", "two", "three", "four", "five", "six", "seven"});
-  CConcatenateDialog dialog{items, nullptr};
-};
-
-TEST_F(ConcatenateWindow, AllTellsTheCountAndTheChoicesFollowTheSelection) {
-  EXPECT_EQ(dialog.m_list.GetText(0), "1  one");
-  EXPECT_TRUE(Checked(IDC_FIRST_ITEMS));
-  EXPECT_TRUE(Enabled(IDC_FIRST_COUNT));
-  EXPECT_FALSE(Enabled(IDC_DELIMITER_TEXT));
-
-  std::string message;
-  {
-    ModalScript script({[&](HWND) { message = test::AnswerActiveWindow(); }});
-    ::CheckRadioButton(dialog.m_hWnd, IDC_ALL_ITEMS, IDC_SELECTED_REVERSED, IDC_ALL_ITEMS);
-    Click(dialog.m_hWnd, IDC_ALL_ITEMS);
-  }
-  EXPECT_EQ(message, "There are 7 items in pelmo.");
-  EXPECT_FALSE(Enabled(IDC_FIRST_COUNT));
-
-  SelectRows({2});
-  EXPECT_TRUE(Checked(IDC_FIRST_ITEMS));
-  EXPECT_EQ(WindowText(::GetDlgItem(dialog.m_hWnd, IDC_FIRST_COUNT)), "3");
-  EXPECT_TRUE(Enabled(IDC_FIRST_COUNT));
-  SelectRows({0, 3});
-  EXPECT_TRUE(Checked(IDC_SELECTED_ITEMS));
-  EXPECT_FALSE(Enabled(IDC_FIRST_COUNT));
-  SelectRows({});
-  EXPECT_TRUE(Checked(IDC_SELECTED_ITEMS)) << "no selection changes nothing";
-}
-
-TEST_F(ConcatenateWindow, OkStaysOpenOnARefusedCountOrWithoutASelectionAndJoinsTheFullTexts) {
-  std::string refusal;
-  {
-    ModalScript script({[&](HWND) { refusal = test::AnswerActiveWindow(); }});
-    ::SetDlgItemTextA(dialog.m_hWnd, IDC_FIRST_COUNT, "-1");
-    Click(dialog.m_hWnd, IDOK);
-  }
-  EXPECT_EQ(refusal, "Please enter a positive integer.");
-  ::SetDlgItemTextA(dialog.m_hWnd, IDC_FIRST_COUNT, "1");
-  ::CheckRadioButton(dialog.m_hWnd, IDC_ALL_ITEMS, IDC_SELECTED_REVERSED, IDC_SELECTED_REVERSED);
-  ::CheckRadioButton(dialog.m_hWnd, IDC_NEW_LINE_DELIMITER, IDC_STRING_DELIMITER,
-                     IDC_STRING_DELIMITER);
-  ::SetDlgItemTextA(dialog.m_hWnd, IDC_DELIMITER_TEXT, "\\n");
-  Click(dialog.m_hWnd, IDOK);
-  ASSERT_TRUE(::IsWindow(dialog.m_hWnd)) << "nothing selected: the window stays open";
-  for (const int row : {0, 1, 3}) ::SendMessageA(dialog.m_list, LB_SETSEL, TRUE, row);
-  Click(dialog.m_hWnd, IDOK);
-  EXPECT_FALSE(::IsWindow(dialog.m_hWnd));
-  EXPECT_EQ(dialog.m_result.text, "four\ntwo\n  one\n");
-}
-
 // --- in the strip, on the real clipboard ----------------------------------------------------
 
 class StripTools : public test::MainWindowTest {
@@ -217,17 +133,6 @@ class StripTools : public test::MainWindowTest {
     return before;
   }
 };
-
-TEST_F(StripTools, QuickReplacePastesOnlyWithAutoPaste) {
-  workspace.quickRep = {{"sc", "the replacement"}};
-  for (const int autoPaste : {0, 1}) {
-    SCOPED_TRACE(autoPaste);
-    workspace.options.autoPaste = autoPaste;
-    CopyAndSettle("sc", "the replacement");
-    const std::vector<WPARAM> pasted = {VK_CONTROL, 'V'};
-    EXPECT_EQ(other.keys, autoPaste ? pasted : std::vector<WPARAM>());
-  }
-}
 
 TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
   CopyAndSettle("a text longer than the thirty-five characters of a name",

@@ -136,24 +136,6 @@ TEST_F(ClipboardCaptureTest, AnOwnWriteIsSkippedOnceWithoutReading) {
   EXPECT_EQ(Change("written by nobody"), CaptureResult::kInserted);
 }
 
-TEST_F(ClipboardCaptureTest, RemembersTheTargetWithAutoFocusUnlessAskedToKeepIt) {
-  Change("a");
-  EXPECT_EQ(host.remembered, 0) << "AutoFocus off";
-  workspace.options.autoFocus = 1;
-  Change("b");
-  capture.KeepTarget();
-  Change("c");
-  Change("d");
-  EXPECT_EQ(host.remembered, 2) << "kept for exactly one change";
-}
-
-TEST_F(ClipboardCaptureTest, ReadsTheOemFormatWithTheOemOption) {
-  Change("a");
-  workspace.options.oem = 1;
-  Change("b");
-  EXPECT_EQ(host.oemReads, 1);
-}
-
 TEST_F(ClipboardCaptureTest, ABusyClipboardIsReadAgainOnRetryOnly) {
   workspace.options.autoFocus = 1;
   capture.SetPendingKind(kDroppedFiles);

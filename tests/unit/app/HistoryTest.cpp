@@ -151,28 +151,6 @@ TEST(HistoryFind, LowerCasesTheAnsiCodePage) {
   EXPECT_EQ(FindNext(MakeHistory({"the zebr"}), "the zebra", 0).row, -1);
 }
 
-// The wide label takes as many characters as MakeLabel takes bytes, so it is the label the
-// ANSI one stands for; a surrogate pair is one character (one '?' in the ANSI text).
-TEST(WideLabel, FollowsTheAnsiLabelCharacterForByte) {
-  const std::u16string emoji = u"\U0001F642";
-  const struct {
-    std::u16string wide;
-    std::u16string label;
-  } cases[] = {
-      {u" \tΚαλημέρα κόσμε\r\nδεύτερη", u"Καλημέρα κόσμε"},
-      {std::u16string(49, u'a') + emoji + u"b", std::u16string(49, u'a') + emoji},
-      {std::u16string(49, u'a') + u"Ωbc", std::u16string(49, u'a') + u"Ω"},
-  };
-  for (const auto& c : cases) {
-    HistoryItem item;
-    item.wide = c.wide;
-    item.text = Utf16ToAnsi(c.wide);
-    EXPECT_EQ(WideLabel(item), c.label);
-    EXPECT_EQ(Utf16ToAnsi(WideLabel(item)), MakeLabel(item));
-  }
-  EXPECT_EQ(WideLabel(HistoryItem{}), u"");
-}
-
 // A wide entry is searched in its wide text: a typed '?' finds only real question marks.
 TEST(HistoryFind, SearchesTheWideTextOfAWideEntry) {
   History history;

@@ -211,32 +211,5 @@ TEST(ItemFiles, AbsurdCountsAndLengths) {
   }
 }
 
-// A count of 0 or less holds no elements; reading goes on with the next list.
-TEST(ItemFiles, NegativeCountReadsNothing) {
-  TempDir dir;
-  WriteBytes(dir.File("neg.clp"), Int32(0x80000000) + Int32(1) + Text("c") + Int32(0));
-  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("neg.clp"));
-  EXPECT_FALSE(loaded.error);
-  EXPECT_TRUE(loaded.content.history.empty());
-  EXPECT_EQ(Texts(loaded.content.clipBook), std::vector<std::string>{"c"});
-}
-
-TEST(ItemFiles, FileNamesFollowTheExecutable) {
-  const std::string longDir = "C:\\" + std::string(300, 'd') + "\\";
-  const struct {
-    std::string exe;
-    const char* extension;
-    std::string expected;
-  } cases[] = {
-      {"C:\\Tools\\Pelmo.exe", kItemsExtension, "C:\\Tools\\Pelmo.clp"},
-      {"C:\\Tools\\Renamed.EXE", kQuickRepExtension, "C:\\Tools\\Renamed.qrp"},
-      {"C:\\my.dir\\Pelmo", kItemsExtension, "C:\\my.dir\\Pelmo.clp"},
-      {"/x/my.app.exe", kItemsExtension, "/x/my.app.clp"},
-      {"C:Pelmo.exe", kItemsExtension, "C:Pelmo.clp"},
-      {longDir + "Pelmo.exe", kItemsExtension, longDir + "Pelmo.clp"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(ItemFileName(c.exe, c.extension), c.expected) << c.exe;
-}
-
 }  // namespace
 }  // namespace pelmo

@@ -119,13 +119,6 @@ TEST(ItemStore, FileLockedAtStartIsNotOverwritten) {
   EXPECT_EQ(ReadBytes(path), kGoodItems);
 }
 #else
-// A link that points at itself exists but cannot be opened (ELOOP), even for root.
-TEST(ItemStore, LinkLoopIsUnreadable) {
-  TempDir dir;
-  fs::create_symlink("Pelmo.clp", dir.File("Pelmo.clp"));
-  ExpectUnreadableKept(dir.File("Pelmo.exe"), dir.File("Pelmo.clp"));
-  EXPECT_TRUE(fs::is_symlink(dir.File("Pelmo.clp")));
-}
 #endif
 
 // A damaged file is kept beside as "<file>.damaged" before the first save over it, and only

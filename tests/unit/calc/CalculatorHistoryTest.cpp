@@ -41,18 +41,6 @@ TEST(CalculatorHistory, WritesTheNewestEntriesUpToTheLimitOldestFirst) {
   EXPECT_EQ(ReadBytes(path), Int32(0));
 }
 
-TEST(CalculatorHistory, LoadingReadsTheOldestEntriesUpToTheLimitAndListsThemNewestFirst) {
-  TempDir dir;
-  const std::string path = dir.File("Pelmo.clc");
-  WriteBytes(path, FileOf(0, 30));
-  const auto loaded = LoadCalculatorHistory(path, 20);
-  EXPECT_TRUE(loaded.opened);
-  EXPECT_FALSE(loaded.error);
-  EXPECT_EQ(loaded.content, NewestFirst(0, 20));
-  EXPECT_EQ(LoadCalculatorHistory(path, 0).content, NewestFirst(0, 4));
-  EXPECT_FALSE(LoadCalculatorHistory(dir.File("missing.clc"), 20).opened);
-}
-
 TEST(CalculatorHistory, ADamagedFileKeepsWhatWasReadAndNamesTheOffset) {
   TempDir dir;
   const std::string path = dir.File("Pelmo.clc");

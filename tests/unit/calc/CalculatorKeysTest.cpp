@@ -34,25 +34,6 @@ TEST(CalculatorKeys, OperatorShowsTheRunningResultAndEqualsRecordsTheExpression)
   EXPECT_EQ(keys.History(), (Rows{"1e3", "7*8"}));
 }
 
-TEST(CalculatorKeys, ShiftChoosesTheSecondTextOfTheNextAppendedKeyOnly) {
-  CalculatorKeys keys;
-  keys.Shift();
-  keys.Append("7");
-  keys.Append("sin(", "asin(");
-  EXPECT_EQ(keys.texts.expression, "7sin(");
-
-  keys.Shift();
-  keys.Shift();
-  keys.Append("cos(", "acos(");
-  keys.Append("ln(", "exp(");
-  EXPECT_EQ(keys.texts.expression, "7sin(acos(ln(");
-
-  keys.Shift();
-  keys.texts.expression = "x";
-  EXPECT_FALSE(keys.EditChanged());
-  EXPECT_FALSE(keys.Shifted()) << "typing clears the shift too";
-}
-
 TEST(CalculatorKeys, TypingAnOperatorOrABracketShowsTheRunningResultOtherwiseNothingChanges) {
   CalculatorKeys keys;
   keys.texts.expression = "  10/4  ";
@@ -102,13 +83,6 @@ TEST(CalculatorKeys, ClearBackspaceErrorAndChoosingAnEntry) {
   EXPECT_EQ(keys.texts.expression, "pi");
   EXPECT_EQ(keys.texts.result, "");
   EXPECT_EQ(keys.texts.indicator, "M");
-}
-
-TEST(CalculatorKeys, CaseIsIgnoredForTheLettersOfCodePage1252) {
-  EXPECT_TRUE(EqualIgnoringCase("Sin(PI)", "sin(pi)"));
-  EXPECT_TRUE(EqualIgnoringCase("\xC9t\xC9", "\xE9t\xE9"));  // ÉTÉ, été
-  EXPECT_FALSE(EqualIgnoringCase("\xD7", "\xF7"));           // × and ÷ are no pair
-  EXPECT_FALSE(EqualIgnoringCase("pi", "pi "));
 }
 
 }  // namespace

@@ -82,20 +82,5 @@ TEST(FunctionTable, ComputesTheElementaryRows) {
                {"gcd(2^1e9,2)", "NAN"}});  // Euclid would never end
 }
 
-TEST(FunctionTable, ChebyshevPolynomialsOfHugeDegreeStayQuick) {
-  const double x = 0.3;
-  EXPECT_NEAR(ValueOf("chepol(2000001,0.3)"), std::cos(2000001 * std::acos(x)), 1e-9);
-  EXPECT_NEAR(ValueOf("chepol(1000000,0.3)"), std::cos(1000000 * std::acos(x)), 1e-9);
-  ExpectValues({{"chepol(2000000000,2)", HUGE_VAL}, {"chepol(2000000001,0-2)", -HUGE_VAL}});
-}
-
-TEST(FunctionTable, RandDrawsWithinItsRange) {
-  for (int i = 0; i < 200; ++i) {
-    const double value = ValueOf("rand(10)");
-    EXPECT_TRUE(value >= 0 && value <= 10) << value;
-  }
-  EXPECT_EQ(ValueOf("rand(0)"), 0);
-}
-
 }  // namespace
 }  // namespace pelmo

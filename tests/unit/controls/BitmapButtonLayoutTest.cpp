@@ -58,67 +58,6 @@ TEST(BitmapButtonGrey, ColourTable) {
   EXPECT_EQ(ColourOf(table.back()), ColourOf(sentinel));
 }
 
-TEST(BitmapButtonGrey, ColourTableSize) {
-  const struct {
-    int bits;
-    std::uint32_t used;
-    std::size_t expected;
-  } cases[] = {
-      {1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {4, 6, 6}, {8, 1, 1}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ColourTableSize(c.bits, c.used), c.expected) << c.bits << " bits, " << c.used;
-  }
-}
-
-TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
-  using H = HorizontalAlignment;
-  using V = VerticalAlignment;
-  struct Case {
-    const char* name;
-    Rect item;
-    Size picture;
-    std::optional<Size> caption;
-    H horizontal;
-    V vertical;
-    bool pressed;
-    Rect picturePlace;
-    Rect captionPlace;
-  };
-  const Rect square{0, 0, 40, 40};
-  const Size icon{16, 16};
-  const Size text{20, 8};
-  const auto none = std::nullopt;
-  // In 40 by 40 the picture area (22 by 22) and the caption area (30 by 12) fit with room to
-  // spare; odd room is halved downwards; areas that do not fit shrink, down to nothing.
-  // clang-format off
-  const Case cases[] = {
-      {"centre", square, icon, text, H::kCentre, V::kCentre, false, {12, 6, 28, 22}, {10, 25, 30, 33}},
-      {"left", square, icon, text, H::kLeft, V::kCentre, false, {3, 6, 19, 22}, {5, 25, 25, 33}},
-      {"right", square, icon, text, H::kRight, V::kCentre, false, {21, 6, 37, 22}, {15, 25, 35, 33}},
-      {"top", square, icon, text, H::kCentre, V::kTop, false, {12, 3, 28, 19}, {10, 22, 30, 30}},
-      {"bottom: caption above", square, icon, text, H::kCentre, V::kBottom, false, {12, 21, 28, 37}, {10, 10, 30, 18}},
-      {"pressed", square, icon, text, H::kCentre, V::kCentre, true, {13, 7, 29, 23}, {11, 26, 31, 34}},
-      {"item off the origin", {100, 50, 140, 90}, icon, text, H::kCentre, V::kCentre, false, {112, 56, 128, 72}, {110, 75, 130, 83}},
-      {"odd room truncates", {0, 0, 40, 31}, Size{15, 16}, none, H::kCentre, V::kCentre, false, {12, 7, 27, 23}, {}},
-      {"caption wider than the button", {0, 0, 20, 30}, icon, Size{50, 8}, H::kCentre, V::kCentre, false, {3, 3, 17, 15}, {5, 18, 15, 26}},
-      {"nothing fits", {0, 0, 4, 2}, icon, Size{50, 8}, H::kCentre, V::kCentre, false, {3, 3, 3, 3}, {5, 0, 5, 0}},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ButtonLayout layout =
-        LayOutButton(c.item, c.picture, c.caption, c.horizontal, c.vertical, c.pressed);
-    EXPECT_EQ(layout.picture, c.picturePlace);
-    EXPECT_EQ(layout.caption, c.captionPlace);
-  }
-}
-
-TEST(BitmapButtonLayout, FocusRectangle) {
-  EXPECT_EQ(FocusRect({0, 0, 20, 18}, false), (Rect{3, 3, 17, 15}));
-  EXPECT_EQ(FocusRect({0, 0, 20, 18}, true), (Rect{4, 4, 18, 16}));
-}
-
 TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
   const struct {
     ButtonState state;
@@ -146,49 +85,6 @@ TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
   }
   EXPECT_EQ(ChoosePicture({false, true, true, false}, 2), kColourPicture);
   EXPECT_EQ(ChoosePicture({false, false, true, false}, 2), kGreyPicture);
-}
-
-TEST(BitmapButtonText, SplitsCaptionAndTooltip) {
-  const struct {
-    const char* text;
-    const char* caption;
-    const char* tooltip;
-  } cases[] = {
-      {"", "", ""},     {"\nEdit", "", "Edit"},
-      {"Go", "Go", ""}, {"Go\nGo there\nignored", "Go", "Go there"},
-      {"\n", "", ""},   {"A\n\nB", "A", ""},
-  };
-  for (const auto& c : cases) {
-    const ButtonText split = SplitButtonText(c.text);
-    EXPECT_EQ(split.caption, c.caption) << c.text;
-    EXPECT_EQ(split.tooltip, c.tooltip) << c.text;
-  }
-}
-
-TEST(BitmapButtonText, SettingTheTooltipKeepsTheCaption) {
-  const struct {
-    const char* text;
-    const char* tooltip;
-    const char* expected;
-  } cases[] = {{"", "Edit", "\nEdit"},
-               {"\nOld", "New", "\nNew"},
-               {"Go\nOld\nrest", "New", "Go\nNew"},
-               {"Go\nOld", "", "Go"}};
-  for (const auto& c : cases) {
-    const std::string text = WithToolTip(c.text, c.tooltip);
-    EXPECT_EQ(text, c.expected) << c.text;
-    EXPECT_EQ(SplitButtonText(text).tooltip, c.tooltip) << c.text;
-  }
-}
-
-TEST(BitmapButtonText, StripsAccessMarks) {
-  const struct {
-    const char* caption;
-    const char* plain;
-  } cases[] = {
-      {"&Save", "Save"}, {"A&&B", "A&B"}, {"end&", "end"}, {"&&&x", "&x"}, {"", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(StripAccessMarks(c.caption), c.plain) << c.caption;
 }
 
 }  // namespace

@@ -49,14 +49,5 @@ TEST(HistoryRowRules, DragStartsOnTheWholeLabelAwayFromTheButton) {
   EXPECT_FALSE(StartsDrag(0, 5, 5, 80, 100)) << "on the drop-down button";
 }
 
-TEST(HistoryRowRules, DragScrollsVerticallyFirstThenSideways) {
-  EXPECT_EQ(DragScrollAt(0, 0, 100, 100, 11), DragScroll::kUp);
-  EXPECT_EQ(DragScrollAt(50, 89, 100, 100, 11), DragScroll::kDown);
-  EXPECT_EQ(DragScrollAt(5, 50, 100, 100, 11), DragScroll::kLeft);
-  EXPECT_EQ(DragScrollAt(95, 50, 100, 100, 11), DragScroll::kRight);
-  EXPECT_EQ(DragScrollAt(50, 50, 100, 100, 11), DragScroll::kNone);
-  EXPECT_EQ(DragScrollAt(50, 100, 100, 100, 11), DragScroll::kNone) << "outside";
-}
-
 }  // namespace
 }  // namespace pelmo

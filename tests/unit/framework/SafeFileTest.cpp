@@ -54,29 +54,6 @@ TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
   EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
 }
 
-TEST(SafeFile, ErrorsNameTheFile) {
-  TempDir dir;
-  const struct {
-    const char* name;
-    std::string path;
-  } cases[] = {
-      {"directory missing", dir.File("absent/items.clp")},
-      {"target is a directory", dir.File("folder")},
-  };
-  fs::create_directory(dir.File("folder"));
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    try {
-      SaveText(c.path, "text");
-      ADD_FAILURE() << "no error";
-    } catch (const FileError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind(c.path + ": ", 0), 0u) << e.what();
-    }
-  }
-  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"folder"});
-  EXPECT_TRUE(fs::is_empty(dir.File("folder")));
-}
-
 #ifndef _WIN32
 // Two running copies save the same file at the same moment: each publishes its own complete
 // file, never a mixture. Here the second copy (a child process) saves from start to end while

@@ -23,7 +23,6 @@ class FakeProfile : public Profile {
     values[{section, key}] = value;
   }
   void Set(const char* key, int value) { values[{kSettingsSection, key}] = value; }
-  int Stored(const char* key) { return values[{kSettingsSection, key}]; }
 
   std::map<std::pair<std::string, std::string>, int> values;
   std::vector<std::pair<std::string, int>> writes;
@@ -98,46 +97,6 @@ TEST(Settings, SaveOrderAndValues) {
   SaveSettings(profile, s, {40, -1, 340, 29});
   expected.erase(expected.begin(), expected.begin() + 2);
   EXPECT_EQ(profile.writes, expected);
-}
-
-TEST(Settings, FirstRunIsTakenOnce) {
-  FakeProfile profile;
-  EXPECT_TRUE(TakeFirstRun(profile));
-  EXPECT_EQ(profile.Stored("NewWindow"), 1);
-  EXPECT_FALSE(TakeFirstRun(profile));
-  profile.Set("NewWindow", 2);
-  EXPECT_TRUE(TakeFirstRun(profile));
-}
-
-TEST(WindowPosition, Start) {
-  const Size screen = {800, 600};
-  const struct {
-    Point stored;
-    bool used;
-  } cases[] = {{{10, 10}, true}, {{799, 599}, true}, {{0, 10}, false},
-               {{10, 0}, false}, {{800, 10}, false}, {{10, 600}, false}};
-  for (const auto& c : cases) {
-    const std::optional<Point> start = StartPosition(c.stored, screen);
-    EXPECT_EQ(start ? std::make_pair(start->x, start->y) : std::make_pair(-1, -1),
-              c.used ? std::make_pair(c.stored.x, c.stored.y) : std::make_pair(-1, -1))
-        << c.stored.x << "," << c.stored.y;
-  }
-}
-
-TEST(WindowPosition, MinimizeAndOpen) {
-  const Point hidden = MinimizedPosition({100, 50, 400, 90});
-  EXPECT_EQ(std::make_pair(hidden.x, hidden.y), std::make_pair(100, -40));
-
-  const Size screen = {1280, 800};
-  const struct {
-    Point stored;
-    Point expected;
-  } cases[] = {
-      {{-20, 30}, {0, 30}}, {{1300, 900}, {0, 0}}, {{1280, 800}, {1280, 800}}, {{5, -1}, {5, 0}}};
-  for (const auto& c : cases) {
-    const Point open = OpenPosition(c.stored, screen);
-    EXPECT_EQ(std::make_pair(open.x, open.y), std::make_pair(c.expected.x, c.expected.y));
-  }
 }
 
 }  // namespace

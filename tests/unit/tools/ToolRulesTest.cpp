@@ -28,14 +28,6 @@ TEST(QuickReplace, MatchesTheWholeTextExactlyFirstPairFirst) {
   }
 }
 
-TEST(RowTexts, AreCutAt50Characters) {
-  EXPECT_EQ(QuickRepRow({"sc", "text"}), "sc   ....  text");
-  EXPECT_EQ(QuickRepRow({"sc", std::string(60, 'x')}), "sc   ....  " + std::string(39, 'x'));
-  EXPECT_EQ(ConcatenateRow(3, " \t\r\n" + std::string(49, 'a') + "bc"),
-            "3  " + std::string(49, 'a') + "b");
-  EXPECT_EQ(ConcatenateRow(12, "   "), "12  ");
-}
-
 HistoryItem Item(std::string text, std::u16string wide = {}) {
   HistoryItem item;
   item.text = std::move(text);

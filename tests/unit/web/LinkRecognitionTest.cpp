@@ -39,13 +39,6 @@ TEST(ExtractLink, WithoutTerminatorRunsToHtmAndOneMoreOrIsCutAt70) {
   EXPECT_EQ(ExtractLink("\thttp://e.com/a\tb\t", {}), "http://e.com/a\tb");
 }
 
-TEST(ExtractLink, NeedsNineBytes) {
-  EXPECT_EQ(ExtractLink("http://", {}), "");
-  EXPECT_EQ(ExtractLink("ftp.a", {}), "");
-  EXPECT_EQ(ExtractLink("www.a.com", {}), "www.a.com");
-  EXPECT_EQ(ExtractLink("www.a.co", {}), "");
-}
-
 TEST(ExtractLink, StepsOverDoubleByteCharactersWhole) {
   LeadBytes shiftJis;
   for (int b = 0x81; b <= 0x9F; ++b) shiftJis[b] = true;
