@@ -211,5 +211,15 @@ TEST(ItemFiles, AbsurdCountsAndLengths) {
   }
 }
 
+// A negative count is read as no entries, and the lists after it are still read.
+TEST(ItemFiles, NegativeCountReadsNothing) {
+  TempDir dir;
+  WriteBytes(dir.File("neg.clp"), Int32(0x80000000) + Int32(1) + Text("c") + Int32(0));
+  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("neg.clp"));
+  EXPECT_FALSE(loaded.error);
+  EXPECT_TRUE(loaded.content.history.empty());
+  EXPECT_EQ(Texts(loaded.content.clipBook), std::vector<std::string>{"c"});
+}
+
 }  // namespace
 }  // namespace pelmo
