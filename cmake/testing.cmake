@@ -36,9 +36,10 @@ endfunction()
 
 # End-to-end tests: a bash script under tests/e2e drives the real Pelmo.exe in the tree's Wine
 # environment (see tests/e2e/lib.sh). It shares the display, and with it the clipboard.
+# Further arguments follow the three exes.
 function(pelmo_e2e_test name script)
   add_test(NAME ${name}
            COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${script} $<TARGET_FILE:Pelmo>
-                   $<TARGET_FILE:pelmo-cli> $<TARGET_FILE:pelmo-driver>)
+                   $<TARGET_FILE:pelmo-cli> $<TARGET_FILE:pelmo-driver> ${ARGN})
   set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display TIMEOUT 300)
 endfunction()

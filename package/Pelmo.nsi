@@ -1,10 +1,17 @@
 ; Pelmo's installer: a per-user install that needs no administrator rights.
-;   makensis -DVERSION=2.32 -DSTAGE=<folder with Pelmo.exe, pelmo-cli.exe, ReadMe.txt>
-;            -DOUTFILE=<setup.exe> Pelmo.nsi
+;   makensis -DVERSION=2.32 -DSTAGE=<folder> -DOUTFILE=<setup.exe> [-DTARGET=amd64-unicode] Pelmo.nsi
+; STAGE holds ReadMe.txt and the folders 32-bit and 64-bit, each with Pelmo.exe and pelmo-cli.exe.
+; The release uses the default 32-bit stub, which runs on every Windows; TARGET picks another
+; stub (a host that runs 64-bit code only can start just the amd64 one).
 ; The program keeps its item files next to Pelmo.exe and its INI file in the Windows directory,
 ; so it goes into a folder the user can write (Windows puts a non-administrator's INI into the
 ; user's VirtualStore).
+!ifdef TARGET
+Target ${TARGET}
+!else
 Unicode true
+!endif
+!include x64.nsh
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -32,8 +39,15 @@ Section "Pelmo" SecProgram
   SectionIn RO
   SetShellVarContext current
   SetOutPath "$INSTDIR"
-  File "${STAGE}\Pelmo.exe"
-  File "${STAGE}\pelmo-cli.exe"
+  ; The 64-bit program on 64-bit Windows, the 32-bit one elsewhere, under the same names in the
+  ; same folder: they share the files, so a user who moves between them keeps everything.
+  ${If} ${RunningX64}
+    File "/oname=Pelmo.exe" "${STAGE}\64-bit\Pelmo.exe"
+    File "/oname=pelmo-cli.exe" "${STAGE}\64-bit\pelmo-cli.exe"
+  ${Else}
+    File "/oname=Pelmo.exe" "${STAGE}\32-bit\Pelmo.exe"
+    File "/oname=pelmo-cli.exe" "${STAGE}\32-bit\pelmo-cli.exe"
+  ${EndIf}
   File "${STAGE}\ReadMe.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Pelmo.lnk" "$INSTDIR\Pelmo.exe"

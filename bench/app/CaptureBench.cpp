@@ -1,7 +1,7 @@
 // Cost of one capture (WM_DRAWCLIPBOARD to the main window: read the clipboard, make the entry,
 // insert its row, evict the bottom one) with a short and a very long history, next to the cost
 // of the list control's own row insertion at the top. Run under Wine:
-//   scripts/wine-run build/win32/bench/app/capture_bench.exe
+//   scripts/wine-run build/win64/bench/app/capture_bench.exe   (or build/win32)
 #include <windows.h>
 
 #include <chrono>

@@ -11,6 +11,32 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 
+# The Wine loader for PROGRAM, never Debian's wine wrapper: that tries the 32-bit loader first,
+# which a host that runs 64-bit code only refuses. A 32-bit exe (PE32, machine 0x14c) goes to the
+# 32-bit loader; a 64-bit exe and Wine's own tools of our 64-bit prefixes (taskkill, reg, cmd,
+# winepath, wineboot) go to the 64-bit one.
+pelmo_wine_loader() {
+  local header="" machine=""
+  [ -f "$1" ] && header=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$header" ] && machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')
+  if [ "$machine" = 014c ]; then
+    echo /usr/lib/wine/wine
+  else
+    echo /usr/lib/wine/wine64
+  fi
+}
+
+# Runs PROGRAM [ARGS...] under the loader that fits it.
+pelmo_wine() {
+  "$(pelmo_wine_loader "$1")" "$@"
+}
+
+# Whether this host can start Wine's 32-bit loader (some kernels refuse 32-bit Linux programs).
+# Asked once by starting it, not guessed from the kernel.
+pelmo_wine32_starts() {
+  /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
 # Prints the build tree that holds PATH: the nearest directory upwards with a CMakeCache.txt.
 pelmo_build_tree() {
   local dir
@@ -79,9 +105,9 @@ pelmo_ensure_prefix() {
   wineserver -w
   rm -rf "$WINEPREFIX"
   {
-    wine wineboot --init &&
+    pelmo_wine wineboot --init &&
       # Without a window manager every hidden or destroyed top-level window would wait 2 s.
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
+      pelmo_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f &&
       wineserver -k
     wineserver -w
   } </dev/null >"$state/prefix.log" 2>&1 9>&-
@@ -103,7 +129,7 @@ pelmo_ensure_server() {
   echo "$DISPLAY" >"$state/server-display"
   wineserver -p </dev/null >/dev/null 2>&1 9>&- || status=$?
   case $status in
-    0) wine cmd.exe /c exit </dev/null >>"$state/services.log" 2>&1 9>&- ;;
+    0) pelmo_wine cmd.exe /c exit </dev/null >>"$state/services.log" 2>&1 9>&- ;;
     2) ;; # already running
     *)
       echo "wine-env: wineserver failed to start ($status)" >&2

@@ -1,5 +1,7 @@
 #include "controls/TaskbarIcon.h"
 
+#include <cstddef>
+
 #include "framework/WindowMessages.h"
 
 namespace pelmo {
@@ -11,7 +13,12 @@ namespace {
 constexpr UINT kIconWindowClassStyle = CS_GLOBALCLASS | CS_CLASSDC;
 constexpr int kTipBytes = 64;  // the first record version's tooltip, terminating zero included
 
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the shell expects the 88-byte record");
+// The shell takes the first record version: the handles, the flags and a 64-byte tip. That is
+// 88 bytes on 32-bit Windows; on 64-bit the handles are wider and the record grows with them.
+static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + kTipBytes,
+              "the first record version ends with its tip");
+static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88,
+              "the 32-bit shell expects the 88-byte record");
 
 // Sent to every top-level window when the shell (re)starts; the icons it knew are gone then.
 UINT TaskbarCreatedMessage() {

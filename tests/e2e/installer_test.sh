@@ -1,38 +1,47 @@
 #!/usr/bin/env bash
-# The installer, made from this tree's exes: a silent install puts Pelmo into the user's own
-# programs folder with a Start-menu entry and an entry in the programs list; the installed
-# Pelmo.exe starts, captures a copy and ends; the silent uninstaller removes the program, the
-# entries and itself, and keeps the user's history (it asks first, and silence means no).
+# The installer, made from this 64-bit tree's exes with the stub this host can start: a silent
+# install on 64-bit Windows (as every Wine prefix of ours is) chooses the 64-bit program and puts
+# it into the user's own programs folder with a Start-menu entry and an entry in the programs
+# list; the installed Pelmo.exe starts, captures a copy and ends; the silent uninstaller removes
+# the program, the entries and itself, and keeps the user's history (it asks first, and silence
+# means no).
 # Arguments: PELMO CLI DRIVER VERSION_RC
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$1" "$2" "$3"
 
 version=$(sed -n 's/.*VALUE "ProductVersion", "\([0-9.]*\)\\0".*/\1/p' "$4")
 stage=$e2e_dir/stage
-mkdir -p "$stage"
-cp "$1" "$stage/Pelmo.exe"
-cp "$2" "$stage/pelmo-cli.exe"
+mkdir -p "$stage/32-bit" "$stage/64-bit"
+cp "$1" "$stage/64-bit/Pelmo.exe"
+cp "$2" "$stage/64-bit/pelmo-cli.exe"
+# Stand-ins for the 32-bit exes: installing them in place of the 64-bit ones would fail below.
+echo "32-bit Pelmo" >"$stage/32-bit/Pelmo.exe"
+echo "32-bit pelmo-cli" >"$stage/32-bit/pelmo-cli.exe"
 cp "$e2e_repo/package/ReadMe.txt" "$stage/"
+stub=()
+pelmo_wine32_starts || stub=(-DTARGET=amd64-unicode)
 makensis -V1 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$e2e_dir/Pelmo-setup.exe" \
-  "$e2e_repo/package/Pelmo.nsi" || e2e_fail "makensis failed"
+  "${stub[@]}" "$e2e_repo/package/Pelmo.nsi" || e2e_fail "makensis failed"
 
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelmo'
-folder=$(wine cmd.exe /c echo %LOCALAPPDATA%\\Programs\\Pelmo | tr -d '\r')
-installed=$(winepath -u "$folder")
-shortcut=$(winepath -u "$(wine cmd.exe /c echo %APPDATA% | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs/Pelmo.lnk
+folder=$(pelmo_wine cmd.exe /c echo %LOCALAPPDATA%\\Programs\\Pelmo | tr -d '\r')
+installed=$(pelmo_wine winepath -u "$folder")
+shortcut=$(pelmo_wine winepath -u "$(pelmo_wine cmd.exe /c echo %APPDATA% | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs/Pelmo.lnk
 
-wine "$e2e_dir/Pelmo-setup.exe" /S || e2e_fail "the silent install failed"
+pelmo_wine "$e2e_dir/Pelmo-setup.exe" /S || e2e_fail "the silent install failed"
 [ -f "$installed/Pelmo.exe" ] && [ -f "$installed/uninstall.exe" ] ||
   e2e_fail "nothing installed in $installed"
+cmp -s "$1" "$installed/Pelmo.exe" && cmp -s "$2" "$installed/pelmo-cli.exe" ||
+  e2e_fail "64-bit Windows did not get the 64-bit program"
 [ -f "$shortcut" ] || e2e_fail "no Start-menu entry"
-wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 ||
+pelmo_wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 ||
   e2e_fail "not in the programs list"
 
 # The installed program, under its own name.
 e2e_name=Pelmo
 start="installed $e2e_id"
 e2e_copy "$start"
-wine "$installed/Pelmo.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
+pelmo_wine "$installed/Pelmo.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
 e2e_pid=$!
 e2e_drive wait-window 30000 || e2e_fail "the installed program's window did not appear"
 e2e_expect_rows "$start"
@@ -41,13 +50,13 @@ e2e_expect_rows "copied $e2e_id" "$start"
 e2e_close
 
 echo history >"$installed/Pelmo.clp"
-wine "$installed/uninstall.exe" /S || e2e_fail "the silent uninstall failed"
+pelmo_wine "$installed/uninstall.exe" /S || e2e_fail "the silent uninstall failed"
 # The uninstaller runs from a copy of itself in the temporary folder and returns at once.
 e2e_until 200 eval '[ ! -f "$installed/uninstall.exe" ]'
 for left in Pelmo.exe pelmo-cli.exe ReadMe.txt uninstall.exe; do
   [ ! -e "$installed/$left" ] || e2e_fail "the uninstaller left $left"
 done
 [ ! -e "$shortcut" ] || e2e_fail "the uninstaller left the Start-menu entry"
-wine reg query "$uninstall_key" >/dev/null 2>&1 && e2e_fail "still in the programs list"
+pelmo_wine reg query "$uninstall_key" >/dev/null 2>&1 && e2e_fail "still in the programs list"
 [ "$(cat "$installed/Pelmo.clp")" = history ] || e2e_fail "a silent uninstall removed the history"
 rm -rf "$installed"

@@ -25,8 +25,8 @@ clipbook: 0
 links: 1
   0  \"$link\"" items "$e2e_items"
 e2e_expect_cli "$link" links "$e2e_items"
-page=$(winepath -w "$e2e_dir/links.htm" 2>/dev/null)
-wine "$e2e_cli" links --html "$page" "$e2e_items" || e2e_fail "pelmo-cli links --html failed"
+page=$(pelmo_wine winepath -w "$e2e_dir/links.htm" 2>/dev/null)
+pelmo_wine "$e2e_cli" links --html "$page" "$e2e_items" || e2e_fail "pelmo-cli links --html failed"
 grep -qF "<a href=\"$link\">" "$e2e_dir/links.htm" || e2e_fail "no anchor in the page"
 # A count of 32 bits, then archive strings (shorter than 255 bytes: a length byte, the bytes).
 archive() {

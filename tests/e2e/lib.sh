@@ -36,7 +36,7 @@ e2e_clip_pids=()
 e2e_cleanup() {
   local status=$?
   if [ -n "$e2e_pid" ] && kill -0 "$e2e_pid" 2>/dev/null; then
-    wine taskkill /F /IM "$e2e_name.exe" >/dev/null 2>&1
+    pelmo_wine taskkill /F /IM "$e2e_name.exe" >/dev/null 2>&1
     kill "$e2e_pid" 2>/dev/null
   fi
   local pid
@@ -53,7 +53,7 @@ trap e2e_cleanup EXIT
 e2e_fail() {
   echo "e2e: FAILED: $*" >&2
   echo "--- top-level windows:" >&2
-  wine "$e2e_driver" windows >&2
+  pelmo_wine "$e2e_driver" windows >&2
   if [ -s "$e2e_dir/pelmo.log" ]; then
     echo "--- Pelmo's output:" >&2
     cat "$e2e_dir/pelmo.log" >&2
@@ -65,7 +65,7 @@ e2e_fail() {
 
 # Runs pelmo-driver with ARGS.
 e2e_drive() {
-  wine "$e2e_driver" "$@"
+  pelmo_wine "$e2e_driver" "$@"
 }
 
 # Runs COMMAND... every 0.1 s, up to TRIES times, until it succeeds; false if it never did.
@@ -110,7 +110,7 @@ e2e_copy() {
 # chain, and so has captured the text on the clipboard: a copy made before that would be taken
 # for the text at start.
 e2e_start() {
-  wine "$e2e_dir/$e2e_name.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
+  pelmo_wine "$e2e_dir/$e2e_name.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
   e2e_pid=$!
   e2e_drive wait-window 30000 || e2e_fail "the main window did not appear"
 }
@@ -130,7 +130,7 @@ e2e_expect_rows() {
 # top-level windows) and checks that the process ends, with status 0.
 e2e_close() {
   local status
-  wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 ||
+  pelmo_wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 ||
     e2e_fail "taskkill found no $e2e_name.exe: $(cat "$e2e_dir/taskkill.log")"
   e2e_until 150 eval '! kill -0 "$e2e_pid" 2>/dev/null' ||
     e2e_fail "a plain close did not end the program"
@@ -151,7 +151,7 @@ e2e_expect_clipboard() {
 e2e_expect_cli() {
   local expected=$1 listing
   shift
-  listing=$(wine "$e2e_cli" "$@") || e2e_fail "pelmo-cli $* failed: $listing"
+  listing=$(pelmo_wine "$e2e_cli" "$@") || e2e_fail "pelmo-cli $* failed: $listing"
   [ "$(printf '%s' "$listing" | tr -d '\r')" = "$expected" ] ||
     e2e_fail "pelmo-cli $* lists:"$'\n'"$listing"$'\n'"--- expected:"$'\n'"$expected"
 }
