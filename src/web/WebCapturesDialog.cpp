@@ -84,6 +84,13 @@ BOOL CWebCapturesDialog::OnInitDialog() {
 }
 
 bool CWebCapturesDialog::OnCommand(WORD id, WORD code, HWND control) {
+  if (id == IDC_WEB_LIST) {
+    if (code == LBN_DBLCLK) OpenLink();
+    return true;
+  }
+  // An owner-drawn button follows a quick second click with a double-click notification: only
+  // the click acts, or a double click on Delete would remove two links.
+  if (control && code != BN_CLICKED) return true;
   switch (id) {
     case IDC_WEB_DELETE:
       DeleteLink();
@@ -105,9 +112,6 @@ bool CWebCapturesDialog::OnCommand(WORD id, WORD code, HWND control) {
       return true;
     case IDC_WEB_EXPORT:
       ExportLinks();
-      return true;
-    case IDC_WEB_LIST:
-      if (code == LBN_DBLCLK) OpenLink();
       return true;
     default:
       return CDialog::OnCommand(id, code, control);

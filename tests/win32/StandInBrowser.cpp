@@ -1,5 +1,5 @@
 // A stand-in for the user's browser: records how it was started (its command line and the show
-// value it was given) in "<its own path>.txt", one per line.
+// value it was given) at the end of "<its own path>.txt", one per line.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,7 +12,7 @@ int main() {
   startup.cb = sizeof startup;
   ::GetStartupInfoA(&startup);
   const std::string record = std::string(path) + ".txt";
-  if (FILE* file = std::fopen(record.c_str(), "wb")) {
+  if (FILE* file = std::fopen(record.c_str(), "ab")) {
     std::fprintf(file, "%s\n%u\n", ::GetCommandLineA(), static_cast<unsigned>(startup.wShowWindow));
     std::fclose(file);
   }

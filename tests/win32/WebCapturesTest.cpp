@@ -79,6 +79,34 @@ void ChooseFile(const std::string& path) {
   ::PostMessageA(fileDialog, WM_COMMAND, IDOK, 0);
 }
 
+// A button's click, followed by the notification that a quick second click sends.
+void DoubleClick(HWND dialog, int id) {
+  for (const WORD code : {BN_CLICKED, BN_DOUBLECLICKED})
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+TEST_F(WebCapturesTest, EachButtonActsOnceOnTheSelectedLinkEvenWhenDoubleClicked) {
+  BrowserFolder browser;
+  Open({"www.a.org", "www.b.org", "www.c.org"});
+  const HWND window = dialog.m_hWnd;
+  ::SendDlgItemMessageA(window, IDC_WEB_LIST, LB_SETCURSEL, 0, 0);
+  DoubleClick(window, IDC_DOWN);
+  EXPECT_EQ(links, (Links{"www.b.org", "www.a.org", "www.c.org"}));
+  DoubleClick(window, IDC_UP);
+  EXPECT_EQ(links, (Links{"www.a.org", "www.b.org", "www.c.org"}));
+  DoubleClick(window, IDC_WEB_DELETE);
+  EXPECT_EQ(links, (Links{"www.b.org", "www.c.org"}));
+  // The copy selects the line below, where its capture will have put the link again.
+  DoubleClick(window, IDC_WEB_COPY);
+  EXPECT_EQ(test::ClipboardText(), "www.b.org");
+  DoubleClick(window, IDC_WEB_OPEN);
+  EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" www.c.org\n8\n");
+  test::Settle(500);
+  EXPECT_EQ(test::FileBytes(browser.Record()), '"' + browser.browser + "\" www.c.org\n8\n")
+      << "started once";
+}
+
 TEST_F(WebCapturesTest, ExportWritesTheEscapedPageAndOpensItInTheBrowser) {
   BrowserFolder browser;
   Open({"www.a.org", "http://b.org/<b>&"});
