@@ -8,13 +8,23 @@
 namespace pelmo {
 
 CaptureResult ClipboardCapture::OnChange() {
+  m_healing = false;
+  if (TakeSkip()) return CaptureResult::kSkipped;
+  return ReadAndInsert();
+}
+
+CaptureResult ClipboardCapture::OnHeal() {
+  // The flags are taken once the read shows that there is a change at all.
+  m_healing = true;
+  return ReadAndInsert();
+}
+
+bool ClipboardCapture::TakeSkip() {
   if (m_workspace.options.autoFocus && m_rememberFlag) m_host.RememberTarget();
   m_rememberFlag = 1;
-  if (m_skipFlag) {
-    m_skipFlag = 0;
-    return CaptureResult::kSkipped;
-  }
-  return ReadAndInsert();
+  const bool skip = m_skipFlag != 0;
+  m_skipFlag = 0;
+  return skip;
 }
 
 CaptureResult ClipboardCapture::Retry() {
@@ -23,15 +33,25 @@ CaptureResult ClipboardCapture::Retry() {
 
 CaptureResult ClipboardCapture::ReadAndInsert() {
   const Settings& options = m_workspace.options;
+  // Taken before the read: reading may have the owner render the text, which moves it too.
+  const uint32_t sequence = m_host.ClipboardSequence();
   std::optional<ClipboardRead> read = m_host.ReadClipboard(options.oem != 0, ReadLimit());
   if (!read) return CaptureResult::kBusy;
+  if (m_healing) {
+    m_healing = false;
+    if (m_lastContent && !read->isPrivate && m_lastContent->first == read->text &&
+        m_lastContent->second == read->wide)
+      return CaptureResult::kSkipped;
+    if (TakeSkip()) return CaptureResult::kSkipped;
+  }
   if (read->isPrivate) return CaptureResult::kPrivate;
+  m_lastContent.emplace(read->text, read->wide);
   std::string text = std::move(read->text);
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
   // Every rule works on the ANSI text; the wide one only rides along with it into the entry.
   std::u16string wide = std::move(read->wide);
-  if (QuickReplace(text)) wide.clear();
+  if (QuickReplace(text, sequence)) wide.clear();
   RecordLink(text, length);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
   m_workspace.history.InsertTop(std::move(text), m_pendingKind, std::move(wide));
@@ -53,21 +73,24 @@ size_t ClipboardCapture::ReadLimit() const {
   return longest + 1;
 }
 
-bool ClipboardCapture::QuickReplace(std::string& text) {
+bool ClipboardCapture::QuickReplace(std::string& text, uint32_t sequence) {
   // The change made by a replacement is captured but not replaced again: a pair whose text is a
-  // shortcut would otherwise replace without end, one clipboard change calling up the next.
-  if (m_replacedFlag) {
-    m_replacedFlag = 0;
-    return false;
-  }
+  // shortcut would otherwise replace without end, one clipboard change calling up the next. That
+  // change is known by the write running (it may arrive during the write) or by the sequence
+  // number the write left, never by "the next change": its notification may never come.
+  if (m_replacing || sequence == m_replacementSequence) return false;
   const Settings& options = m_workspace.options;
   if (!options.quickRep) return false;
   const QuickRepItem* pair = FindQuickRep(m_workspace.quickRep, text);
   if (!pair) return false;
   text = pair->text;
-  // Set before the write, whose change may arrive (and be captured) while the write runs.
-  m_replacedFlag = 1;
-  if (!m_host.PutReplacement(text, options.autoFocus && options.autoPaste)) m_replacedFlag = 0;
+  m_replacing = true;
+  const bool written = m_host.PutReplacement(text, options.autoFocus && options.autoPaste);
+  m_replacing = false;
+  if (written) {
+    m_replacementSequence = m_host.ClipboardSequence();
+    m_lastContent.emplace(text, std::u16string());
+  }
   return true;
 }
 

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/Workspace.h"
 
@@ -36,6 +38,8 @@ class CaptureHost {
   virtual std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) = 0;
   // A new entry was inserted as row 0.
   virtual void SelectNewEntry() = 0;
+  // The clipboard's sequence number, which moves with every change.
+  virtual uint32_t ClipboardSequence() = 0;
   // Quick Replace: puts the replacement on the clipboard and then, with `paste` and a remembered
   // target that still exists, brings the target to the foreground and posts it Ctrl+V. False,
   // pasting nothing, when the clipboard could not be written.
@@ -57,6 +61,10 @@ class ClipboardCapture {
 
   // A clipboard change arrived.
   CaptureResult OnChange();
+  // The viewer chain was joined again because the clipboard moved without a notification. That
+  // is not proof of a lost change (an owner rendering a format on demand moves the number too):
+  // a clipboard that still holds what the last capture left there is not taken in again.
+  CaptureResult OnHeal();
   // Reads the clipboard again after it was busy; the target and the flags were dealt with when
   // the change arrived.
   CaptureResult Retry();
@@ -71,10 +79,12 @@ class ClipboardCapture {
   void KeepTarget() { m_rememberFlag = 0; }
 
  private:
+  // The flags a change uses up: remembers the target and says whether to skip the change.
+  bool TakeSkip();
   CaptureResult ReadAndInsert();
   size_t ReadLimit() const;
   // True when the text was replaced.
-  bool QuickReplace(std::string& text);
+  bool QuickReplace(std::string& text, uint32_t sequence);
   // Puts the address the text holds at the head of the captured links.
   void RecordLink(const std::string& text, long long lengthAsRead);
 
@@ -83,7 +93,11 @@ class ClipboardCapture {
   int m_pendingKind = kPlain;
   int m_rememberFlag = 1;
   int m_skipFlag = 0;
-  int m_replacedFlag = 0;  // the next change is a Quick Replace write of ours
+  bool m_healing = false;  // the change being read was found by a heal
+  // What the last capture left on the clipboard: the text as read, or the replacement written.
+  std::optional<std::pair<std::string, std::u16string>> m_lastContent;
+  bool m_replacing = false;  // a Quick Replace write of ours runs
+  std::optional<uint32_t> m_replacementSequence;  // the clipboard as that write left it
 };
 
 }  // namespace pelmo

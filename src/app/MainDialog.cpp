@@ -101,7 +101,11 @@ BOOL CMainDialog::OnInitDialog() {
   m_trayIcon.SetTooltipText("Dadar Adedirude", true);
   m_trayIcon.Show();
 
-  if (options.save) LoadSaveItems(1);
+  if (options.save) {
+    LoadSaveItems(1);
+    // The top row, also when the clipboard held no text to capture at start.
+    m_historyCombo.SetCurSel(0);
+  }
   LoadSaveQuickRep(1);
   m_historyCombo.RegisterDropTarget();
 
@@ -212,7 +216,8 @@ bool CMainDialog::PutReplacement(const std::string& text, bool paste) {
 }
 
 void CMainDialog::CaptureChange() {
-  if (m_capture.OnChange() == CaptureResult::kBusy)
+  const CaptureResult result = m_healing ? m_capture.OnHeal() : m_capture.OnChange();
+  if (result == CaptureResult::kBusy)
     ::SetTimer(m_hWnd, kCaptureRetryTimer, kCaptureRetryMs, nullptr);
 }
 

@@ -46,6 +46,7 @@ class CMainDialog : public CDialog,
   // Putting entries back
   void CopySelectedToClipboard(bool forced);
   bool ReturnFocus() override;
+  void PutBack(const HistoryItem& item, bool forced) override;
   // Opens a text with the shell; failures are reported with the shell's reason.
   void ExecuteText(const std::string& text, bool explore) override;
 
@@ -94,6 +95,7 @@ class CMainDialog : public CDialog,
   std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override;
   void SelectNewEntry() override;
   bool PutReplacement(const std::string& text, bool paste) override;
+  uint32_t ClipboardSequence() override { return ::GetClipboardSequenceNumber(); }
   // InlineOwner
   void RunOnEntry(WORD command, const HistoryItem* item) override;
 
@@ -131,6 +133,7 @@ class CMainDialog : public CDialog,
   // brings it back; nullopt when none is.
   std::optional<DWORD> m_capturedSequence;  // the clipboard as the last capture left it
   std::optional<DWORD> m_forwarding;
+  bool m_healing = false;  // the notification comes from joining the chain again
   int m_findPosition = 0;
   int m_captureRetries = 0;
   bool m_ended = false;

@@ -22,9 +22,11 @@ void CMainDialog::JoinViewerChain() {
 void CMainDialog::CheckViewerChain() {
   if (!m_chainWatch.Check(::GetClipboardSequenceNumber())) return;
   // Leaving and joining again puts us at the head of the chain; the join's notification
-  // captures the change that did not reach us.
+  // captures the change that did not reach us, if there was one.
   ::ChangeClipboardChain(m_hWnd, m_nextViewer);
+  m_healing = true;
   JoinViewerChain();
+  m_healing = false;
 }
 
 void CMainDialog::OnDrawClipboard() {

@@ -17,6 +17,7 @@ void CMainDialog::ToggleInline() {
   combo.SetOwner(this);
   combo.SetInline(true);
   combo.SetPreview(m_workspace.options.preview != 0);
+  combo.RegisterDropTarget();
   RefillInline();
 }
 

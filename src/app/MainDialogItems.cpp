@@ -116,13 +116,15 @@ void CMainDialog::FindNext(CHistoryCombo& combo, const std::string& text) {
 
 void CMainDialog::CopySelectedToClipboard(bool forced) {
   const int row = m_historyCombo.GetCurSel();
-  if (row < 0) return;
+  if (row >= 0) PutBack(m_workspace.history.At(row), forced);
+}
+
+void CMainDialog::PutBack(const HistoryItem& item, bool forced) {
   ClipboardSession clipboard(m_hWnd);
   if (!clipboard.IsOpen()) return;
   // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
   if (!m_workspace.options.keepTop || forced) m_capture.SkipNextChange();
-  const HistoryItem& item = m_workspace.history.At(row);
-  clipboard.WriteText(item.text, item.wide);
+  if (!clipboard.WriteText(item.text, item.wide)) m_capture.CancelSkip();
 }
 
 bool CMainDialog::ReturnFocus() {

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
 #include "resource.h"
 
@@ -116,13 +115,7 @@ void CInlineDialog::CollapseOrExpand() {
 
 void CInlineDialog::ChooseRow() {
   m_strip.ReturnFocus();
-  const HistoryItem* item = m_combo.ItemAt(m_combo.GetCurSel());
-  if (!item) return;
-  ClipboardSession clipboard(m_hWnd);
-  if (!clipboard.IsOpen()) return;
-  // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
-  if (!m_workspace.options.keepTop) m_strip.Capture().SkipNextChange();
-  clipboard.WriteText(item->text);
+  if (const HistoryItem* item = m_combo.ItemAt(m_combo.GetCurSel())) m_strip.PutBack(*item, false);
 }
 
 bool CInlineDialog::OnCommand(WORD id, WORD code, HWND control) {

@@ -1,5 +1,6 @@
 // The capture on the real clipboard: changes marked private are passed on but not recorded, and
-// a viewer ahead of the strip that swallows the notifications does not stop the capture.
+// a viewer ahead of the strip that swallows the notifications, or posts them on late, does not
+// stop the capture or Quick Replace.
 #include "MainWindowFixture.h"
 
 namespace pelmo::test {
@@ -47,6 +48,19 @@ TEST_F(MainWindowTest, ASwallowingViewerAheadIsOvertakenAndTheMissedChangeCaptur
   other.passOn = true;
   CopyAndWait("once");
   EXPECT_EQ(Rows(), (std::vector<std::string>{"once", "missed", "on the clipboard at start"}));
+}
+
+TEST_F(MainWindowTest, QuickReplaceGoesOnReplacingBehindAViewerThatPostsTheChangesOn) {
+  workspace.options.quickRep = 1;
+  workspace.quickRep = {{"qq1", "Replaced text one"}};
+  other.JoinChain();
+  other.passOn = true;
+  other.postOn = true;
+  for (const char* copy : {"first", "second"}) {
+    ASSERT_TRUE(other.Copy("qq1"));
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText() == "Replaced text one"; })) << copy;
+    Settle();
+  }
 }
 
 }  // namespace

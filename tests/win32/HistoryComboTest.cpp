@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "DragOnto.h"
 #include "MainWindowFixture.h"
 #include "framework/Ole.h"
 #include "tools/PreviewWindow.h"
@@ -71,38 +72,16 @@ TEST_F(HistoryComboTest, DroppedFilesBecomeOneEntryWithEveryPathWhole) {
   EXPECT_EQ(workspace.history.At(0).kind, kPlain) << "the kind was for one entry";
 }
 
-// Drops as soon as the drag has passed over the target a few times.
-class ScriptedDropSource : public ComObject<IDropSource> {
- public:
-  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
-    return ++m_calls > 3 ? DRAGDROP_S_DROP : S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
- private:
-  int m_calls = 0;
-};
-
-DWORD DragOnto(HWND target, const std::string& text) {
-  const Rect r = test::WindowRect(target);
-  ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  ComRef<IDataObject> data = MakeTextDataObject(text);
-  ComRef<IDropSource> source(new ScriptedDropSource);
-  DWORD effect = 0xFF;
-  ::DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
-  return effect;
-}
-
 TEST_F(HistoryComboTest, DroppedTextIsCapturedButNeverMovedAndNotFromItself) {
   OleSession ole;
-  EXPECT_EQ(DragOnto(Combo().m_hWnd, "dragged in"), static_cast<DWORD>(DROPEFFECT_NONE))
+  EXPECT_EQ(test::DragOnto(Combo().m_hWnd, "dragged in"), static_cast<DWORD>(DROPEFFECT_NONE))
       << "the source keeps its text";
   PumpUntil([&] { return workspace.history.Count() == 2; });
   EXPECT_EQ(Rows().front(), "dragged in");
   EXPECT_EQ(::GetFocus(), ::GetWindow(Combo().m_hWnd, GW_CHILD)) << "the drop-down has the focus";
 
   Combo().SetOwnDrag(true);
-  DragOnto(Combo().m_hWnd, "its own drag");
+  test::DragOnto(Combo().m_hWnd, "its own drag");
   Combo().SetOwnDrag(false);
   Settle();
   EXPECT_EQ(workspace.history.Count(), 2);

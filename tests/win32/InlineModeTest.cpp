@@ -1,6 +1,7 @@
 // Inline mode against a stand-in taskbar. Wine's own "Shell_TrayWnd" is hidden and has no
 // children; the stand-in is a topmost window of that class made later, so the lookup by class
 // name meets it first.
+#include "DragOnto.h"
 #include "MainWindowFixture.h"
 
 namespace pelmo {
@@ -93,6 +94,22 @@ TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteAndF3WorkInline) {
   EXPECT_EQ(combo.GetCurSel(), 1);
   EXPECT_EQ(Selected(), -1) << "the strip's drop-down is left alone";
   combo.ShowDropDown(false);
+}
+
+TEST_F(InlineModeTest, TheInlineDropDownTakesDraggedTextAndPutsAnEntryBackWhole) {
+  MakeTaskbar({"MSTaskSwWClass"});
+  Toggle();
+  ASSERT_TRUE(dialog.InlineOn());
+  CHistoryCombo& combo = dialog.Inline()->Combo();
+  OleSession ole;
+  test::DragOnto(combo.m_hWnd, "dragged inline");
+  EXPECT_TRUE(test::PumpUntil([&] { return Rows().front() == "dragged inline"; }));
+
+  const std::u16string greek = u"Καλημέρα κόσμε";
+  workspace.history.InsertTop("?a??µ??a ??sµe", kPlain, greek);
+  combo.SetCurSel(0);
+  test::Notify(InlineWindow(), IDC_INLINE_HISTORY, CBN_SELCHANGE);
+  EXPECT_EQ(test::ClipboardUnicode(), greek);
 }
 
 }  // namespace

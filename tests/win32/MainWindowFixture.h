@@ -49,6 +49,7 @@ class OtherProgram {
   int drawClipboards = 0;
   std::vector<WPARAM> keys;
   bool passOn = false;  // whether notifications go on to the next viewer
+  bool postOn = false;  // whether they go on later, posted rather than sent
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -60,7 +61,12 @@ class OtherProgram {
     if (self && msg == WM_KEYDOWN) self->keys.push_back(wp);
     if (self && msg == WM_DRAWCLIPBOARD) {
       ++self->drawClipboards;
-      if (self->passOn && self->m_next) ::SendMessageA(self->m_next, msg, wp, lp);
+      if (self->passOn && self->m_next) {
+        if (self->postOn)
+          ::PostMessageA(self->m_next, msg, wp, lp);
+        else
+          ::SendMessageA(self->m_next, msg, wp, lp);
+      }
       return 0;
     }
     return ::DefWindowProcA(hwnd, msg, wp, lp);

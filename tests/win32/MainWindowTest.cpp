@@ -8,9 +8,11 @@ namespace pelmo {
 namespace {
 
 using test::ClipboardText;
+using test::ComboRows;
 using test::MainWindowTest;
 using test::OtherProgram;
 using test::PumpUntil;
+using test::RemoveItemFiles;
 using test::Settle;
 
 TEST_F(MainWindowTest, CapturesEveryCopyNewestFirstEqualTextsIncluded) {
@@ -131,6 +133,27 @@ TEST_F(MainWindowTest, ACopyWhoseWriterHoldsTheClipboardAMomentIsCapturedWhenItL
   PumpUntil([&] { return Rows().front() == "held a moment"; }, 2000);
   writer.join();
   EXPECT_EQ(Rows().front(), "held a moment");
+}
+
+TEST(MainWindowStart, TheSavedHistoryOpensOnItsTopRowWhenTheClipboardHoldsNoText) {
+  RemoveItemFiles();
+  {
+    Workspace saved(ModuleFileName());
+    saved.history.InsertTop("older", kPlain);
+    saved.history.InsertTop("newer", kPlain);
+    ASSERT_TRUE(saved.SaveItems().done);
+  }
+  {
+    ClipboardSession clipboard(nullptr);
+    ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
+  }
+  CMainDialog dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  Settle();
+  EXPECT_EQ(ComboRows(dialog.GetHistoryCombo()), (std::vector<std::string>{"newer", "older"}));
+  EXPECT_EQ(dialog.GetHistoryCombo().GetCurSel(), 0);
+  dialog.DestroyWindow();
+  RemoveItemFiles();
 }
 
 TEST(MainWindowChain, MaintainsAndLeavesTheViewerChain) {

@@ -27,6 +27,7 @@ class FakeStrip : public StripServices, private CaptureHost {
     ++focusReturns;
     return true;
   }
+  void PutBack(const HistoryItem&, bool) override {}  // no tool window here puts an entry back
   // Whether the next capture takes a new target (false after a ClipBook copy).
   bool NextCaptureRemembersTarget() {
     const int before = targetsRemembered;
@@ -43,6 +44,7 @@ class FakeStrip : public StripServices, private CaptureHost {
   void RememberTarget() override { ++targetsRemembered; }
   std::optional<ClipboardRead> ReadClipboard(bool, size_t) override { return ClipboardRead{}; }
   void SelectNewEntry() override {}
+  uint32_t ClipboardSequence() override { return 0; }
   bool PutReplacement(const std::string&, bool) override { return false; }
 };
 

@@ -7,6 +7,7 @@ namespace pelmo {
 namespace {
 
 using test::ClipboardText;
+using test::ClipboardUnicode;
 using test::MainWindowTest;
 using test::ModalScript;
 using test::PumpUntil;
@@ -19,15 +20,6 @@ bool CopyUnicode(HWND owner, const std::u16string& text) {
   ::EmptyClipboard();
   return test::PutClipboardBytes(CF_UNICODETEXT, text.c_str(),
                                  (text.size() + 1) * sizeof(char16_t));
-}
-
-std::u16string ClipboardUnicode() {
-  ClipboardSession clipboard(nullptr);
-  HANDLE data = clipboard.IsOpen() ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
-  if (!data) return std::u16string();
-  std::u16string text(static_cast<const char16_t*>(::GlobalLock(data)));
-  ::GlobalUnlock(data);
-  return text;
 }
 
 class WideTextTest : public MainWindowTest {

@@ -45,6 +45,19 @@ inline bool PutClipboardBytes(UINT format, const void* bytes, size_t size) {
   return ::SetClipboardData(format, block) != nullptr;
 }
 
+inline std::u16string ClipboardUnicode() {
+  std::u16string text;
+  if (!::OpenClipboard(nullptr)) return text;
+  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* p = static_cast<const char16_t*>(::GlobalLock(data))) {
+      text = p;
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
 inline std::string ClipboardText() {
   std::string text;
   if (!::OpenClipboard(nullptr)) return text;

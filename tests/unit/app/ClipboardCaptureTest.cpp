@@ -28,9 +28,11 @@ class FakeHost : public CaptureHost {
     return ClipboardRead{clipboard->substr(0, maxBytes), false, wide};
   }
   void SelectNewEntry() override { ++selected; }
+  uint32_t ClipboardSequence() override { return sequence; }
   bool PutReplacement(const std::string& text, bool paste) override {
     if (locked) return false;
     clipboard = text;
+    ++sequence;
     writes.push_back({text, paste});
     if (!echo || writes.size() >= kMaxWrites) return true;
     if (echoLater)
@@ -43,6 +45,7 @@ class FakeHost : public CaptureHost {
   ClipboardCapture* capture = nullptr;
   std::optional<std::string> clipboard;
   std::u16string wide;  // what the clipboard offers beyond its ANSI text
+  uint32_t sequence = 0;
   bool markedPrivate = false;
   bool locked = false;  // writes fail
   bool echo = false;
@@ -66,6 +69,7 @@ class ClipboardCaptureTest : public ::testing::Test {
   // The clipboard changes to `text`; every change that follows from it is delivered.
   CaptureResult Change(std::optional<std::string> text) {
     host.clipboard = std::move(text);
+    ++host.sequence;
     const CaptureResult result = capture.OnChange();
     for (; host.undelivered > 0; --host.undelivered) capture.OnChange();
     return result;
@@ -146,6 +150,33 @@ TEST_F(ClipboardCaptureTest, ABusyClipboardIsReadAgainOnRetryOnly) {
   EXPECT_EQ(workspace.history.At(0).text, "held a moment");
   EXPECT_EQ(workspace.history.At(0).kind, kDroppedFiles) << "the kind waited for the retry";
   EXPECT_EQ(host.remembered, 1) << "the target is taken when the change arrives, not on retries";
+}
+
+// A heal joins the chain again when the sequence number moved without a notification, which an
+// owner rendering on demand also causes: what the last capture left is not taken in twice.
+TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
+  workspace.options.autoFocus = 1;
+  workspace.options.captureHTML = 1;
+  workspace.options.quickRep = 1;
+  workspace.quickRep = {{"sig", "Best regards"}};
+  host.wide = u"www.a.com λ";
+  Change("www.a.com ?");
+  const int remembered = host.remembered;
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kSkipped) << "the last read is still there";
+  host.wide.clear();
+  Change("sig");
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kSkipped) << "the replacement is still there";
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"Best regards", "www.a.com ?"}));
+  EXPECT_EQ(workspace.links.size(), 1u);
+  EXPECT_EQ(host.writes.size(), 1u);
+  EXPECT_EQ(host.remembered, remembered + 1) << "only the copy of sig took the target";
+
+  // A copy whose notification the chain swallowed.
+  host.clipboard = "sig";
+  ++host.sequence;
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kInserted);
+  EXPECT_EQ(host.writes.size(), 2u);
+  EXPECT_EQ(host.remembered, remembered + 2);
 }
 
 TEST_F(ClipboardCaptureTest, PutsEveryRecognisedLinkAtTheHeadWithinItsOwnConditions) {
@@ -271,6 +302,17 @@ TEST_F(QuickReplaceCaptureTest, LoopingPairsReplaceOncePerCopy) {
       EXPECT_EQ(host.writes.size(), 2u);
     }
   }
+}
+
+// A viewer ahead of us that posts the notifications on delivers the replacement's own change
+// after the strip already took the clipboard's sequence number in; it is then dropped as known.
+TEST_F(QuickReplaceCaptureTest, AReplacementWhoseChangeNeverArrivesLeavesTheNextCopyReplaceable) {
+  workspace.quickRep = {{"qq1", "Replaced text one"}};
+  host.echo = false;
+  Change("qq1");
+  Change("qq1");
+  EXPECT_EQ(host.writes.size(), 2u);
+  EXPECT_EQ(host.clipboard, "Replaced text one");
 }
 
 TEST_F(QuickReplaceCaptureTest, AFailedWriteLeavesTheNextChangeReplaceable) {
