@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <new>
 #include <string>
@@ -77,6 +78,22 @@ void ExpectUnreadableKept(const std::string& exe, const std::string& path) {
   const FileOutcome second = SaveOne(store, "newer");
   EXPECT_FALSE(second.done);
   EXPECT_EQ(second.problem, "");
+}
+
+// Nothing in an intact file counts as damage, and the links keep their order.
+TEST(ItemStore, AnIntactFileLoadsInOrderAndIsSavedBackAsItWas) {
+  TempDir dir;
+  const std::string items =
+      Int32(1) + Text("one") + Int32(0) + Int32(2) + Text("www.first.org") + Text("www.next.org");
+  WriteBytes(dir.File("Pelmo.clp"), items);
+  Workspace workspace(dir.File("Pelmo.exe"));
+  const FileOutcome load = workspace.LoadItems();
+  EXPECT_TRUE(load.done);
+  EXPECT_EQ(load.problem, "");
+  EXPECT_EQ(workspace.links, (std::deque<std::string>{"www.first.org", "www.next.org"}));
+  EXPECT_TRUE(workspace.SaveItems().done);
+  EXPECT_FALSE(fs::exists(dir.File("Pelmo.clp.damaged")));
+  EXPECT_EQ(ReadBytes(dir.File("Pelmo.clp")), items);
 }
 
 TEST(ItemStore, MissingFileIsSilentAndSaved) {

@@ -23,6 +23,8 @@ TEST(ExtractLink, TakesTheFirstPrefixInOrderOfPreferenceAndEndsAtATerminator) {
       {"go to http://example.com/line\r\nnext", "http://example.com/line"},
       {"end with http://example.com.", "http://example.com."},
       {"http://a.b/<i>&x", "http://a.b/<i>&x"},
+      {"www.a.com", "www.a.com"},  // the shortest link kept: 9 bytes
+      {"www.a.co", ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ExtractLink(c.text, {}), c.link) << c.text;
