@@ -70,6 +70,11 @@ TEST(Resources, VersionMatchesTheAboutBoxAndTheManifestKeepsVirtualization) {
   const std::string manifest = ResourceBytes(MAKEINTRESOURCEA(1), RT_MANIFEST);
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
             std::string::npos);
+  // The manifest names this build's processor, or the loader ignores it and the program runs
+  // with the old controls (and 64-bit Windows may refuse to start it).
+  char comctl[MAX_PATH] = "";
+  ::GetModuleFileNameA(::LoadLibraryA("comctl32.dll"), comctl, MAX_PATH);
+  EXPECT_NE(std::string(comctl).find("winsxs"), std::string::npos) << comctl;
   EXPECT_NE(manifest.find("<dpiAware"), std::string::npos);
   EXPECT_NE(manifest.find("<supportedOS"), std::string::npos);
   // Declaring an execution level switches off the redirection that lets a user without
