@@ -7,6 +7,16 @@ void* CListBox::GetItemDataPtr(int row) const {
   return data == LB_ERR ? nullptr : reinterpret_cast<void*>(data);
 }
 
+int CListBox::AddString(const std::string& text, const std::u16string& wide) const {
+  if (wide.empty())
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  // Our subclass procedure takes ANSI messages, and the way through it would turn the text into
+  // '?'s: the list class's own procedure takes the UTF-16 directly and keeps it whole.
+  const auto listProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(m_hWnd, GCLP_WNDPROC));
+  return static_cast<int>(::CallWindowProcW(listProc, m_hWnd, LB_ADDSTRING, 0,
+                                            reinterpret_cast<LPARAM>(wide.c_str())));
+}
+
 std::string CListBox::GetText(int row) const {
   const LRESULT length = SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(row));
   if (length == LB_ERR) return std::string();

@@ -20,9 +20,9 @@ class CListBox : public CWnd {
   void SetCurSel(int row) const {
     SendMessage(LB_SETCURSEL, static_cast<WPARAM>(row < GetCount() ? row : -1));
   }
-  int AddString(const std::string& text) const {
-    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-  }
+  // A row showing `text`, or `wide` when there is one: the UTF-16 of a text that the ANSI code
+  // page cannot hold.
+  int AddString(const std::string& text, const std::u16string& wide = {}) const;
   void ResetContent() const { SendMessage(LB_RESETCONTENT); }
   void* GetItemDataPtr(int row) const;
   void SetItemDataPtr(int row, void* data) const {

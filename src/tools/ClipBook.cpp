@@ -28,6 +28,10 @@ std::string ClipBookName(const std::string& entry) {
   return entry.substr(0, entry.find('\n'));
 }
 
+std::u16string ClipBookName(const std::u16string& entry) {
+  return entry.substr(0, entry.find(u'\n'));
+}
+
 HistoryItem ClipBookText(const HistoryItem& entry) {
   HistoryItem text;
   text.text = TextAfterName(entry.text);

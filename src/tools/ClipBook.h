@@ -17,6 +17,7 @@ namespace pelmo {
 HistoryItem MakeClipBookEntry(const std::string& name, const std::u16string& wideName,
                               const HistoryItem& item);
 std::string ClipBookName(const std::string& entry);
+std::u16string ClipBookName(const std::u16string& entry);
 // The text as it is put back: the ANSI text and, for an entry that keeps one, the wide text.
 HistoryItem ClipBookText(const HistoryItem& entry);
 

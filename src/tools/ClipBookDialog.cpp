@@ -31,6 +31,10 @@ std::string CClipBookDialog::RowText(const HistoryItem& entry) const {
   return ClipBookName(entry.text);
 }
 
+std::u16string CClipBookDialog::WideRowText(const HistoryItem& entry) const {
+  return ClipBookName(entry.wide);
+}
+
 bool CClipBookDialog::OnCommand(WORD id, WORD code, HWND) {
   if (id == IDC_ITEM_LIST) {
     if (code != LBN_DBLCLK) return false;

@@ -20,6 +20,7 @@ class CClipBookDialog : public CListToolDialog<HistoryItem> {
   void DoDataExchange(DataExchange& dx) override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   std::string RowText(const HistoryItem& entry) const override;
+  std::u16string WideRowText(const HistoryItem& entry) const override;
 
  private:
   void Move(int step);

@@ -34,10 +34,26 @@ std::optional<std::vector<size_t>> ChosenRows(size_t count, const std::vector<in
 
 }  // namespace
 
+namespace {
+
+template <typename String>
+String NumberedRow(const String& number, const String& text) {
+  const String blanks{' ', '\t', '\r', '\n', '\v', '\f'};
+  const size_t start = text.find_first_not_of(blanks);
+  const String trimmed = start == String::npos ? String() : text.substr(start);
+  return number + String(2, ' ') + CutRow(trimmed);
+}
+
+}  // namespace
+
 std::string ConcatenateRow(int number, const std::string& text) {
-  const size_t start = text.find_first_not_of(" \t\r\n\v\f");
-  const std::string trimmed = start == std::string::npos ? std::string() : text.substr(start);
-  return std::to_string(number) + "  " + CutRow(trimmed);
+  return NumberedRow(std::to_string(number), text);
+}
+
+std::u16string ConcatenateRow(int number, const std::u16string& text) {
+  if (text.empty()) return std::u16string();
+  const std::string digits = std::to_string(number);
+  return NumberedRow(std::u16string(digits.begin(), digits.end()), text);
 }
 
 void FollowSelection(const std::vector<int>& selectedRows, ConcatenateChoice& choice) {

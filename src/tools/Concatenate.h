@@ -24,6 +24,8 @@ struct ConcatenateChoice {
 
 // "%d  " with the running number (from 1), then the first 50 characters after leading white space.
 std::string ConcatenateRow(int number, const std::string& text);
+// The same row for an entry's wide text; empty for an entry without one.
+std::u16string ConcatenateRow(int number, const std::u16string& text);
 
 // The list's selection changed: one selected row means "First" down to it, several mean
 // "Selected", none changes nothing.

@@ -24,7 +24,10 @@ void CConcatenateDialog::DoDataExchange(DataExchange& dx) {
 BOOL CConcatenateDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   int number = 0;
-  for (const HistoryItem& item : m_items) m_list.AddString(ConcatenateRow(++number, item.text));
+  for (const HistoryItem& item : m_items) {
+    ++number;
+    m_list.AddString(ConcatenateRow(number, item.text), ConcatenateRow(number, item.wide));
+  }
   DelimiterRule();
   ItemRule();
   return TRUE;

@@ -24,6 +24,8 @@ class CListToolDialog : public CDialog {
 
  protected:
   virtual std::string RowText(const Entry& entry) const = 0;
+  // The row in UTF-16 for an entry whose text the code page cannot hold; empty otherwise.
+  virtual std::u16string WideRowText(const Entry&) const { return {}; }
 
   BOOL OnInitDialog() override {
     CDialog::OnInitDialog();
@@ -39,7 +41,8 @@ class CListToolDialog : public CDialog {
   // One row per entry, in order; the last row ends up selected.
   void Fill() {
     m_list.ResetContent();
-    for (Entry& entry : m_entries) m_list.SetItemDataPtr(m_list.AddString(RowText(entry)), &entry);
+    for (Entry& entry : m_entries)
+      m_list.SetItemDataPtr(m_list.AddString(RowText(entry), WideRowText(entry)), &entry);
     m_list.SetCurSel(m_list.GetCount() - 1);
   }
 

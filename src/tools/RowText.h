@@ -8,7 +8,9 @@ namespace pelmo {
 
 constexpr size_t kRowChars = 50;
 
-inline std::string CutRow(const std::string& text) {
+// Either form of a text: the ANSI bytes, or the UTF-16 of a text the code page cannot hold.
+template <typename String>
+String CutRow(const String& text) {
   return text.substr(0, kRowChars);
 }
 

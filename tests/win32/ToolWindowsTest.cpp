@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "tools/ClipBook.h"
 #include "tools/ClipBookDialog.h"
+#include "tools/ConcatenateDialog.h"
 
 namespace pelmo {
 namespace {
@@ -105,6 +107,31 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
     Click(dialog.m_hWnd, id);
   EXPECT_EQ(ListBoxRows(list), std::vector<std::string>{"top"});
   EXPECT_TRUE(strip.NextCaptureRemembersTarget()) << "no copy";
+}
+
+// A row's UTF-16 as the list itself holds it; asked through our ANSI subclass it would be '?'s.
+std::u16string WideRow(const CListBox& list, int row) {
+  const auto listProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(list.m_hWnd, GCLP_WNDPROC));
+  wchar_t text[128] = {};
+  ::CallWindowProcW(listProc, list.m_hWnd, LB_GETTEXT, static_cast<WPARAM>(row),
+                    reinterpret_cast<LPARAM>(text));
+  return reinterpret_cast<const char16_t*>(text);
+}
+
+TEST(ToolWindowLists, ShowATextOutsideTheCodePageAsItWasCopied) {
+  FakeStrip strip;
+  HistoryItem greek;
+  greek.text = "?a??µ??a";
+  greek.wide = u"Καλημέρα";
+  std::vector<HistoryItem> clipBook = {MakeClipBookEntry("?????", u"Γεια σου", greek)};
+  CClipBookDialog book(clipBook, strip, nullptr);
+  ASSERT_TRUE(book.Create(nullptr));
+  EXPECT_EQ(WideRow(book.m_list, 0), u"Γεια σου");
+  const std::vector<HistoryItem> items = {Items({"plain"}).front(), greek};
+  CConcatenateDialog concatenate(items, nullptr);
+  ASSERT_TRUE(concatenate.Create(nullptr));
+  EXPECT_EQ(WideRow(concatenate.m_list, 0), u"1  plain");
+  EXPECT_EQ(WideRow(concatenate.m_list, 1), u"2  Καλημέρα");
 }
 
 // --- in the strip, on the real clipboard ----------------------------------------------------

@@ -53,6 +53,7 @@ TEST(ClipBook, EntriesSplitAtTheFirstLineFeed) {
   EXPECT_EQ(greek.wide, u"nΩ\nΓα\nω");
   EXPECT_EQ(ClipBookText(greek).text, "??\n?");
   EXPECT_EQ(ClipBookText(greek).wide, u"Γα\nω");
+  EXPECT_EQ(ClipBookName(greek.wide), u"nΩ");
   EXPECT_EQ(ProposedClipBookName("ten chars!"), "ten chars!");
   EXPECT_EQ(ProposedClipBookName(std::string(100, 'n')), std::string(35, 'n'));
 }
@@ -82,6 +83,22 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   choice.itemChoice = kSelectedReversed;
   EXPECT_EQ(Concatenate(items, {}, choice, AnsiToUtf16), std::nullopt)
       << "nothing selected: the window stays";
+}
+
+// The list's rows, in either form of a text, and the count that one selected row proposes.
+TEST(Concatenate, RowsAreNumberedTrimmedAndCutAndOneSelectedRowProposesTheFirstN) {
+  EXPECT_EQ(ConcatenateRow(3, " \t\r\nfirst\r\nsecond"), "3  first\r\nsecond");
+  EXPECT_EQ(ConcatenateRow(12, std::string(60, 'x')), "12  " + std::string(50, 'x'));
+  EXPECT_EQ(ConcatenateRow(1, std::u16string(u" Καλημέρα")), u"1  Καλημέρα");
+  EXPECT_EQ(ConcatenateRow(1, std::u16string(60, u'Ω')), u"1  " + std::u16string(50, u'Ω'));
+  EXPECT_EQ(ConcatenateRow(1, std::u16string()), u"") << "no wide text, no wide row";
+
+  ConcatenateChoice choice;
+  FollowSelection({2}, choice);
+  EXPECT_EQ(choice.itemChoice, kFirstItems);
+  EXPECT_EQ(choice.firstCount, 3u) << "the first three rows reach the selected one";
+  FollowSelection({0, 2}, choice);
+  EXPECT_EQ(choice.itemChoice, kSelectedItems);
 }
 
 // A chosen wide text makes the result keep one: the UTF-16 forms joined with the delimiter.
