@@ -58,6 +58,71 @@ TEST(BitmapButtonGrey, ColourTable) {
   EXPECT_EQ(ColourOf(table.back()), ColourOf(sentinel));
 }
 
+TEST(BitmapButtonGrey, ColourTableSize) {
+  const struct {
+    int bits;
+    std::uint32_t used;
+    std::size_t expected;
+  } cases[] = {
+      {1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {4, 6, 6}, {8, 1, 1}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ColourTableSize(c.bits, c.used), c.expected) << c.bits << " bits, " << c.used;
+}
+
+TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
+  using H = HorizontalAlignment;
+  using V = VerticalAlignment;
+  struct Case {
+    const char* name;
+    Rect item;
+    std::optional<Size> caption;
+    H horizontal;
+    V vertical;
+    bool pressed;
+    Rect picturePlace;
+    Rect captionPlace;
+  };
+  const Rect square{0, 0, 40, 40};
+  const Size text{20, 8};
+  // A 16 by 16 picture. In 40 by 40 the picture area (22 by 22) and the caption area (30 by 12)
+  // fit with room to spare; areas that do not fit shrink, down to nothing.
+  // clang-format off
+  const Case cases[] = {
+      {"centre", square, text, H::kCentre, V::kCentre, false, {12, 6, 28, 22}, {10, 25, 30, 33}},
+      {"left", square, text, H::kLeft, V::kCentre, false, {3, 6, 19, 22}, {5, 25, 25, 33}},
+      {"right", square, text, H::kRight, V::kCentre, false, {21, 6, 37, 22}, {15, 25, 35, 33}},
+      {"bottom: caption above", square, text, H::kCentre, V::kBottom, false, {12, 21, 28, 37}, {10, 10, 30, 18}},
+      {"pressed, off the origin", {100, 50, 140, 90}, text, H::kCentre, V::kCentre, true, {113, 57, 129, 73}, {111, 76, 131, 84}},
+      {"no caption", {0, 0, 40, 30}, std::nullopt, H::kCentre, V::kCentre, false, {12, 7, 28, 23}, {}},
+      {"nothing fits", {0, 0, 4, 2}, Size{50, 8}, H::kCentre, V::kCentre, false, {3, 3, 3, 3}, {5, 0, 5, 0}},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ButtonLayout layout =
+        LayOutButton(c.item, Size{16, 16}, c.caption, c.horizontal, c.vertical, c.pressed);
+    EXPECT_EQ(layout.picture, c.picturePlace);
+    EXPECT_EQ(layout.caption, c.captionPlace);
+  }
+}
+
+TEST(BitmapButtonText, SplitsCaptionAndTooltipAndSetsTheTooltipAlone) {
+  const struct {
+    const char* text;
+    const char* caption;
+    const char* tooltip;
+  } cases[] = {
+      {"", "", ""}, {"\nEdit", "", "Edit"}, {"Go", "Go", ""}, {"Go\nGo there\nignored", "Go", "Go there"},
+  };
+  for (const auto& c : cases) {
+    const ButtonText split = SplitButtonText(c.text);
+    EXPECT_EQ(split.caption, c.caption) << c.text;
+    EXPECT_EQ(split.tooltip, c.tooltip) << c.text;
+  }
+  EXPECT_EQ(WithToolTip("Go\nOld\nrest", "New"), "Go\nNew");
+}
+
 TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
   const struct {
     ButtonState state;

@@ -33,6 +33,15 @@ TEST(AnsiCodePage, EveryByteRoundTrips) {
   }
 }
 
+// A typed search text is lowered as find next folds the clipboard's bytes: "š" finds "Š".
+TEST(AnsiCodePage, LowerCaseOfATypedTextMatchesTheByteFold) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::u16string typed = AnsiToUtf16(std::string(1, static_cast<char>(byte)));
+    const std::string folded(1, static_cast<char>(AnsiFold(static_cast<unsigned char>(byte))));
+    EXPECT_EQ(LowerCaseInAnsi(typed), AnsiToUtf16(folded)) << byte;
+  }
+}
+
 TEST(AnsiCodePage, UnmappableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(Utf16ToAnsi(u"\u0416x\u4E2D"), "?x?");
   EXPECT_EQ(Utf16ToAnsi(u"\U0001F600"), "?");  // a pair is one character

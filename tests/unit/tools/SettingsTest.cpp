@@ -68,6 +68,20 @@ TEST(Settings, AutoPasteNeedsAutoFocus) {
   EXPECT_EQ(ReadSettings(profile).autoPaste, 0);
 }
 
+TEST(Settings, TheStoredPositionIsUsedOnlyStrictlyInsideTheScreen) {
+  const Size screen{1280, 800};
+  const struct {
+    Point stored;
+    bool used;
+  } cases[] = {{{10, 10}, true},   {{1279, 799}, true}, {{0, 10}, false},
+               {{10, 0}, false},   {{1280, 10}, false}, {{10, 800}, false},
+               {{10, 1000}, false}, {{-50, 10}, false}};
+  for (const auto& c : cases) {
+    const std::optional<Point> start = StartPosition(c.stored, screen);
+    EXPECT_EQ(start.has_value(), c.used) << c.stored.x << "," << c.stored.y;
+  }
+}
+
 // Saving writes the position, then every option in its order: numbers as they are, on/off
 // options as 1 or 0. A window hidden above the screen keeps the position the minimize action
 // stored.
