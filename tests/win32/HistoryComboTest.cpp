@@ -87,6 +87,33 @@ TEST_F(HistoryComboTest, DroppedTextIsCapturedButNeverMovedAndNotFromItself) {
   EXPECT_EQ(workspace.history.Count(), 2);
 }
 
+TEST_F(HistoryComboTest, EnterAddsShiftEnterKeepsF5OpensAndEscapeGoesBack) {
+  workspace.options.autoFocus = 1;
+  ASSERT_TRUE(other.CopyInFront("in the other program"));
+  PumpUntil([&] { return Rows().front() == "in the other program"; });
+  const auto press = [&](int key, bool shift) {
+    test::PressKey(Combo().m_hWnd, dialog.m_hWnd, key, shift);
+  };
+  Combo().SetWindowText("typed");
+  press(VK_RETURN, false);
+  EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "typed"; }));
+
+  Combo().SetCurSel(1);
+  test::ModalScript name({[](HWND prompt) { test::Click(prompt, IDOK); }});
+  press(VK_RETURN, true);
+  ASSERT_EQ(workspace.clipBook.size(), 1u);
+  EXPECT_NE(workspace.clipBook[0].text.find("in the other program"), std::string::npos);
+
+  std::string shown;
+  test::ModalScript failure({[&](HWND) { shown = test::AnswerActiveWindow(IDOK); }});
+  Combo().SetWindowText("C:\\no such folder\\no such file.txt");
+  press(VK_F5, false);
+  EXPECT_NE(shown, "") << "the shell's failure is reported";
+
+  press(VK_ESCAPE, false);
+  EXPECT_EQ(::GetForegroundWindow(), other.Hwnd());
+}
+
 TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
   CopyAndWait("one line");
   CopyAndWait("first\r\nsecond\r\nthird");

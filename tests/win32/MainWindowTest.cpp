@@ -119,6 +119,23 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   EXPECT_EQ(shown.Height(), hidden.Height()) << "moved, not resized";
 }
 
+TEST_F(MainWindowTest, KeepTopPutsAChosenEntryOnTopAndDeleteRestKeepsTheClipboardsTextAlone) {
+  CopyAndWait("older");
+  CopyAndWait("newest");
+  workspace.options.keepTop = 1;
+  Choose(2);
+  PumpUntil([&] { return workspace.history.Count() == 4; });
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"on the clipboard at start", "newest", "older",
+                                              "on the clipboard at start"}));
+
+  workspace.clipBook.emplace_back().text = "kept";
+  workspace.links.push_back("www.kept.org");
+  Command(ID_DELETE_REST);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
+  EXPECT_EQ(workspace.clipBook.size(), 1u);
+  EXPECT_EQ(workspace.links.size(), 1u);
+}
+
 TEST_F(MainWindowTest, ACopyWhoseWriterHoldsTheClipboardAMomentIsCapturedWhenItLetsGo) {
   // Another program copies and keeps the clipboard open for a moment afterwards, as some do.
   std::thread writer([] {
