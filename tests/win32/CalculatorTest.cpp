@@ -106,6 +106,29 @@ TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
   EXPECT_EQ(Saved(), (Rows{"7*8", "pi", "2^10"}));
 }
 
+TEST_F(CalculatorTest, TypingAnOperatorShowsTheRunningResultAndEnterEvaluates) {
+  CCalculatorDialog dialog;
+  Rows afterOperator, afterEnter;
+  ModalScript script({
+      [&](HWND dlg) {
+        HWND edit = ExpressionEdit(dlg);
+        ::SetFocus(edit);
+        for (const char c : std::string("12/")) ::SendMessageA(edit, WM_CHAR, c, 0);
+        afterOperator = Shown(dlg);
+        ::SendMessageA(edit, WM_CHAR, '8', 0);
+        ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+      },
+      [&](HWND dlg) {
+        afterEnter = Shown(dlg);
+        afterEnter.push_back(ListRows(dlg).at(0));
+        ::PostMessageA(ExpressionEdit(dlg), WM_KEYDOWN, VK_ESCAPE, 0);
+      },
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(afterOperator, (Rows{"12/", "12", "/"}));
+  EXPECT_EQ(afterEnter, (Rows{"12/8", "1.5", "=", "12/8"}));
+}
+
 // Off, Escape, the close box and the hidden Cancel button each save once before closing; a save
 // that fails is reported once, leaves the old file whole, and the window closes all the same.
 TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {

@@ -2,6 +2,7 @@
 // once against Wine's own shell.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,35 @@ class TaskbarIconTest : public testing::Test {
   void SetUp() override { ASSERT_TRUE(icon.Create(7)); }
   RecordingIcon icon;
 };
+
+// The shell is asked only when the state changes; a refused request leaves the state as it was.
+TEST_F(TaskbarIconTest, ShowHideAndRefreshAskTheShellOnlyWhenTheStateChanges) {
+  enum Op { kShow, kHide, kRefresh };
+  const struct {
+    Op op;
+    BOOL answer;
+    bool result;
+    std::vector<DWORD> asked;
+  } steps[] = {
+      {kRefresh, TRUE, false, {}},         {kHide, TRUE, false, {}},
+      {kShow, FALSE, false, {NIM_ADD}},    {kShow, TRUE, true, {NIM_ADD}},
+      {kShow, TRUE, false, {}},            {kRefresh, FALSE, false, {NIM_MODIFY}},
+      {kHide, FALSE, false, {NIM_DELETE}}, {kHide, TRUE, true, {NIM_DELETE}},
+  };
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    SCOPED_TRACE(i);
+    icon.requests.clear();
+    icon.answer = steps[i].answer;
+    const bool result = steps[i].op == kShow   ? icon.Show()
+                        : steps[i].op == kHide ? icon.Hide()
+                                               : icon.Refresh();
+    EXPECT_EQ(result, steps[i].result);
+    EXPECT_EQ(icon.requests, steps[i].asked);
+  }
+  // The record holds as much of a long tip as fits, its terminating zero included.
+  icon.SetTooltipText(std::string(80, 'x'), false);
+  EXPECT_EQ(std::string(icon.MakeRecord(NIM_ADD).szTip), std::string(63, 'x'));
+}
 
 TEST_F(TaskbarIconTest, RestartedShellGetsAShownIconBack) {
   const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
