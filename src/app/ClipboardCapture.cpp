@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/QuickReplace.h"
+#include "model/QuickReplace.h"
 #include "web/LinkRecognition.h"
 
 namespace pelmo {

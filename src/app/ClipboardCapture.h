@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "app/Workspace.h"
+#include "model/Workspace.h"
 
 namespace pelmo {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"

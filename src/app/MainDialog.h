@@ -10,19 +10,19 @@
 #include "app/AppTaskbarIcon.h"
 #include "app/ChainWatch.h"
 #include "app/ClipboardCapture.h"
-#include "app/StripServices.h"
-#include "app/Workspace.h"
 #include "controls/HistoryCombo.h"
 #include "controls/OXBitmapButton.h"
 #include "framework/BitmapButton.h"
 #include "framework/Dialog.h"
-#include "tools/IniProfile.h"
+#include "framework/IniProfile.h"
+#include "model/ClipboardPort.h"
+#include "model/Workspace.h"
 #include "tools/InlineDialog.h"
 
 namespace pelmo {
 
 class CMainDialog : public CDialog,
-                    public StripServices,
+                    public ClipboardPort,
                     private HistoryComboOwner,
                     private CaptureHost,
                     private InlineOwner {
@@ -47,6 +47,8 @@ class CMainDialog : public CDialog,
   void CopySelectedToClipboard(bool forced);
   bool ReturnFocus() override;
   void PutBack(const HistoryItem& item, bool forced) override;
+  void CopyAs(const HistoryItem& text, int kind) override;
+  void CopyFromOwnWindow(const HistoryItem& text) override;
   // Opens a text with the shell; failures are reported with the shell's reason.
   void ExecuteText(const std::string& text, bool explore) override;
 
@@ -75,7 +77,6 @@ class CMainDialog : public CDialog,
   // Writes the position and the options, then the item files.
   void SaveAll();
 
-  ClipboardCapture& Capture() override { return m_capture; }
   Workspace& GetWorkspace() { return m_workspace; }
   CHistoryCombo& GetHistoryCombo() { return m_historyCombo; }
   HWND NextViewer() const { return m_nextViewer; }

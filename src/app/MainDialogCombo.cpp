@@ -21,11 +21,9 @@ void CMainDialog::FollowMouse() {
 }
 
 void CMainDialog::TakeDroppedFiles(const std::string& paths) {
-  ClipboardSession clipboard(m_hWnd);
-  if (!clipboard.IsOpen()) return;
-  m_capture.SetPendingKind(kDroppedFiles);
-  // Without the write no change comes to take the kind: the next copy must not get it.
-  if (!clipboard.WriteText(paths)) m_capture.SetPendingKind(kPlain);
+  HistoryItem names;
+  names.text = paths;
+  CopyAs(names, kDroppedFiles);
 }
 
 void CMainDialog::TakeDroppedText(const std::string& text) {

@@ -127,6 +127,21 @@ void CMainDialog::PutBack(const HistoryItem& item, bool forced) {
   if (!clipboard.WriteText(item.text, item.wide)) m_capture.CancelSkip();
 }
 
+void CMainDialog::CopyAs(const HistoryItem& text, int kind) {
+  ClipboardSession clipboard(m_hWnd);
+  if (!clipboard.IsOpen()) return;
+  m_capture.SetPendingKind(kind);
+  // Without the write no change comes to take the kind: the next copy must not get it.
+  if (!clipboard.WriteText(text.text, text.wide)) m_capture.SetPendingKind(kPlain);
+}
+
+void CMainDialog::CopyFromOwnWindow(const HistoryItem& text) {
+  // One of our windows is in the foreground now: the copy's capture keeps the window the user
+  // came from.
+  m_capture.KeepTarget();
+  WriteClipboardText(m_hWnd, text.text, text.wide);
+}
+
 bool CMainDialog::ReturnFocus() {
   if (!m_targetWindow || !m_workspace.options.autoFocus || m_historyCombo.GetDroppedState())
     return false;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 #include "calc/CalculatorHistory.h"
 #include "framework/DataExchange.h"
 #include "framework/ModulePath.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 #include "calc/CalculatorHistory.h"
 #include "cli/Commands.h"
 #include "framework/AnsiCodePage.h"

@@ -9,7 +9,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 #include "cli/Commands.h"
 #include "framework/BufferedFile.h"
 #include "web/LinkRecognition.h"

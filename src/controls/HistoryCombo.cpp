@@ -3,7 +3,7 @@
 #include "controls/HistoryDropTarget.h"
 #include "controls/HistoryRowRules.h"
 #include "resource.h"
-#include "tools/PreviewWindow.h"
+#include "controls/PreviewWindow.h"
 
 namespace pelmo {
 

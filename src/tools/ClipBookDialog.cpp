@@ -1,13 +1,12 @@
 #include "tools/ClipBookDialog.h"
 
-#include "framework/Clipboard.h"
 #include "tools/ClipBook.h"
 
 namespace pelmo {
 
-CClipBookDialog::CClipBookDialog(std::vector<HistoryItem>& clipBook, StripServices& strip,
+CClipBookDialog::CClipBookDialog(std::vector<HistoryItem>& clipBook, ClipboardPort& port,
                                  CWnd* parent)
-    : CListToolDialog(IDD_CLIPBOOK, clipBook, parent), m_strip(strip) {}
+    : CListToolDialog(IDD_CLIPBOOK, clipBook, parent), m_port(port) {}
 
 void CClipBookDialog::DoDataExchange(DataExchange& dx) {
   CListToolDialog::DoDataExchange(dx);
@@ -39,7 +38,7 @@ bool CClipBookDialog::OnCommand(WORD id, WORD code, HWND) {
   if (id == IDC_ITEM_LIST) {
     if (code != LBN_DBLCLK) return false;
     Copy();
-    m_strip.ReturnFocus();
+    m_port.ReturnFocus();
     return true;
   }
   // Owner-drawn buttons also report double clicks; a button acts on a click only.
@@ -72,14 +71,11 @@ void CClipBookDialog::Move(int step) {
 void CClipBookDialog::Copy() {
   const int index = SelectedEntry();
   if (index < 0) return;
-  // This window is in the foreground now: the copy's capture keeps the window the user came from.
-  m_strip.Capture().KeepTarget();
-  const HistoryItem text = ClipBookText(m_entries[static_cast<size_t>(index)]);
-  WriteClipboardText(m_hWnd, text.text, text.wide);
+  m_port.CopyFromOwnWindow(ClipBookText(m_entries[static_cast<size_t>(index)]));
 }
 
-void ShowClipBook(Workspace& workspace, StripServices& strip, CWnd& owner) {
-  CClipBookDialog(workspace.clipBook, strip, &owner).DoModal();
+void ShowClipBook(Workspace& workspace, ClipboardPort& port, CWnd& owner) {
+  CClipBookDialog(workspace.clipBook, port, &owner).DoModal();
 }
 
 }  // namespace pelmo

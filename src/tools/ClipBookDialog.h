@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/StripServices.h"
-#include "app/Workspace.h"
+#include "model/ClipboardPort.h"
+#include "model/Workspace.h"
 #include "controls/OXBitmapButton.h"
 #include "tools/ListToolDialog.h"
 
@@ -13,7 +13,7 @@ namespace pelmo {
 
 class CClipBookDialog : public CListToolDialog<HistoryItem> {
  public:
-  CClipBookDialog(std::vector<HistoryItem>& clipBook, StripServices& strip, CWnd* parent);
+  CClipBookDialog(std::vector<HistoryItem>& clipBook, ClipboardPort& port, CWnd* parent);
 
  protected:
   BOOL OnInitDialog() override;
@@ -26,7 +26,7 @@ class CClipBookDialog : public CListToolDialog<HistoryItem> {
   void Move(int step);
   void Copy();
 
-  StripServices& m_strip;
+  ClipboardPort& m_port;
   COXBitmapButton m_deleteButton;
   COXBitmapButton m_upButton;
   COXBitmapButton m_downButton;
@@ -34,6 +34,6 @@ class CClipBookDialog : public CListToolDialog<HistoryItem> {
 };
 
 // "ClipBook...": the window on the workspace's ClipBook, owned by `owner`.
-void ShowClipBook(Workspace& workspace, StripServices& strip, CWnd& owner);
+void ShowClipBook(Workspace& workspace, ClipboardPort& port, CWnd& owner);
 
 }  // namespace pelmo

@@ -1,7 +1,7 @@
 // "To ClipBook" and its name prompt (dialog 164).
 #pragma once
 
-#include "app/Workspace.h"
+#include "model/Workspace.h"
 #include "framework/Wnd.h"
 
 namespace pelmo {

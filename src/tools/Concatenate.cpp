@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/RowText.h"
+#include "model/RowText.h"
 
 namespace pelmo {
 

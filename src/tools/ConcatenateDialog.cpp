@@ -1,6 +1,5 @@
 #include "tools/ConcatenateDialog.h"
 
-#include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
 #include "framework/SystemCodePage.h"
 #include "framework/WaitCursor.h"
@@ -85,16 +84,13 @@ void CConcatenateDialog::OnOK() {
   EndDialog(IDOK);
 }
 
-void ShowConcatenate(Workspace& workspace, StripServices& strip, CWnd& owner) {
+void ShowConcatenate(Workspace& workspace, ClipboardPort& port, CWnd& owner) {
   std::vector<HistoryItem> items;
   for (int row = 0; row < workspace.history.Count(); ++row)
     items.push_back(workspace.history.At(row));
   CConcatenateDialog dialog(items, &owner);
-  if (dialog.DoModal() != IDOK || dialog.m_result.text.empty()) return;
-  ClipboardSession clipboard(owner.m_hWnd);
-  if (!clipboard.IsOpen()) return;
-  strip.Capture().SetPendingKind(kConcatenated);
-  clipboard.WriteText(dialog.m_result.text, dialog.m_result.wide);
+  if (dialog.DoModal() == IDOK && !dialog.m_result.text.empty())
+    port.CopyAs(dialog.m_result, kConcatenated);
 }
 
 }  // namespace pelmo

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/StripServices.h"
-#include "app/Workspace.h"
+#include "model/ClipboardPort.h"
+#include "model/Workspace.h"
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
 #include "tools/Concatenate.h"
@@ -38,6 +38,6 @@ class CConcatenateDialog : public CDialog {
 
 // "Concatenate...": the window on copies of the history's entries; its result goes to the
 // clipboard, to be captured as a concatenated entry.
-void ShowConcatenate(Workspace& workspace, StripServices& strip, CWnd& owner);
+void ShowConcatenate(Workspace& workspace, ClipboardPort& port, CWnd& owner);
 
 }  // namespace pelmo

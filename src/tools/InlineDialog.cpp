@@ -38,20 +38,20 @@ std::optional<TaskbarWindows> FindTaskbar() {
   return found;
 }
 
-std::unique_ptr<CInlineDialog> EnterInline(Workspace& workspace, StripServices& strip,
+std::unique_ptr<CInlineDialog> EnterInline(Workspace& workspace, ClipboardPort& port,
                                            InlineOwner& owner) {
   const auto taskbar = FindTaskbar();
   if (!taskbar) return nullptr;
-  auto window = std::make_unique<CInlineDialog>(workspace, strip, owner, *taskbar);
+  auto window = std::make_unique<CInlineDialog>(workspace, port, owner, *taskbar);
   if (!window->Open()) return nullptr;
   return window;
 }
 
-CInlineDialog::CInlineDialog(Workspace& workspace, StripServices& strip, InlineOwner& owner,
+CInlineDialog::CInlineDialog(Workspace& workspace, ClipboardPort& port, InlineOwner& owner,
                              const TaskbarWindows& taskbar)
     : CDialog(IDD_INLINE),
       m_workspace(workspace),
-      m_strip(strip),
+      m_port(port),
       m_owner(owner),
       m_taskbar(taskbar) {}
 
@@ -114,8 +114,8 @@ void CInlineDialog::CollapseOrExpand() {
 }
 
 void CInlineDialog::ChooseRow() {
-  m_strip.ReturnFocus();
-  if (const HistoryItem* item = m_combo.ItemAt(m_combo.GetCurSel())) m_strip.PutBack(*item, false);
+  m_port.ReturnFocus();
+  if (const HistoryItem* item = m_combo.ItemAt(m_combo.GetCurSel())) m_port.PutBack(*item, false);
 }
 
 bool CInlineDialog::OnCommand(WORD id, WORD code, HWND control) {

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "app/StripServices.h"
-#include "app/Workspace.h"
+#include "model/ClipboardPort.h"
+#include "model/Workspace.h"
 #include "controls/HistoryCombo.h"
 #include "controls/OXBitmapButton.h"
 #include "framework/Dialog.h"
@@ -14,7 +14,7 @@
 
 namespace pelmo {
 
-// What the inline window asks of the strip besides StripServices.
+// What the inline window asks of the strip besides the clipboard port.
 class InlineOwner {
  public:
   virtual ~InlineOwner() = default;
@@ -31,7 +31,7 @@ struct TaskbarWindows {
 
 class CInlineDialog : public CDialog {
  public:
-  CInlineDialog(Workspace& workspace, StripServices& strip, InlineOwner& owner,
+  CInlineDialog(Workspace& workspace, ClipboardPort& port, InlineOwner& owner,
                 const TaskbarWindows& taskbar);
   ~CInlineDialog() override;
 
@@ -56,7 +56,7 @@ class CInlineDialog : public CDialog {
   Rect RectInTaskbar(HWND window) const;
 
   Workspace& m_workspace;
-  StripServices& m_strip;
+  ClipboardPort& m_port;
   InlineOwner& m_owner;
   TaskbarWindows m_taskbar;
   int m_width = 0;
@@ -73,7 +73,7 @@ class CInlineDialog : public CDialog {
 std::optional<TaskbarWindows> FindTaskbar();
 
 // Inline mode on: the inline window in the taskbar, or null when the taskbar lacks a part.
-std::unique_ptr<CInlineDialog> EnterInline(Workspace& workspace, StripServices& strip,
+std::unique_ptr<CInlineDialog> EnterInline(Workspace& workspace, ClipboardPort& port,
                                            InlineOwner& owner);
 
 }  // namespace pelmo

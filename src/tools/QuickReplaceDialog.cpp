@@ -1,6 +1,6 @@
 #include "tools/QuickReplaceDialog.h"
 
-#include "tools/QuickReplace.h"
+#include "model/QuickReplace.h"
 
 namespace pelmo {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Workspace.h"
+#include "model/Workspace.h"
 #include "tools/ListToolDialog.h"
 
 namespace pelmo {

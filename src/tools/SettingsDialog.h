@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
-#include "tools/Settings.h"
+#include "model/Settings.h"
 
 namespace pelmo {
 

@@ -1,7 +1,7 @@
 #include "tools/ShortcutDialog.h"
 
 #include "resource.h"
-#include "tools/QuickReplace.h"
+#include "model/QuickReplace.h"
 #include "tools/TextPromptDialog.h"
 
 namespace pelmo {

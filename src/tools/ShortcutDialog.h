@@ -1,7 +1,7 @@
 // "To QuickRep" and its shortcut prompt (dialog 166).
 #pragma once
 
-#include "app/Workspace.h"
+#include "model/Workspace.h"
 #include "framework/Wnd.h"
 
 namespace pelmo {

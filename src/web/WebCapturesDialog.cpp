@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "app/Workspace.h"
+#include "model/Workspace.h"
 #include "framework/BufferedFile.h"
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"

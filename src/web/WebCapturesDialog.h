@@ -8,7 +8,7 @@
 #include "controls/OXBitmapButton.h"
 #include "framework/Dialog.h"
 #include "framework/ListBox.h"
-#include "tools/IniProfile.h"
+#include "framework/IniProfile.h"
 
 namespace pelmo {
 

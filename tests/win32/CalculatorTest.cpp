@@ -9,7 +9,7 @@
 
 #include "ModalScript.h"
 #include "WindowTestSupport.h"
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 #include "calc/CalculatorDialog.h"
 #include "calc/CalculatorHistory.h"
 #include "framework/ModulePath.h"

@@ -9,7 +9,7 @@
 #include "DragOnto.h"
 #include "MainWindowFixture.h"
 #include "framework/Ole.h"
-#include "tools/PreviewWindow.h"
+#include "controls/PreviewWindow.h"
 
 namespace pelmo {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "ModalScript.h"
 #include "WindowTestSupport.h"
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 #include "app/MainDialog.h"
 #include "calc/CalculatorHistory.h"
 #include "framework/Clipboard.h"

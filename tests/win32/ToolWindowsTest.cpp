@@ -20,34 +20,18 @@ using test::ModalScript;
 using test::PumpUntil;
 using test::Settle;
 
-// The strip as a tool window sees it; counts what the windows ask of it.
-class FakeStrip : public StripServices, private CaptureHost {
+// The strip's clipboard side as a tool window sees it: records what the windows ask of it.
+class FakePort : public ClipboardPort {
  public:
-  FakeStrip() { workspace.options.autoFocus = 1; }
-  ClipboardCapture& Capture() override { return capture; }
+  void PutBack(const HistoryItem& item, bool) override { copies.push_back("back " + item.text); }
+  void CopyAs(const HistoryItem& text, int) override { copies.push_back("as " + text.text); }
+  void CopyFromOwnWindow(const HistoryItem& text) override { copies.push_back("own " + text.text); }
   bool ReturnFocus() override {
     ++focusReturns;
     return true;
   }
-  void PutBack(const HistoryItem&, bool) override {}  // no tool window here puts an entry back
-  // Whether the next capture takes a new target (false after a ClipBook copy).
-  bool NextCaptureRemembersTarget() {
-    const int before = targetsRemembered;
-    capture.OnChange();
-    return targetsRemembered > before;
-  }
-
-  Workspace workspace{"C:\\test\\Pelmo.exe"};
-  ClipboardCapture capture{workspace, *this};
+  std::vector<std::string> copies;
   int focusReturns = 0;
-  int targetsRemembered = 0;
-
- private:
-  void RememberTarget() override { ++targetsRemembered; }
-  std::optional<ClipboardRead> ReadClipboard(bool, size_t) override { return ClipboardRead{}; }
-  void SelectNewEntry() override {}
-  uint32_t ClipboardSequence() override { return 0; }
-  bool PutReplacement(const std::string&, bool) override { return false; }
 };
 
 std::vector<HistoryItem> Items(std::initializer_list<const char*> texts) {
@@ -66,9 +50,9 @@ std::vector<std::string> Texts(const std::vector<HistoryItem>& items) {
 }
 
 TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
-  FakeStrip strip;
+  FakePort port;
   std::vector<HistoryItem> entries = Items({"top\ntext 1", "\nunnamed text", "bottom"});
-  CClipBookDialog dialog(entries, strip, nullptr);
+  CClipBookDialog dialog(entries, port, nullptr);
   ASSERT_TRUE(dialog.Create(nullptr));
   const CListBox& list = dialog.m_list;
   EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"top", "", "bottom"}));
@@ -83,17 +67,14 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   EXPECT_EQ(entries.front().text, "bottom") << "the top entry stays";
   EXPECT_EQ(list.GetCurSel(), 0);
 
-  // The unnamed entry copies its full text; the copy's capture keeps the remembered target.
+  // The unnamed entry copies its full text, as a copy from our own window; a double click also
+  // goes back to the target. No line feed: the whole string.
   list.SetCurSel(2);
   test::Notify(dialog.m_hWnd, IDC_ITEM_LIST, LBN_DBLCLK);
-  EXPECT_EQ(ClipboardText(), "unnamed text");
-  EXPECT_EQ(strip.focusReturns, 1);
-  EXPECT_FALSE(strip.NextCaptureRemembersTarget());
-  EXPECT_TRUE(strip.NextCaptureRemembersTarget());
+  EXPECT_EQ(port.focusReturns, 1);
   list.SetCurSel(0);
   Click(dialog.m_hWnd, IDC_CLIPBOOK_COPY);
-  EXPECT_EQ(ClipboardText(), "bottom") << "no line feed: the whole string";
-  EXPECT_FALSE(strip.NextCaptureRemembersTarget());
+  EXPECT_EQ(port.copies, (std::vector<std::string>{"own unnamed text", "own bottom"}));
 
   Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
   EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"top", ""}));
@@ -106,7 +87,7 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
     Click(dialog.m_hWnd, id);
   EXPECT_EQ(ListBoxRows(list), std::vector<std::string>{"top"});
-  EXPECT_TRUE(strip.NextCaptureRemembersTarget()) << "no copy";
+  EXPECT_EQ(port.copies.size(), 2u) << "no copy";
 }
 
 // A row's UTF-16 as the list itself holds it; asked through our ANSI subclass it would be '?'s.
@@ -119,12 +100,12 @@ std::u16string WideRow(const CListBox& list, int row) {
 }
 
 TEST(ToolWindowLists, ShowATextOutsideTheCodePageAsItWasCopied) {
-  FakeStrip strip;
+  FakePort port;
   HistoryItem greek;
   greek.text = "?a??µ??a";
   greek.wide = u"Καλημέρα";
   std::vector<HistoryItem> clipBook = {MakeClipBookEntry("?????", u"Γεια σου", greek)};
-  CClipBookDialog book(clipBook, strip, nullptr);
+  CClipBookDialog book(clipBook, port, nullptr);
   ASSERT_TRUE(book.Create(nullptr));
   EXPECT_EQ(WideRow(book.m_list, 0), u"Γεια σου");
   const std::vector<HistoryItem> items = {Items({"plain"}).front(), greek};
@@ -162,6 +143,20 @@ class StripTools : public test::MainWindowTest {
     return before;
   }
 };
+
+// A tool window's copy is made while it is in front: its capture keeps the user's window.
+TEST_F(StripTools, ACopyFromOurOwnWindowKeepsTheTarget) {
+  CopyAndSettle("in the other program", "in the other program");
+  test::OtherProgram toolWindow;
+  ::ShowWindow(toolWindow.Hwnd(), SW_SHOW);
+  ::SetForegroundWindow(toolWindow.Hwnd());
+  HistoryItem text;
+  text.text = "from the ClipBook";
+  dialog.CopyFromOwnWindow(text);
+  PumpUntil([&] { return workspace.history.At(0).text == "from the ClipBook"; });
+  ASSERT_TRUE(dialog.ReturnFocus());
+  EXPECT_EQ(::GetForegroundWindow(), other.Hwnd());
+}
 
 TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
   CopyAndSettle("a text longer than the thirty-five characters of a name",

@@ -12,7 +12,7 @@
 #include "app/MainDialog.h"
 #include "framework/ModulePath.h"
 #include "resource.h"
-#include "tools/IniProfile.h"
+#include "framework/IniProfile.h"
 #include "web/BrowserLaunch.h"
 #include "web/LinksPage.h"
 #include "web/WebCapturesDialog.h"

@@ -3,7 +3,7 @@
 #include <random>
 #include <string>
 
-#include "app/CaselessFind.h"
+#include "model/CaselessFind.h"
 #include "framework/AnsiCodePage.h"
 
 namespace pelmo {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/History.h"
+#include "model/History.h"
 #include "framework/AnsiCodePage.h"
 
 namespace pelmo {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "../framework/TempDir.h"
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 #include "framework/AnsiCodePage.h"
 
 namespace pelmo {

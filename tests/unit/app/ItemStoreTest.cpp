@@ -13,8 +13,8 @@
 #endif
 
 #include "../framework/TempDir.h"
-#include "app/ItemStore.h"
-#include "app/Workspace.h"
+#include "model/ItemStore.h"
+#include "model/Workspace.h"
 
 // While set, every allocation of this many bytes or more fails: a 32-bit address space that is
 // nearly used up. Replacing the global operator new is the standard's own seam for this.

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/Settings.h"
+#include "model/Settings.h"
 
 namespace pelmo {
 namespace {

@@ -7,7 +7,7 @@
 #include "framework/AnsiCodePage.h"
 #include "tools/ClipBook.h"
 #include "tools/Concatenate.h"
-#include "tools/QuickReplace.h"
+#include "model/QuickReplace.h"
 
 namespace pelmo {
 namespace {

@@ -1,8 +1,8 @@
-#include "app/History.h"
+#include "model/History.h"
 
 #include <algorithm>
 
-#include "app/CaselessFind.h"
+#include "model/CaselessFind.h"
 #include "framework/AnsiCodePage.h"
 
 namespace pelmo {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/Settings.h"
+#include "framework/Profile.h"
 
 namespace pelmo {
 

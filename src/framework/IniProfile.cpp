@@ -1,4 +1,4 @@
-#include "tools/IniProfile.h"
+#include "framework/IniProfile.h"
 
 #include <windows.h>
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 
 namespace pelmo {
 

@@ -1,4 +1,4 @@
-#include "app/CaselessFind.h"
+#include "model/CaselessFind.h"
 
 #include <array>
 #include <cstring>

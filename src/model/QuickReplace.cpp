@@ -1,8 +1,8 @@
-#include "tools/QuickReplace.h"
+#include "model/QuickReplace.h"
 
 #include <algorithm>
 
-#include "tools/RowText.h"
+#include "model/RowText.h"
 
 namespace pelmo {
 

@@ -1,4 +1,4 @@
-#include "tools/PreviewWindow.h"
+#include "controls/PreviewWindow.h"
 
 #include <algorithm>
 

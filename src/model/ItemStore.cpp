@@ -1,4 +1,4 @@
-#include "app/ItemStore.h"
+#include "model/ItemStore.h"
 
 #include <new>
 

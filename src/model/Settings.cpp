@@ -1,4 +1,4 @@
-#include "tools/Settings.h"
+#include "model/Settings.h"
 
 #include <cstring>
 #include <iterator>

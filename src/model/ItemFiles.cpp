@@ -1,4 +1,4 @@
-#include "app/ItemFiles.h"
+#include "model/ItemFiles.h"
 
 #include <algorithm>
 #include <new>

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/History.h"
-#include "app/ItemStore.h"
-#include "tools/Settings.h"
+#include "model/History.h"
+#include "model/ItemStore.h"
+#include "model/Settings.h"
 
 namespace pelmo {
 

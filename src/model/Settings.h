@@ -5,16 +5,9 @@
 #include <optional>
 
 #include "framework/Geometry.h"
+#include "framework/Profile.h"
 
 namespace pelmo {
-
-// The profile the options live in. Missing keys read as the given default.
-class Profile {
- public:
-  virtual ~Profile() = default;
-  virtual int GetInt(const char* section, const char* key, int defaultValue) = 0;
-  virtual void WriteInt(const char* section, const char* key, int value) = 0;
-};
 
 constexpr const char* kSettingsSection = "Settings ";  // the trailing blank is part of the name
 constexpr const char* kPositionSection = "Window Position";

@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "model/Workspace.h"
 
 #include <new>
 
