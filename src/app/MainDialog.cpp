@@ -48,12 +48,6 @@ Size ScreenSize() {
   return {screen.right - screen.left, screen.bottom - screen.top};
 }
 
-Rect WindowRect(HWND hwnd) {
-  RECT r;
-  ::GetWindowRect(hwnd, &r);
-  return {r.left, r.top, r.right, r.bottom};
-}
-
 void MoveTopmost(HWND hwnd, Point to) {
   ::SetWindowPos(hwnd, HWND_TOPMOST, to.x, to.y, 0, 0, SWP_NOSIZE);
 }

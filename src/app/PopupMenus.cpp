@@ -30,10 +30,6 @@ void Track(UINT menuId, HWND commandWindow, POINT screenPoint, bool inlineChecke
 PopupMenuResource::PopupMenuResource(UINT menuId)
     : m_menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId))) {}
 
-PopupMenuResource::~PopupMenuResource() {
-  if (m_menu) ::DestroyMenu(m_menu);
-}
-
 void ShowWindowMenu(UINT menuId, HWND window, POINT screenPoint, bool inlineChecked) {
   Track(menuId, CommandWindow(window), screenPoint, inlineChecked);
 }

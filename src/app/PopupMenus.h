@@ -4,21 +4,20 @@
 
 #include <windows.h>
 
+#include "framework/Gdi.h"
+
 namespace pelmo {
 
 // A menu resource loaded for one showing; destroyed with this object.
 class PopupMenuResource {
  public:
   explicit PopupMenuResource(UINT menuId);
-  ~PopupMenuResource();
-  PopupMenuResource(const PopupMenuResource&) = delete;
-  PopupMenuResource& operator=(const PopupMenuResource&) = delete;
 
   // The first sub-menu, the part that is shown; null when the resource is missing.
-  HMENU Popup() const { return m_menu ? ::GetSubMenu(m_menu, 0) : nullptr; }
+  HMENU Popup() const { return m_menu ? ::GetSubMenu(m_menu.get(), 0) : nullptr; }
 
  private:
-  HMENU m_menu;
+  ScopedMenu m_menu;
 };
 
 // The item menu (103) or the main menu (142) for `window` or one of its child controls: the

@@ -8,21 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "framework/Colour.h"
 #include "framework/Geometry.h"
 
 namespace pelmo {
-
-struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-};
-inline bool operator==(Rgb a, Rgb b) {
-  return a.red == b.red && a.green == b.green && a.blue == b.blue;
-}
-inline bool operator!=(Rgb a, Rgb b) {
-  return !(a == b);
-}
 
 // One entry of a device-independent bitmap's colour table, in its stored byte order.
 struct ColourTableEntry {
@@ -31,9 +20,6 @@ struct ColourTableEntry {
   std::uint8_t red = 0;
   std::uint8_t reserved = 0;
 };
-
-// The transparent colour of every picture of the program.
-inline constexpr Rgb kMagenta{255, 0, 255};
 
 // The grey a colour becomes in the soft look: its weighted brightness snapped to one of four
 // levels, so that greyed pictures stay crisp in 16 colours.

@@ -2,8 +2,8 @@
 
 #include "controls/HistoryDropTarget.h"
 #include "controls/HistoryRowRules.h"
-#include "resource.h"
 #include "controls/PreviewWindow.h"
+#include "resource.h"
 
 namespace pelmo {
 
@@ -11,7 +11,6 @@ namespace {
 
 constexpr COLORREF kMarkedText = RGB(192, 0, 0);
 constexpr COLORREF kConcatenatedText = RGB(0, 0, 128);
-constexpr COLORREF kTransparent = RGB(255, 0, 255);
 constexpr int kPictureWidth = 13;
 constexpr int kNoPictureIndent = 12;
 constexpr int kLabelGap = 2;
@@ -34,7 +33,7 @@ CHistoryCombo::CHistoryCombo()
       m_normalBackground(::GetSysColor(COLOR_WINDOW)),
       m_pictures(::ImageList_LoadImageA(::GetModuleHandleA(nullptr),
                                         MAKEINTRESOURCEA(IDB_HISTORY_TYPES), kPictureWidth, 0,
-                                        kTransparent, IMAGE_BITMAP, 0)) {}
+                                        kKeyColourRef, IMAGE_BITMAP, 0)) {}
 
 CHistoryCombo::~CHistoryCombo() {
   RevokeDropTarget();

@@ -14,6 +14,7 @@
 #include <type_traits>
 
 #include "framework/ComboBox.h"
+#include "framework/Gdi.h"
 #include "framework/Ole.h"
 #include "model/HistoryView.h"
 
@@ -21,12 +22,6 @@ namespace pelmo {
 
 class CPreviewWindow;
 class HistoryDropTarget;
-
-struct ImageListDeleter {
-  void operator()(HIMAGELIST list) const { ::ImageList_Destroy(list); }
-};
-using ImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
-
 class CHistoryCombo;
 
 // What the drop-down asks of the window that owns it.
@@ -106,7 +101,7 @@ class CHistoryCombo : public CComboBox, public HistoryView {
   COLORREF m_normalText;
   COLORREF m_highlightText;
   COLORREF m_normalBackground;
-  ImageList m_pictures;
+  ScopedImageList m_pictures;
   HistoryComboOwner* m_owner = nullptr;
   std::optional<OleSession> m_ole;
   ComRef<HistoryDropTarget> m_dropTarget;

@@ -13,25 +13,6 @@ namespace {
 
 constexpr std::size_t kMaxColourTable = 256;
 
-class ScreenDC {
- public:
-  ScreenDC() : m_dc(::GetDC(nullptr)) {}
-  ~ScreenDC() {
-    if (m_dc) ::ReleaseDC(nullptr, m_dc);
-  }
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  operator HDC() const { return m_dc; }
-
- private:
-  HDC m_dc;
-};
-
-struct IconDestroyer {
-  void operator()(HICON icon) const { ::DestroyIcon(icon); }
-};
-using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
-
 // A writable device-independent copy of a bitmap resource, so that its colour table can change.
 GdiObject<HBITMAP> LoadDib(UINT bitmapId) {
   return GdiObject<HBITMAP>(
@@ -78,14 +59,6 @@ HPALETTE MakePalette(const ColourTable& table) {
   for (std::size_t i = 0; i < table.size; ++i)
     palette.entries[i] = {table.entries[i].red, table.entries[i].green, table.entries[i].blue, 0};
   return ::CreatePalette(reinterpret_cast<const LOGPALETTE*>(&palette));
-}
-
-Rect ToRect(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-RECT ToRECT(const Rect& r) {
-  return {r.left, r.top, r.right, r.bottom};
 }
 
 HorizontalAlignment HorizontalOf(LONG style) {
@@ -143,7 +116,7 @@ bool COXBitmapButton::LoadBitmap(UINT bitmapId, COLORREF transparent) {
 }
 
 void COXBitmapButton::AddDisabledPicture() {
-  const Icon picture(ImageList_GetIcon(m_images.get(), kColourPicture, ILD_NORMAL));
+  const ScopedIcon picture(ImageList_GetIcon(m_images.get(), kColourPicture, ILD_NORMAL));
   ICONINFO parts{};
   if (!picture || !::GetIconInfo(picture.get(), &parts)) return;
   const GdiObject<HBITMAP> mask(parts.hbmMask);
@@ -162,7 +135,7 @@ void COXBitmapButton::AddDisabledPicture() {
                  size.cx, size.cy, DST_ICON | DSS_DISABLED);
   }
   ICONINFO made{TRUE, 0, 0, mask.Get(), disabled.Get()};
-  const Icon icon(::CreateIconIndirect(&made));
+  const ScopedIcon icon(::CreateIconIndirect(&made));
   if (icon) ImageList_ReplaceIcon(m_images.get(), -1, icon.get());
 }
 
@@ -455,7 +428,7 @@ LRESULT COXBitmapButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 namespace {
 
 void SetUp(const PictureButton& b, bool flat) {
-  b.button.LoadBitmap(b.bitmap, kTransparentColour);
+  b.button.LoadBitmap(b.bitmap, kKeyColourRef);
   b.button.SetFlat(flat);
   if (!b.tip) return;
   b.button.EnableToolTip(true);

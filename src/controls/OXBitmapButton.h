@@ -19,9 +19,6 @@
 
 namespace pelmo {
 
-// The colour that stays transparent in the program's pictures (magenta).
-constexpr COLORREF kTransparentColour = RGB(255, 0, 255);
-
 class COXBitmapButton : public CWnd {
  public:
   COXBitmapButton() = default;
@@ -53,15 +50,6 @@ class COXBitmapButton : public CWnd {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  struct ImageListDeleter {
-    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
-  };
-  using ImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
-  struct WindowDestroyer {
-    void operator()(HWND window) const { ::DestroyWindow(window); }
-  };
-  using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
-
   void AddDisabledPicture();
   int PictureCount() const;
   SIZE PictureSize() const;
@@ -76,11 +64,11 @@ class COXBitmapButton : public CWnd {
   void MakeToolTip();
   void SyncToolTip();
 
-  ImageList m_images;
+  ScopedImageList m_images;
   GdiObject<HPALETTE> m_palette;
   HPALETTE m_previousPalette = nullptr;
   const COLORREF m_captionColour = RGB(0, 0, 0);
-  OwnedWindow m_toolTip;
+  ScopedWindow m_toolTip;
   bool m_toolTipWanted = false;
   bool m_flat = false;
   bool m_hot = false;

@@ -1,11 +1,64 @@
 // Owners for GDI objects and other handles: each is freed exactly once, when its owner goes.
+// Also the conversions between the portable rectangles and colours and the platform's.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <memory>
+#include <type_traits>
 #include <utility>
 
+#include "framework/Colour.h"
+#include "framework/Geometry.h"
+
 namespace pelmo {
+
+// A handle that `Destroy` frees when its owner goes.
+template <auto Destroy>
+struct HandleDestroyer {
+  template <typename Handle>
+  void operator()(Handle handle) const {
+    Destroy(handle);
+  }
+};
+template <typename Handle, auto Destroy>
+using ScopedHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleDestroyer<Destroy>>;
+using ScopedIcon = ScopedHandle<HICON, ::DestroyIcon>;
+using ScopedImageList = ScopedHandle<HIMAGELIST, ::ImageList_Destroy>;
+using ScopedMenu = ScopedHandle<HMENU, ::DestroyMenu>;
+using ScopedWindow = ScopedHandle<HWND, ::DestroyWindow>;
+
+inline Rect ToRect(const RECT& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+inline RECT ToRECT(const Rect& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+// A window's place on the screen, its client area, and its place in `parent`'s client area.
+inline Rect WindowRect(HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  return ToRect(r);
+}
+inline Rect ClientRect(HWND window) {
+  RECT r{};
+  ::GetClientRect(window, &r);
+  return ToRect(r);
+}
+inline Rect RectInParent(HWND parent, HWND window) {
+  RECT r{};
+  ::GetWindowRect(window, &r);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return ToRect(r);
+}
+
+inline constexpr COLORREF ToColorRef(Rgb colour) {
+  return RGB(colour.red, colour.green, colour.blue);
+}
+inline constexpr COLORREF kKeyColourRef = ToColorRef(kKeyColour);
 
 template <typename Handle>
 class GdiObject {
@@ -43,6 +96,21 @@ class SelectedObject {
  private:
   HDC m_dc;
   HGDIOBJ m_previous;
+};
+
+// The screen's device context, for measuring and for making compatible bitmaps.
+class ScreenDC {
+ public:
+  ScreenDC() : m_dc(::GetDC(nullptr)) {}
+  ~ScreenDC() {
+    if (m_dc) ::ReleaseDC(nullptr, m_dc);
+  }
+  ScreenDC(const ScreenDC&) = delete;
+  ScreenDC& operator=(const ScreenDC&) = delete;
+  operator HDC() const { return m_dc; }
+
+ private:
+  HDC m_dc;
 };
 
 // A memory device context compatible with another.

@@ -90,16 +90,9 @@ void CInlineDialog::DoDataExchange(DataExchange& dx) {
   DDX_Control(dx, IDC_INLINE_COLLAPSE, m_collapseButton);
 }
 
-Rect CInlineDialog::RectInTaskbar(HWND window) const {
-  RECT r;
-  ::GetWindowRect(window, &r);
-  ::MapWindowPoints(nullptr, m_taskbar.taskbar, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right, r.bottom};
-}
-
 void CInlineDialog::LayOut() {
-  const InlinePlacement placed = PlaceInline(RectInTaskbar(m_taskbar.taskSwitch),
-                                             RectInTaskbar(m_taskbar.notifyArea), m_width);
+  const InlinePlacement placed = PlaceInline(RectInParent(m_taskbar.taskbar, m_taskbar.taskSwitch),
+                                             RectInParent(m_taskbar.taskbar, m_taskbar.notifyArea), m_width);
   const Rect& t = placed.taskSwitch;
   ::SetWindowPos(m_taskbar.taskSwitch, nullptr, t.left, t.top, t.Width(), t.Height(), SWP_NOZORDER);
   const Rect& w = placed.inlineWindow;

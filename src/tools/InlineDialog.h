@@ -53,7 +53,6 @@ class CInlineDialog : public CDialog {
  private:
   void ChooseRow();
   void CollapseOrExpand();
-  Rect RectInTaskbar(HWND window) const;
 
   Workspace& m_workspace;
   ClipboardPort& m_port;

@@ -13,7 +13,6 @@
 namespace pelmo {
 namespace {
 
-constexpr COLORREF kMagentaRef = RGB(255, 0, 255);
 constexpr SIZE kButton{24, 22};
 
 COLORREF Face() {
@@ -77,7 +76,7 @@ struct TestButton {
     button.SubclassWindow(::CreateWindowExA(
         0, "BUTTON", "\nEdit", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10, kButton.cx, kButton.cy,
         parent, nullptr, ::GetModuleHandleA(nullptr), nullptr));
-    button.LoadBitmap(IDB_EDIT, kMagentaRef);
+    button.LoadBitmap(IDB_EDIT, kKeyColourRef);
     // As on the main window: a hot button has the focus, whose rectangle crosses the picture.
     button.SetFocusFrame(false);
   }

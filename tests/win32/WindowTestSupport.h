@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Geometry.h"
+#include "framework/Gdi.h"
 #include "framework/Wnd.h"
 
 namespace pelmo::test {
@@ -93,21 +93,10 @@ inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) 
 }
 
 // A window's place on the screen, its client area, and where `child` is in `parent`'s.
-inline Rect WindowRect(HWND window) {
-  RECT r;
-  ::GetWindowRect(window, &r);
-  return {r.left, r.top, r.right, r.bottom};
-}
-inline Rect ClientRect(HWND window) {
-  RECT r;
-  ::GetClientRect(window, &r);
-  return {r.left, r.top, r.right, r.bottom};
-}
+using pelmo::ClientRect;
+using pelmo::WindowRect;
 inline Rect ChildRect(HWND parent, HWND child) {
-  RECT r;
-  ::GetWindowRect(child, &r);
-  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right, r.bottom};
+  return RectInParent(parent, child);
 }
 
 // The rows of a list box, or of a combo box's list when `combo`.

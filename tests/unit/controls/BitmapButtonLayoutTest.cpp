@@ -39,15 +39,15 @@ TEST(BitmapButtonGrey, ColourTable) {
   };
   for (const auto& c : coloured) table.push_back(Entry(c.colour));
   const std::size_t transparentIndex = 77;
-  table[transparentIndex] = Entry(kMagenta);
+  table[transparentIndex] = Entry(kKeyColour);
   const ColourTableEntry sentinel = Entry({1, 2, 3});
   table.push_back(sentinel);  // past the given count: must stay as it is
 
-  GreyColourTable(table.data(), table.size() - 1, kMagenta);
+  GreyColourTable(table.data(), table.size() - 1, kKeyColour);
 
   for (int v = 0; v < 256; ++v) {
     const std::uint8_t grey = v < 64 ? 0 : v < 160 ? 128 : v < 224 ? 192 : 255;
-    const Rgb expected = v == static_cast<int>(transparentIndex) ? kMagenta : Rgb{grey, grey, grey};
+    const Rgb expected = v == static_cast<int>(transparentIndex) ? kKeyColour : Rgb{grey, grey, grey};
     EXPECT_EQ(ColourOf(table[v]), expected) << v;
   }
   for (std::size_t i = 0; i < std::size(coloured); ++i) {
