@@ -28,11 +28,9 @@ namespace {
 
 constexpr UINT_PTR kMinimizeTimer = 1;
 constexpr UINT kMinimizeDelayMs = 300;
-// A program that has just copied may hold the clipboard open for a moment: the capture tries
-// again this often before it gives the change up.
+// A program that has just copied may hold the clipboard open for a while: the capture reads it
+// again when this timer fires (RetrySchedule).
 constexpr UINT_PTR kCaptureRetryTimer = 2;
-constexpr UINT kCaptureRetryMs = 100;
-constexpr int kCaptureRetries = 5;
 // The item menu opened from the keyboard appears this far into the window's client area.
 constexpr int kKeyboardMenuOffset = 5;
 
@@ -218,17 +216,23 @@ bool CMainDialog::PutReplacement(const std::string& text, bool paste) {
 void CMainDialog::CaptureChange() {
   const CaptureResult result = m_healing ? m_capture.OnHeal() : m_capture.OnChange();
   if (result == CaptureResult::kBusy)
-    ::SetTimer(m_hWnd, kCaptureRetryTimer, kCaptureRetryMs, nullptr);
+    ::SetTimer(m_hWnd, kCaptureRetryTimer, m_retrySchedule.Start(), nullptr);
 }
 
 void CMainDialog::RetryCapture() {
-  if (m_capture.Retry() != CaptureResult::kBusy || ++m_captureRetries >= kCaptureRetries)
-    StopCaptureRetry();
+  if (m_capture.Retry() != CaptureResult::kBusy) {
+    // The read may have found a newer change than the one notified: its own notification, when
+    // it comes, brings nothing new.
+    m_capturedSequence = ::GetClipboardSequenceNumber();
+  } else if (const std::optional<unsigned> wait = m_retrySchedule.Next()) {
+    ::SetTimer(m_hWnd, kCaptureRetryTimer, *wait, nullptr);
+    return;
+  }
+  StopCaptureRetry();
 }
 
 void CMainDialog::StopCaptureRetry() {
   ::KillTimer(m_hWnd, kCaptureRetryTimer);
-  m_captureRetries = 0;
 }
 
 int CMainDialog::LoadSaveItems(int load) {
