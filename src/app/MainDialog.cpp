@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "app/AboutDialog.h"
 #include "app/MainFrame.h"
@@ -11,6 +12,7 @@
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
 #include "framework/ModulePath.h"
+#include "framework/SystemCodePage.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 #include "tools/ClipBookDialog.h"
@@ -191,6 +193,16 @@ std::optional<ClipboardRead> CMainDialog::ReadClipboard(bool oem, size_t maxByte
   if (!clipboard.IsOpen()) return std::nullopt;
   if (clipboard.AsksNotToBeRecorded()) return ClipboardRead::Private();
   ClipboardRead read;
+  if (!oem && clipboard.UnicodeTextFirst()) {
+    // Read alone and converted here as the system converts it: under Wine, every read of a format
+    // that the system makes from another, or of one read already, leaks a block of memory. A
+    // character takes at most two units, so this many make at least `maxBytes` ANSI bytes.
+    const size_t maxUnits = maxBytes <= SIZE_MAX / 2 ? 2 * maxBytes : SIZE_MAX;
+    std::u16string wide = clipboard.ReadWideText(maxUnits);
+    read.text = ToSystemAnsi(wide).substr(0, maxBytes);
+    if (read.text.size() < maxBytes) read.wide = WideIfLostInAnsi(std::move(wide), read.text);
+    return read;
+  }
   read.text = clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes);
   // A cut text is refused anyway: its wide form is never read.
   if (read.text.size() < maxBytes) read.wide = clipboard.ReadWideTextLostIn(read.text);
