@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "app/AboutDialog.h"
 #include "app/MainFrame.h"
@@ -11,6 +12,7 @@
 #include "framework/Clipboard.h"
 #include "framework/DataExchange.h"
 #include "framework/ModulePath.h"
+#include "framework/SystemCodePage.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 #include "tools/ClipBookDialog.h"
@@ -28,11 +30,9 @@ namespace {
 
 constexpr UINT_PTR kMinimizeTimer = 1;
 constexpr UINT kMinimizeDelayMs = 300;
-// A program that has just copied may hold the clipboard open for a moment: the capture tries
-// again this often before it gives the change up.
+// A program that has just copied may hold the clipboard open for a while: the capture reads it
+// again when this timer fires (RetrySchedule).
 constexpr UINT_PTR kCaptureRetryTimer = 2;
-constexpr UINT kCaptureRetryMs = 100;
-constexpr int kCaptureRetries = 5;
 // The item menu opened from the keyboard appears this far into the window's client area.
 constexpr int kKeyboardMenuOffset = 5;
 
@@ -187,6 +187,16 @@ std::optional<ClipboardRead> CMainDialog::ReadClipboard(bool oem, size_t maxByte
   if (!clipboard.IsOpen()) return std::nullopt;
   if (clipboard.AsksNotToBeRecorded()) return ClipboardRead::Private();
   ClipboardRead read;
+  if (!oem && clipboard.UnicodeTextFirst()) {
+    // Read alone and converted here as the system converts it: under Wine, every read of a format
+    // that the system makes from another, or of one read already, leaks a block of memory. A
+    // character takes at most two units, so this many make at least `maxBytes` ANSI bytes.
+    const size_t maxUnits = maxBytes <= SIZE_MAX / 2 ? 2 * maxBytes : SIZE_MAX;
+    std::u16string wide = clipboard.ReadWideText(maxUnits);
+    read.text = ToSystemAnsi(wide).substr(0, maxBytes);
+    if (read.text.size() < maxBytes) read.wide = WideIfLostInAnsi(std::move(wide), read.text);
+    return read;
+  }
   read.text = clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes);
   // A cut text is refused anyway: its wide form is never read.
   if (read.text.size() < maxBytes) read.wide = clipboard.ReadWideTextLostIn(read.text);
@@ -212,17 +222,23 @@ bool CMainDialog::PutReplacement(const std::string& text, bool paste) {
 void CMainDialog::CaptureChange() {
   const CaptureResult result = m_healing ? m_capture.OnHeal() : m_capture.OnChange();
   if (result == CaptureResult::kBusy)
-    ::SetTimer(m_hWnd, kCaptureRetryTimer, kCaptureRetryMs, nullptr);
+    ::SetTimer(m_hWnd, kCaptureRetryTimer, m_retrySchedule.Start(), nullptr);
 }
 
 void CMainDialog::RetryCapture() {
-  if (m_capture.Retry() != CaptureResult::kBusy || ++m_captureRetries >= kCaptureRetries)
-    StopCaptureRetry();
+  if (m_capture.Retry() != CaptureResult::kBusy) {
+    // The read may have found a newer change than the one notified: its own notification, when
+    // it comes, brings nothing new.
+    m_capturedSequence = ::GetClipboardSequenceNumber();
+  } else if (const std::optional<unsigned> wait = m_retrySchedule.Next()) {
+    ::SetTimer(m_hWnd, kCaptureRetryTimer, *wait, nullptr);
+    return;
+  }
+  StopCaptureRetry();
 }
 
 void CMainDialog::StopCaptureRetry() {
   ::KillTimer(m_hWnd, kCaptureRetryTimer);
-  m_captureRetries = 0;
 }
 
 int CMainDialog::LoadSaveItems(int load) {

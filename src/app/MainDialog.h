@@ -10,6 +10,7 @@
 #include "app/AppTaskbarIcon.h"
 #include "app/ChainWatch.h"
 #include "app/ClipboardCapture.h"
+#include "app/RetrySchedule.h"
 #include "controls/HistoryCombo.h"
 #include "controls/OXBitmapButton.h"
 #include "framework/BitmapButton.h"
@@ -105,7 +106,7 @@ class CMainDialog : public CDialog,
   void ApplySoftLook();
   void ApplySettings();
 
-  // Runs the capture; a busy clipboard is tried again a few times by a timer.
+  // Runs the capture; a busy clipboard is read again by a timer, at growing intervals.
   void CaptureChange();
   void RetryCapture();
   void StopCaptureRetry();
@@ -136,7 +137,7 @@ class CMainDialog : public CDialog,
   std::optional<DWORD> m_forwarding;
   bool m_healing = false;  // the notification comes from joining the chain again
   int m_findPosition = 0;
-  int m_captureRetries = 0;
+  RetrySchedule m_retrySchedule;
   bool m_ended = false;
 
   CBitmapButton m_menuButton;

@@ -66,17 +66,31 @@ bool ClipboardSession::WriteText(const std::string& text) const {
   return HandOver(CF_TEXT, text.c_str(), text.size() + 1);
 }
 
-std::u16string ClipboardSession::ReadWideTextLostIn(const std::string& ansi) const {
+bool ClipboardSession::UnicodeTextFirst() const {
+  // The formats come in the order the owner put them there; those the system makes come last.
+  for (UINT format = ::EnumClipboardFormats(0); format; format = ::EnumClipboardFormats(format)) {
+    if (format == CF_UNICODETEXT) return true;
+    if (format == CF_TEXT || format == CF_OEMTEXT) return false;
+  }
+  return false;
+}
+
+std::u16string ClipboardSession::ReadWideText(size_t maxUnits) const {
   if (!m_open) return std::u16string();
   HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
   if (!data) return std::u16string();
   const auto* units = static_cast<const char16_t*>(::GlobalLock(data));
   if (!units) return std::u16string();
-  const size_t capacity = ::GlobalSize(data) / sizeof(char16_t);
+  const size_t capacity = std::min<size_t>(::GlobalSize(data) / sizeof(char16_t), maxUnits);
   size_t length = 0;
   while (length < capacity && units[length] != u'\0') ++length;
   std::u16string wide(units, length);
   ::GlobalUnlock(data);
+  return wide;
+}
+
+std::u16string ClipboardSession::ReadWideTextLostIn(const std::string& ansi) const {
+  std::u16string wide = ReadWideText();
   if (ToSystemAnsi(wide) != ansi) return std::u16string();
   return WideIfLostInAnsi(std::move(wide), ansi);
 }

@@ -17,9 +17,8 @@
 
 namespace pelmo::test {
 
-// Another program on the desktop: writes the clipboard, records the keys sent to it and, when
-// asked, takes part in the clipboard viewer chain to see what is passed on to it; it passes
-// nothing on unless told to.
+// Another program on the desktop: writes the clipboard and, when asked, takes part in the
+// clipboard viewer chain to see what is passed on to it; it passes nothing on unless told to.
 class OtherProgram {
  public:
   OtherProgram() {
@@ -40,14 +39,12 @@ class OtherProgram {
   bool CopyInFront(const std::string& text) {
     ::ShowWindow(m_hwnd, SW_SHOW);
     ::SetForegroundWindow(m_hwnd);
-    keys.clear();
     return Copy(text);
   }
   HWND Hwnd() const { return m_hwnd; }
 
   std::vector<std::pair<HWND, HWND>> chainChanges;
   int drawClipboards = 0;
-  std::vector<WPARAM> keys;
   bool passOn = false;  // whether notifications go on to the next viewer
   bool postOn = false;  // whether they go on later, posted rather than sent
 
@@ -58,7 +55,6 @@ class OtherProgram {
       self->chainChanges.emplace_back(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
       return 0;
     }
-    if (self && msg == WM_KEYDOWN) self->keys.push_back(wp);
     if (self && msg == WM_DRAWCLIPBOARD) {
       ++self->drawClipboards;
       if (self->passOn && self->m_next) {
