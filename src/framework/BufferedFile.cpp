@@ -13,9 +13,30 @@
 namespace pelmo {
 
 namespace {
+
+constexpr const char* kTempSuffix = ".tmp";
+constexpr const char* kUnsavedSuffix = ".unsaved";
+// Names tried for a file kept aside before it stays under its temporary name.
+constexpr int kUnsavedNames = 99;
+
 std::string ErrnoText() {
   return std::strerror(errno);
 }
+
+std::string TempFileName(const std::string& target, unsigned long processId) {
+  return target + "." + std::to_string(processId) + kTempSuffix;
+}
+
+// Moves a complete file that could not replace `target` to a name no sweep of abandoned
+// temporary files removes and no later save writes over; returns where it is.
+std::string KeepAside(const std::string& temp, const std::string& target) {
+  for (int n = 1; n <= kUnsavedNames; ++n) {
+    const std::string name = target + kUnsavedSuffix + (n > 1 ? std::to_string(n) : "");
+    if (CheckInputPath(name).missing && std::rename(temp.c_str(), name.c_str()) == 0) return name;
+  }
+  return temp;
+}
+
 }  // namespace
 
 FileError::FileError(const std::string& path, const std::string& what)
@@ -56,8 +77,7 @@ size_t InputFile::Read(void* data, size_t size) {
 }
 
 SafeFile::SafeFile(std::string target)
-    : target_(std::move(target)),
-      temp_(target_ + "." + std::to_string(CurrentProcessId()) + ".tmp") {
+    : target_(std::move(target)), temp_(TempFileName(target_, CurrentProcessId())) {
   file_.reset(std::fopen(temp_.c_str(), "wb"));
   if (!file_) throw FileError(target_, "cannot create " + temp_ + ": " + ErrnoText());
   std::setvbuf(file_.get(), nullptr, _IONBF, 0);
@@ -96,7 +116,10 @@ void SafeFile::Commit() {
   if (error.empty() && std::fclose(file_.release()) != 0) error = ErrnoText();
   if (!error.empty()) Fail("cannot write: " + error);
   error = ReplaceFileAtomically(temp_, target_);
-  if (!error.empty()) Fail("cannot replace it with " + temp_ + ": " + error);
+  if (!error.empty()) {
+    throw FileError(target_, "cannot replace it: " + error + ". What was to be saved is kept in " +
+                                 KeepAside(temp_, target_) + ".");
+  }
 }
 
 void SafeFile::Fail(const std::string& what) {

@@ -86,9 +86,12 @@ class InputFile {
 // Writes "<target>.<process id>.tmp" beside the target and puts it in the target's place only on
 // Commit, once every byte is on the disk. Destroyed without a successful Commit, or after a
 // failed write, flush or close, it removes the temporary file and leaves the target as it was.
-// The temporary name is the process's own, so two programs saving the same file at once each
-// publish their own complete file, one after the other, never a mixture. Writes are gathered into
-// large blocks: many small system calls would halve the speed of saving a big history.
+// A complete file that cannot take the target's place is kept as "<target>.unsaved" (or
+// "<target>.unsaved2" and on, when that name is taken), and the error says so: it holds what was
+// to be saved. The temporary name is the process's own, so two programs saving the same file at
+// once each publish their own complete file, one after the other, never a mixture. Writes are
+// gathered into large blocks: many small system calls would halve the speed of saving a big
+// history.
 class SafeFile {
  public:
   explicit SafeFile(std::string target);  // throws FileError

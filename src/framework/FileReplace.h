@@ -10,7 +10,8 @@ namespace pelmo {
 // Pushes everything written to the file through the system's caches onto the disk.
 std::string FlushToDisk(std::FILE* file);
 
-// Puts `source` in place of `target` in one step: a reader sees either file, whole.
+// Puts `source` in place of `target` in one step: a reader sees either file, whole. A target that
+// another program holds open for a moment is tried again for about 2 s.
 std::string ReplaceFileAtomically(const std::string& source, const std::string& target);
 
 // What is at a path that is about to be opened for reading.

@@ -1,6 +1,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -10,8 +11,18 @@ namespace pelmo {
 
 namespace {
 
-std::string LastErrorText() {
-  const DWORD code = ::GetLastError();
+// A second copy of Pelmo replacing the same file at the same moment, or a virus scanner looking
+// at the new file, holds the target open for a moment: the replace waits that out.
+constexpr ULONGLONG kReplaceTimeoutMs = 2000;
+constexpr DWORD kFirstReplacePauseMs = 10;
+constexpr DWORD kLongestReplacePauseMs = 250;
+
+bool HeldByAnother(DWORD code) {
+  return code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION ||
+         code == ERROR_LOCK_VIOLATION;
+}
+
+std::string LastErrorText(DWORD code = ::GetLastError()) {
   char buffer[256] = {};
   const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                         nullptr, code, 0, buffer, sizeof buffer, nullptr);
@@ -30,11 +41,18 @@ std::string FlushToDisk(std::FILE* file) {
 }
 
 std::string ReplaceFileAtomically(const std::string& source, const std::string& target) {
-  if (!::MoveFileExA(source.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return LastErrorText();
+  const ULONGLONG start = ::GetTickCount64();
+  for (DWORD pause = kFirstReplacePauseMs;; pause = std::min(2 * pause, kLongestReplacePauseMs)) {
+    if (::MoveFileExA(source.c_str(), target.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return std::string();
+    }
+    const DWORD code = ::GetLastError();
+    if (!HeldByAnother(code) || ::GetTickCount64() - start >= kReplaceTimeoutMs) {
+      return LastErrorText(code);
+    }
+    ::Sleep(pause);
   }
-  return std::string();
 }
 
 InputPathCheck CheckInputPath(const std::string& path) {

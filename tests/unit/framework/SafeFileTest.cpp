@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <thread>
+#else
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -54,7 +58,46 @@ TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
   EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
 }
 
-#ifndef _WIN32
+// A complete file that cannot take the target's place (here a folder holds the name) is kept
+// under a name no later save writes over, and the error says where.
+TEST(SafeFile, AFileThatCannotReplaceItsTargetIsKeptAside) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  fs::create_directories(dir.File("items.clp/inside"));
+  WriteBytes(dir.File("items.clp.unsaved"), "kept earlier");
+  try {
+    SaveText(path, "new");
+    ADD_FAILURE() << "the save replaced a folder";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(dir.File("items.clp.unsaved2")), std::string::npos)
+        << e.what();
+  }
+  EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved2")), "\x03new");
+  EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved")), "kept earlier");
+  EXPECT_EQ(Names(dir.File("")),
+            (std::vector<std::string>{"items.clp", "items.clp.unsaved", "items.clp.unsaved2"}));
+}
+
+#ifdef _WIN32
+// Another program holding the target open for a moment (a second copy replacing it at the same
+// time) delays the save; it does not refuse it.
+TEST(SafeFile, ATargetHeldOpenForAMomentIsReplacedOnceFree) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  WriteBytes(path, "old content");
+  HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread release([held] {
+    ::Sleep(300);
+    ::CloseHandle(held);
+  });
+  EXPECT_NO_THROW(SaveText(path, "new"));
+  release.join();
+  EXPECT_EQ(ReadBytes(path), "\x03new");
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+}
+#else
 // Two running copies save the same file at the same moment: each publishes its own complete
 // file, never a mixture. Here the second copy (a child process) saves from start to end while
 // the first is half-way through its own save.
