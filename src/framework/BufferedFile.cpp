@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "framework/FileReplace.h"
 
@@ -25,6 +26,24 @@ std::string ErrnoText() {
 
 std::string TempFileName(const std::string& target, unsigned long processId) {
   return target + "." + std::to_string(processId) + kTempSuffix;
+}
+
+// The process id in a temporary name "<stem><name>.<id>.tmp"; nullopt for any other name.
+std::optional<unsigned long> TempFileOwner(const std::string& name, const std::string& stem) {
+  const size_t suffix = std::strlen(kTempSuffix);
+  if (name.size() <= stem.size() + suffix || name.compare(0, stem.size(), stem) != 0 ||
+      name.compare(name.size() - suffix, suffix, kTempSuffix) != 0) {
+    return std::nullopt;
+  }
+  const std::string body = name.substr(stem.size(), name.size() - stem.size() - suffix);
+  const size_t dot = body.find_last_of('.');
+  if (dot == std::string::npos || dot == 0) return std::nullopt;
+  const std::string digits = body.substr(dot + 1);
+  if (digits.empty() || digits.size() > 10 || digits.find_first_not_of("0123456789") != digits.npos)
+    return std::nullopt;
+  const unsigned long long id = std::stoull(digits);
+  if (id > std::numeric_limits<unsigned long>::max()) return std::nullopt;
+  return static_cast<unsigned long>(id);
 }
 
 // Moves a complete file that could not replace `target` to a name no sweep of abandoned
@@ -126,6 +145,16 @@ void SafeFile::Fail(const std::string& what) {
   file_.reset();
   std::remove(temp_.c_str());
   throw FileError(target_, what);
+}
+
+void RemoveAbandonedTempFiles(const std::string& stem) {
+  const size_t slash = stem.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? std::string() : stem.substr(0, slash + 1);
+  const std::string stemName = stem.substr(folder.size());
+  for (const std::string& name : FileNamesIn(folder)) {
+    const std::optional<unsigned long> owner = TempFileOwner(name, stemName);
+    if (owner && !ProcessRunning(*owner)) std::remove((folder + name).c_str());
+  }
 }
 
 bool CopyFileSafely(const std::string& source, const std::string& target) {

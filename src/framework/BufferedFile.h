@@ -115,6 +115,11 @@ class SafeFile {
   std::vector<char> buffer_;
 };
 
+// Removes the temporary files that saves of files named "<stem>..." left behind when their
+// process ended before the replace (killed, crashed): nothing would ever reuse them. A temporary
+// file of a process that still runs may be a save in progress, and stays.
+void RemoveAbandonedTempFiles(const std::string& stem);
+
 // Copies `source` to `target` safely (the previous target stays until the copy is complete).
 // Returns false, copying nothing, when `source` does not exist. Throws FileError.
 bool CopyFileSafely(const std::string& source, const std::string& target);

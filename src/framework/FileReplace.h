@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace pelmo {
 
@@ -23,5 +24,12 @@ InputPathCheck CheckInputPath(const std::string& path);
 
 // The running process's id: it makes temporary names that no other process uses at the moment.
 unsigned long CurrentProcessId();
+
+// Whether a process of that id runs now; true also when it runs but may not be looked at.
+bool ProcessRunning(unsigned long id);
+
+// The names of the plain files in a folder, given as "" (the current one) or ending in a
+// separator; none when it cannot be read.
+std::vector<std::string> FileNamesIn(const std::string& folder);
 
 }  // namespace pelmo

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "framework/FileReplace.h"
 
@@ -73,6 +74,33 @@ InputPathCheck CheckInputPath(const std::string& path) {
 
 unsigned long CurrentProcessId() {
   return ::GetCurrentProcessId();
+}
+
+bool ProcessRunning(unsigned long id) {
+  struct Closer {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+  };
+  const std::unique_ptr<void, Closer> process(
+      ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+  if (!process) return ::GetLastError() != ERROR_INVALID_PARAMETER;  // no such process
+  DWORD code = 0;
+  return !::GetExitCodeProcess(process.get(), &code) || code == STILL_ACTIVE;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const std::string pattern = folder + "*";
+  HANDLE first = ::FindFirstFileA(pattern.c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) return names;
+  struct Closer {
+    void operator()(HANDLE handle) const { ::FindClose(handle); }
+  };
+  const std::unique_ptr<void, Closer> search(first);
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (::FindNextFileA(search.get(), &found));
+  return names;
 }
 
 }  // namespace pelmo

@@ -17,6 +17,7 @@
 
 #include "TempDir.h"
 #include "framework/Archive.h"
+#include "framework/FileReplace.h"
 
 namespace pelmo {
 namespace {
@@ -132,6 +133,36 @@ TEST(SafeFile, ConcurrentSaversNeverMix) {
   EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
 }
 #endif
+
+// Some other process that runs while the test does.
+unsigned long AnotherRunningProcess() {
+#ifdef _WIN32
+  DWORD id = 0;
+  ::GetWindowThreadProcessId(::GetDesktopWindow(), &id);
+  return id;
+#else
+  return static_cast<unsigned long>(::getppid());
+#endif
+}
+
+// Temporary files of saves whose process has ended are removed; those of a running process (a
+// save in progress, perhaps of another copy) and every other name stay.
+TEST(SafeFile, TempFilesOfEndedProcessesAreRemoved) {
+  TempDir dir;
+  const std::string ended = ".2147483600.tmp";  // no process has such an id
+  const std::string running = "." + std::to_string(AnotherRunningProcess()) + ".tmp";
+  std::vector<std::string> stay = {
+      "Pelmo.clp",     "Pelmo.clp" + running, "Pelmo.clp.unsaved",      "Pelmo.clp.1a.tmp",
+      "Pelmo.clp.tmp", "Other.clp" + ended,   "Pelmo.clp" + ended + "x"};
+  for (const std::string& name : stay) WriteBytes(dir.File(name), "x");
+  for (const char* name : {"Pelmo.clp", "Pelmo.qrp", "Pelmo.clp.damaged"})
+    WriteBytes(dir.File(name + ended), "x");
+  SafeFile inProgress(dir.File("Pelmo.clc"));
+  stay.push_back("Pelmo.clc." + std::to_string(CurrentProcessId()) + ".tmp");
+  RemoveAbandonedTempFiles(dir.File("Pelmo."));
+  std::sort(stay.begin(), stay.end());
+  EXPECT_EQ(Names(dir.File("")), stay);
+}
 
 #ifdef __linux__
 // Finds the descriptor this process holds on a file in `dir` other than `except`.
