@@ -3,7 +3,10 @@
 #include <commctrl.h>
 
 #include "app/HelpWindow.h"
+#include "model/ItemFiles.h"
 #include "app/MainDialog.h"
+#include "framework/BufferedFile.h"
+#include "framework/ModulePath.h"
 
 namespace pelmo {
 
@@ -17,6 +20,9 @@ BOOL CMultiClipboardApp::InitInstance() {
   ::ShowWindow(m_frame->m_hWnd, SW_HIDE);
   ::UpdateWindow(m_frame->m_hWnd);
 
+  // Every file Pelmo saves is "<dir><base>.<extension>"; a save cut short by a kill leaves its
+  // temporary file behind, and no later save would reuse it.
+  RemoveAbandonedTempFiles(ItemFileName(ModuleFileName(), "."));
   {
     CMainDialog dialog;
     dialog.DoModal();

@@ -60,8 +60,11 @@ std::int32_t ArchiveReader::ReadInt32() {
 }
 
 size_t ArchiveReader::ReadCount() {
+  const std::uint64_t start = offset_;
   const std::int32_t count = ReadInt32();
-  return count > 0 ? static_cast<size_t>(count) : 0;
+  // No writer stores a negative count: it is damage, not an empty list.
+  if (count < 0) throw ArchiveError(start, "count " + std::to_string(count) + " is negative");
+  return static_cast<size_t>(count);
 }
 
 ArchiveReader::LengthPrefix ArchiveReader::ReadLengthPrefix() {

@@ -50,7 +50,7 @@ class ArchiveReader {
   ArchiveReader& operator=(const ArchiveReader&) = delete;
 
   std::int32_t ReadInt32();
-  // A 32-bit element count; 0 or less means no elements.
+  // A 32-bit element count; a negative one is an error.
   size_t ReadCount();
   std::string ReadString();
   ArchiveText ReadText();

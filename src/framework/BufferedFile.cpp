@@ -7,15 +7,55 @@
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "framework/FileReplace.h"
 
 namespace pelmo {
 
 namespace {
+
+constexpr const char* kTempSuffix = ".tmp";
+constexpr const char* kUnsavedSuffix = ".unsaved";
+// Names tried for a file kept aside before it stays under its temporary name.
+constexpr int kUnsavedNames = 99;
+
 std::string ErrnoText() {
   return std::strerror(errno);
 }
+
+std::string TempFileName(const std::string& target, unsigned long processId) {
+  return target + "." + std::to_string(processId) + kTempSuffix;
+}
+
+// The process id in a temporary name "<stem><name>.<id>.tmp"; nullopt for any other name.
+std::optional<unsigned long> TempFileOwner(const std::string& name, const std::string& stem) {
+  const size_t suffix = std::strlen(kTempSuffix);
+  if (name.size() <= stem.size() + suffix || name.compare(0, stem.size(), stem) != 0 ||
+      name.compare(name.size() - suffix, suffix, kTempSuffix) != 0) {
+    return std::nullopt;
+  }
+  const std::string body = name.substr(stem.size(), name.size() - stem.size() - suffix);
+  const size_t dot = body.find_last_of('.');
+  if (dot == std::string::npos || dot == 0) return std::nullopt;
+  const std::string digits = body.substr(dot + 1);
+  if (digits.empty() || digits.size() > 10 || digits.find_first_not_of("0123456789") != digits.npos)
+    return std::nullopt;
+  const unsigned long long id = std::stoull(digits);
+  if (id > std::numeric_limits<unsigned long>::max()) return std::nullopt;
+  return static_cast<unsigned long>(id);
+}
+
+// Moves a complete file that could not replace `target` to a name no sweep of abandoned
+// temporary files removes and no later save writes over; returns where it is.
+std::string KeepAside(const std::string& temp, const std::string& target) {
+  for (int n = 1; n <= kUnsavedNames; ++n) {
+    const std::string name = target + kUnsavedSuffix + (n > 1 ? std::to_string(n) : "");
+    if (CheckInputPath(name).missing && std::rename(temp.c_str(), name.c_str()) == 0) return name;
+  }
+  return temp;
+}
+
 }  // namespace
 
 FileError::FileError(const std::string& path, const std::string& what)
@@ -56,8 +96,7 @@ size_t InputFile::Read(void* data, size_t size) {
 }
 
 SafeFile::SafeFile(std::string target)
-    : target_(std::move(target)),
-      temp_(target_ + "." + std::to_string(CurrentProcessId()) + ".tmp") {
+    : target_(std::move(target)), temp_(TempFileName(target_, CurrentProcessId())) {
   file_.reset(std::fopen(temp_.c_str(), "wb"));
   if (!file_) throw FileError(target_, "cannot create " + temp_ + ": " + ErrnoText());
   std::setvbuf(file_.get(), nullptr, _IONBF, 0);
@@ -96,13 +135,26 @@ void SafeFile::Commit() {
   if (error.empty() && std::fclose(file_.release()) != 0) error = ErrnoText();
   if (!error.empty()) Fail("cannot write: " + error);
   error = ReplaceFileAtomically(temp_, target_);
-  if (!error.empty()) Fail("cannot replace it with " + temp_ + ": " + error);
+  if (!error.empty()) {
+    throw FileError(target_, "cannot replace it: " + error + ". What was to be saved is kept in " +
+                                 KeepAside(temp_, target_) + ".");
+  }
 }
 
 void SafeFile::Fail(const std::string& what) {
   file_.reset();
   std::remove(temp_.c_str());
   throw FileError(target_, what);
+}
+
+void RemoveAbandonedTempFiles(const std::string& stem) {
+  const size_t slash = stem.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? std::string() : stem.substr(0, slash + 1);
+  const std::string stemName = stem.substr(folder.size());
+  for (const std::string& name : FileNamesIn(folder)) {
+    const std::optional<unsigned long> owner = TempFileOwner(name, stemName);
+    if (owner && !ProcessRunning(*owner)) std::remove((folder + name).c_str());
+  }
 }
 
 bool CopyFileSafely(const std::string& source, const std::string& target) {

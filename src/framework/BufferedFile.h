@@ -86,9 +86,12 @@ class InputFile {
 // Writes "<target>.<process id>.tmp" beside the target and puts it in the target's place only on
 // Commit, once every byte is on the disk. Destroyed without a successful Commit, or after a
 // failed write, flush or close, it removes the temporary file and leaves the target as it was.
-// The temporary name is the process's own, so two programs saving the same file at once each
-// publish their own complete file, one after the other, never a mixture. Writes are gathered into
-// large blocks: many small system calls would halve the speed of saving a big history.
+// A complete file that cannot take the target's place is kept as "<target>.unsaved" (or
+// "<target>.unsaved2" and on, when that name is taken), and the error says so: it holds what was
+// to be saved. The temporary name is the process's own, so two programs saving the same file at
+// once each publish their own complete file, one after the other, never a mixture. Writes are
+// gathered into large blocks: many small system calls would halve the speed of saving a big
+// history.
 class SafeFile {
  public:
   explicit SafeFile(std::string target);  // throws FileError
@@ -111,6 +114,11 @@ class SafeFile {
   FilePtr file_;
   std::vector<char> buffer_;
 };
+
+// Removes the temporary files that saves of files named "<stem>..." left behind when their
+// process ended before the replace (killed, crashed): nothing would ever reuse them. A temporary
+// file of a process that still runs may be a save in progress, and stays.
+void RemoveAbandonedTempFiles(const std::string& stem);
 
 // Copies `source` to `target` safely (the previous target stays until the copy is complete).
 // Returns false, copying nothing, when `source` does not exist. Throws FileError.

@@ -1,9 +1,13 @@
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <limits>
+#include <memory>
 
 #include "framework/FileReplace.h"
 
@@ -54,6 +58,27 @@ InputPathCheck CheckInputPath(const std::string& path) {
 
 unsigned long CurrentProcessId() {
   return static_cast<unsigned long>(::getpid());
+}
+
+bool ProcessRunning(unsigned long id) {
+  // Beyond pid_t a number is no process; a negative one would name a process group.
+  if (id == 0 || id > static_cast<unsigned long>(std::numeric_limits<pid_t>::max())) return false;
+  return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  struct Closer {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+  };
+  const std::unique_ptr<DIR, Closer> dir(::opendir(folder.empty() ? "." : folder.c_str()));
+  if (!dir) return names;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    struct stat info;
+    const std::string name = entry->d_name;
+    if (::stat((folder + name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.push_back(name);
+  }
+  return names;
 }
 
 }  // namespace pelmo

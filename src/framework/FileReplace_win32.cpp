@@ -1,8 +1,10 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "framework/FileReplace.h"
 
@@ -10,8 +12,18 @@ namespace pelmo {
 
 namespace {
 
-std::string LastErrorText() {
-  const DWORD code = ::GetLastError();
+// A second copy of Pelmo replacing the same file at the same moment, or a virus scanner looking
+// at the new file, holds the target open for a moment: the replace waits that out.
+constexpr ULONGLONG kReplaceTimeoutMs = 2000;
+constexpr DWORD kFirstReplacePauseMs = 10;
+constexpr DWORD kLongestReplacePauseMs = 250;
+
+bool HeldByAnother(DWORD code) {
+  return code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION ||
+         code == ERROR_LOCK_VIOLATION;
+}
+
+std::string LastErrorText(DWORD code = ::GetLastError()) {
   char buffer[256] = {};
   const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                                         nullptr, code, 0, buffer, sizeof buffer, nullptr);
@@ -30,11 +42,18 @@ std::string FlushToDisk(std::FILE* file) {
 }
 
 std::string ReplaceFileAtomically(const std::string& source, const std::string& target) {
-  if (!::MoveFileExA(source.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return LastErrorText();
+  const ULONGLONG start = ::GetTickCount64();
+  for (DWORD pause = kFirstReplacePauseMs;; pause = std::min(2 * pause, kLongestReplacePauseMs)) {
+    if (::MoveFileExA(source.c_str(), target.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return std::string();
+    }
+    const DWORD code = ::GetLastError();
+    if (!HeldByAnother(code) || ::GetTickCount64() - start >= kReplaceTimeoutMs) {
+      return LastErrorText(code);
+    }
+    ::Sleep(pause);
   }
-  return std::string();
 }
 
 InputPathCheck CheckInputPath(const std::string& path) {
@@ -55,6 +74,33 @@ InputPathCheck CheckInputPath(const std::string& path) {
 
 unsigned long CurrentProcessId() {
   return ::GetCurrentProcessId();
+}
+
+bool ProcessRunning(unsigned long id) {
+  struct Closer {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+  };
+  const std::unique_ptr<void, Closer> process(
+      ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+  if (!process) return ::GetLastError() != ERROR_INVALID_PARAMETER;  // no such process
+  DWORD code = 0;
+  return !::GetExitCodeProcess(process.get(), &code) || code == STILL_ACTIVE;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  const std::string pattern = folder + "*";
+  HANDLE first = ::FindFirstFileA(pattern.c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) return names;
+  struct Closer {
+    void operator()(HANDLE handle) const { ::FindClose(handle); }
+  };
+  const std::unique_ptr<void, Closer> search(first);
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (::FindNextFileA(search.get(), &found));
+  return names;
 }
 
 }  // namespace pelmo

@@ -19,14 +19,16 @@ size_t ReadCount(ArchiveReader& archive, const char* element) {
   }
 }
 
-// What to do with the elements of a list beyond a limit.
+// What becomes of the elements of a list beyond a limit: they are always read over, so that the
+// rest of the file is checked too.
 enum class Beyond {
-  kStayUnread,  // the list is the last thing in the file: stop there (the links)
-  kPassOver,    // read them over without keeping them, count them for the report
+  kDropped,   // dropped without a word (the links: the cap is part of the format)
+  kReported,  // counted for the report: saving over the file would lose them
 };
 
-// Reads a count and then that many elements (at most `limit`) into `out`. Nothing is reserved
-// from the count: the list grows only with what the file really holds. A fault names the element.
+// Reads a count and then that many elements (at most `limit` kept) into `out`. Nothing is
+// reserved from the count: the list grows only with what the file really holds. A fault names
+// the element.
 template <typename Element, typename ReadElement>
 void ReadList(ArchiveReader& archive, const char* element, const char* elements, size_t limit,
               Beyond beyond, std::vector<Element>& out, std::vector<LeftOut>& leftOut,
@@ -39,11 +41,13 @@ void ReadList(ArchiveReader& archive, const char* element, const char* elements,
   };
   try {
     for (; done < kept; ++done) out.push_back(read(archive));
-    if (beyond == Beyond::kStayUnread || count == kept) return;
-    leftOut.push_back({element, elements, 0});
+    if (count == kept) return;
+    LeftOut* left = beyond == Beyond::kReported
+                        ? &leftOut.emplace_back(LeftOut{element, elements, 0})
+                        : nullptr;
     for (; done < count; ++done) {
       skip(archive);
-      ++leftOut.back().count;
+      if (left) ++left->count;
     }
   } catch (const ArchiveError& e) {
     throw InContext(e, position());
@@ -88,6 +92,10 @@ Loaded<Content> Load(const std::string& path, Read read) {
   ArchiveReader archive(*file);
   try {
     read(archive, result);
+    // Nothing is ever written after the last list: bytes there are data that a save would drop.
+    if (const std::uint64_t rest = archive.Remaining()) {
+      throw ArchiveError(archive.Offset(), std::to_string(rest) + " bytes follow the last list");
+    }
   } catch (const ArchiveError& e) {
     result.error = e;
   }
@@ -106,11 +114,11 @@ std::string ItemFileName(const std::string& exePath, const char* extension) {
 Loaded<ItemsFile> LoadItemsFile(const std::string& path) {
   return Load<ItemsFile>(path, [](ArchiveReader& archive, Loaded<ItemsFile>& loaded) {
     ItemsFile& items = loaded.content;
-    ReadList(archive, "history entry", "history entries", kMaxLoadedEntries, Beyond::kPassOver,
+    ReadList(archive, "history entry", "history entries", kMaxLoadedEntries, Beyond::kReported,
              items.history, loaded.leftOut, ReadEntry, SkipText);
-    ReadList(archive, "ClipBook entry", "ClipBook entries", kMaxLoadedEntries, Beyond::kPassOver,
+    ReadList(archive, "ClipBook entry", "ClipBook entries", kMaxLoadedEntries, Beyond::kReported,
              items.clipBook, loaded.leftOut, ReadEntry, SkipText);
-    ReadList(archive, "link", "links", kMaxLoadedLinks, Beyond::kStayUnread, items.links,
+    ReadList(archive, "link", "links", kMaxLoadedLinks, Beyond::kDropped, items.links,
              loaded.leftOut, ReadText, SkipText);
   });
 }
@@ -119,7 +127,7 @@ Loaded<std::vector<QuickRepItem>> LoadQuickRepFile(const std::string& path) {
   return Load<std::vector<QuickRepItem>>(
       path, [](ArchiveReader& archive, Loaded<std::vector<QuickRepItem>>& loaded) {
         ReadList(archive, "Quick Replace pair", "Quick Replace pairs", kMaxLoadedEntries,
-                 Beyond::kPassOver, loaded.content, loaded.leftOut, ReadPair, SkipPair);
+                 Beyond::kReported, loaded.content, loaded.leftOut, ReadPair, SkipPair);
       });
 }
 

@@ -21,7 +21,7 @@ namespace pelmo {
 
 constexpr const char* kItemsExtension = ".clp";
 constexpr const char* kQuickRepExtension = ".qrp";
-// Links beyond this many stay unread when loading.
+// Links beyond this many are read over and dropped when loading; that is no damage.
 constexpr size_t kMaxLoadedLinks = 200;
 // History entries, ClipBook entries and Quick Replace pairs beyond this many are passed over when
 // loading, counted and reported: far above any real history (a million entries of even one

@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include <thread>
+#else
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +17,7 @@
 
 #include "TempDir.h"
 #include "framework/Archive.h"
+#include "framework/FileReplace.h"
 
 namespace pelmo {
 namespace {
@@ -54,7 +59,46 @@ TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
   EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
 }
 
-#ifndef _WIN32
+// A complete file that cannot take the target's place (here a folder holds the name) is kept
+// under a name no later save writes over, and the error says where.
+TEST(SafeFile, AFileThatCannotReplaceItsTargetIsKeptAside) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  fs::create_directories(dir.File("items.clp/inside"));
+  WriteBytes(dir.File("items.clp.unsaved"), "kept earlier");
+  try {
+    SaveText(path, "new");
+    ADD_FAILURE() << "the save replaced a folder";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(dir.File("items.clp.unsaved2")), std::string::npos)
+        << e.what();
+  }
+  EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved2")), "\x03new");
+  EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved")), "kept earlier");
+  EXPECT_EQ(Names(dir.File("")),
+            (std::vector<std::string>{"items.clp", "items.clp.unsaved", "items.clp.unsaved2"}));
+}
+
+#ifdef _WIN32
+// Another program holding the target open for a moment (a second copy replacing it at the same
+// time) delays the save; it does not refuse it.
+TEST(SafeFile, ATargetHeldOpenForAMomentIsReplacedOnceFree) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  WriteBytes(path, "old content");
+  HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread release([held] {
+    ::Sleep(300);
+    ::CloseHandle(held);
+  });
+  EXPECT_NO_THROW(SaveText(path, "new"));
+  release.join();
+  EXPECT_EQ(ReadBytes(path), "\x03new");
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+}
+#else
 // Two running copies save the same file at the same moment: each publishes its own complete
 // file, never a mixture. Here the second copy (a child process) saves from start to end while
 // the first is half-way through its own save.
@@ -89,6 +133,36 @@ TEST(SafeFile, ConcurrentSaversNeverMix) {
   EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
 }
 #endif
+
+// Some other process that runs while the test does.
+unsigned long AnotherRunningProcess() {
+#ifdef _WIN32
+  DWORD id = 0;
+  ::GetWindowThreadProcessId(::GetDesktopWindow(), &id);
+  return id;
+#else
+  return static_cast<unsigned long>(::getppid());
+#endif
+}
+
+// Temporary files of saves whose process has ended are removed; those of a running process (a
+// save in progress, perhaps of another copy) and every other name stay.
+TEST(SafeFile, TempFilesOfEndedProcessesAreRemoved) {
+  TempDir dir;
+  const std::string ended = ".2147483600.tmp";  // no process has such an id
+  const std::string running = "." + std::to_string(AnotherRunningProcess()) + ".tmp";
+  std::vector<std::string> stay = {
+      "Pelmo.clp",     "Pelmo.clp" + running, "Pelmo.clp.unsaved",      "Pelmo.clp.1a.tmp",
+      "Pelmo.clp.tmp", "Other.clp" + ended,   "Pelmo.clp" + ended + "x"};
+  for (const std::string& name : stay) WriteBytes(dir.File(name), "x");
+  for (const char* name : {"Pelmo.clp", "Pelmo.qrp", "Pelmo.clp.damaged"})
+    WriteBytes(dir.File(name + ended), "x");
+  SafeFile inProgress(dir.File("Pelmo.clc"));
+  stay.push_back("Pelmo.clc." + std::to_string(CurrentProcessId()) + ".tmp");
+  RemoveAbandonedTempFiles(dir.File("Pelmo."));
+  std::sort(stay.begin(), stay.end());
+  EXPECT_EQ(Names(dir.File("")), stay);
+}
 
 #ifdef __linux__
 // Finds the descriptor this process holds on a file in `dir` other than `except`.

@@ -133,12 +133,12 @@ TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
   EXPECT_TRUE(exact.content.history[0].wide.empty());
 }
 
-// Links are capped at 200 when read back (the rest stay unread); the history is not capped.
+// Links are capped at 200 when read back, which is no damage; the history is not capped.
 TEST(ItemFiles, LoadLimits) {
   TempDir dir;
   Save(dir.File("big.clp"), {Entries(Numbered("entry ", 150)), {}, Numbered("http://x/", 250)});
   const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("big.clp"));
-  EXPECT_FALSE(loaded.error);
+  EXPECT_FALSE(loaded.Incomplete());
   EXPECT_EQ(loaded.content.history.size(), 150u);
   ASSERT_EQ(loaded.content.links.size(), 200u);
   EXPECT_EQ(loaded.content.links.back(), "http://x/199");
@@ -185,8 +185,11 @@ TEST(ItemFiles, QuickRepTruncationKeepsWholePairs) {
   }
 }
 
-// Counts and lengths the file cannot hold fail where they stand, without reserving for them.
+// Counts and lengths the file cannot hold fail where they stand, without reserving for them; so
+// do bytes after the last list, also after links beyond the cap.
 TEST(ItemFiles, AbsurdCountsAndLengths) {
+  std::string links;
+  for (int i = 0; i < 250; ++i) links += Text("l");
   const struct {
     const char* name;
     std::string bytes;
@@ -198,6 +201,13 @@ TEST(ItemFiles, AbsurdCountsAndLengths) {
        "history entry 3 of 2147483647: file ends early"},
       {"ClipBook count cut", Int32(1) + Text("a") + "\x05", 1, 6,
        "ClipBook entry count: file ends early"},
+      {"negative count", Int32(0x80000000) + Int32(1) + Text("c") + Int32(0), 0, 0,
+       "history entry count: count -2147483648 is negative"},
+      {"bytes after the last list",
+       Int32(1) + Text("a") + Int32(0) + Int32(0) + std::string(400, 'x'), 1, 14,
+       "400 bytes follow the last list"},
+      {"bytes after 250 links", Int32(0) + Int32(0) + Int32(250) + links + "xyz", 0, 512,
+       "3 bytes follow the last list"},
   };
   TempDir dir;
   for (const auto& c : cases) {
@@ -209,16 +219,6 @@ TEST(ItemFiles, AbsurdCountsAndLengths) {
     EXPECT_EQ(loaded.error->Offset(), c.offset);
     EXPECT_EQ(loaded.error->Problem().rfind(c.problem, 0), 0u) << loaded.error->Problem();
   }
-}
-
-// A negative count is read as no entries, and the lists after it are still read.
-TEST(ItemFiles, NegativeCountReadsNothing) {
-  TempDir dir;
-  WriteBytes(dir.File("neg.clp"), Int32(0x80000000) + Int32(1) + Text("c") + Int32(0));
-  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("neg.clp"));
-  EXPECT_FALSE(loaded.error);
-  EXPECT_TRUE(loaded.content.history.empty());
-  EXPECT_EQ(Texts(loaded.content.clipBook), std::vector<std::string>{"c"});
 }
 
 }  // namespace

@@ -141,31 +141,46 @@ TEST(ItemStore, FileLockedAtStartIsNotOverwritten) {
 // A damaged file is kept beside as "<file>.damaged" before the first save over it, and only
 // then: a later save in the same run leaves that copy alone.
 TEST(ItemStore, DamagedFileIsKeptBesideBeforeTheFirstSave) {
-  TempDir dir;
-  const std::string path = dir.File("Pelmo.clp");
-  // Entry 2 claims 100,000,000 bytes; the unread tail follows.
-  const std::string damaged =
-      Int32(3) + Text("one") + "\xFF\xFF\xFF" + Int32(100000000) + "two" + std::string(5000, 't');
-  WriteBytes(path, damaged);
-  ItemStore store(dir.File("Pelmo.exe"));
-  ItemsFile loaded;
-  const FileOutcome load = store.LoadItems(loaded);
-  EXPECT_TRUE(load.done);
-  ASSERT_EQ(loaded.history.size(), 1u);
-  EXPECT_EQ(loaded.history[0].text, "one");
-  EXPECT_NE(load.problem.find("damaged"), std::string::npos) << load.problem;
-  EXPECT_NE(load.problem.find(path + ".damaged"), std::string::npos) << load.problem;
-  EXPECT_FALSE(fs::exists(path + ".damaged"));  // loading alone changes nothing
+  const struct {
+    const char* name;
+    const char* file;
+    std::string bytes;
+    size_t loaded;
+    std::string saved;
+  } cases[] = {
+      // Entry 2 claims 100,000,000 bytes; the unread tail follows.
+      {"length past the end", "Pelmo.clp",
+       Int32(3) + Text("one") + "\xFF\xFF\xFF" + Int32(100000000) + "two" + std::string(5000, 't'),
+       1, Int32(1) + Text("one") + Int32(0) + Int32(0)},
+      {"bytes after the last list", "Pelmo.clp", kGoodItems + std::string(400, 'x'), 3, kGoodItems},
+      {"garbage with a negative count", "Pelmo.qrp", Int32(0xFFFFFFF0) + std::string(496, 'g'), 0,
+       Int32(0)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const std::string path = dir.File(c.file);
+    WriteBytes(path, c.bytes);
+    Workspace workspace(dir.File("Pelmo.exe"));
+    const bool items = path == workspace.Files().ItemsPath();
+    const FileOutcome load = items ? workspace.LoadItems() : workspace.LoadQuickRep();
+    EXPECT_TRUE(load.done);
+    EXPECT_EQ(items ? workspace.history.Texts().size() : workspace.quickRep.size(), c.loaded);
+    EXPECT_NE(load.problem.find("damaged"), std::string::npos) << load.problem;
+    EXPECT_NE(load.problem.find(path + ".damaged"), std::string::npos) << load.problem;
+    EXPECT_FALSE(fs::exists(path + ".damaged"));  // loading alone changes nothing
 
-  FileOutcome save = SaveOne(store, "new");
-  EXPECT_TRUE(save.done) << save.problem;
-  EXPECT_EQ(ReadBytes(path + ".damaged"), damaged);
-  EXPECT_EQ(ReadBytes(path), Int32(1) + Text("new") + Int32(0) + Int32(0));
+    const auto save = [&] { return items ? workspace.SaveItems() : workspace.SaveQuickRep(); };
+    FileOutcome saved = save();
+    EXPECT_TRUE(saved.done) << saved.problem;
+    EXPECT_EQ(ReadBytes(path + ".damaged"), c.bytes);
+    EXPECT_EQ(ReadBytes(path), c.saved);
 
-  WriteBytes(path + ".damaged", "moved on");
-  save = SaveOne(store, "newer");
-  EXPECT_TRUE(save.done) << save.problem;
-  EXPECT_EQ(ReadBytes(path + ".damaged"), "moved on");
+    WriteBytes(path + ".damaged", "moved on");
+    saved = save();
+    EXPECT_TRUE(saved.done) << saved.problem;
+    EXPECT_EQ(ReadBytes(path + ".damaged"), "moved on");
+  }
 }
 
 // A count of 2^31-1 empty entries: the first 1,000,000 are loaded, the others are counted and
