@@ -1,15 +1,20 @@
 // What ItemStore lets a save do to a file, after what loading found there.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <fstream>
+#include <future>
 #include <new>
 #include <string>
 #include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 #include "../framework/TempDir.h"
@@ -107,11 +112,24 @@ TEST(ItemStore, MissingFileIsSilentAndSaved) {
   EXPECT_EQ(ReadBytes(store.ItemsPath()), Int32(1) + Text("new") + Int32(0) + Int32(0));
 }
 
-TEST(ItemStore, FolderOfThatNameIsUnreadable) {
+TEST(ItemStore, AFolderOrAFifoOfThatNameIsUnreadable) {
   TempDir dir;
   fs::create_directory(dir.File("Pelmo.clp"));
   ExpectUnreadableKept(dir.File("Pelmo.exe"), dir.File("Pelmo.clp"));
   EXPECT_TRUE(fs::is_directory(dir.File("Pelmo.clp")));
+#ifndef _WIN32
+  // Opening a FIFO to read it would wait for a writer for good, and the start with it.
+  TempDir fifoDir;
+  const std::string fifo = fifoDir.File("Pelmo.clp");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  auto load = std::async(std::launch::async,
+                         [&] { ExpectUnreadableKept(fifoDir.File("Pelmo.exe"), fifo); });
+  if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+    ADD_FAILURE() << "reading the FIFO blocked";
+    std::ofstream{fifo};  // a writer that leaves at once lets the reader go
+  }
+  load.get();
+#endif
 }
 
 #ifdef _WIN32
