@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     if (::GetProcessMemoryInfo(child.hProcess, &memory, sizeof memory))
-      peak = std::max(peak, memory.PeakPagefileUsage);
+      peak = std::max<size_t>(peak, memory.PeakPagefileUsage);
     Found found{child.dwProcessId};
     ::EnumWindows(FindWindows, reinterpret_cast<LPARAM>(&found));
     if (found.box) {
