@@ -45,11 +45,13 @@ inline bool PutClipboardBytes(UINT format, const void* bytes, size_t size) {
   return ::SetClipboardData(format, block) != nullptr;
 }
 
-inline std::u16string ClipboardUnicode() {
-  std::u16string text;
+// What the clipboard holds in `format`, a text of `Char` units; empty when it holds none.
+template <typename Char>
+std::basic_string<Char> ClipboardString(UINT format) {
+  std::basic_string<Char> text;
   if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* p = static_cast<const char16_t*>(::GlobalLock(data))) {
+  if (HANDLE data = ::GetClipboardData(format)) {
+    if (const auto* p = static_cast<const Char*>(::GlobalLock(data))) {
       text = p;
       ::GlobalUnlock(data);
     }
@@ -57,18 +59,11 @@ inline std::u16string ClipboardUnicode() {
   ::CloseClipboard();
   return text;
 }
-
+inline std::u16string ClipboardUnicode() {
+  return ClipboardString<char16_t>(CF_UNICODETEXT);
+}
 inline std::string ClipboardText() {
-  std::string text;
-  if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(::GlobalLock(data))) {
-      text = p;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return text;
+  return ClipboardString<char>(CF_TEXT);
 }
 
 // Registers a window class of this module under `name` (again is harmless) and returns the name.
