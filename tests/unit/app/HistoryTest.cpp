@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,23 +39,43 @@ TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
 // Records what the model asked of a view, to check that views follow the rows exactly.
 class RecordingView : public HistoryView {
  public:
+  int RowCount() const override { return static_cast<int>(rows.size()); }
   void InsertRow(int row, const std::string& label, HistoryItem* item) override {
     rows.insert(rows.begin() + row, {label, item});
   }
   void DeleteRow(int row) override { rows.erase(rows.begin() + row); }
   void DeleteAllRows() override { rows.clear(); }
+  void SetRowSource(HistoryRowSource* rowSource) override { source = rowSource; }
+
+  // Asks the source for the rows still to come, as the window does between its messages.
+  void TakeAllRows() {
+    while (source && source->FillView(*this, 1000)) {
+    }
+    source = nullptr;
+  }
 
   struct Row {
     std::string label;
     HistoryItem* item;
   };
   std::vector<Row> rows;
+  HistoryRowSource* source = nullptr;
 };
 
-void ExpectViewMatches(const History& history, const RecordingView& view) {
-  ASSERT_EQ(view.rows.size(), static_cast<size_t>(history.Count()));
-  for (int row = 0; row < history.Count(); ++row)
-    EXPECT_EQ(view.rows[static_cast<size_t>(row)].item, &history.At(row)) << "row " << row;
+// The view shows the history's rows, or its first `count` rows while it still fills.
+void ExpectViewMatches(const History& history, const RecordingView& view, int count = -1) {
+  ASSERT_EQ(view.rows.size(), static_cast<size_t>(count < 0 ? history.Count() : count));
+  for (size_t row = 0; row < view.rows.size(); ++row)
+    EXPECT_EQ(view.rows[row].item, &history.At(static_cast<int>(row))) << "row " << row;
+}
+
+std::vector<std::unique_ptr<HistoryItem>> Entries(int count) {
+  std::vector<std::unique_ptr<HistoryItem>> entries;
+  for (int i = 0; i < count; ++i) {
+    entries.push_back(std::make_unique<HistoryItem>());
+    entries.back()->text = std::to_string(i);
+  }
+  return entries;
 }
 
 TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
@@ -63,8 +84,8 @@ TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
   history.AddView(&view);
   history.InsertTop("older", kPlain);
   history.InsertTop("newer\nsecond line", kConcatenated);
-  std::vector<HistoryItem> loaded(1);
-  loaded[0].text = "loaded";
+  std::vector<std::unique_ptr<HistoryItem>> loaded = Entries(1);
+  loaded[0]->text = "loaded";
   history.AppendBottom(loaded);
   EXPECT_EQ(history.Texts(), (std::vector<std::string>{"newer\nsecond line", "older", "loaded"}));
   EXPECT_EQ(view.rows[0].label, "newer");
@@ -88,6 +109,54 @@ TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
   history.DeleteAll();
   EXPECT_EQ(history.Count(), 0);
   EXPECT_TRUE(view.rows.empty());
+}
+
+// A long history reaches its views a batch at a time, as they ask: until then each shows the top
+// rows, whatever changes meanwhile, and at the end every row.
+TEST(History, ALongHistoryFillsItsViewsAsTheyAsk) {
+  const int loaded = 3 * History::kFirstRows;
+  const int first = History::kFirstRows;
+  const struct {
+    const char* name;
+    void (*change)(History&);
+    int rowsThen;  // rows of the view right after the change
+  } cases[] = {
+      {"nothing", [](History&) {}, first},
+      {"a capture", [](History& h) { h.InsertTop("new", kPlain); }, first + 1},
+      {"evicting the bottom row", [](History& h) { h.EvictOverflow(100); }, first},
+      {"deleting a shown row", [](History& h) { h.Delete(5); }, first - 1},
+      {"deleting a row to come", [](History& h) { h.Delete(first + 5); }, first},
+      {"editing a row to come",
+       [](History& h) {
+         h.At(first + 1).text = "edited";
+         h.Refresh(first + 1);
+       },
+       first},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    History history;
+    RecordingView view;
+    history.AddView(&view);
+    std::vector<std::unique_ptr<HistoryItem>> entries = Entries(loaded);
+    history.AppendBottom(entries);
+    ExpectViewMatches(history, view, first);
+    ASSERT_TRUE(view.source);
+    c.change(history);
+    ExpectViewMatches(history, view, c.rowsThen);
+    view.TakeAllRows();
+    ExpectViewMatches(history, view);
+  }
+
+  History history;
+  RecordingView late;
+  history.AddView(&late);
+  std::vector<std::unique_ptr<HistoryItem>> entries = Entries(loaded);
+  history.AppendBottom(entries);
+  history.Refill(late);
+  ExpectViewMatches(history, late, first);
+  history.RemoveView(&late);
+  EXPECT_EQ(late.source, nullptr) << "a view that left the history asks no more";
 }
 
 TEST(HistorySelection, UpDownAndDeleteRules) {

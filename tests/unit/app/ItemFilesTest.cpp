@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,13 +26,24 @@ std::vector<HistoryItem> Entries(const std::vector<std::string>& texts) {
   return entries;
 }
 
-std::vector<std::string> Texts(const std::vector<HistoryItem>& entries) {
+// What a test saves: the lists' entries by value.
+using Stored = ItemLists<HistoryItem, HistoryItem, std::string>;
+
+const HistoryItem& Entry(const HistoryItem& entry) {
+  return entry;
+}
+const HistoryItem& Entry(const std::unique_ptr<HistoryItem>& entry) {
+  return *entry;
+}
+
+template <typename List>
+std::vector<std::string> Texts(const List& entries) {
   std::vector<std::string> texts;
-  for (const HistoryItem& entry : entries) texts.push_back(entry.text);
+  for (const auto& entry : entries) texts.push_back(Entry(entry).text);
   return texts;
 }
 
-void Save(const std::string& path, const ItemsFile& items) {
+void Save(const std::string& path, const Stored& items) {
   ItemsFileView view;
   for (const HistoryItem& entry : items.history) view.history.push_back(&entry);
   for (const HistoryItem& entry : items.clipBook) view.clipBook.push_back(&entry);
@@ -39,12 +51,14 @@ void Save(const std::string& path, const ItemsFile& items) {
   SaveItemsFile(path, view);
 }
 
-std::vector<std::vector<std::string>> Lists(const ItemsFile& items) {
+template <typename Items>
+std::vector<std::vector<std::string>> Lists(const Items& items) {
   return {Texts(items.history), Texts(items.clipBook), items.links};
 }
 
 // Every element, in file order.
-std::vector<std::string> All(const ItemsFile& items) {
+template <typename Items>
+std::vector<std::string> All(const Items& items) {
   std::vector<std::string> all;
   for (const auto& list : Lists(items)) all.insert(all.end(), list.begin(), list.end());
   return all;
@@ -63,7 +77,7 @@ std::vector<std::pair<std::string, std::string>> Pairs(const std::vector<QuickRe
 }
 
 TEST(ItemFiles, RoundTrip) {
-  const ItemsFile items = {
+  const Stored items = {
       Entries({"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF", "",
                std::string(300, 'a'), std::string(70000, 'b')}),
       Entries({"name\ntext"}),
@@ -95,7 +109,7 @@ HistoryItem Wide(const std::u16string& wide) {
 // 16-bit string that the ANSI code page holds exactly loads as a plain entry.
 TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
   const std::u16string longWide = std::u16string(150, u'Ж') + std::u16string(150, u'z');
-  ItemsFile items = {Entries({"plain"}), Entries({"name\ntext"}), {"l"}};
+  Stored items = {Entries({"plain"}), Entries({"name\ntext"}), {"l"}};
   items.history.push_back(Wide(u"Ωx"));
   items.history.push_back(Wide(u"\U0001F642"));
   items.history.push_back(Wide(longWide));
@@ -116,10 +130,10 @@ TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
   ASSERT_FALSE(loaded.error);
   ASSERT_EQ(loaded.content.history.size(), 4u);
   for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(loaded.content.history[i].text, items.history[i].text) << i;
-    EXPECT_EQ(loaded.content.history[i].wide, items.history[i].wide) << i;
+    EXPECT_EQ(loaded.content.history[i]->text, items.history[i].text) << i;
+    EXPECT_EQ(loaded.content.history[i]->wide, items.history[i].wide) << i;
   }
-  EXPECT_EQ(loaded.content.history[1].text, "?x");
+  EXPECT_EQ(loaded.content.history[1]->text, "?x");
   ASSERT_EQ(loaded.content.clipBook.size(), 2u);
   EXPECT_TRUE(loaded.content.clipBook[0].wide.empty());
   EXPECT_EQ(loaded.content.clipBook[1].text, "name\n?");
@@ -129,8 +143,8 @@ TEST(ItemFiles, WideEntriesInTheirOwnFormOthersAsBefore) {
              Int32(1) + "\xFF\xFE\xFF\x02" + units(u"é€") + Int32(0) + Int32(0));
   const Loaded<ItemsFile> exact = LoadItemsFile(dir.File("exact.clp"));
   ASSERT_EQ(exact.content.history.size(), 1u);
-  EXPECT_EQ(exact.content.history[0].text, "\xE9\x80");
-  EXPECT_TRUE(exact.content.history[0].wide.empty());
+  EXPECT_EQ(exact.content.history[0]->text, "\xE9\x80");
+  EXPECT_TRUE(exact.content.history[0]->wide.empty());
 }
 
 // Links are capped at 200 when read back, which is no damage; the history is not capped.
@@ -147,7 +161,7 @@ TEST(ItemFiles, LoadLimits) {
 // Cutting a valid file anywhere gives an error and keeps exactly the elements that lie whole
 // before the cut.
 TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
-  const ItemsFile items = {
+  const Stored items = {
       Entries({"a", "", std::string(300, 'h')}), Entries({"clip\nbook"}), {"http://one/"}};
   const std::vector<std::string> all = All(items);
   std::vector<size_t> ends;  // where each element ends
