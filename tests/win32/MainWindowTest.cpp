@@ -135,19 +135,14 @@ TEST_F(MainWindowTest, ACopyWhoseWriterHoldsTheClipboardAMomentIsCapturedWhenItL
   EXPECT_EQ(Rows().front(), "held a moment");
 }
 
-// The saved history is read while the window already works. A close or a command that comes
-// before the read is taken in waits for it, so it sees every entry; the history opens on its top
-// row, and a long one reaches the drop-down a batch at a time.
+// The saved history is read while the window works; a close or a command waits for the read and
+// sees every entry. It opens on its top row and reaches the drop-down a batch at a time.
 TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
   RemoveItemFiles();
   const int saved = 2 * History::kFirstRows + 1;
-  std::vector<std::string> labels;
-  {
-    Workspace workspace(ModuleFileName());
-    for (int i = saved; i-- > 0;) workspace.history.InsertTop("entry " + std::to_string(i), kPlain);
-    labels = workspace.history.Texts();
-    ASSERT_TRUE(workspace.SaveItems().done);
-  }
+  Workspace workspace(ModuleFileName());
+  for (int i = saved; i-- > 0;) workspace.history.InsertTop("entry " + std::to_string(i), kPlain);
+  ASSERT_TRUE(workspace.SaveItems().done);
   {
     ClipboardSession clipboard(nullptr);
     ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
@@ -174,7 +169,7 @@ TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
   start(dialog, WM_NULL, 0);
   CHistoryCombo& combo = dialog.GetHistoryCombo();
   PumpUntil([&] { return combo.GetCount() == saved; });
-  EXPECT_EQ(ComboRows(combo), labels);
+  EXPECT_EQ(ComboRows(combo), workspace.history.Texts());
   EXPECT_EQ(combo.GetCurSel(), 0);
   dialog.DestroyWindow();
   RemoveItemFiles();
