@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <cstdio>
+#include <limits>
+#include <memory>
 
 #include "app/MainDialog.h"
 #include "framework/Clipboard.h"
@@ -30,9 +32,14 @@ double MicrosecondsPer(std::chrono::steady_clock::duration elapsed, int count) {
 void Prefill(pelmo::CMainDialog& dialog, int rows) {
   pelmo::History& history = dialog.GetWorkspace().history;
   history.DeleteAll();
-  std::vector<pelmo::HistoryItem> entries(static_cast<size_t>(rows));
-  for (int i = 0; i < rows; ++i) entries[i].text = "prefilled entry " + std::to_string(i);
+  std::vector<std::unique_ptr<pelmo::HistoryItem>> entries;
+  for (int i = 0; i < rows; ++i) {
+    entries.push_back(std::make_unique<pelmo::HistoryItem>());
+    entries.back()->text = "prefilled entry " + std::to_string(i);
+  }
   history.AppendBottom(entries);
+  // Every row in the drop-down now, as when the window has taken them all.
+  history.FillView(dialog.GetHistoryCombo(), std::numeric_limits<int>::max());
 }
 
 double CaptureCost(pelmo::CMainDialog& dialog, int maximum, int prefilled) {

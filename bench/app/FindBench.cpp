@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -50,7 +51,7 @@ pelmo::History MakeHistory(size_t& bytes) {
                                        "ber",
                                        "program"};
   std::mt19937 random(7);
-  std::vector<pelmo::HistoryItem> entries(kEntries);
+  std::vector<std::unique_ptr<pelmo::HistoryItem>> entries;
   bytes = 0;
   for (int i = 0; i < kEntries; ++i) {
     std::string text;
@@ -60,7 +61,8 @@ pelmo::History MakeHistory(size_t& bytes) {
     }
     text.resize(kEntryBytes);
     bytes += text.size();
-    entries[static_cast<size_t>(i)].text = std::move(text);
+    entries.push_back(std::make_unique<pelmo::HistoryItem>());
+    entries.back()->text = std::move(text);
   }
   pelmo::History history;
   history.AppendBottom(entries);

@@ -5,6 +5,7 @@
 //   quick_filter_bench
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -21,16 +22,18 @@ pelmo::History MakeHistory() {
                                        "copy", "paste",     "caf\xE9", "Entry", "to",
                                        "a",    "Strip",     "in",      "find",  "program"};
   std::mt19937 random(7);
-  std::vector<pelmo::HistoryItem> entries(kEntries);
-  for (pelmo::HistoryItem& entry : entries) {
-    while (entry.text.size() < kEntryBytes) {
-      entry.text += kWords[random() % (sizeof kWords / sizeof *kWords)];
-      entry.text += random() % 12 ? ' ' : '\n';
+  std::vector<std::unique_ptr<pelmo::HistoryItem>> entries(kEntries);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    entries[i] = std::make_unique<pelmo::HistoryItem>();
+    std::string& text = entries[i]->text;
+    while (text.size() < kEntryBytes) {
+      text += kWords[random() % (sizeof kWords / sizeof *kWords)];
+      text += random() % 12 ? ' ' : '\n';
     }
-    entry.text.resize(kEntryBytes);
+    text.resize(kEntryBytes);
+    // A few entries hold the words typed below.
+    if (i % 997 == 0) text += " window report";
   }
-  // A few entries hold the words typed below.
-  for (int i = 0; i < kEntries; i += 997) entries[static_cast<size_t>(i)].text += " window report";
   pelmo::History history;
   history.AppendBottom(entries);
   return history;

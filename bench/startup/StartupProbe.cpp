@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   double visible = -1, filled = -1, slowest = 0;
-  size_t peak = 0;
+  SIZE_T peak = 0;
   int boxes = 0;
   HWND main = nullptr;
   while (::WaitForSingleObject(child.hProcess, 0) == WAIT_TIMEOUT) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <chrono>
+#include <system_error>
 
 #include "app/AboutDialog.h"
 #include "app/MainFrame.h"
@@ -13,7 +15,9 @@
 #include "framework/DataExchange.h"
 #include "framework/ModulePath.h"
 #include "framework/SystemCodePage.h"
+#include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
+#include "framework/WindowMessages.h"
 #include "resource.h"
 #include "tools/ClipBookDialog.h"
 #include "tools/ClipBookEntryDialog.h"
@@ -95,11 +99,7 @@ BOOL CMainDialog::OnInitDialog() {
   m_trayIcon.SetTooltipText("Dadar Adedirude", true);
   m_trayIcon.Show();
 
-  if (options.save) {
-    LoadSaveItems(1);
-    // The top row, also when the clipboard held no text to capture at start.
-    m_historyCombo.SetCurSel(0);
-  }
+  if (options.save) LoadSaveItems(1);
   LoadSaveQuickRep(1);
   m_historyCombo.RegisterDropTarget();
 
@@ -242,8 +242,34 @@ void CMainDialog::StopCaptureRetry() {
 }
 
 int CMainDialog::LoadSaveItems(int load) {
-  if (load) return Reported(m_workspace.LoadItems(), MB_ICONEXCLAMATION);
-  return Reported(m_workspace.SaveItems(), MB_ICONHAND);
+  if (!load) {
+    TakeReadItems();
+    return Reported(m_workspace.SaveItems(), MB_ICONHAND);
+  }
+  try {
+    m_itemsRead =
+        std::async(std::launch::async, [path = m_workspace.Files().ItemsPath(), window = m_hWnd] {
+          Loaded<ItemsFile> read = ReadItemsFile(path);
+          ::PostMessageA(window, WM_ITEMS_READ, 0, 0);
+          return read;
+        });
+  } catch (const std::system_error&) {
+    m_itemsRead = std::async(std::launch::deferred, ReadItemsFile, m_workspace.Files().ItemsPath());
+    TakeReadItems();
+  }
+  return 1;
+}
+
+void CMainDialog::TakeReadItems() {
+  if (!m_itemsRead.valid()) return;
+  if (m_itemsRead.wait_for(std::chrono::seconds(0)) == std::future_status::timeout) {
+    WaitCursor wait;
+    m_itemsRead.wait();
+  }
+  const FileOutcome outcome = m_workspace.TakeItems(m_itemsRead.get());
+  // The top row, also when the clipboard held no text to capture at start.
+  if (m_historyCombo.GetCurSel() < 0) m_historyCombo.SetCurSel(0);
+  Reported(outcome, MB_ICONEXCLAMATION);
 }
 
 int CMainDialog::LoadSaveQuickRep(int load) {
@@ -291,6 +317,7 @@ bool CMainDialog::OnCommand(WORD id, WORD code, HWND control) {
 }
 
 bool CMainDialog::RunCommand(WORD id) {
+  TakeReadItems();
   switch (id) {
     case IDC_UP:
       Up();
@@ -378,6 +405,9 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DRAWCLIPBOARD:
       OnDrawClipboard();
+      return 0;
+    case WM_ITEMS_READ:
+      TakeReadItems();
       return 0;
     case WM_CONTEXTMENU:
       ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},

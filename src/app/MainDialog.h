@@ -4,6 +4,7 @@
 // the life of the process.
 #pragma once
 
+#include <future>
 #include <memory>
 #include <string>
 
@@ -72,7 +73,9 @@ class CMainDialog : public CDialog,
 
   // The items file (history, ClipBook, links) and the Quick Replace file next to the
   // executable: load (1) or save (0). Returns 1 when done, 0 when the file was not read or
-  // could not be written; problems are reported to the user.
+  // could not be written; problems are reported to the user. The items file is read on a worker
+  // thread, so that a long history does not hold up the window: loading it starts the read and
+  // returns 1; its entries come in when the read is done (TakeReadItems).
   int LoadSaveItems(int load);
   int LoadSaveQuickRep(int load);
   // Writes the position and the options, then the item files.
@@ -106,6 +109,10 @@ class CMainDialog : public CDialog,
   void ApplySoftLook();
   void ApplySettings();
 
+  // Takes in what the read of the items file found, waiting for it if it still runs: when it is
+  // done, and before a save or a command, which must see every entry of the file.
+  void TakeReadItems();
+
   // Runs the capture; a busy clipboard is read again by a timer, at growing intervals.
   void CaptureChange();
   void RetryCapture();
@@ -126,6 +133,7 @@ class CMainDialog : public CDialog,
   void SetFrameCloseTarget(HWND target) const;
 
   Workspace m_workspace;
+  std::future<Loaded<ItemsFile>> m_itemsRead;  // valid from the start of the read until taken in
   ClipboardCapture m_capture{m_workspace, *this};
   IniProfile m_profile;
   HWND m_targetWindow = nullptr;

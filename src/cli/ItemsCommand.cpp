@@ -3,6 +3,7 @@
 // file lists what was read before the fault.
 #include <cstdio>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,6 +93,10 @@ std::string Quoted(std::string_view ansi, bool json) {
 // A history entry: its wide text when it has one, so that nothing the ANSI text lost is missing.
 std::string Quoted(const HistoryItem& entry, bool json) {
   return entry.wide.empty() ? Quoted(entry.text, json) : QuotedUnits(entry.wide, json);
+}
+
+std::string Quoted(const std::unique_ptr<HistoryItem>& entry, bool json) {
+  return Quoted(*entry, json);
 }
 
 void Print(const std::string& text) {

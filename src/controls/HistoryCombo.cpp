@@ -1,5 +1,7 @@
 #include "controls/HistoryCombo.h"
 
+#include <chrono>
+
 #include "controls/HistoryDropTarget.h"
 #include "controls/HistoryRowRules.h"
 #include "controls/PreviewWindow.h"
@@ -14,6 +16,11 @@ constexpr COLORREF kConcatenatedText = RGB(0, 0, 128);
 constexpr int kPictureWidth = 13;
 constexpr int kNoPictureIndent = 12;
 constexpr int kLabelGap = 2;
+// Rows still to come from the row source are taken on a timer, whose message comes only when no
+// other waits: a batch at a time for about a frame, so that input and painting go first.
+constexpr UINT_PTR kMoreRowsTimer = 0x5052;
+constexpr auto kMoreRowsSlice = std::chrono::milliseconds(25);
+constexpr int kMoreRowsBatch = 100;
 
 bool KeyDown(const MSG& msg, WPARAM key) {
   return msg.message == WM_KEYDOWN && msg.wParam == key &&
@@ -48,6 +55,23 @@ void CHistoryCombo::BeginBulk(int rows) {
   // A long history is appended in one go: room for every row at once, no repaint per row.
   InitStorage(rows, kLabelBytes);
   SetRedraw(false);
+}
+
+void CHistoryCombo::SetRowSource(HistoryRowSource* source) {
+  m_rowSource = source;
+  if (!m_hWnd) return;
+  if (source)
+    ::SetTimer(m_hWnd, kMoreRowsTimer, USER_TIMER_MINIMUM, nullptr);
+  else
+    ::KillTimer(m_hWnd, kMoreRowsTimer);
+}
+
+void CHistoryCombo::TakeMoreRows() {
+  const auto until = std::chrono::steady_clock::now() + kMoreRowsSlice;
+  bool more = m_rowSource != nullptr;
+  while (more && std::chrono::steady_clock::now() < until)
+    more = m_rowSource->FillView(*this, kMoreRowsBatch);
+  if (!more) SetRowSource(nullptr);
 }
 
 std::string CHistoryCombo::EditTextOrBeep() const {
@@ -144,6 +168,10 @@ LRESULT CHistoryCombo::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
+    case WM_TIMER:
+      if (wParam != kMoreRowsTimer) break;
+      TakeMoreRows();
       return 0;
     case CB_SETCURSEL: {
       const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);

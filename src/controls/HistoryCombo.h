@@ -66,11 +66,13 @@ class CHistoryCombo : public CComboBox, public HistoryView {
   HistoryComboOwner* Owner() const { return m_owner; }
 
   // HistoryView
+  int RowCount() const override { return GetCount(); }
   void InsertRow(int row, const std::string& label, HistoryItem* item) override;
   void DeleteRow(int row) override { DeleteString(row); }
   void DeleteAllRows() override { ResetContent(); }
   void BeginBulk(int rows) override;
   void EndBulk() override { SetRedraw(true); }
+  void SetRowSource(HistoryRowSource* source) override;
 
   BOOL PreTranslateMessage(MSG* msg) override;
   bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -91,6 +93,8 @@ class CHistoryCombo : public CComboBox, public HistoryView {
   // field) may drag the selected entry out; true when the entry was dragged.
   bool StartDrag(POINT press, HWND pressed);
   void RevokeDropTarget();
+  // Takes further rows from the row source for a moment; stops asking once it has them all.
+  void TakeMoreRows();
 
   bool m_ownDrag = false;
   bool m_inline = false;
@@ -103,6 +107,7 @@ class CHistoryCombo : public CComboBox, public HistoryView {
   COLORREF m_normalBackground;
   ScopedImageList m_pictures;
   HistoryComboOwner* m_owner = nullptr;
+  HistoryRowSource* m_rowSource = nullptr;
   std::optional<OleSession> m_ole;
   ComRef<HistoryDropTarget> m_dropTarget;
 };

@@ -9,5 +9,7 @@ namespace pelmo {
 constexpr UINT WM_TASKBAR_CALLBACK = 0x80E6;
 // A bitmap button posts this to itself to check again whether the mouse is still over it.
 constexpr UINT WM_BUTTON_RECHECK_HOVER = 0x80D5;
+// The worker that reads the items file posts this to the strip when it is done.
+constexpr UINT WM_ITEMS_READ = 0x80D7;
 
 }  // namespace pelmo

@@ -1,6 +1,7 @@
 #include "model/History.h"
 
 #include <algorithm>
+#include <new>
 
 #include "model/CaselessFind.h"
 #include "framework/AnsiCodePage.h"
@@ -9,6 +10,7 @@ namespace pelmo {
 
 void History::RemoveView(HistoryView* view) {
   m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+  view->SetRowSource(nullptr);
 }
 
 int History::RowOf(const HistoryItem* item) const {
@@ -28,21 +30,15 @@ HistoryItem& History::InsertTop(std::string text, int kind, std::u16string wide)
   return *m_rows.front();
 }
 
-void History::AppendBottom(std::vector<HistoryItem>& entries) {
-  const int rows = static_cast<int>(entries.size());
-  for (HistoryView* view : m_views) view->BeginBulk(rows);
-  struct EndBulk {
-    const std::vector<HistoryView*>& views;
-    ~EndBulk() {
-      for (HistoryView* view : views) view->EndBulk();
-    }
-  } endBulk{m_views};
-  for (HistoryItem& entry : entries) {
-    auto item = std::make_unique<HistoryItem>(std::move(entry));
-    const std::string label = MakeLabel(*item);
-    m_rows.push_back(std::move(item));
-    for (HistoryView* view : m_views) view->InsertRow(Count() - 1, label, m_rows.back().get());
+void History::AppendBottom(std::vector<std::unique_ptr<HistoryItem>>& entries) {
+  try {
+    for (std::unique_ptr<HistoryItem>& entry : entries) m_rows.push_back(std::move(entry));
+  } catch (const std::bad_alloc&) {
+    // The views ask for the entries appended so far when there is memory for their rows again.
+    for (HistoryView* view : m_views) view->SetRowSource(this);
+    throw;
   }
+  for (HistoryView* view : m_views) StartFilling(*view);
 }
 
 bool History::EvictOverflow(int maximum) {
@@ -53,7 +49,8 @@ bool History::EvictOverflow(int maximum) {
 
 void History::Delete(int row) {
   // The views let go of the row before the entry it points to is freed.
-  for (HistoryView* view : m_views) view->DeleteRow(row);
+  for (HistoryView* view : m_views)
+    if (row < view->RowCount()) view->DeleteRow(row);
   m_rows.erase(m_rows.begin() + row);
 }
 
@@ -66,17 +63,36 @@ void History::Refresh(int row) {
   HistoryItem* item = m_rows[static_cast<size_t>(row)].get();
   const std::string label = MakeLabel(*item);
   for (HistoryView* view : m_views) {
+    if (row >= view->RowCount()) continue;
     view->DeleteRow(row);
     view->InsertRow(row, label, item);
   }
 }
 
-void History::Refill(HistoryView& view) const {
+void History::Refill(HistoryView& view) {
   view.DeleteAllRows();
-  for (size_t row = 0; row < m_rows.size(); ++row) {
-    HistoryItem* item = m_rows[row].get();
-    view.InsertRow(static_cast<int>(row), MakeLabel(*item), item);
+  StartFilling(view);
+}
+
+void History::StartFilling(HistoryView& view) {
+  if (FillView(view, kFirstRows)) view.SetRowSource(this);
+}
+
+bool History::FillView(HistoryView& view, int rows) {
+  int row = view.RowCount();
+  const int end = row + std::min(std::max(rows, 0), Count() - row);
+  if (row < end) {
+    view.BeginBulk(end - row);
+    struct EndBulk {
+      HistoryView& view;
+      ~EndBulk() { view.EndBulk(); }
+    } endBulk{view};
+    for (; row < end; ++row) {
+      HistoryItem* item = m_rows[static_cast<size_t>(row)].get();
+      view.InsertRow(row, MakeLabel(*item), item);
+    }
   }
+  return row < Count();
 }
 
 std::vector<std::string> History::Texts() const {

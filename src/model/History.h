@@ -13,8 +13,11 @@
 
 namespace pelmo {
 
-class History {
+class History : public HistoryRowSource {
  public:
+  // A view is given at most this many rows at once; it asks for the others itself.
+  static constexpr int kFirstRows = 2000;
+
   void AddView(HistoryView* view) { m_views.push_back(view); }
   void RemoveView(HistoryView* view);
 
@@ -26,22 +29,28 @@ class History {
 
   // A new entry as row 0; `wide` only when `text` lost characters of it (HistoryItem::wide).
   HistoryItem& InsertTop(std::string text, int kind, std::u16string wide = {});
-  // New entries below the last row, in order (loading a saved history); their texts are moved
-  // out of `entries`. The views get them in one bulk update. A failed allocation keeps the
-  // entries appended before it and is rethrown.
-  void AppendBottom(std::vector<HistoryItem>& entries);
+  // New entries below the last row, in order (loading a saved history), taken out of `entries`.
+  // The views get the first kFirstRows rows at once and the others when they ask. A failed
+  // allocation keeps the entries appended before it and is rethrown.
+  void AppendBottom(std::vector<std::unique_ptr<HistoryItem>>& entries);
   // Drops the bottom entry when there are more rows than `maximum`; at most one per call.
   bool EvictOverflow(int maximum);
   void Delete(int row);
   void DeleteAll();
   // Shows an entry's changed text or kind: its row is made again at the same index.
   void Refresh(int row);
-  // Makes every view show the rows again from scratch (a view that was just attached).
-  void Refill(HistoryView& view) const;
+  // Makes a view show the rows again from scratch (a view that was just attached): the first
+  // kFirstRows at once, the others when it asks.
+  void Refill(HistoryView& view);
+  // HistoryRowSource
+  bool FillView(HistoryView& view, int rows) override;
 
   std::vector<std::string> Texts() const;
 
  private:
+  // Gives a view its first rows and leaves it to ask for the others.
+  void StartFilling(HistoryView& view);
+
   std::deque<std::unique_ptr<HistoryItem>> m_rows;
   std::vector<HistoryView*> m_views;
 };

@@ -26,9 +26,9 @@ enum class Beyond {
   kReported,  // counted for the report: saving over the file would lose them
 };
 
-// Reads a count and then that many elements (at most `limit` kept) into `out`. Nothing is
-// reserved from the count: the list grows only with what the file really holds. A fault names
-// the element.
+// Reads a count and then that many elements (at most `limit` kept) into `out`. Room is made for
+// no more elements than the rest of the file can hold, one byte each at least, so that a damaged
+// count cannot claim memory; a big list then grows without copies. A fault names the element.
 template <typename Element, typename ReadElement>
 void ReadList(ArchiveReader& archive, const char* element, const char* elements, size_t limit,
               Beyond beyond, std::vector<Element>& out, std::vector<LeftOut>& leftOut,
@@ -39,6 +39,12 @@ void ReadList(ArchiveReader& archive, const char* element, const char* elements,
   const auto position = [&] {
     return std::string(element) + " " + std::to_string(done + 1) + " of " + std::to_string(count);
   };
+  try {
+    out.reserve(out.size() +
+                static_cast<size_t>(std::min<std::uint64_t>(kept, archive.Remaining())));
+  } catch (const std::bad_alloc&) {
+    // Then it grows as it goes, as far as memory allows.
+  }
   try {
     for (; done < kept; ++done) out.push_back(read(archive));
     if (count == kept) return;
@@ -66,6 +72,10 @@ HistoryItem ReadEntry(ArchiveReader& archive) {
   entry.text = std::move(read.text);
   entry.wide = std::move(read.wide);
   return entry;
+}
+
+std::unique_ptr<HistoryItem> ReadHistoryEntry(ArchiveReader& archive) {
+  return std::make_unique<HistoryItem>(ReadEntry(archive));
 }
 
 QuickRepItem ReadPair(ArchiveReader& archive) {
@@ -115,7 +125,7 @@ Loaded<ItemsFile> LoadItemsFile(const std::string& path) {
   return Load<ItemsFile>(path, [](ArchiveReader& archive, Loaded<ItemsFile>& loaded) {
     ItemsFile& items = loaded.content;
     ReadList(archive, "history entry", "history entries", kMaxLoadedEntries, Beyond::kReported,
-             items.history, loaded.leftOut, ReadEntry, SkipText);
+             items.history, loaded.leftOut, ReadHistoryEntry, SkipText);
     ReadList(archive, "ClipBook entry", "ClipBook entries", kMaxLoadedEntries, Beyond::kReported,
              items.clipBook, loaded.leftOut, ReadEntry, SkipText);
     ReadList(archive, "link", "links", kMaxLoadedLinks, Beyond::kDropped, items.links,

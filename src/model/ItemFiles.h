@@ -8,6 +8,7 @@
 //   Quick Replace file: count, then shortcut and text of each pair
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,15 +33,17 @@ constexpr size_t kMaxLoadedEntries = 1000000;
 // "<drive><dir><base><extension>" from the executable's full path: the extension replaced.
 std::string ItemFileName(const std::string& exePath, const char* extension);
 
-template <typename Entry, typename Text>
+template <typename HistoryEntry, typename ClipBookEntry, typename Text>
 struct ItemLists {
-  std::vector<Entry> history;   // row 0 (newest) first; only text and wide are stored
-  std::vector<Entry> clipBook;  // "name\ntext" (tools/ClipBook.h); only text and wide are stored
-  std::vector<Text> links;      // newest first
+  std::vector<HistoryEntry> history;    // row 0 (newest) first; only text and wide are stored
+  std::vector<ClipBookEntry> clipBook;  // "name\ntext" (tools/ClipBook.h); text and wide stored
+  std::vector<Text> links;              // newest first
 };
-using ItemsFile = ItemLists<HistoryItem, std::string>;
+// The history's entries are read as the history keeps them, each on its own: a long history then
+// goes into it without being copied.
+using ItemsFile = ItemLists<std::unique_ptr<HistoryItem>, HistoryItem, std::string>;
 // What saving needs: the entries and texts where they live.
-using ItemsFileView = ItemLists<const HistoryItem*, std::string_view>;
+using ItemsFileView = ItemLists<const HistoryItem*, const HistoryItem*, std::string_view>;
 
 struct QuickRepItem {
   std::string shortcut;

@@ -62,25 +62,33 @@ std::string IncompleteMessage(const std::string& path, const Loaded<Content>& lo
   return message + ' ' + CopyNote(path);
 }
 
+template <typename Content, typename LoadFile>
+Loaded<Content> Read(const std::string& path, LoadFile loadFile) {
+  try {
+    return loadFile(path);
+  } catch (const std::bad_alloc&) {
+    Loaded<Content> loaded;
+    loaded.unreadable = "there is not enough memory to read it";
+    return loaded;
+  }
+}
+
 }  // namespace
+
+Loaded<ItemsFile> ReadItemsFile(const std::string& path) {
+  return Read<ItemsFile>(path, LoadItemsFile);
+}
 
 ItemStore::ItemStore(const std::string& exePath) {
   m_items.path = ItemFileName(exePath, kItemsExtension);
   m_quickRep.path = ItemFileName(exePath, kQuickRepExtension);
 }
 
-template <typename Content, typename LoadFile>
-FileOutcome ItemStore::Load(Record& record, Content& into, LoadFile loadFile) {
+template <typename Content>
+FileOutcome ItemStore::Take(Record& record, Loaded<Content> loaded, Content& into) {
   FileOutcome outcome;
   record.copyKept = false;
   record.refusalReported = false;
-  Loaded<Content> loaded;
-  try {
-    loaded = loadFile(record.path);
-  } catch (const std::bad_alloc&) {
-    loaded = {};
-    loaded.unreadable = "there is not enough memory to read it";
-  }
   if (!loaded.opened) {
     record.state = loaded.unreadable.empty() ? FileState::kMissing : FileState::kUnreadable;
     if (record.state == FileState::kUnreadable) {
@@ -136,8 +144,8 @@ FileOutcome ItemStore::Save(Record& record, SaveFile saveFile) {
   return outcome;
 }
 
-FileOutcome ItemStore::LoadItems(ItemsFile& into) {
-  return Load(m_items, into, LoadItemsFile);
+FileOutcome ItemStore::TakeItems(Loaded<ItemsFile> read, ItemsFile& into) {
+  return Take(m_items, std::move(read), into);
 }
 
 FileOutcome ItemStore::SaveItems(const ItemsFileView& items) {
@@ -145,7 +153,7 @@ FileOutcome ItemStore::SaveItems(const ItemsFileView& items) {
 }
 
 FileOutcome ItemStore::LoadQuickRep(std::vector<QuickRepItem>& into) {
-  return Load(m_quickRep, into, LoadQuickRepFile);
+  return Take(m_quickRep, Read<std::vector<QuickRepItem>>(m_quickRep.path, LoadQuickRepFile), into);
 }
 
 FileOutcome ItemStore::SaveQuickRep(const std::vector<QuickRepItem>& pairs) {

@@ -37,6 +37,10 @@ enum class FileState {
 
 constexpr const char* kDamagedSuffix = ".damaged";
 
+// Reads the items file at `path`; running out of memory makes it a file that cannot be read. It
+// touches nothing but the file, so it may run on another thread while the program works.
+Loaded<ItemsFile> ReadItemsFile(const std::string& path);
+
 class ItemStore {
  public:
   // The files are named after the executable: "<dir><base>.clp" and "<dir><base>.qrp".
@@ -47,7 +51,10 @@ class ItemStore {
   FileState ItemsState() const { return m_items.state; }
   FileState QuickRepState() const { return m_quickRep.state; }
 
-  FileOutcome LoadItems(ItemsFile& into);
+  // Loading is reading (ReadItemsFile, on any thread) and then taking in what was read: the
+  // outcome, and what a later save may do to the file.
+  FileOutcome LoadItems(ItemsFile& into) { return TakeItems(ReadItemsFile(m_items.path), into); }
+  FileOutcome TakeItems(Loaded<ItemsFile> read, ItemsFile& into);
   FileOutcome SaveItems(const ItemsFileView& items);
   FileOutcome LoadQuickRep(std::vector<QuickRepItem>& into);
   FileOutcome SaveQuickRep(const std::vector<QuickRepItem>& pairs);
@@ -65,8 +72,8 @@ class ItemStore {
     bool refusalReported = false;  // a save has said that it left the unreadable file alone
   };
 
-  template <typename Content, typename LoadFile>
-  static FileOutcome Load(Record& record, Content& into, LoadFile loadFile);
+  template <typename Content>
+  static FileOutcome Take(Record& record, Loaded<Content> loaded, Content& into);
   template <typename SaveFile>
   static FileOutcome Save(Record& record, SaveFile saveFile);
   static void LoadedInPart(Record& record, FileOutcome& outcome);

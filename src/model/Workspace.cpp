@@ -23,9 +23,9 @@ bool MoveLoaded(FileOutcome& outcome, const std::string& path, Move move) {
 
 }  // namespace
 
-FileOutcome Workspace::LoadItems() {
+FileOutcome Workspace::TakeItems(Loaded<ItemsFile> read) {
   ItemsFile loaded;
-  FileOutcome outcome = m_store.LoadItems(loaded);
+  FileOutcome outcome = m_store.TakeItems(std::move(read), loaded);
   const bool whole = MoveLoaded(outcome, m_store.ItemsPath(), [&] {
     history.AppendBottom(loaded.history);
     for (HistoryItem& entry : loaded.clipBook) clipBook.push_back(std::move(entry));

@@ -24,8 +24,10 @@ class Workspace {
   std::deque<std::string> links;      // newest first
   std::vector<QuickRepItem> quickRep;
 
-  // The items file (history, ClipBook, links): loading appends below what is there already.
-  FileOutcome LoadItems();
+  // The items file (history, ClipBook, links): loading appends below what is there already. It
+  // may be done in two steps: ReadItemsFile(Files().ItemsPath()) on any thread, then TakeItems.
+  FileOutcome LoadItems() { return TakeItems(ReadItemsFile(m_store.ItemsPath())); }
+  FileOutcome TakeItems(Loaded<ItemsFile> read);
   FileOutcome SaveItems();
   // The Quick Replace file: loading appends to the pairs there already.
   FileOutcome LoadQuickRep();

@@ -183,23 +183,42 @@ TEST_F(MainWindowTest, ACopyHeldOpenForSecondsIsCapturedOnceWhenItsWriterLetsGo)
             (std::vector<std::string>{"newest", "held for long", "on the clipboard at start"}));
 }
 
-TEST(MainWindowStart, TheSavedHistoryOpensOnItsTopRowWhenTheClipboardHoldsNoText) {
+// The saved history is read while the window works; a close or a command waits for the read and
+// sees every entry. It opens on its top row and reaches the drop-down a batch at a time.
+TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
   RemoveItemFiles();
-  {
-    Workspace saved(ModuleFileName());
-    saved.history.InsertTop("older", kPlain);
-    saved.history.InsertTop("newer", kPlain);
-    ASSERT_TRUE(saved.SaveItems().done);
-  }
+  const int saved = 2 * History::kFirstRows + 1;
+  Workspace workspace(ModuleFileName());
+  for (int i = saved; i-- > 0;) workspace.history.InsertTop("entry " + std::to_string(i), kPlain);
+  ASSERT_TRUE(workspace.SaveItems().done);
   {
     ClipboardSession clipboard(nullptr);
     ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
   }
+  const auto start = [](CMainDialog& dialog, UINT message, WPARAM wParam) {
+    ASSERT_TRUE(dialog.Create(nullptr));
+    ::SendMessageA(dialog.m_hWnd, message, wParam, 0);
+  };
+  {
+    CMainDialog closed;
+    start(closed, WM_CLOSE, 0);
+  }
+  EXPECT_EQ(LoadItemsFile(ItemFileName(ModuleFileName(), kItemsExtension)).content.history.size(),
+            static_cast<size_t>(saved));
+  {
+    CMainDialog emptied;
+    start(emptied, WM_COMMAND, ID_DELETE_REST);
+    Settle();
+    EXPECT_EQ(emptied.GetWorkspace().history.Count(), 0) << "Delete Rest took every entry";
+    emptied.DestroyWindow();
+  }
+
   CMainDialog dialog;
-  ASSERT_TRUE(dialog.Create(nullptr));
-  Settle();
-  EXPECT_EQ(ComboRows(dialog.GetHistoryCombo()), (std::vector<std::string>{"newer", "older"}));
-  EXPECT_EQ(dialog.GetHistoryCombo().GetCurSel(), 0);
+  start(dialog, WM_NULL, 0);
+  CHistoryCombo& combo = dialog.GetHistoryCombo();
+  PumpUntil([&] { return combo.GetCount() == saved; });
+  EXPECT_EQ(ComboRows(combo), workspace.history.Texts());
+  EXPECT_EQ(combo.GetCurSel(), 0);
   dialog.DestroyWindow();
   RemoveItemFiles();
 }

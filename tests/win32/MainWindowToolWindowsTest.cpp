@@ -149,7 +149,7 @@ TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
   EXPECT_EQ(saves->Count(), 1);
   const Loaded<ItemsFile> file = LoadItemsFile(strip.GetWorkspace().Files().ItemsPath());
   ASSERT_EQ(file.content.history.size(), 1u);
-  EXPECT_EQ(file.content.history[0].text, "saved as it was");
+  EXPECT_EQ(file.content.history[0]->text, "saved as it was");
 }
 
 TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesExactlyOnce) {

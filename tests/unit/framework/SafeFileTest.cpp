@@ -59,8 +59,7 @@ TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
   EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
 }
 
-// A complete file that cannot take the target's place (here a folder holds the name) is kept
-// under a name no later save writes over, and the error says where.
+// A complete file that cannot replace its target (a folder) is kept aside; the error says where.
 TEST(SafeFile, AFileThatCannotReplaceItsTargetIsKeptAside) {
   TempDir dir;
   const std::string path = dir.File("items.clp");
@@ -80,8 +79,7 @@ TEST(SafeFile, AFileThatCannotReplaceItsTargetIsKeptAside) {
 }
 
 #ifdef _WIN32
-// Another program holding the target open for a moment (a second copy replacing it at the same
-// time) delays the save; it does not refuse it.
+// A target held open for a moment (another copy replacing it too) delays the save, not refuses it.
 TEST(SafeFile, ATargetHeldOpenForAMomentIsReplacedOnceFree) {
   TempDir dir;
   const std::string path = dir.File("items.clp");
@@ -145,8 +143,7 @@ unsigned long AnotherRunningProcess() {
 #endif
 }
 
-// Temporary files of saves whose process has ended are removed; those of a running process (a
-// save in progress, perhaps of another copy) and every other name stay.
+// Temporary files of ended processes go; those of running ones (saves in progress) and others stay.
 TEST(SafeFile, TempFilesOfEndedProcessesAreRemoved) {
   TempDir dir;
   const std::string ended = ".2147483600.tmp";  // no process has such an id

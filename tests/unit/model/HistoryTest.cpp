@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,56 +39,91 @@ TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
 // Records what the model asked of a view, to check that views follow the rows exactly.
 class RecordingView : public HistoryView {
  public:
+  int RowCount() const override { return static_cast<int>(rows.size()); }
   void InsertRow(int row, const std::string& label, HistoryItem* item) override {
     rows.insert(rows.begin() + row, {label, item});
   }
   void DeleteRow(int row) override { rows.erase(rows.begin() + row); }
   void DeleteAllRows() override { rows.clear(); }
+  void SetRowSource(HistoryRowSource* rowSource) override { source = rowSource; }
+
+  // Asks the source for the rows still to come, as the window does between its messages.
+  void TakeAllRows() {
+    for (bool more = source != nullptr; more;) more = source->FillView(*this, 1000);
+    source = nullptr;
+  }
 
   struct Row {
     std::string label;
     HistoryItem* item;
   };
   std::vector<Row> rows;
+  HistoryRowSource* source = nullptr;
 };
 
-void ExpectViewMatches(const History& history, const RecordingView& view) {
-  ASSERT_EQ(view.rows.size(), static_cast<size_t>(history.Count()));
-  for (int row = 0; row < history.Count(); ++row)
-    EXPECT_EQ(view.rows[static_cast<size_t>(row)].item, &history.At(row)) << "row " << row;
+// The view shows the history's rows with their labels, or its first `count` rows while it still
+// fills.
+void ExpectViewMatches(const History& history, const RecordingView& view, int count = -1) {
+  ASSERT_EQ(view.rows.size(), static_cast<size_t>(count < 0 ? history.Count() : count));
+  for (size_t row = 0; row < view.rows.size(); ++row) {
+    HistoryItem entry = history.At(static_cast<int>(row));
+    EXPECT_EQ(view.rows[row].item, &history.At(static_cast<int>(row))) << "row " << row;
+    EXPECT_EQ(view.rows[row].label, MakeLabel(entry)) << "row " << row;
+  }
 }
 
-TEST(History, ViewsFollowInsertionsDeletionsAndRefreshes) {
-  History history;
-  RecordingView view;
-  history.AddView(&view);
-  history.InsertTop("older", kPlain);
-  history.InsertTop("newer\nsecond line", kConcatenated);
-  std::vector<HistoryItem> loaded(1);
-  loaded[0].text = "loaded";
-  history.AppendBottom(loaded);
-  EXPECT_EQ(history.Texts(), (std::vector<std::string>{"newer\nsecond line", "older", "loaded"}));
-  EXPECT_EQ(view.rows[0].label, "newer");
-  EXPECT_EQ(history.At(0).kind, kConcatenated);
-  EXPECT_EQ(history.At(0).multiLine, 1);
-  ExpectViewMatches(history, view);
+std::vector<std::unique_ptr<HistoryItem>> Entries(int count) {
+  std::vector<std::unique_ptr<HistoryItem>> entries;
+  for (int i = 0; i < count; ++i) {
+    entries.push_back(std::make_unique<HistoryItem>());
+    entries.back()->text = std::to_string(i);
+  }
+  return entries;
+}
 
-  history.At(1).text = " edited\nnew line";
-  history.Refresh(1);
-  EXPECT_EQ(view.rows[1].label, "edited");
-  history.Delete(0);
-  ExpectViewMatches(history, view);
-  EXPECT_EQ(history.RowOf(&history.At(1)), 1);
-  HistoryItem stranger;
-  EXPECT_EQ(history.RowOf(&stranger), -1);
-
-  RecordingView late;
-  history.Refill(late);
-  ExpectViewMatches(history, late);
-
-  history.DeleteAll();
-  EXPECT_EQ(history.Count(), 0);
-  EXPECT_TRUE(view.rows.empty());
+// Views follow every change of the rows. A long history reaches them a batch at a time, as they
+// ask: until then each shows the top rows, whatever changes meanwhile, and at the end every row.
+TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
+  const int loaded = 3 * History::kFirstRows;
+  const int first = History::kFirstRows;
+  const struct {
+    const char* name;
+    void (*change)(History&);
+    int rowsThen;  // rows of the view right after the change
+  } cases[] = {
+      {"nothing", [](History&) {}, first},
+      {"a capture", [](History& h) { h.InsertTop("new\nsecond line", kPlain); }, first + 1},
+      {"editing a shown row",
+       [](History& h) {
+         h.At(1).text = " edited\nnew line";
+         h.Refresh(1);
+       },
+       first},
+      {"evicting the bottom row", [](History& h) { h.EvictOverflow(100); }, first},
+      {"deleting a shown row", [](History& h) { h.Delete(5); }, first - 1},
+      {"deleting a row to come", [](History& h) { h.Delete(first + 5); }, first},
+      {"refreshing a row to come", [](History& h) { h.Refresh(first + 1); }, first},
+      {"deleting every row", [](History& h) { h.DeleteAll(); }, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    History history;
+    RecordingView view;
+    history.AddView(&view);
+    std::vector<std::unique_ptr<HistoryItem>> entries = Entries(loaded);
+    history.AppendBottom(entries);
+    ExpectViewMatches(history, view, first);
+    ASSERT_TRUE(view.source);
+    c.change(history);
+    ExpectViewMatches(history, view, c.rowsThen);
+    view.TakeAllRows();
+    ExpectViewMatches(history, view);
+    HistoryItem stranger;
+    EXPECT_EQ(history.RowOf(&stranger), -1);
+    if (history.Count() > 0) {
+      EXPECT_EQ(history.RowOf(&history.At(history.Count() - 1)), history.Count() - 1);
+    }
+  }
 }
 
 TEST(HistorySelection, UpDownAndDeleteRules) {
@@ -111,44 +147,35 @@ History MakeHistory(const std::vector<std::string>& rowsTopDown) {
   return history;
 }
 
+// A case-insensitive search of the full texts (not the labels) from the find position down,
+// wrapping once to the top; from the last row it starts at the top.
 TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
-  const History history = MakeHistory({"Alpha", "beta", "ALPHABET"});
-  int position = 0;
-  std::vector<int> found;
-  for (int i = 0; i < 3; ++i) {
-    const FindResult r = FindNext(history, "alp", position);
-    found.push_back(r.row);
-    position = r.findPosition;
+  const std::vector<std::string> alpha = {"Alpha", "beta", "ALPHABET"};
+  const struct {
+    std::vector<std::string> rows;
+    std::string typed;
+    int from, row, next;
+  } cases[] = {
+      {alpha, "alp", 0, 0, 1},
+      {alpha, "alp", 1, 2, 3},
+      {alpha, "alp", 2, 0, 1},
+      {{"needle", "x", "y", "z"}, "NEEDLE", 2, 0, 1},
+      {{"needle", "x", "y", "z"}, "absent", 1, -1, 0},
+      {{"label line\r\nhidden word", "other"}, "HIDDEN", 0, 0, 1},
+      // The ANSI code page's letters, at either end of an entry, never past it.
+      {{"Gr\xDC\xDF"}, "gr\xFC", 0, 0, 1},
+      {{"ZEBRA at the start"}, "zebra", 0, 0, 1},
+      {{"at the end: zEbRa"}, "zebra", 0, 0, 1},
+      {{"the zebr"}, "the zebra", 0, -1, 0},
+  };
+  for (const auto& c : cases) {
+    const FindResult found = FindNext(MakeHistory(c.rows), c.typed, c.from);
+    EXPECT_EQ(found.row, c.row) << c.typed << " from " << c.from;
+    EXPECT_EQ(found.findPosition, c.next) << c.typed << " from " << c.from;
   }
-  EXPECT_EQ(found, (std::vector<int>{0, 2, 0}));
-  EXPECT_EQ(FindNext(history, "alp", 2).row, 0) << "from the last row the search starts at the top";
-
-  // Matches only above the find position: wrap to the first, continue after it.
-  const History above = MakeHistory({"needle", "x", "y", "z"});
-  FindResult r = FindNext(above, "NEEDLE", 2);
-  EXPECT_EQ(r.row, 0);
-  EXPECT_EQ(r.findPosition, 1);
-
-  r = FindNext(above, "absent", 1);
-  EXPECT_EQ(r.row, -1);
-  EXPECT_EQ(r.findPosition, 0);
-
-  // The search reads the full text, not the label.
-  const History multi = MakeHistory({"label line\r\nhidden word", "other"});
-  EXPECT_EQ(FindNext(multi, "HIDDEN", 0).row, 0);
-}
-
-TEST(HistoryFind, LowerCasesTheAnsiCodePage) {
   std::string folded = "AZ az@[ \xC0\xDC\xDE \xD7\xDF \x8A\x8C\x8E\x9F";
   for (char& c : folded) c = static_cast<char>(AnsiFold(static_cast<unsigned char>(c)));
   EXPECT_EQ(folded, "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
-  const History history = MakeHistory({"Gr\xDC\xDF"});
-  EXPECT_EQ(FindNext(history, "gr\xFC", 0).row, 0);
-
-  // Found at either end of an entry, never past it.
-  EXPECT_EQ(FindNext(MakeHistory({"ZEBRA at the start"}), "zebra", 0).row, 0);
-  EXPECT_EQ(FindNext(MakeHistory({"at the end: zEbRa"}), "zebra", 0).row, 0);
-  EXPECT_EQ(FindNext(MakeHistory({"the zebr"}), "the zebra", 0).row, -1);
 }
 
 // A wide entry is searched in its wide text: a typed '?' finds only real question marks.

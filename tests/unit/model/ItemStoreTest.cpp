@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <functional>
 #include <new>
 #include <string>
 #include <vector>
@@ -65,12 +66,14 @@ FileOutcome SaveOne(ItemStore& store, const std::string& text) {
 }
 
 // A file that exists but cannot be read is reported when loading and again, once, by the first
-// save, which leaves it alone; later saves leave it alone without a word.
-void ExpectUnreadableKept(const std::string& exe, const std::string& path) {
+// save, which leaves it alone; later saves leave it alone without a word. `letGo` runs between.
+void ExpectUnreadableKept(const std::string& exe, const std::string& path,
+                          const std::function<void()>& letGo) {
   ItemStore store(exe);
   ASSERT_EQ(store.ItemsPath(), path);
   ItemsFile loaded;
   const FileOutcome load = store.LoadItems(loaded);
+  letGo();
   EXPECT_FALSE(load.done);
   EXPECT_NE(load.problem.find(path), std::string::npos) << load.problem;
   EXPECT_NE(load.problem.find("cannot be read"), std::string::npos) << load.problem;
@@ -85,37 +88,30 @@ void ExpectUnreadableKept(const std::string& exe, const std::string& path) {
   EXPECT_EQ(second.problem, "");
 }
 
-// Nothing in an intact file counts as damage, and the links keep their order.
-TEST(ItemStore, AnIntactFileLoadsInOrderAndIsSavedBackAsItWas) {
-  TempDir dir;
-  const std::string items =
+// A missing file is no problem and the first save creates it; nothing in an intact file counts
+// as damage, and it is saved back as it was, its links in their order.
+TEST(ItemStore, MissingAndIntactFilesLoadWithoutAWordAndAreSaved) {
+  const std::string intact =
       Int32(1) + Text("one") + Int32(0) + Int32(2) + Text("www.first.org") + Text("www.next.org");
-  WriteBytes(dir.File("Pelmo.clp"), items);
-  Workspace workspace(dir.File("Pelmo.exe"));
-  const FileOutcome load = workspace.LoadItems();
-  EXPECT_TRUE(load.done);
-  EXPECT_EQ(load.problem, "");
-  EXPECT_EQ(workspace.links, (std::deque<std::string>{"www.first.org", "www.next.org"}));
-  EXPECT_TRUE(workspace.SaveItems().done);
-  EXPECT_FALSE(fs::exists(dir.File("Pelmo.clp.damaged")));
-  EXPECT_EQ(ReadBytes(dir.File("Pelmo.clp")), items);
-}
-
-TEST(ItemStore, MissingFileIsSilentAndSaved) {
-  TempDir dir;
-  ItemStore store(dir.File("Pelmo.exe"));
-  ItemsFile loaded;
-  const FileOutcome load = store.LoadItems(loaded);
-  EXPECT_FALSE(load.done);
-  EXPECT_EQ(load.problem, "");
-  EXPECT_TRUE(SaveOne(store, "new").done);
-  EXPECT_EQ(ReadBytes(store.ItemsPath()), Int32(1) + Text("new") + Int32(0) + Int32(0));
+  for (const std::string* bytes : {static_cast<const std::string*>(nullptr), &intact}) {
+    TempDir dir;
+    if (bytes) WriteBytes(dir.File("Pelmo.clp"), *bytes);
+    Workspace workspace(dir.File("Pelmo.exe"));
+    if (!bytes) workspace.history.InsertTop("new", kPlain);
+    const FileOutcome load = workspace.LoadItems();
+    EXPECT_EQ(load.done, bytes != nullptr);
+    EXPECT_EQ(load.problem, "");
+    EXPECT_TRUE(workspace.SaveItems().done);
+    EXPECT_FALSE(fs::exists(dir.File("Pelmo.clp.damaged")));
+    EXPECT_EQ(ReadBytes(dir.File("Pelmo.clp")),
+              bytes ? intact : Int32(1) + Text("new") + Int32(0) + Int32(0));
+  }
 }
 
 TEST(ItemStore, AFolderOrAFifoOfThatNameIsUnreadable) {
   TempDir dir;
   fs::create_directory(dir.File("Pelmo.clp"));
-  ExpectUnreadableKept(dir.File("Pelmo.exe"), dir.File("Pelmo.clp"));
+  ExpectUnreadableKept(dir.File("Pelmo.exe"), dir.File("Pelmo.clp"), [] {});
   EXPECT_TRUE(fs::is_directory(dir.File("Pelmo.clp")));
 #ifndef _WIN32
   // Opening a FIFO to read it would wait for a writer for good, and the start with it.
@@ -123,7 +119,7 @@ TEST(ItemStore, AFolderOrAFifoOfThatNameIsUnreadable) {
   const std::string fifo = fifoDir.File("Pelmo.clp");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   auto load = std::async(std::launch::async,
-                         [&] { ExpectUnreadableKept(fifoDir.File("Pelmo.exe"), fifo); });
+                         [&] { ExpectUnreadableKept(fifoDir.File("Pelmo.exe"), fifo, [] {}); });
   if (load.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
     ADD_FAILURE() << "reading the FIFO blocked";
     std::ofstream{fifo};  // a writer that leaves at once lets the reader go
@@ -139,40 +135,36 @@ TEST(ItemStore, FileLockedAtStartIsNotOverwritten) {
   TempDir dir;
   const std::string path = dir.File("Pelmo.clp");
   WriteBytes(path, kGoodItems);
-  ItemStore store(dir.File("Pelmo.exe"));
   HANDLE lock = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  ItemsFile loaded;
-  const FileOutcome load = store.LoadItems(loaded);
-  ::CloseHandle(lock);
-  EXPECT_FALSE(load.done);
-  EXPECT_NE(load.problem.find("cannot be read"), std::string::npos) << load.problem;
-
-  const FileOutcome save = SaveOne(store, "new");
-  EXPECT_FALSE(save.done);
-  EXPECT_NE(save.problem.find("not saved"), std::string::npos) << save.problem;
+  ExpectUnreadableKept(dir.File("Pelmo.exe"), path, [lock] { ::CloseHandle(lock); });
   EXPECT_EQ(ReadBytes(path), kGoodItems);
 }
-#else
 #endif
 
-// A damaged file is kept beside as "<file>.damaged" before the first save over it, and only
-// then: a later save in the same run leaves that copy alone.
-TEST(ItemStore, DamagedFileIsKeptBesideBeforeTheFirstSave) {
+// A file that loaded only in part is reported and kept beside as "<file>.damaged" before the
+// first save over it, and only then: a later save in the same run leaves that copy alone.
+TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
   const struct {
     const char* name;
     const char* file;
     std::string bytes;
     size_t loaded;
     std::string saved;
+    const char* reported;
   } cases[] = {
       // Entry 2 claims 100,000,000 bytes; the unread tail follows.
       {"length past the end", "Pelmo.clp",
        Int32(3) + Text("one") + "\xFF\xFF\xFF" + Int32(100000000) + "two" + std::string(5000, 't'),
-       1, Int32(1) + Text("one") + Int32(0) + Int32(0)},
-      {"bytes after the last list", "Pelmo.clp", kGoodItems + std::string(400, 'x'), 3, kGoodItems},
+       1, Int32(1) + Text("one") + Int32(0) + Int32(0), "string length 100000000"},
+      {"bytes after the last list", "Pelmo.clp", kGoodItems + std::string(400, 'x'), 3, kGoodItems,
+       "400 bytes follow the last list"},
       {"garbage with a negative count", "Pelmo.qrp", Int32(0xFFFFFFF0) + std::string(496, 'g'), 0,
-       Int32(0)},
+       Int32(0), "count -16 is negative"},
+      // Entries beyond the first 1,000,000 are counted and reported, never kept.
+      {"2^31-1 empty entries", "Pelmo.clp", Int32(0x7FFFFFFF) + std::string(1200000, '\0'), 1000000,
+       Int32(1000000) + std::string(1000000, '\0') + Int32(0) + Int32(0),
+       "200000 more history entries were left out"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -184,7 +176,7 @@ TEST(ItemStore, DamagedFileIsKeptBesideBeforeTheFirstSave) {
     const FileOutcome load = items ? workspace.LoadItems() : workspace.LoadQuickRep();
     EXPECT_TRUE(load.done);
     EXPECT_EQ(items ? workspace.history.Texts().size() : workspace.quickRep.size(), c.loaded);
-    EXPECT_NE(load.problem.find("damaged"), std::string::npos) << load.problem;
+    EXPECT_NE(load.problem.find(c.reported), std::string::npos) << load.problem;
     EXPECT_NE(load.problem.find(path + ".damaged"), std::string::npos) << load.problem;
     EXPECT_FALSE(fs::exists(path + ".damaged"));  // loading alone changes nothing
 
@@ -199,20 +191,6 @@ TEST(ItemStore, DamagedFileIsKeptBesideBeforeTheFirstSave) {
     EXPECT_TRUE(saved.done) << saved.problem;
     EXPECT_EQ(ReadBytes(path + ".damaged"), "moved on");
   }
-}
-
-// A count of 2^31-1 empty entries: the first 1,000,000 are loaded, the others are counted and
-// reported, never kept.
-TEST(ItemStore, EntryCapIsReported) {
-  TempDir dir;
-  const std::string path = dir.File("Pelmo.clp");
-  WriteBytes(path, Int32(0x7FFFFFFF) + std::string(1200000, '\0'));
-  ItemStore store(dir.File("Pelmo.exe"));
-  ItemsFile loaded;
-  const FileOutcome load = store.LoadItems(loaded);
-  EXPECT_EQ(loaded.history.size(), 1000000u);
-  EXPECT_NE(load.problem.find("1000000"), std::string::npos) << load.problem;
-  EXPECT_NE(load.problem.find("200000 more history entries"), std::string::npos) << load.problem;
 }
 
 // Memory running out while the items file loads is reported; set-up goes on, the Quick Replace
