@@ -11,6 +11,8 @@
 
 #include "app/MainDialog.h"
 #include "framework/Clipboard.h"
+#include "framework/ModulePath.h"
+#include "resource.h"
 
 namespace {
 
@@ -28,9 +30,14 @@ double MicrosecondsPer(std::chrono::steady_clock::duration elapsed, int count) {
   return std::chrono::duration<double, std::micro>(elapsed).count() / count;
 }
 
+pelmo::CHistoryCombo& HistoryCombo(pelmo::CMainDialog& dialog) {
+  return dynamic_cast<pelmo::CHistoryCombo&>(
+      *pelmo::CWnd::FromHandle(::GetDlgItem(dialog.m_hWnd, IDC_HISTORY)));
+}
+
 // Fills the history to `rows` entries without going through the clipboard.
-void Prefill(pelmo::CMainDialog& dialog, int rows) {
-  pelmo::History& history = dialog.GetWorkspace().history;
+void Prefill(pelmo::Workspace& workspace, pelmo::CHistoryCombo& combo, int rows) {
+  pelmo::History& history = workspace.history;
   history.DeleteAll();
   std::vector<std::unique_ptr<pelmo::HistoryItem>> entries;
   for (int i = 0; i < rows; ++i) {
@@ -39,12 +46,13 @@ void Prefill(pelmo::CMainDialog& dialog, int rows) {
   }
   history.AppendBottom(entries);
   // Every row in the drop-down now, as when the window has taken them all.
-  history.FillView(dialog.GetHistoryCombo(), std::numeric_limits<int>::max());
+  history.FillView(combo, std::numeric_limits<int>::max());
 }
 
-double CaptureCost(pelmo::CMainDialog& dialog, int maximum, int prefilled) {
-  dialog.GetWorkspace().options.deleteAfter = maximum;
-  Prefill(dialog, prefilled);
+double CaptureCost(pelmo::CMainDialog& dialog, pelmo::Workspace& workspace, int maximum,
+                   int prefilled) {
+  workspace.options.deleteAfter = maximum;
+  Prefill(workspace, HistoryCombo(dialog), prefilled);
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < kCaptures; ++i) ::SendMessageA(dialog.m_hWnd, WM_DRAWCLIPBOARD, 0, 0);
   return MicrosecondsPer(std::chrono::steady_clock::now() - start, kCaptures);
@@ -69,7 +77,8 @@ double InsertionCost(HWND combo, int rows, bool evict) {
 }  // namespace
 
 int main() {
-  pelmo::CMainDialog dialog;
+  pelmo::Workspace workspace(pelmo::ModuleFileName());
+  pelmo::CMainDialog dialog(workspace);
   if (!dialog.Create(nullptr)) {
     std::fputs("capture_bench: the main window could not be created\n", stderr);
     return 1;
@@ -78,15 +87,16 @@ int main() {
   pelmo::WriteClipboardText(dialog.m_hWnd, "benchmark text");
   Pump();
 
-  HWND combo = dialog.GetHistoryCombo().m_hWnd;
+  HWND combo = HistoryCombo(dialog).m_hWnd;
   const int longHistory = 100000 - kCaptures;
   std::printf("%d captures each, microseconds per capture\n", kCaptures);
   std::printf("%-34s %10s %14s\n", "history", "capture", "row insertion");
-  std::printf("%-34s %10.1f %14.1f\n", "maximum 100 (100 rows)", CaptureCost(dialog, 100, 100),
-              InsertionCost(combo, 100, true));
+  std::printf("%-34s %10.1f %14.1f\n", "maximum 100 (100 rows)",
+              CaptureCost(dialog, workspace, 100, 100), InsertionCost(combo, 100, true));
   std::printf("%-34s %10.1f %14.1f\n", "maximum 100,000 (90,000 -> 100,000)",
-              CaptureCost(dialog, 100000, longHistory), InsertionCost(combo, longHistory, false));
-  dialog.GetWorkspace().history.DeleteAll();
+              CaptureCost(dialog, workspace, 100000, longHistory),
+              InsertionCost(combo, longHistory, false));
+  workspace.history.DeleteAll();
   dialog.DestroyWindow();
   return 0;
 }

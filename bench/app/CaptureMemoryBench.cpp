@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/MainDialog.h"
+#include "framework/ModulePath.h"
 
 namespace {
 
@@ -99,13 +100,13 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) checkpoints.push_back(std::strtol(argv[i], nullptr, 10));
   checkpoints.push_back(copies);
 
-  pelmo::CMainDialog dialog;
+  pelmo::Workspace workspace(pelmo::ModuleFileName());
+  pelmo::CMainDialog dialog(workspace);
   if (!dialog.Create(nullptr)) {
     std::fputs("capture_memory_bench: the main window could not be created\n", stderr);
     return 1;
   }
   Pump();
-  pelmo::Workspace& workspace = dialog.GetWorkspace();
   workspace.options.deleteAfter = 100;
   std::printf("%8s %10s %10s %6s %7s\n", "copies", "live KB", "heap KB", "rows", "links");
   PrintCheckpoint(0, workspace);

@@ -19,6 +19,8 @@
 
 #include "app/MainDialog.h"
 #include "framework/Archive.h"
+#include "framework/ModulePath.h"
+#include "resource.h"
 
 namespace {
 
@@ -93,13 +95,15 @@ int main(int argc, char** argv) {
       argc > 1 ? std::filesystem::path(argv[1]) : std::filesystem::temp_directory_path();
   WriteFiles(dir);
 
-  pelmo::CMainDialog dialog;
+  pelmo::Workspace workspace(pelmo::ModuleFileName());
+  pelmo::CMainDialog dialog(workspace);
   if (!dialog.Create(nullptr)) {
     std::fputs("history_load_bench: the main window could not be created\n", stderr);
     return 1;
   }
-  pelmo::History& history = dialog.GetWorkspace().history;
-  pelmo::CHistoryCombo& combo = dialog.GetHistoryCombo();
+  pelmo::History& history = workspace.history;
+  auto& combo = dynamic_cast<pelmo::CHistoryCombo&>(
+      *pelmo::CWnd::FromHandle(::GetDlgItem(dialog.m_hWnd, IDC_HISTORY)));
   std::printf("%-42s %8s %7s %7s %9s %10s %9s\n", "file", "entries", "read", "labels", "drop-down",
               "first rows", "all rows");
   for (const BenchFile& file : kFiles) {

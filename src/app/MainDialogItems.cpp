@@ -1,106 +1,50 @@
-// CMainDialog's history operations and the putting back of entries: what the strip's buttons,
-// the item menu and the drop-down's keys do to the history.
+// CMainDialog's history commands and the history drop-down's requests: what the strip's buttons,
+// the item menu, the drop-down's keys, its mouse and drops do to the history; and Inline mode.
 #include "app/EditItemDialog.h"
-#include "app/ExecuteText.h"
 #include "app/MainDialog.h"
-#include "framework/Clipboard.h"
-#include "framework/WinApp.h"
+#include "app/WindowsShell.h"
+#include "model/HistoryCommands.h"
+#include "resource.h"
 
 namespace pelmo {
 
 namespace {
 
-void BeepExclamation() { ::MessageBeep(MB_ICONEXCLAMATION); }
-
-// The shell as the program uses it: the hidden frame owns whatever it shows.
-class WindowsShell : public Shell {
- public:
-  std::intptr_t Execute(const ShellRequest& request) override {
-    const CWinApp* app = AfxGetApp();
-    HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
-    return reinterpret_cast<std::intptr_t>(
-        ::ShellExecuteA(owner, request.verb.c_str(), request.file.c_str(),
-                        request.parameters.c_str(), nullptr, SW_SHOW));
-  }
-};
+void BeepExclamation() {
+  ::MessageBeep(MB_ICONEXCLAMATION);
+}
 
 }  // namespace
 
-void CMainDialog::SelectAndCopy(int row) {
-  m_historyCombo.SetCurSel(row);
-  CopySelectedToClipboard(true);
+void CMainDialog::PutBackSelected(bool forced) {
+  const int row = m_controls.history.GetCurSel();
+  if (row >= 0) m_port.PutBack(m_workspace.history.At(row), forced);
 }
 
-void CMainDialog::Up() {
-  const auto row = UpTarget(m_historyCombo.GetCurSel(), m_historyCombo.GetCount());
+void CMainDialog::SelectAndCopy(std::optional<int> row) {
+  if (!row) return;
+  m_controls.history.SetCurSel(*row);
+  PutBackSelected(true);
+  RefillInline();
+}
+
+void CMainDialog::Step(std::optional<int> row) {
   if (!row) return BeepExclamation();
-  SelectAndCopy(*row);
+  m_controls.history.SetCurSel(*row);
+  PutBackSelected(true);
   ReturnFocus();
-}
-
-void CMainDialog::Down() {
-  const auto row = DownTarget(m_historyCombo.GetCurSel(), m_historyCombo.GetCount());
-  if (!row) return BeepExclamation();
-  SelectAndCopy(*row);
-  ReturnFocus();
-}
-
-void CMainDialog::DeleteItem() {
-  const int row = m_historyCombo.GetCurSel();
-  if (row < 0) return;
-  History& history = m_workspace.history;
-  history.Delete(row);
-  SelectAndCopy(SelectionAfterDelete(row, history.Count()));
-}
-
-void CMainDialog::DeleteRest() {
-  m_workspace.history.DeleteAll();
-  // The text on the clipboard stays as the one entry; no viewer is told of a change that the
-  // clipboard did not make.
-  StopCaptureRetry();
-  CaptureChange();
-}
-
-void CMainDialog::AddItem() {
-  m_historyCombo.SelectAllText();
-  m_historyCombo.Copy();
-}
-
-void CMainDialog::MarkItem() {
-  const int row = m_historyCombo.GetCurSel();
-  if (row < 0) return;
-  m_workspace.history.At(row).kind = kMarked;
-  m_workspace.history.Refresh(row);
-  SelectAndCopy(row);
 }
 
 void CMainDialog::EditItem() {
-  History& history = m_workspace.history;
+  CHistoryCombo& combo = m_controls.history;
   CEditItemDialog editor(this);
   editor.m_bigFont = m_workspace.options.bigFont;
   // The entry is held, not its row: while the editor is open, copies elsewhere add and evict rows.
-  HistoryItem* item = m_historyCombo.ItemAt(m_historyCombo.GetCurSel());
-  if (item) {
-    editor.m_text = item->text;
-    editor.m_wide = item->wide;
-  } else {
-    UpdateData(true);
-    editor.m_text = m_editText;
-  }
-  if (editor.DoModal() != IDOK) return;
-  const int row = item ? history.RowOf(item) : -1;
-  if (row < 0) {
-    // The typed text, or an entry that left the history while it was edited, becomes a new
-    // entry; it is added even when empty, and evicts nothing.
-    history.InsertTop(editor.m_text, kPlain, editor.m_wide);
-    return SelectAndCopy(0);
-  }
-  if (editor.m_text == item->text && editor.m_wide == item->wide) return;
-  // The entry keeps its kind: a marked entry stays marked after an edit.
-  item->text = editor.m_text;
-  item->wide = editor.m_wide;
-  history.Refresh(row);
-  SelectAndCopy(row);
+  HistoryItem* item = combo.ItemAt(combo.GetCurSel());
+  editor.m_text = item ? item->text : combo.GetWindowText();
+  if (item) editor.m_wide = item->wide;
+  if (editor.DoModal() == IDOK)
+    SelectAndCopy(StoreEdit(m_workspace.history, item, editor.m_text, editor.m_wide));
 }
 
 void CMainDialog::FindNext(CHistoryCombo& combo, const std::string& text) {
@@ -114,53 +58,27 @@ void CMainDialog::FindNext(CHistoryCombo& combo, const std::string& text) {
   combo.SetWindowText(text);
 }
 
-void CMainDialog::CopySelectedToClipboard(bool forced) {
-  const int row = m_historyCombo.GetCurSel();
-  if (row >= 0) PutBack(m_workspace.history.At(row), forced);
-}
-
-void CMainDialog::PutBack(const HistoryItem& item, bool forced) {
-  ClipboardSession clipboard(m_hWnd);
-  if (!clipboard.IsOpen()) return;
-  // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
-  if (!m_workspace.options.keepTop || forced) m_capture.SkipNextChange();
-  if (!clipboard.WriteText(item.text, item.wide)) m_capture.CancelSkip();
-}
-
-void CMainDialog::CopyAs(const HistoryItem& text, int kind) {
-  ClipboardSession clipboard(m_hWnd);
-  if (!clipboard.IsOpen()) return;
-  m_capture.SetPendingKind(kind);
-  // Without the write no change comes to take the kind: the next copy must not get it.
-  if (!clipboard.WriteText(text.text, text.wide)) m_capture.SetPendingKind(kPlain);
-}
-
-void CMainDialog::CopyFromOwnWindow(const HistoryItem& text) {
-  // One of our windows is in the foreground now: the copy's capture keeps the window the user
-  // came from.
-  m_capture.KeepTarget();
-  WriteClipboardText(m_hWnd, text.text, text.wide);
-}
-
-bool CMainDialog::ReturnFocus() {
-  if (!m_targetWindow || !m_workspace.options.autoFocus || m_historyCombo.GetDroppedState())
-    return false;
-  if (!::IsWindow(m_targetWindow)) return false;
-  ::SetForegroundWindow(m_targetWindow);
-  return true;
-}
-
-void CMainDialog::ExecuteText(const std::string& text, bool explore) {
-  WindowsShell shell;
-  if (const auto message = pelmo::ExecuteText(text, explore, shell))
-    AppMessageBox(*message, MB_OK | MB_ICONHAND);
-}
-
 void CMainDialog::ExecuteEditText() {
-  const std::string text = m_historyCombo.GetWindowText();
+  const std::string text = m_controls.history.GetWindowText();
   if (text.empty()) return BeepExclamation();
-  m_historyCombo.SelectAllText();
-  ExecuteText(text, false);
+  m_controls.history.SelectAllText();
+  ExecuteWithShell(text, false);
+}
+
+void CMainDialog::RunOnEntry(WORD command, const HistoryItem* item) {
+  const int row = m_workspace.history.RowOf(item);
+  if (row < 0) return;
+  m_controls.history.SetCurSel(row);
+  // Through the strip's own command routing, which waits while a tool window is open.
+  OnCommand(command, BN_CLICKED, nullptr);
+}
+
+void CMainDialog::ApplySettings() {
+  // The rest acts when it is next used: the limits at the next capture, the editor's font when it
+  // next opens, "Inline", "Minimize" and "Save" at the next start or save.
+  m_controls.SetFlat(m_workspace.options.softButtons != 0);
+  m_controls.history.SetPreview(m_workspace.options.preview != 0);
+  m_inline.SetPreview(m_workspace.options.preview != 0);
 }
 
 }  // namespace pelmo

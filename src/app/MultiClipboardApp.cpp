@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include "app/HelpWindow.h"
-#include "model/ItemFiles.h"
 #include "app/MainDialog.h"
 #include "framework/BufferedFile.h"
 #include "framework/ModulePath.h"
+#include "model/ItemFiles.h"
 
 namespace pelmo {
 
@@ -24,7 +24,8 @@ BOOL CMultiClipboardApp::InitInstance() {
   // temporary file behind, and no later save would reuse it.
   RemoveAbandonedTempFiles(ItemFileName(ModuleFileName(), "."));
   {
-    CMainDialog dialog;
+    Workspace workspace(ModuleFileName());
+    CMainDialog dialog(workspace);
     dialog.DoModal();
   }
   ::SendMessageA(m_frame->m_hWnd, WM_CLOSE, 0, 0);

@@ -6,6 +6,9 @@ namespace pelmo {
 
 namespace {
 
+// A menu opened from the keyboard appears this far into the window's client area.
+constexpr int kKeyboardMenuOffset = 5;
+
 HWND CommandWindow(HWND window) {
   while (window && (::GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
     HWND parent = ::GetParent(window);
@@ -29,6 +32,18 @@ void Track(UINT menuId, HWND commandWindow, POINT screenPoint, bool inlineChecke
 
 PopupMenuResource::PopupMenuResource(UINT menuId)
     : m_menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId))) {}
+
+POINT CursorPosition() {
+  POINT point{};
+  ::GetCursorPos(&point);
+  return point;
+}
+
+POINT KeyboardMenuPosition(HWND window) {
+  POINT point{kKeyboardMenuOffset, kKeyboardMenuOffset};
+  ::ClientToScreen(window, &point);
+  return point;
+}
 
 void ShowWindowMenu(UINT menuId, HWND window, POINT screenPoint, bool inlineChecked) {
   Track(menuId, CommandWindow(window), screenPoint, inlineChecked);

@@ -20,6 +20,10 @@ class PopupMenuResource {
   ScopedMenu m_menu;
 };
 
+// Where a menu opens: at the mouse, or, opened from the keyboard, a little inside the window.
+POINT CursorPosition();
+POINT KeyboardMenuPosition(HWND window);
+
 // The item menu (103) or the main menu (142) for `window` or one of its child controls: the
 // commands go to the first window up the parent chain that is not a child window.
 void ShowWindowMenu(UINT menuId, HWND window, POINT screenPoint, bool inlineChecked);

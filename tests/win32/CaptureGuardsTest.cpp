@@ -18,21 +18,22 @@ TEST(CaptureGuards, AChangeMarkedPrivateIsPassedOnButNotRecorded) {
   OtherProgram viewer;
   viewer.JoinChain();
   {
-    CMainDialog dialog;
+    Workspace workspace(ModuleFileName());
+    CMainDialog dialog(workspace);
     ASSERT_TRUE(dialog.Create(nullptr));
     Settle();
-    const int rows = dialog.GetHistoryCombo().GetCount();
+    const int rows = workspace.history.Count();
     for (const char* mark : {"ExcludeClipboardContentFromMonitorProcessing",
                              "CanIncludeInClipboardHistory", "Clipboard Viewer Ignore"}) {
       const int before = viewer.drawClipboards;
       ASSERT_TRUE(CopyMarked(viewer.Hwnd(), "secret", mark, 0));
       EXPECT_TRUE(PumpUntil([&] { return viewer.drawClipboards > before; })) << mark;
       Settle();
-      EXPECT_EQ(dialog.GetHistoryCombo().GetCount(), rows) << mark;
+      EXPECT_EQ(workspace.history.Count(), rows) << mark;
     }
     // Allowed into the history explicitly.
     ASSERT_TRUE(CopyMarked(viewer.Hwnd(), "open", "CanIncludeInClipboardHistory", 1));
-    EXPECT_TRUE(PumpUntil([&] { return dialog.GetHistoryCombo().GetCount() == rows + 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return workspace.history.Count() == rows + 1; }));
   }
   RemoveItemFiles();
 }

@@ -20,8 +20,6 @@ using test::Settle;
 
 class HistoryComboTest : public MainWindowTest {
  protected:
-  CHistoryCombo& Combo() { return dialog.GetHistoryCombo(); }
-
   // Draws a row into a bitmap of its own and returns its pixels, row by row.
   std::vector<COLORREF> DrawRow(int row, bool highlighted, int width = 200, int height = 16) {
     HDC screen = ::GetDC(nullptr);

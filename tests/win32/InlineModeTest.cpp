@@ -30,13 +30,16 @@ class InlineModeTest : public MainWindowTest {
                                    4, 170, 32, taskbar, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
-    if (dialog.InlineOn()) dialog.ToggleInline();
+    if (InlineOn()) Toggle();
     if (taskbar) ::DestroyWindow(taskbar);
     MainWindowTest::TearDown();
   }
   void Toggle() { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_INLINE, 0); }
-  HWND InlineWindow() { return dialog.Inline()->m_hWnd; }
-  std::vector<std::string> InlineRows() { return test::ComboRows(dialog.Inline()->Combo()); }
+  // The Inline window: the dialog among the taskbar's children.
+  HWND InlineWindow() { return ::FindWindowExA(taskbar, nullptr, "#32770", nullptr); }
+  bool InlineOn() { return taskbar && InlineWindow(); }
+  CHistoryCombo& InlineCombo() { return test::HistoryComboOf(InlineWindow(), IDC_INLINE_HISTORY); }
+  std::vector<std::string> InlineRows() { return test::ComboRows(InlineCombo()); }
   // The inline window fills the gap of `width` before the notification area, which the task
   // buttons now leave.
   void ExpectGap(HWND taskSwitch, int width) {
@@ -54,17 +57,17 @@ TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
   MakeTaskbar({"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32"});
   const Rect rebar = ChildRect(taskbar, tasks[0]);
   Toggle();
-  ASSERT_TRUE(dialog.InlineOn());
+  ASSERT_TRUE(InlineOn());
   EXPECT_EQ(::GetParent(InlineWindow()), taskbar);
   ExpectGap(tasks[2], ChildRect(taskbar, InlineWindow()).Width());
   EXPECT_EQ(ChildRect(taskbar, tasks[0]), rebar);
-  dialog.ToggleInline();
+  Toggle();
   ::DestroyWindow(taskbar);
   tasks.clear();
 
   MakeTaskbar({"ReBarWindow32", "ReBarWindow32"});
   Toggle();
-  ASSERT_TRUE(dialog.InlineOn());
+  ASSERT_TRUE(InlineOn());
   ExpectGap(tasks[0], ChildRect(taskbar, InlineWindow()).Width());
 }
 
@@ -72,8 +75,8 @@ TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteAndF3WorkInline) {
   MakeTaskbar({"MSTaskSwWClass"});
   CopyAndWait("before");
   Toggle();
-  ASSERT_TRUE(dialog.InlineOn());
-  CHistoryCombo& combo = dialog.Inline()->Combo();
+  ASSERT_TRUE(InlineOn());
+  CHistoryCombo& combo = InlineCombo();
   EXPECT_EQ(InlineRows(), Rows());
   CopyAndWait("one");
   CopyAndWait("two");
@@ -89,7 +92,7 @@ TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteAndF3WorkInline) {
   EXPECT_EQ(combo.GetCurSel(), Selected());
 
   combo.SetWindowText("bef");
-  dialog.GetHistoryCombo().SetCurSel(-1);
+  Combo().SetCurSel(-1);
   test::PressKey(combo.m_hWnd, InlineWindow(), VK_F3);
   EXPECT_EQ(combo.GetCurSel(), 1);
   EXPECT_EQ(Selected(), -1) << "the strip's drop-down is left alone";
@@ -99,8 +102,8 @@ TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteAndF3WorkInline) {
 TEST_F(InlineModeTest, TheInlineDropDownTakesDraggedTextAndPutsAnEntryBackWhole) {
   MakeTaskbar({"MSTaskSwWClass"});
   Toggle();
-  ASSERT_TRUE(dialog.InlineOn());
-  CHistoryCombo& combo = dialog.Inline()->Combo();
+  ASSERT_TRUE(InlineOn());
+  CHistoryCombo& combo = InlineCombo();
   OleSession ole;
   test::DragOnto(combo.m_hWnd, "dragged inline");
   EXPECT_TRUE(test::PumpUntil([&] { return Rows().front() == "dragged inline"; }));

@@ -8,11 +8,11 @@
 
 #include "ModalScript.h"
 #include "WindowTestSupport.h"
-#include "model/ItemFiles.h"
 #include "app/MainDialog.h"
 #include "calc/CalculatorHistory.h"
 #include "framework/Clipboard.h"
 #include "framework/ModulePath.h"
+#include "model/ItemFiles.h"
 #include "resource.h"
 
 namespace pelmo::test {
@@ -78,6 +78,13 @@ inline void RemoveItemFiles() {
     ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
 }
 
+// The history drop-down of the strip or of the Inline window.
+inline CHistoryCombo& HistoryComboOf(HWND window, int id = IDC_HISTORY) {
+  auto* combo = dynamic_cast<CHistoryCombo*>(CWnd::FromHandle(::GetDlgItem(window, id)));
+  EXPECT_NE(combo, nullptr);
+  return *combo;
+}
+
 inline std::vector<std::string> ComboRows(CHistoryCombo& combo) {
   std::vector<std::string> rows;
   for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
@@ -95,20 +102,21 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
   }
 
-  std::vector<std::string> Rows() { return ComboRows(dialog.GetHistoryCombo()); }
+  CHistoryCombo& Combo() { return HistoryComboOf(dialog.m_hWnd); }
+  std::vector<std::string> Rows() { return ComboRows(Combo()); }
   // Copies in the other program and waits for the capture to see it.
   void CopyAndWait(const std::string& text) {
     ASSERT_TRUE(other.Copy(text));
     PumpUntil([&] { return ClipboardText() == text; });
     Settle();
   }
-  int Selected() { return dialog.GetHistoryCombo().GetCurSel(); }
+  int Selected() { return Combo().GetCurSel(); }
   void Command(WORD id) { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, id, 0); }
   void TearDown() override { RemoveItemFiles(); }
 
   // Chooses a row as the user does in the drop-down.
   void Choose(int row) {
-    dialog.GetHistoryCombo().SetCurSel(row);
+    Combo().SetCurSel(row);
     Notify(dialog.m_hWnd, IDC_HISTORY, CBN_SELCHANGE);
   }
   // Runs Edit Item with the editor's text set to `text` (unless null) and then `button`.
@@ -117,14 +125,14 @@ class MainWindowTest : public ::testing::Test {
                           if (text) ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
                         },
                         [button](HWND editor) { Click(editor, button); }});
-    dialog.EditItem();
+    Command(ID_EDIT_ITEM);
     EXPECT_EQ(script.StepsRun(), 2u);
     Settle();
   }
 
   OtherProgram other;
-  CMainDialog dialog;
-  Workspace& workspace = dialog.GetWorkspace();
+  Workspace workspace{ModuleFileName()};
+  CMainDialog dialog{workspace};
 };
 
 }  // namespace pelmo::test

@@ -29,8 +29,8 @@ TEST_F(MainWindowTest, CapturesEveryCopyNewestFirstEqualTextsIncluded) {
 TEST_F(MainWindowTest, ALockedClipboardLeavesNoSkipFlagBehind) {
   CopyAndWait("alpha");
   ASSERT_TRUE(::OpenClipboard(other.Hwnd()));
-  dialog.GetHistoryCombo().SetCurSel(1);
-  dialog.CopySelectedToClipboard(true);
+  Combo().SetCurSel(1);
+  Command(ID_MARK_ITEM);
   ::CloseClipboard();
   EXPECT_EQ(ClipboardText(), "alpha") << "the copy did nothing";
   CopyAndWait("after");
@@ -42,22 +42,22 @@ TEST_F(MainWindowTest, UpDownDeleteAndMarkCopyTheEntryTheyLeaveSelected) {
   CopyAndWait("r2");
   CopyAndWait("r1");
   CopyAndWait("r0");
-  dialog.GetHistoryCombo().SetCurSel(-1);
-  dialog.Up();
+  Combo().SetCurSel(-1);
+  Command(IDC_UP);
   EXPECT_EQ(Selected(), 2) << "second row from the bottom";
   EXPECT_EQ(ClipboardText(), "r2");
-  dialog.Down();
+  Command(IDC_DOWN);
   EXPECT_EQ(Selected(), 3);
   EXPECT_EQ(ClipboardText(), "on the clipboard at start");
 
-  dialog.GetHistoryCombo().SetCurSel(1);
-  dialog.DeleteItem();
+  Combo().SetCurSel(1);
+  Command(IDC_DELETE_ITEM);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"r0", "r2", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(ClipboardText(), "r2");
 
-  dialog.GetHistoryCombo().SetCurSel(0);
-  dialog.MarkItem();
+  Combo().SetCurSel(0);
+  Command(ID_MARK_ITEM);
   EXPECT_EQ(ClipboardText(), "r0");
   Settle();
   EXPECT_EQ(workspace.history.At(0).kind, kMarked);
@@ -66,8 +66,8 @@ TEST_F(MainWindowTest, UpDownDeleteAndMarkCopyTheEntryTheyLeaveSelected) {
 
 TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   CopyAndWait("old text");
-  dialog.GetHistoryCombo().SetCurSel(0);
-  dialog.MarkItem();
+  Combo().SetCurSel(0);
+  Command(ID_MARK_ITEM);
   EditWith("new\r\ntext", IDOK);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"new", "on the clipboard at start"}));
   EXPECT_EQ(workspace.history.At(0).text, "new\r\ntext");
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
 
   // Done without a change, and Cancel, change and copy nothing.
   CopyAndWait("elsewhere");
-  dialog.GetHistoryCombo().SetCurSel(1);
+  Combo().SetCurSel(1);
   EditWith(nullptr, IDOK);
   EditWith("discarded", IDCANCEL);
   EXPECT_EQ(ClipboardText(), "elsewhere");
@@ -85,8 +85,8 @@ TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
 
   // Without a selection the typed text becomes a new entry, beyond the maximum too.
   workspace.options.deleteAfter = 3;
-  dialog.GetHistoryCombo().SetCurSel(-1);
-  dialog.GetHistoryCombo().SetWindowText("typed");
+  Combo().SetCurSel(-1);
+  Combo().SetWindowText("typed");
   EditWith(nullptr, IDOK);
   EXPECT_EQ(Rows().front(), "typed");
   EXPECT_EQ(workspace.history.Count(), 4);
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   IniProfile profile;
   WritePosition(profile, {0, 0});
   ::SetWindowPos(dialog.m_hWnd, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  dialog.MinimizeAction(true);
+  Command(IDC_MINIMIZE);
   const Rect hidden = test::WindowRect(dialog.m_hWnd);
   ASSERT_LT(hidden.bottom, 1) << "minimized above the screen";
   ::SetWindowPos(dialog.m_hWnd, nullptr, 5, hidden.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -200,22 +200,25 @@ TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
     ::SendMessageA(dialog.m_hWnd, message, wParam, 0);
   };
   {
-    CMainDialog closed;
+    Workspace strip(ModuleFileName());
+    CMainDialog closed(strip);
     start(closed, WM_CLOSE, 0);
   }
   EXPECT_EQ(LoadItemsFile(ItemFileName(ModuleFileName(), kItemsExtension)).content.history.size(),
             static_cast<size_t>(saved));
   {
-    CMainDialog emptied;
+    Workspace strip(ModuleFileName());
+    CMainDialog emptied(strip);
     start(emptied, WM_COMMAND, ID_DELETE_REST);
     Settle();
-    EXPECT_EQ(emptied.GetWorkspace().history.Count(), 0) << "Delete Rest took every entry";
+    EXPECT_EQ(strip.history.Count(), 0) << "Delete Rest took every entry";
     emptied.DestroyWindow();
   }
 
-  CMainDialog dialog;
+  Workspace strip(ModuleFileName());
+  CMainDialog dialog(strip);
   start(dialog, WM_NULL, 0);
-  CHistoryCombo& combo = dialog.GetHistoryCombo();
+  CHistoryCombo& combo = test::HistoryComboOf(dialog.m_hWnd);
   PumpUntil([&] { return combo.GetCount() == saved; });
   EXPECT_EQ(ComboRows(combo), workspace.history.Texts());
   EXPECT_EQ(combo.GetCurSel(), 0);
@@ -224,32 +227,36 @@ TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
 }
 
 TEST(MainWindowChain, MaintainsAndLeavesTheViewerChain) {
-  OtherProgram successor;
+  OtherProgram successor, later;
   successor.JoinChain();
   HWND stranger = reinterpret_cast<HWND>(0x1234);
-  CMainDialog dialog;
+  Workspace workspace(ModuleFileName());
+  CMainDialog dialog(workspace);
   ASSERT_TRUE(dialog.Create(nullptr));
   Settle();
-  EXPECT_EQ(dialog.NextViewer(), successor.Hwnd());
   EXPECT_EQ(::GetClipboardViewer(), dialog.m_hWnd);
+  // Each change reaches the next viewer, and only it.
+  const auto passesOnTo = [&](OtherProgram& next, OtherProgram& not_) {
+    const int before = next.drawClipboards, notBefore = not_.drawClipboards;
+    WriteClipboardText(nullptr, "passed on");
+    PumpUntil([&] { return next.drawClipboards > before; });
+    Settle();
+    return next.drawClipboards > before && not_.drawClipboards == notBefore;
+  };
+  EXPECT_TRUE(passesOnTo(successor, later));
 
   // Changes that do not concern our successor are passed on to it.
   ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(stranger), 0);
   ASSERT_EQ(successor.chainChanges.size(), 1u);
   EXPECT_EQ(successor.chainChanges[0].first, stranger);
 
-  // Captures pass the notification on.
-  const int before = successor.drawClipboards;
-  WriteClipboardText(successor.Hwnd(), "passed on");
-  PumpUntil([&] { return successor.drawClipboards > before; });
-  EXPECT_GT(successor.drawClipboards, before);
-
   // Our successor leaves: we link to its successor.
   ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(successor.Hwnd()),
-                 reinterpret_cast<LPARAM>(stranger));
-  EXPECT_EQ(dialog.NextViewer(), stranger);
-  ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(stranger), 0);
-  EXPECT_EQ(dialog.NextViewer(), nullptr);
+                 reinterpret_cast<LPARAM>(later.Hwnd()));
+  EXPECT_TRUE(passesOnTo(later, successor));
+  ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(later.Hwnd()), 0);
+  EXPECT_EQ(later.chainChanges.size(), 0u);
+  EXPECT_FALSE(passesOnTo(later, successor)) << "nobody follows us now";
   EXPECT_EQ(successor.chainChanges.size(), 1u);
 
   // Leaving: the viewer ahead of us is told who follows us.

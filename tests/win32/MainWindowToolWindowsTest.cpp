@@ -20,7 +20,7 @@ class StripAndToolWindowsTest : public MainWindowTest {
   // Runs Edit Item on row `row`; inside the editor the text is set to `text`, the other program
   // copies `copied` and the editor is closed with OK.
   void EditWhileCopying(int row, const char* text, const std::string& copied) {
-    dialog.GetHistoryCombo().SetCurSel(row);
+    Combo().SetCurSel(row);
     const int before = workspace.history.Count();
     ModalScript script({[&](HWND editor) {
                           ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
@@ -33,7 +33,7 @@ class StripAndToolWindowsTest : public MainWindowTest {
                           });
                         },
                         [](HWND editor) { Click(editor, IDOK); }});
-    dialog.EditItem();
+    Command(ID_EDIT_ITEM);
     EXPECT_EQ(script.StepsRun(), 3u);
     Settle();
   }
@@ -58,7 +58,7 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
 
 TEST_F(StripAndToolWindowsTest, AToolWindowDisablesTheStripAndItsCommandsWait) {
   CopyAndWait("keep me");
-  dialog.GetHistoryCombo().SetCurSel(0);
+  Combo().SetCurSel(0);
   bool ownedByStrip = false, stripEnabled = true;
   ModalScript script({[&](HWND editor) {
                         ownedByStrip = ::GetWindow(editor, GW_OWNER) == dialog.m_hWnd;
@@ -68,7 +68,7 @@ TEST_F(StripAndToolWindowsTest, AToolWindowDisablesTheStripAndItsCommandsWait) {
                         ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_DELETE_REST, 0);
                       },
                       [](HWND editor) { Click(editor, IDCANCEL); }});
-  dialog.EditItem();
+  Command(ID_EDIT_ITEM);
   EXPECT_TRUE(ownedByStrip);
   EXPECT_FALSE(stripEnabled);
   EXPECT_TRUE(::IsWindowEnabled(dialog.m_hWnd)) << "enabled again when the editor closed";
@@ -109,7 +109,7 @@ TEST_F(StripAndToolWindowsTest, EveryToolCommandOpensItsWindowOwnedByTheStrip) {
 TEST_F(StripAndToolWindowsTest, ADoubleClickOnAButtonActsOnce) {
   CopyAndWait("a");
   CopyAndWait("b");
-  dialog.GetHistoryCombo().SetCurSel(0);
+  Combo().SetCurSel(0);
   // An owner-drawn button reports a double click as a click followed by BN_DBLCLK.
   Click(dialog.m_hWnd, IDC_DELETE_ITEM);
   test::Notify(dialog.m_hWnd, IDC_DELETE_ITEM, BN_DBLCLK);
@@ -122,13 +122,14 @@ TEST_F(StripAndToolWindowsTest, ADoubleClickOnAButtonActsOnce) {
 TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
   dialog.DestroyWindow();
   ASSERT_TRUE(other.Copy("saved as it was"));
-  CMainDialog strip;
+  Workspace stripWorkspace(ModuleFileName());
+  CMainDialog strip(stripWorkspace);
   std::optional<SaveCounter> saves;
   bool editorOpened = false, editorOpenAfterExit = false;
   ModalScript script({[&](HWND) {
-                        strip.GetWorkspace().options.save = 1;
-                        saves.emplace(strip.GetWorkspace().Files().ItemsPath());
-                        strip.GetHistoryCombo().SetCurSel(0);
+                        stripWorkspace.options.save = 1;
+                        saves.emplace(stripWorkspace.Files().ItemsPath());
+                        test::HistoryComboOf(strip.m_hWnd).SetCurSel(0);
                         ::PostMessageA(strip.m_hWnd, WM_COMMAND, ID_EDIT_ITEM, 0);
                       },
                       [&](HWND) {
@@ -147,7 +148,7 @@ TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
   ASSERT_TRUE(editorOpened);
   EXPECT_FALSE(editorOpenAfterExit);
   EXPECT_EQ(saves->Count(), 1);
-  const Loaded<ItemsFile> file = LoadItemsFile(strip.GetWorkspace().Files().ItemsPath());
+  const Loaded<ItemsFile> file = LoadItemsFile(stripWorkspace.Files().ItemsPath());
   ASSERT_EQ(file.content.history.size(), 1u);
   EXPECT_EQ(file.content.history[0]->text, "saved as it was");
 }
@@ -167,34 +168,39 @@ TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesExactlyOnce) {
   for (const auto& ending : endings) {
     SCOPED_TRACE(ending.name);
     test::RemoveItemFiles();
-    CMainDialog strip;
+    Workspace stripWorkspace(ModuleFileName());
+    CMainDialog strip(stripWorkspace);
     ASSERT_TRUE(strip.Create(nullptr));
-    strip.GetWorkspace().options.save = 1;
-    SaveCounter saves(strip.GetWorkspace().Files().ItemsPath());
+    stripWorkspace.options.save = 1;
+    SaveCounter saves(stripWorkspace.Files().ItemsPath());
     ::SendMessageA(strip.m_hWnd, ending.message, ending.wParam, 0);
     Settle();
     EXPECT_EQ(saves.Count(), 1);
   }
 }
 
-TEST_F(StripAndToolWindowsTest, ReturnFocusGoesToTheRememberedTargetOnlyWhenItCan) {
-  workspace.options.autoFocus = 1;
+// Choosing an entry gives the focus back to the window the copy came from, when it can.
+TEST_F(StripAndToolWindowsTest, ChoosingReturnsTheFocusToTheRememberedTargetOnlyWhenItCan) {
   HWND target = ::CreateWindowExA(0, "STATIC", "target", WS_POPUP | WS_VISIBLE, 300, 300, 50, 50,
                                   nullptr, nullptr, nullptr, nullptr);
   ::SetForegroundWindow(target);
   CopyAndWait("copied in the target");
-  ::SetForegroundWindow(dialog.m_hWnd);
-  EXPECT_TRUE(dialog.ReturnFocus());
-  EXPECT_EQ(::GetForegroundWindow(), target);
-
-  workspace.options.autoFocus = 0;
-  EXPECT_FALSE(dialog.ReturnFocus()) << "AutoFocus off";
+  const auto chooseFrom = [&](HWND front) {
+    ::SetForegroundWindow(dialog.m_hWnd);
+    Choose(0);
+    Settle();
+    return ::GetForegroundWindow() == front;
+  };
   workspace.options.autoFocus = 1;
-  dialog.GetHistoryCombo().ShowDropDown(true);
-  EXPECT_FALSE(dialog.ReturnFocus()) << "the list is open";
-  dialog.GetHistoryCombo().ShowDropDown(false);
+  EXPECT_TRUE(chooseFrom(target));
+  workspace.options.autoFocus = 0;
+  EXPECT_TRUE(chooseFrom(dialog.m_hWnd)) << "AutoFocus off";
+  workspace.options.autoFocus = 1;
+  Combo().ShowDropDown(true);
+  EXPECT_TRUE(chooseFrom(dialog.m_hWnd)) << "the list is open";
+  Combo().ShowDropDown(false);
   ::DestroyWindow(target);
-  EXPECT_FALSE(dialog.ReturnFocus()) << "the target is gone";
+  EXPECT_TRUE(chooseFrom(dialog.m_hWnd)) << "the target is gone";
 }
 
 }  // namespace

@@ -144,18 +144,22 @@ class StripTools : public test::MainWindowTest {
   }
 };
 
-// A tool window's copy is made while it is in front: its capture keeps the user's window.
+// A tool window's copy is made while it is in front: its capture keeps the user's window, to which
+// a double click in the ClipBook returns the focus.
 TEST_F(StripTools, ACopyFromOurOwnWindowKeepsTheTarget) {
   CopyAndSettle("in the other program", "in the other program");
-  test::OtherProgram toolWindow;
-  ::ShowWindow(toolWindow.Hwnd(), SW_SHOW);
-  ::SetForegroundWindow(toolWindow.Hwnd());
-  HistoryItem text;
-  text.text = "from the ClipBook";
-  dialog.CopyFromOwnWindow(text);
-  PumpUntil([&] { return workspace.history.At(0).text == "from the ClipBook"; });
-  ASSERT_TRUE(dialog.ReturnFocus());
-  EXPECT_EQ(::GetForegroundWindow(), other.Hwnd());
+  workspace.clipBook.emplace_back().text = "book\nfrom the ClipBook";
+  HWND front = nullptr;
+  ModalScript script({[&](HWND book) {
+    ::SendDlgItemMessageA(book, IDC_ITEM_LIST, LB_SETCURSEL, 0, 0);
+    test::Notify(book, IDC_ITEM_LIST, LBN_DBLCLK);
+    PumpUntil([&] { return workspace.history.At(0).text == "from the ClipBook"; });
+    front = ::GetForegroundWindow();
+    ::SendMessageA(book, WM_COMMAND, IDCANCEL, 0);
+  }});
+  Command(ID_CLIPBOOK);
+  EXPECT_EQ(workspace.history.At(0).text, "from the ClipBook");
+  EXPECT_EQ(front, other.Hwnd());
 }
 
 TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
@@ -165,7 +169,7 @@ TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
   EXPECT_EQ(Texts(workspace.clipBook),
             std::vector<std::string>{"\na text longer than the thirty-five characters of a name"});
 
-  dialog.GetHistoryCombo().SetCurSel(-1);
+  Combo().SetCurSel(-1);
   Answer(ID_TO_QUICKREP, IDC_EDIT_TEXT, "sh");
   ASSERT_EQ(workspace.quickRep.size(), 1u);
   EXPECT_EQ(workspace.quickRep[0].shortcut, "sh");

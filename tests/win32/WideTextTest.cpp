@@ -40,7 +40,7 @@ TEST_F(WideTextTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
   EXPECT_EQ(Entry(0).text, ToSystemAnsi(greek)) << "the rules see the system's ANSI text";
   COMBOBOXINFO combo{};
   combo.cbSize = sizeof combo;
-  ASSERT_TRUE(::GetComboBoxInfo(dialog.GetHistoryCombo().m_hWnd, &combo));
+  ASSERT_TRUE(::GetComboBoxInfo(Combo().m_hWnd, &combo));
   EXPECT_EQ(WideWindowText(combo.hwndItem), greek) << "the edit field shows the selected entry";
 
   CopyAndWait("elsewhere");
@@ -60,7 +60,7 @@ TEST_F(WideTextTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
                         ::SetDlgItemTextW(editor, IDC_EDIT_TEXT, L"Привет, мир");
                       },
                       [](HWND editor) { test::Click(editor, IDOK); }});
-  dialog.EditItem();
+  Command(ID_EDIT_ITEM);
   Settle();
   EXPECT_EQ(shown, greek);
   EXPECT_EQ(Entry(1).wide, u"Привет, мир");
