@@ -11,11 +11,6 @@ namespace pelmo {
 
 namespace {
 
-constexpr COLORREF kMarkedText = RGB(192, 0, 0);
-constexpr COLORREF kConcatenatedText = RGB(0, 0, 128);
-constexpr int kPictureWidth = 13;
-constexpr int kNoPictureIndent = 12;
-constexpr int kLabelGap = 2;
 // Rows still to come from the row source are taken on a timer, whose message comes only when no
 // other waits: a batch at a time for about a frame, so that input and painting go first.
 constexpr UINT_PTR kMoreRowsTimer = 0x5052;
@@ -33,14 +28,7 @@ bool ShiftHeld() {
 
 }  // namespace
 
-CHistoryCombo::CHistoryCombo()
-    : m_highlightBackground(::GetSysColor(COLOR_HIGHLIGHT)),
-      m_normalText(::GetSysColor(COLOR_WINDOWTEXT)),
-      m_highlightText(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
-      m_normalBackground(::GetSysColor(COLOR_WINDOW)),
-      m_pictures(::ImageList_LoadImageA(::GetModuleHandleA(nullptr),
-                                        MAKEINTRESOURCEA(IDB_HISTORY_TYPES), kPictureWidth, 0,
-                                        kKeyColourRef, IMAGE_BITMAP, 0)) {}
+CHistoryCombo::CHistoryCombo() = default;
 
 CHistoryCombo::~CHistoryCombo() {
   RevokeDropTarget();
@@ -204,7 +192,6 @@ void CHistoryCombo::OnMouseMove() {
 }
 
 void CHistoryCombo::DrawItem(const DRAWITEMSTRUCT& dis) {
-  ::SetBkMode(dis.hDC, TRANSPARENT);
   const int row = static_cast<int>(dis.itemID);
   if (row < 0) return;
   static const HistoryItem kNoEntry;
@@ -215,56 +202,10 @@ void CHistoryCombo::DrawItem(const DRAWITEMSTRUCT& dis) {
   const LRESULT length = SendMessage(CB_GETLBTEXTLEN, dis.itemID);
   if (length < 0 || length >= static_cast<LRESULT>(sizeof label)) return;
   SendMessage(CB_GETLBTEXT, dis.itemID, reinterpret_cast<LPARAM>(label));
-  const std::string_view labelView(label, static_cast<size_t>(length));
-
   const bool highlighted = (dis.itemState & ODS_SELECTED) != 0;
-  const COLORREF background = highlighted ? m_highlightBackground : m_normalBackground;
-  RECT rect = dis.rcItem;
-  ::SetBkColor(dis.hDC, background);
-  ::ExtTextOutA(dis.hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
   if (highlighted && m_previewEnabled) DrivePreview(item);
-  switch (TextColourOf(item->kind, highlighted)) {
-    case RowTextColour::kHighlight:
-      ::SetTextColor(dis.hDC, m_highlightText);
-      break;
-    case RowTextColour::kNormal:
-      ::SetTextColor(dis.hDC, m_normalText);
-      break;
-    case RowTextColour::kMarked:
-      ::SetTextColor(dis.hDC, kMarkedText);
-      break;
-    case RowTextColour::kConcatenated:
-      ::SetTextColor(dis.hDC, kConcatenatedText);
-      break;
-  }
-  const RowPicture picture = PictureOf(*item, labelView);
-  if (picture == kNoPicture)
-    rect.left += kNoPictureIndent;
-  else
-    DrawPicture(dis.hDC, rect, picture, background);
-  rect.left += kLabelGap;
-  constexpr UINT kFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-  if (item->wide.empty()) {
-    ::DrawTextA(dis.hDC, label, static_cast<int>(length), &rect, kFlags);
-  } else {
-    // An entry the ANSI code page could not hold shows its own characters, not question marks.
-    const std::u16string wide = WideLabel(*item);
-    ::DrawTextW(dis.hDC, reinterpret_cast<const wchar_t*>(wide.c_str()),
-                static_cast<int>(wide.size()), &rect, kFlags);
-  }
-}
-
-void CHistoryCombo::DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const {
-  if (!m_pictures) return;
-  int width = 0, height = 0;
-  ::ImageList_GetIconSize(m_pictures.get(), &width, &height);
-  const RECT cell{rect.left, rect.top, rect.left + width, rect.bottom};
-  ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &cell, nullptr, 0, nullptr);
-  ::ImageList_SetBkColor(m_pictures.get(), background);
-  const int rowHeight = rect.bottom - rect.top;
-  const int top = height < rowHeight ? rect.top + (rowHeight - height) / 2 : rect.top;
-  ::ImageList_Draw(m_pictures.get(), picture, dc, rect.left, top, ILD_NORMAL);
-  rect.left += width;
+  m_painter.Draw(dis.hDC, dis.rcItem, *item, std::string_view(label, static_cast<size_t>(length)),
+                 highlighted);
 }
 
 void CHistoryCombo::DrivePreview(const HistoryItem* item) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <type_traits>
 
+#include "controls/HistoryRowPainter.h"
 #include "framework/ComboBox.h"
 #include "framework/Gdi.h"
 #include "framework/Ole.h"
@@ -81,7 +82,6 @@ class CHistoryCombo : public CComboBox, public HistoryView {
  private:
   void ShowWideSelection() const;
   void DrawItem(const DRAWITEMSTRUCT& dis);
-  void DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const;
   void DrivePreview(const HistoryItem* item);
   void HidePreview() const;
   bool RouteKey(const MSG& msg);
@@ -100,12 +100,7 @@ class CHistoryCombo : public CComboBox, public HistoryView {
   bool m_inline = false;
   std::unique_ptr<CPreviewWindow> m_preview;
   bool m_previewEnabled = false;
-  // Taken once: a later change of the system colours is not followed.
-  COLORREF m_highlightBackground;
-  COLORREF m_normalText;
-  COLORREF m_highlightText;
-  COLORREF m_normalBackground;
-  ScopedImageList m_pictures;
+  HistoryRowPainter m_painter;
   HistoryComboOwner* m_owner = nullptr;
   HistoryRowSource* m_rowSource = nullptr;
   std::optional<OleSession> m_ole;

@@ -1,0 +1,32 @@
+// Draws one history row as the strip's drop-down does: its picture, its colour and its label,
+// a wide label in its own characters.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "framework/Gdi.h"
+#include "model/HistoryItem.h"
+
+namespace pelmo {
+
+class HistoryRowPainter {
+ public:
+  HistoryRowPainter();
+  // `label` is the row's ANSI label (MakeLabel's).
+  void Draw(HDC dc, RECT rect, const HistoryItem& item, std::string_view label,
+            bool highlighted) const;
+
+ private:
+  void DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const;
+
+  // Taken once: a later change of the system colours is not followed.
+  COLORREF m_highlightBackground;
+  COLORREF m_normalText;
+  COLORREF m_highlightText;
+  COLORREF m_normalBackground;
+  ScopedImageList m_pictures;
+};
+
+}  // namespace pelmo
