@@ -16,6 +16,7 @@
 #define IDD_SETTINGS 146
 #define IDD_INLINE 170
 #define IDD_PREVIEW 171
+#define IDD_QUICK_WINDOW 172
 
 // Menus (each is one pop-up; its first sub-menu is shown)
 #define IDR_ITEM_MENU 103
@@ -143,6 +144,9 @@
 // Controls of the inline window (dialog 170; Delete and Edit are IDC_DELETE_ITEM and ID_EDIT_ITEM)
 #define IDC_INLINE_HISTORY 1093
 #define IDC_INLINE_COLLAPSE 1097
+// Controls of the quick window (dialog 172)
+#define IDC_QUICK_FILTER 1100
+#define IDC_QUICK_LIST 1101
 
 // Commands
 #define ID_ABOUT 32773
@@ -164,3 +168,4 @@
 #define ID_CONCATENATE 32792
 #define ID_MARK_ITEM 32794
 #define ID_TOGGLE_INLINE 32795
+#define ID_QUICK_WINDOW 32796

@@ -8,6 +8,7 @@
 #include "framework/WindowMessages.h"
 #include "model/HistoryCommands.h"
 #include "resource.h"
+#include "tools/QuickWindow.h"
 #include "tools/SettingsDialog.h"
 
 namespace pelmo {
@@ -44,6 +45,7 @@ BOOL CMainDialog::OnInitDialog() {
   const Settings& options = m_workspace.options = m_placement.ReadSettings();
   m_controls.SetFlat(options.softButtons != 0);
   m_trayIcon.Start();
+  m_hotKey.Take(m_hWnd, m_placement.QuickWindowKey());
 
   if (options.save) m_files.StartItemsRead(m_hWnd);
   m_files.LoadQuickRep();
@@ -150,6 +152,10 @@ bool CMainDialog::RunCommand(WORD id) {
     case ID_OPEN:
       m_placement.Open(m_hWnd);
       break;
+    case ID_QUICK_WINDOW:
+      m_port.RememberTarget();
+      ShowQuickWindow({m_workspace, m_port, *this});
+      break;
     case ID_SAVE_NOW:
       m_files.Save(true);
       break;
@@ -178,6 +184,9 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, lParam);
       return result;
     }
+    case WM_HOTKEY:
+      if (wParam == QuickWindowHotKey::kId) OnCommand(ID_QUICK_WINDOW, 0, nullptr);
+      return 0;
     case WM_TIMER:
       if (m_placement.OnTimer(m_hWnd, wParam)) return 0;
       break;
@@ -190,6 +199,7 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       SetFrameCloseTarget(nullptr);
       m_inline.Close();
+      m_hotKey.Release();
       m_viewer.Leave();
       return Default(message, wParam, lParam);
     default:

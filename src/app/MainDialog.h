@@ -7,6 +7,7 @@
 
 #include "app/AppTaskbarIcon.h"
 #include "app/ClipboardViewer.h"
+#include "app/QuickWindowHotKey.h"
 #include "app/StripClipboardPort.h"
 #include "app/StripControls.h"
 #include "app/StripFiles.h"
@@ -78,6 +79,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner, private InlineOwn
   StripFiles m_files;
   StripInline m_inline;
   CAppTaskbarIcon m_trayIcon{*this, m_inline};
+  QuickWindowHotKey m_hotKey;
   int m_findPosition = 0;
   bool m_ended = false;
 };

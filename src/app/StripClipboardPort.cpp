@@ -81,14 +81,20 @@ std::optional<ClipboardRead> StripClipboardPort::ReadClipboard(bool oem, size_t 
   return read;
 }
 
-bool StripClipboardPort::PutReplacement(const std::string& text, bool paste) {
-  if (!WriteClipboardText(m_window, text)) return false;
-  if (paste && m_target && ::IsWindow(m_target)) {
-    // Pasted over the selection the shortcut was copied from; no key-up follows.
-    ::SetForegroundWindow(m_target);
+bool StripClipboardPort::GoToTarget(bool paste) {
+  if (!m_target || !::IsWindow(m_target)) return false;
+  ::SetForegroundWindow(m_target);
+  if (paste) {
+    // Pasted over the selection the text was copied from; no key-up follows.
     ::PostMessageA(m_target, WM_KEYDOWN, VK_CONTROL, 0);
     ::PostMessageA(m_target, WM_KEYDOWN, 'V', 0);
   }
+  return true;
+}
+
+bool StripClipboardPort::PutReplacement(const std::string& text, bool paste) {
+  if (!WriteClipboardText(m_window, text)) return false;
+  if (paste) GoToTarget(true);
   return true;
 }
 

@@ -36,9 +36,11 @@ class StripClipboardPort : public ClipboardPort, private CaptureHost {
   void CopyAs(const HistoryItem& text, int kind) override;
   void CopyFromOwnWindow(const HistoryItem& text) override;
   bool ReturnFocus() override;
+  bool GoToTarget(bool paste) override;
+  // Makes the window in front the target, unless it is the strip.
+  void RememberTarget() override;
 
  private:
-  void RememberTarget() override;
   std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override;
   void SelectNewEntry() override { m_strip.selectNewEntry(); }
   bool PutReplacement(const std::string& text, bool paste) override;

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "framework/IniProfile.h"
+#include "model/HotKeyText.h"
 #include "model/Settings.h"
 
 namespace pelmo {
@@ -15,6 +18,10 @@ class StripPlacement {
   // True on the first start, which it then records.
   bool TakeFirstRun() { return pelmo::TakeFirstRun(m_profile); }
   Settings ReadSettings() { return pelmo::ReadSettings(m_profile); }
+  // The quick window's hotkey as text: read only, it is never written.
+  std::string QuickWindowKey() {
+    return m_profile.GetString(kSettingsSection, "QuickWindowKey", kDefaultQuickWindowKey);
+  }
   // Writes the position (unless the window is out of sight) and every option.
   void Save(HWND window, const Settings& settings);
 

@@ -21,6 +21,9 @@ class ClipboardPort {
   virtual void CopyFromOwnWindow(const HistoryItem& text) = 0;
   // AutoFocus: the remembered target window to the foreground; false when there is none.
   virtual bool ReturnFocus() = 0;
+  // The remembered target window to the foreground whatever AutoFocus says, and with `paste`
+  // Ctrl+V posted to it; false when there is none.
+  virtual bool GoToTarget(bool paste) = 0;
 };
 
 }  // namespace pelmo

@@ -24,9 +24,13 @@ std::basic_string<Char> FirstLineTrimmed(std::basic_string<Char> label) {
 
 }  // namespace
 
+std::string Label(const HistoryItem& item) {
+  return FirstLineTrimmed(item.text.substr(0, kLabelBytes));
+}
+
 std::string MakeLabel(HistoryItem& item) {
   item.multiLine = item.text.find('\n') != std::string::npos ? 1 : 0;
-  return FirstLineTrimmed(item.text.substr(0, kLabelBytes));
+  return Label(item);
 }
 
 std::u16string WideLabel(const HistoryItem& item) {

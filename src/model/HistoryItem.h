@@ -26,7 +26,8 @@ struct HistoryItem {
 constexpr size_t kLabelBytes = 50;
 
 // The one-line row text of an entry: the first line of its first 50 bytes, trimmed.
-// Also sets the entry's multi-line flag from its text.
+std::string Label(const HistoryItem& item);
+// Label, also setting the entry's multi-line flag from its text.
 std::string MakeLabel(HistoryItem& item);
 
 // The label of an entry that keeps a wide text, drawn instead of MakeLabel's '?'s. Its rules are

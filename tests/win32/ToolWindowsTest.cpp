@@ -30,6 +30,7 @@ class FakePort : public ClipboardPort {
     ++focusReturns;
     return true;
   }
+  bool GoToTarget(bool) override { return false; }
   std::vector<std::string> copies;
   int focusReturns = 0;
 };

@@ -5,6 +5,7 @@
 
 #include "model/HotKeyText.h"
 #include "model/QuickFilter.h"
+#include "model/QuickWindowPlace.h"
 
 namespace pelmo {
 namespace {
@@ -21,17 +22,10 @@ TEST(QuickFilter, KeepsTheEntriesHoldingEveryWordInAnyCase) {
     std::u16string typed;
     std::vector<int> rows;
   } cases[] = {
-      {u"", {0, 1, 2, 3}},
-      {u"  \t ", {0, 1, 2, 3}},
-      {u"acme", {3}},
-      {u"2024 INVOICE", {3}},
-      {u"invoice  lait", {}},
-      {u"CAFÉ", {2}},
-      {u"škoda", {0}},
-      {u"καλημέρα", {1}},
-      {u"ΚΑΛΗΜΈΡΑ FRIENDS", {1}},
-      {u"καλη parts", {}},
-      {u"a", {0, 1, 2, 3}},
+      {u"", {0, 1, 2, 3}},    {u"  \t ", {0, 1, 2, 3}}, {u"acme", {3}},
+      {u"2024 INVOICE", {3}}, {u"invoice  lait", {}},   {u"CAFÉ", {2}},
+      {u"škoda", {0}},        {u"καλημέρα", {1}},       {u"ΚΑΛΗΜΈΡΑ FRIENDS", {1}},
+      {u"καλη parts", {}},    {u"a", {0, 1, 2, 3}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
@@ -68,19 +62,35 @@ TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
     const char* text;
     const char* why;
   } refused[] = {
-      {"V", "it needs Ctrl, Alt or Win"},
-      {"Shift+V", "it needs Ctrl, Alt or Win"},
-      {"Ctrl+Shift", "it names no key"},
-      {"Ctrl+V+W", "it names two keys"},
-      {"Ctrl+Ctrl+V", "Ctrl is named twice"},
-      {"Ctrl+Hyper+V", "\"Hyper\" is no key name"},
-      {"Ctrl++V", "\"\" is no key name"},
-      {"Ctrl+F25", "\"F25\" is no key name"},
+      {"V", "it needs Ctrl, Alt or Win"},     {"Shift+V", "it needs Ctrl, Alt or Win"},
+      {"Ctrl+Shift", "it names no key"},      {"Ctrl+V+W", "it names two keys"},
+      {"Ctrl+Ctrl+V", "Ctrl is named twice"}, {"Ctrl+Hyper+V", "\"Hyper\" is no key name"},
+      {"Ctrl++V", "\"\" is no key name"},     {"Ctrl+F25", "\"F25\" is no key name"},
   };
   for (const auto& r : refused) {
     const HotKeyParse parsed = ParseHotKey(r.text);
     EXPECT_FALSE(parsed.hotKey) << r.text;
     EXPECT_EQ(parsed.problem, std::string("\"") + r.text + "\" is not a hotkey: " + r.why);
+  }
+}
+
+// Below the caret when it fits, above it when not, and always whole on the screen.
+TEST(QuickWindowOrigin, BelowTheCaretAndWhollyOnTheScreen) {
+  const Rect screen{0, 0, 1000, 700};
+  const Size window{300, 200};
+  const struct {
+    Rect caret;
+    Point origin;
+  } cases[] = {
+      {{100, 100, 101, 116}, {100, 116}},
+      {{100, 600, 101, 616}, {100, 400}},  // no room below: above the caret
+      {{900, 100, 901, 116}, {700, 116}},  // kept from the right edge
+      {{-50, 100, -50, 100}, {0, 100}},    // the mouse beyond the left edge
+      {{100, 150, 101, 650}, {100, 0}},    // a caret taller than the room: at the top
+  };
+  for (const auto& c : cases) {
+    const Point origin = QuickWindowOrigin(c.caret, window, screen);
+    EXPECT_EQ(origin, c.origin) << c.caret.left << "," << c.caret.top;
   }
 }
 

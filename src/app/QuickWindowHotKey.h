@@ -1,0 +1,35 @@
+// The quick window's hotkey, held for the strip's window from its text (the INI file's
+// "QuickWindowKey", like "Ctrl+Shift+V"; empty for none). A text that is no hotkey, or a key that
+// another program already holds, is told to the user once, and the program goes on without it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace pelmo {
+
+class QuickWindowHotKey {
+ public:
+  // The id WM_HOTKEY brings.
+  static constexpr int kId = 1;
+
+  QuickWindowHotKey() = default;
+  QuickWindowHotKey(const QuickWindowHotKey&) = delete;
+  QuickWindowHotKey& operator=(const QuickWindowHotKey&) = delete;
+  ~QuickWindowHotKey() { Release(); }
+
+  // Holds the key `text` names for `window`, letting go of the one held before.
+  void Take(HWND window, const std::string& text);
+  void Release();
+
+ private:
+  void Tell(const std::string& problem);
+
+  HWND m_window = nullptr;
+  bool m_held = false;
+  std::string m_text;  // the text of the key held, or tried
+  std::string m_told;  // the text whose problem the user was told last
+};
+
+}  // namespace pelmo
