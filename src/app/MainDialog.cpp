@@ -345,7 +345,7 @@ bool CMainDialog::RunCommand(WORD id) {
       RefillInline();
       return true;
     case ID_ABOUT:
-      CAboutDialog(this).DoModal();
+      ShowAbout({m_workspace, *this, *this});
       return true;
     case ID_HELP_TOPICS:
       if (CWinApp* app = AfxGetApp()) app->WinHelp(IDH_GETTING_STARTED);
@@ -354,10 +354,10 @@ bool CMainDialog::RunCommand(WORD id) {
       ShowWindowMenu(IDR_MAIN_MENU, m_hWnd, CursorPosition(), InlineOn());
       return true;
     case ID_CALCULATOR:
-      ShowCalculator(*this, m_workspace.options.calculator);
+      ShowCalculator({m_workspace, *this, *this});
       return true;
     case ID_SETTINGS:
-      if (EditSettings(m_workspace.options, *this)) ApplySettings();
+      if (ShowSettings({m_workspace, *this, *this})) ApplySettings();
       return true;
     case ID_TOGGLE_DESKTOP:
       ToggleDesktop();
@@ -366,22 +366,22 @@ bool CMainDialog::RunCommand(WORD id) {
       ToggleInline();
       return true;
     case ID_WEB:
-      ShowWebCaptures(m_workspace, *this);
+      ShowWebCaptures({m_workspace, *this, *this});
       return true;
     case ID_TO_CLIPBOOK:
-      ToClipBook(m_workspace, *this, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));
+      ToClipBook({m_workspace, *this, *this}, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));
       return true;
     case ID_CLIPBOOK:
-      ShowClipBook(m_workspace, *this, *this);
+      ShowClipBook({m_workspace, *this, *this});
       return true;
     case ID_TO_QUICKREP:
-      ToQuickRep(m_workspace, *this, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));
+      ToQuickRep({m_workspace, *this, *this}, m_historyCombo.ItemAt(m_historyCombo.GetCurSel()));
       return true;
     case ID_QUICKREP:
-      ShowQuickReplace(m_workspace, *this);
+      ShowQuickReplace({m_workspace, *this, *this});
       return true;
     case ID_CONCATENATE:
-      ShowConcatenate(m_workspace, *this, *this);
+      ShowConcatenate({m_workspace, *this, *this});
       return true;
     case IDC_MINIMIZE:
       MinimizeAction(true);

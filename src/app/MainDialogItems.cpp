@@ -76,29 +76,28 @@ void CMainDialog::MarkItem() {
 
 void CMainDialog::EditItem() {
   History& history = m_workspace.history;
-  CEditItemDialog editor(this);
-  editor.m_bigFont = m_workspace.options.bigFont;
   // The entry is held, not its row: while the editor is open, copies elsewhere add and evict rows.
   HistoryItem* item = m_historyCombo.ItemAt(m_historyCombo.GetCurSel());
+  HistoryItem shown;
   if (item) {
-    editor.m_text = item->text;
-    editor.m_wide = item->wide;
+    shown = *item;
   } else {
     UpdateData(true);
-    editor.m_text = m_editText;
+    shown.text = m_editText;
   }
-  if (editor.DoModal() != IDOK) return;
+  const std::optional<HistoryItem> edited = ShowEditItem({m_workspace, *this, *this}, shown);
+  if (!edited) return;
   const int row = item ? history.RowOf(item) : -1;
   if (row < 0) {
     // The typed text, or an entry that left the history while it was edited, becomes a new
     // entry; it is added even when empty, and evicts nothing.
-    history.InsertTop(editor.m_text, kPlain, editor.m_wide);
+    history.InsertTop(edited->text, kPlain, edited->wide);
     return SelectAndCopy(0);
   }
-  if (editor.m_text == item->text && editor.m_wide == item->wide) return;
+  if (edited->text == item->text && edited->wide == item->wide) return;
   // The entry keeps its kind: a marked entry stays marked after an edit.
-  item->text = editor.m_text;
-  item->wide = editor.m_wide;
+  item->text = edited->text;
+  item->wide = edited->wide;
   history.Refresh(row);
   SelectAndCopy(row);
 }

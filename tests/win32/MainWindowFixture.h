@@ -10,7 +10,7 @@
 #include "WindowTestSupport.h"
 #include "model/ItemFiles.h"
 #include "app/MainDialog.h"
-#include "calc/CalculatorHistory.h"
+#include "model/CalculatorHistory.h"
 #include "framework/Clipboard.h"
 #include "framework/ModulePath.h"
 #include "resource.h"
