@@ -94,11 +94,11 @@ TEST(CalculatorHistoryStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
   }
 }
 
-class MapProfile : public TextProfile {
- public:
-  std::string GetString(const char* section, const char* key, const char* defaultValue) override {
+// Records every key it is given as "section/key".
+struct MapProfile : TextProfile {
+  std::string GetString(const char* section, const char* key, const char* none) override {
     const auto found = values.find(std::string(section) + "/" + key);
-    return found == values.end() ? defaultValue : found->second;
+    return found == values.end() ? none : found->second;
   }
   void WriteString(const char* section, const char* key, const std::string& value) override {
     values[std::string(section) + "/" + key] = value;
@@ -108,11 +108,10 @@ class MapProfile : public TextProfile {
 
 TEST(BrowserSetting, IsThePathUnderPathBrowserAndEmptyUntilChosen) {
   MapProfile profile;
-  BrowserSetting browser(profile);
-  EXPECT_EQ(browser.Load(), "");
-  browser.Save("C:\\browser.exe");
-  EXPECT_EQ(profile.values["PATH/BROWSER"], "C:\\browser.exe");
-  EXPECT_EQ(browser.Load(), "C:\\browser.exe");
+  EXPECT_EQ(BrowserSetting(profile).Load(), "");
+  BrowserSetting(profile).Save("C:\\browser.exe");
+  EXPECT_EQ(profile.values, (decltype(profile.values){{"PATH/BROWSER", "C:\\browser.exe"}}));
+  EXPECT_EQ(BrowserSetting(profile).Load(), "C:\\browser.exe");
 }
 
 }  // namespace
