@@ -1,9 +1,12 @@
 #include "app/AboutDialog.h"
 
+#include "framework/Dialog.h"
 #include "resource.h"
 
 namespace pelmo {
 
-CAboutDialog::CAboutDialog(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {}
+void ShowAbout(const ToolContext& context) {
+  CDialog(IDD_ABOUTBOX, &context.owner).DoModal();
+}
 
 }  // namespace pelmo

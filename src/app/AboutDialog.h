@@ -1,13 +1,11 @@
-// CAboutDialog: the program's name, version and credits (dialog 100), run with DoModal.
+// The About box (dialog 100): the program's name, version and credits.
 #pragma once
 
-#include "framework/Dialog.h"
+#include "tools/ToolContext.h"
 
 namespace pelmo {
 
-class CAboutDialog : public CDialog {
- public:
-  explicit CAboutDialog(CWnd* parent = nullptr);
-};
+// "About": the box, modal over the context's owner.
+void ShowAbout(const ToolContext& context);
 
 }  // namespace pelmo

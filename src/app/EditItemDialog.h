@@ -1,34 +1,17 @@
-// CEditItemDialog: the resizable editor of one history entry's full text (dialog 147). The caller
-// sets m_text (and m_wide for an entry that keeps a wide text) and m_bigFont, runs DoModal and
-// takes m_text and m_wide back after IDOK: m_text is the ANSI form of what the field holds and
-// m_wide the field's UTF-16 text when the ANSI form lost characters of it, empty otherwise.
+// The item editor (dialog 147): one history entry's full text in a resizable field, in the
+// "System" font with the "BigFont" option.
 #pragma once
 
-#include <string>
+#include <optional>
 
-#include "framework/Dialog.h"
-#include "framework/Gdi.h"
+#include "model/HistoryItem.h"
+#include "tools/ToolContext.h"
 
 namespace pelmo {
 
-class CEditItemDialog : public CDialog {
- public:
-  explicit CEditItemDialog(CWnd* parent = nullptr);
-
-  // Not subclassed: our ANSI window procedure would narrow the UTF-16 text on its way through.
-  HWND m_editor = nullptr;
-  std::string m_text;
-  std::u16string m_wide;
-  int m_bigFont = 0;
-
- protected:
-  void DoDataExchange(DataExchange& dx) override;
-  BOOL OnInitDialog() override;
-
- private:
-  void OnSize(int width, int height) override;
-
-  GdiObject<HFONT> m_font;  // the "System" font, only with m_bigFont
-};
+// "Edit": shows `entry`'s text (its wide text, when it keeps one) over the context's owner.
+// Done gives what the field holds: its ANSI form and, when that lost characters of it, its UTF-16
+// form; Cancel, Escape and the close box give nullopt.
+std::optional<HistoryItem> ShowEditItem(const ToolContext& context, const HistoryItem& entry);
 
 }  // namespace pelmo

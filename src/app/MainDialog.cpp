@@ -28,7 +28,7 @@ CMainDialog::CMainDialog(Workspace& workspace)
 
 BOOL CMainDialog::OnInitDialog() {
   if (m_placement.TakeFirstRun())
-    RunToolCommand(ID_HELP_TOPICS, m_workspace, m_port, *this, nullptr);
+    RunToolCommand(ID_HELP_TOPICS, {m_workspace, m_port, *this}, nullptr);
   m_controls.AutoLoad(m_hWnd);
   CDialog::OnInitDialog();
   CHistoryCombo& combo = m_controls.history;
@@ -141,7 +141,7 @@ bool CMainDialog::RunCommand(WORD id) {
       ShowWindowMenu(IDR_MAIN_MENU, m_hWnd, CursorPosition(), m_inline.On());
       break;
     case ID_SETTINGS:
-      if (EditSettings(m_workspace.options, *this)) ApplySettings();
+      if (ShowSettings({m_workspace, m_port, *this})) ApplySettings();
       break;
     case ID_TOGGLE_INLINE:
       ToggleInline();
@@ -163,7 +163,7 @@ bool CMainDialog::RunCommand(WORD id) {
       ExecuteEditText();
       break;
     default:
-      return RunToolCommand(id, m_workspace, m_port, *this, combo.ItemAt(row));
+      return RunToolCommand(id, {m_workspace, m_port, *this}, combo.ItemAt(row));
   }
   return true;
 }

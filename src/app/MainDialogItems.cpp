@@ -37,14 +37,11 @@ void CMainDialog::Step(std::optional<int> row) {
 
 void CMainDialog::EditItem() {
   CHistoryCombo& combo = m_controls.history;
-  CEditItemDialog editor(this);
-  editor.m_bigFont = m_workspace.options.bigFont;
   // The entry is held, not its row: while the editor is open, copies elsewhere add and evict rows.
   HistoryItem* item = combo.ItemAt(combo.GetCurSel());
-  editor.m_text = item ? item->text : combo.GetWindowText();
-  if (item) editor.m_wide = item->wide;
-  if (editor.DoModal() == IDOK)
-    SelectAndCopy(StoreEdit(m_workspace.history, item, editor.m_text, editor.m_wide));
+  const std::optional<HistoryItem> edited = ShowEditItem(
+      {m_workspace, m_port, *this}, item ? *item : HistoryItem{combo.GetWindowText(), {}});
+  if (edited) SelectAndCopy(StoreEdit(m_workspace.history, item, edited->text, edited->wide));
 }
 
 void CMainDialog::FindNext(CHistoryCombo& combo, const std::string& text) {

@@ -14,38 +14,37 @@
 
 namespace pelmo {
 
-bool RunToolCommand(WORD id, Workspace& workspace, ClipboardPort& port, CWnd& owner,
-                    HistoryItem* selected) {
+bool RunToolCommand(WORD id, const ToolContext& context, const HistoryItem* selected) {
   switch (id) {
     case ID_ABOUT:
-      CAboutDialog(&owner).DoModal();
+      ShowAbout(context);
       return true;
     case ID_HELP_TOPICS:
       if (CWinApp* app = AfxGetApp()) app->WinHelp(IDH_GETTING_STARTED);
       return true;
     case ID_CALCULATOR:
-      ShowCalculator(owner, workspace.options.calculator);
+      ShowCalculator(context);
       return true;
     case ID_TOGGLE_DESKTOP:
       ToggleDesktop();
       return true;
     case ID_WEB:
-      ShowWebCaptures(workspace, owner);
+      ShowWebCaptures(context);
       return true;
     case ID_TO_CLIPBOOK:
-      ToClipBook(workspace, owner, selected);
+      ToClipBook(context, selected);
       return true;
     case ID_CLIPBOOK:
-      ShowClipBook(workspace, port, owner);
+      ShowClipBook(context);
       return true;
     case ID_TO_QUICKREP:
-      ToQuickRep(workspace, owner, selected);
+      ToQuickRep(context, selected);
       return true;
     case ID_QUICKREP:
-      ShowQuickReplace(workspace, owner);
+      ShowQuickReplace(context);
       return true;
     case ID_CONCATENATE:
-      ShowConcatenate(workspace, port, owner);
+      ShowConcatenate(context);
       return true;
     default:
       return false;

@@ -3,15 +3,12 @@
 
 #include <windows.h>
 
-#include "framework/Wnd.h"
-#include "model/ClipboardPort.h"
-#include "model/Workspace.h"
+#include "tools/ToolContext.h"
 
 namespace pelmo {
 
 // Runs the command when it is one of these; `selected` is the strip's selected entry, if any.
 // False for any other command.
-bool RunToolCommand(WORD id, Workspace& workspace, ClipboardPort& port, CWnd& owner,
-                    HistoryItem* selected);
+bool RunToolCommand(WORD id, const ToolContext& context, const HistoryItem* selected);
 
 }  // namespace pelmo

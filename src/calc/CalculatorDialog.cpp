@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
-#include "model/ItemFiles.h"
-#include "calc/CalculatorHistory.h"
+#include <string>
+#include <vector>
+
+#include "model/CalculatorHistoryStore.h"
+#include "calc/CalculatorKeys.h"
+#include "framework/ComboBox.h"
 #include "framework/DataExchange.h"
+#include "framework/Dialog.h"
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "resource.h"
@@ -59,10 +64,6 @@ constexpr AppendingKey kAppendingKeys[] = {
 // The framework's help context of a dialog: HID_BASE_RESOURCE plus its template id.
 constexpr DWORD_PTR kHelpContext = 0x20000 + IDD_CALCULATOR;
 
-std::string HistoryFileName() {
-  return ItemFileName(ModuleFileName(), kCalculatorHistoryExtension);
-}
-
 // The expression field: set only when its text differs, with the caret after the last
 // character, so that typing goes on where it stopped.
 void ExchangeExpression(DataExchange& dx, std::string& expression) {
@@ -76,9 +77,33 @@ void ExchangeExpression(DataExchange& dx, std::string& expression) {
   }
 }
 
-}  // namespace
+class CCalculatorDialog : public CDialog {
+ public:
+  CCalculatorDialog(CalculatorHistoryStore& store, CWnd* parent)
+      : CDialog(IDD_CALCULATOR, parent), m_store(store) {}
 
-CCalculatorDialog::CCalculatorDialog(CWnd* parent) : CDialog(IDD_CALCULATOR, parent) {}
+ protected:
+  void DoDataExchange(DataExchange& dx) override;
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+
+ private:
+  void Pull() { UpdateData(true); }
+  void Push() { UpdateData(false); }
+  void OnEquals();
+  void OnChoose();
+  void FocusList();
+  void LoadHistory();
+  void SaveHistoryAndEnd(int result);
+
+  CalculatorHistoryStore& m_store;
+  CComboBox m_list;  // control 1051: the expression and the list of earlier expressions
+  CWnd m_result;     // control 1010
+  CalculatorKeys m_keys;
+  bool m_ending = false;
+};
 
 void CCalculatorDialog::DoDataExchange(DataExchange& dx) {
   DDX_Control(dx, IDC_CALC_LIST, m_list);
@@ -95,19 +120,11 @@ BOOL CCalculatorDialog::OnInitDialog() {
 }
 
 void CCalculatorDialog::LoadHistory() {
-  const std::string path = HistoryFileName();
-  Loaded<std::vector<std::string>> loaded = LoadCalculatorHistory(path, m_historyLimit);
-  for (const std::string& entry : loaded.content)
-    m_list.InsertString(-1, entry);
-  m_keys.AppendHistory(std::move(loaded.content));
-  if (!loaded.unreadable.empty()) {
-    // Saving over a file that could not be read would lose every expression in it.
-    m_keepFile = true;
-    AppMessageBox("The file \"" + path + "\" cannot be read (" + loaded.unreadable +
-                      "). The calculator will not save over it.",
-                  MB_OK | MB_ICONEXCLAMATION);
-  }
-  if (loaded.error) AppMessageBox(loaded.DamagedMessage(path), MB_OK | MB_ICONEXCLAMATION);
+  std::vector<std::string> entries;
+  const FileOutcome loaded = m_store.Load(entries);
+  for (const std::string& entry : entries) m_list.InsertString(-1, entry);
+  m_keys.AppendHistory(std::move(entries));
+  if (!loaded.problem.empty()) AppMessageBox(loaded.problem, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // Every way of closing comes here once: a second request while the failure of the first is
@@ -115,14 +132,8 @@ void CCalculatorDialog::LoadHistory() {
 void CCalculatorDialog::SaveHistoryAndEnd(int result) {
   if (m_ending) return;
   m_ending = true;
-  if (!m_keepFile) {
-    try {
-      SaveCalculatorHistory(HistoryFileName(), m_keys.History(), m_historyLimit);
-    } catch (const FileError& e) {
-      AppMessageBox(std::string("The calculator history was not saved. ") + e.what(),
-                    MB_OK | MB_ICONHAND);
-    }
-  }
+  const FileOutcome saved = m_store.Save(m_keys.History());
+  if (!saved.problem.empty()) AppMessageBox(saved.problem, MB_OK | MB_ICONHAND);
   EndDialog(result);
 }
 
@@ -201,10 +212,13 @@ bool CCalculatorDialog::OnCommand(WORD id, WORD code, HWND) {
   }
 }
 
-void ShowCalculator(CWnd& owner, int historyLimit) {
-  CCalculatorDialog dialog(&owner);
-  dialog.m_historyLimit = static_cast<unsigned>(std::max(historyLimit, 0));
-  dialog.DoModal();
+}  // namespace
+
+void ShowCalculator(const ToolContext& context) {
+  CalculatorHistoryStore store(
+      ModuleFileName(),
+      static_cast<unsigned>(std::max(context.workspace.options.calculator, 0)));
+  CCalculatorDialog(store, &context.owner).DoModal();
 }
 
 }  // namespace pelmo

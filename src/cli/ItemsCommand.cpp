@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/ItemFiles.h"
-#include "calc/CalculatorHistory.h"
+#include "model/CalculatorHistory.h"
 #include "cli/Commands.h"
 #include "framework/AnsiCodePage.h"
 

@@ -8,15 +8,15 @@
 
 namespace pelmo {
 
-class IniProfile : public Profile {
+class IniProfile : public Profile, public TextProfile {
  public:
   // "<executable base name>.INI", without a directory.
   IniProfile();
 
   int GetInt(const char* section, const char* key, int defaultValue) override;
   void WriteInt(const char* section, const char* key, int value) override;
-  std::string GetString(const char* section, const char* key, const char* defaultValue);
-  void WriteString(const char* section, const char* key, const std::string& value);
+  std::string GetString(const char* section, const char* key, const char* defaultValue) override;
+  void WriteString(const char* section, const char* key, const std::string& value) override;
 
  private:
   std::string m_fileName;

@@ -88,24 +88,20 @@ template <typename Content>
 FileOutcome ItemStore::Take(Record& record, Loaded<Content> loaded, Content& into) {
   FileOutcome outcome;
   record.copyKept = false;
-  record.refusalReported = false;
-  if (!loaded.opened) {
-    record.state = loaded.unreadable.empty() ? FileState::kMissing : FileState::kUnreadable;
-    if (record.state == FileState::kUnreadable) {
-      outcome.problem = UnreadableMessage(record.path, loaded.unreadable);
-    }
-    return outcome;
-  }
+  record.guard.Loaded(loaded.unreadable);
+  record.read = loaded.opened;
+  record.incomplete = loaded.Incomplete();
+  if (record.guard.Unreadable()) outcome.problem = UnreadableMessage(record.path, loaded.unreadable);
+  if (!loaded.opened) return outcome;
   outcome.done = true;
   into = std::move(loaded.content);
-  record.state = loaded.Incomplete() ? FileState::kIncomplete : FileState::kRead;
-  if (loaded.Incomplete()) outcome.problem = IncompleteMessage(record.path, loaded);
+  if (record.incomplete) outcome.problem = IncompleteMessage(record.path, loaded);
   return outcome;
 }
 
 void ItemStore::LoadedInPart(Record& record, FileOutcome& outcome) {
-  if (record.state == FileState::kRead) {
-    record.state = FileState::kIncomplete;
+  if (record.read && !record.incomplete) {
+    record.incomplete = true;
     if (!outcome.problem.empty()) outcome.problem += ' ';
     outcome.problem += CopyNote(record.path);
   }
@@ -114,13 +110,17 @@ void ItemStore::LoadedInPart(Record& record, FileOutcome& outcome) {
 template <typename SaveFile>
 FileOutcome ItemStore::Save(Record& record, SaveFile saveFile) {
   FileOutcome outcome;
-  if (record.state == FileState::kUnreadable) {
-    if (!record.refusalReported) outcome.problem = RefusalMessage(record.path);
-    record.refusalReported = true;
-    return outcome;
+  switch (record.guard.BeforeSave()) {
+    case UnreadableFileGuard::Save::kLeaveAloneAndSay:
+      outcome.problem = RefusalMessage(record.path);
+      return outcome;
+    case UnreadableFileGuard::Save::kLeaveAlone:
+      return outcome;
+    case UnreadableFileGuard::Save::kWrite:
+      break;
   }
   try {
-    if (record.state == FileState::kIncomplete && !record.copyKept) {
+    if (record.incomplete && !record.copyKept) {
       const std::string copy = record.path + kDamagedSuffix;
       try {
         CopyFileSafely(record.path, copy);

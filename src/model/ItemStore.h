@@ -2,11 +2,9 @@
 // what a later save may do to them.
 //
 // - A file that is not there is no problem: loading skips it, saving creates it.
-// - A file that is there but cannot be read (a folder of that name, no permission, held open by
-//   another program, not enough memory to read it) is reported when loading and is not written
-//   over for the rest of the run: saving it would replace the user's saved entries with only
-//   this run's. The first save that leaves it alone says so, once. The way out is to close
-//   Pelmo, make the file readable or move it away, and start again.
+// - A file that is there but cannot be read is reported when loading and is not written over for
+//   the rest of the run (UnreadableFileGuard). The way out is to close Pelmo, make the file
+//   readable or move it away, and start again.
 // - A file that loaded only in part (damaged, more entries than kMaxLoadedEntries, memory running
 //   out while the lists took the entries) is copied to "<file>.damaged" before the first save
 //   over it in the run, so its unread tail survives; the load message says so.
@@ -16,6 +14,7 @@
 #include <vector>
 
 #include "model/ItemFiles.h"
+#include "model/UnreadableFileGuard.h"
 
 namespace pelmo {
 
@@ -24,15 +23,6 @@ namespace pelmo {
 struct FileOutcome {
   bool done = false;
   std::string problem;
-};
-
-// What loading found in a file.
-enum class FileState {
-  kNotLoaded,   // not read in this run (the items file with "Save" off): saves write it
-  kMissing,     // not there: saves create it
-  kRead,        // read whole: saves replace it
-  kIncomplete,  // read in part: the first save keeps it as "<file>.damaged", then replaces it
-  kUnreadable,  // there, but could not be read: saves leave it alone
 };
 
 constexpr const char* kDamagedSuffix = ".damaged";
@@ -48,8 +38,6 @@ class ItemStore {
 
   const std::string& ItemsPath() const { return m_items.path; }
   const std::string& QuickRepPath() const { return m_quickRep.path; }
-  FileState ItemsState() const { return m_items.state; }
-  FileState QuickRepState() const { return m_quickRep.state; }
 
   // Loading is reading (ReadItemsFile, on any thread) and then taking in what was read: the
   // outcome, and what a later save may do to the file.
@@ -67,9 +55,10 @@ class ItemStore {
  private:
   struct Record {
     std::string path;
-    FileState state = FileState::kNotLoaded;
-    bool copyKept = false;         // "<file>.damaged" was written in this run
-    bool refusalReported = false;  // a save has said that it left the unreadable file alone
+    UnreadableFileGuard guard;
+    bool read = false;        // opened and read, whole or in part, in this run
+    bool incomplete = false;  // read in part: the first save keeps it as "<file>.damaged"
+    bool copyKept = false;    // "<file>.damaged" was written in this run
   };
 
   template <typename Content>

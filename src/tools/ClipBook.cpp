@@ -1,7 +1,5 @@
 #include "tools/ClipBook.h"
 
-#include <utility>
-
 namespace pelmo {
 
 namespace {
@@ -41,14 +39,6 @@ HistoryItem ClipBookText(const HistoryItem& entry) {
 
 std::string ProposedClipBookName(const std::string& text) {
   return text.substr(0, kProposedNameChars);
-}
-
-std::optional<int> MoveClipBookEntry(std::vector<HistoryItem>& entries, int selected, int step) {
-  const int count = static_cast<int>(entries.size());
-  const int neighbour = selected + step;
-  if (selected < 0 || selected >= count || neighbour < 0 || neighbour >= count) return std::nullopt;
-  std::swap(entries[static_cast<size_t>(selected)], entries[static_cast<size_t>(neighbour)]);
-  return neighbour;
 }
 
 }  // namespace pelmo

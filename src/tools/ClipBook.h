@@ -4,9 +4,7 @@
 // well (HistoryItem::wide), and is stored in the items file as a history entry is.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "model/HistoryItem.h"
 
@@ -23,10 +21,5 @@ HistoryItem ClipBookText(const HistoryItem& entry);
 
 // The name "To ClipBook" proposes for a text: its first 35 characters.
 std::string ProposedClipBookName(const std::string& text);
-
-// Move Up (step -1) and Move Down (step +1): exchanges the selected entry's string with its
-// neighbour's and returns the neighbour's row, which becomes the selected one; nullopt, changing
-// nothing, when there is no selection or no neighbour that way.
-std::optional<int> MoveClipBookEntry(std::vector<HistoryItem>& entries, int selected, int step);
 
 }  // namespace pelmo

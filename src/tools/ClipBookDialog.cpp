@@ -1,12 +1,38 @@
 #include "tools/ClipBookDialog.h"
 
+#include <vector>
+
+#include "controls/OXBitmapButton.h"
 #include "tools/ClipBook.h"
+#include "tools/ListToolDialog.h"
 
 namespace pelmo {
 
-CClipBookDialog::CClipBookDialog(std::vector<HistoryItem>& clipBook, ClipboardPort& port,
-                                 CWnd* parent)
-    : CListToolDialog(IDD_CLIPBOOK, clipBook, parent), m_port(port) {}
+namespace {
+
+class CClipBookDialog : public CListToolDialog<std::vector<HistoryItem>> {
+ public:
+  CClipBookDialog(std::vector<HistoryItem>& clipBook, ClipboardPort& port, CWnd* parent)
+      : CListToolDialog(IDD_CLIPBOOK, clipBook, parent), m_port(port) {}
+
+ protected:
+  BOOL OnInitDialog() override;
+  void DoDataExchange(DataExchange& dx) override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  std::string RowText(const HistoryItem& entry) const override { return ClipBookName(entry.text); }
+  std::u16string WideRowText(const HistoryItem& entry) const override {
+    return ClipBookName(entry.wide);
+  }
+
+ private:
+  void Copy();
+
+  ClipboardPort& m_port;
+  COXBitmapButton m_deleteButton;
+  COXBitmapButton m_upButton;
+  COXBitmapButton m_downButton;
+  COXBitmapButton m_copyButton;
+};
 
 void CClipBookDialog::DoDataExchange(DataExchange& dx) {
   CListToolDialog::DoDataExchange(dx);
@@ -22,16 +48,8 @@ BOOL CClipBookDialog::OnInitDialog() {
                     {m_upButton, IDB_UP, "Move Up"},
                     {m_downButton, IDB_DOWN, "Move Down"},
                     {m_copyButton, IDB_COPY, "Copy to clipboard"}});
-  Fill();
+  Fill(LastRow());
   return TRUE;
-}
-
-std::string CClipBookDialog::RowText(const HistoryItem& entry) const {
-  return ClipBookName(entry.text);
-}
-
-std::u16string CClipBookDialog::WideRowText(const HistoryItem& entry) const {
-  return ClipBookName(entry.wide);
 }
 
 bool CClipBookDialog::OnCommand(WORD id, WORD code, HWND) {
@@ -48,10 +66,10 @@ bool CClipBookDialog::OnCommand(WORD id, WORD code, HWND) {
       DeleteSelected();
       return true;
     case IDC_UP:
-      Move(-1);
+      MoveSelected(-1);
       return true;
     case IDC_DOWN:
-      Move(+1);
+      MoveSelected(+1);
       return true;
     case IDC_CLIPBOOK_COPY:
       Copy();
@@ -61,21 +79,15 @@ bool CClipBookDialog::OnCommand(WORD id, WORD code, HWND) {
   }
 }
 
-void CClipBookDialog::Move(int step) {
-  const auto row = MoveClipBookEntry(m_entries, SelectedEntry(), step);
-  if (!row) return;
-  Fill();
-  m_list.SetCurSel(*row);
-}
-
 void CClipBookDialog::Copy() {
-  const int index = SelectedEntry();
-  if (index < 0) return;
-  m_port.CopyFromOwnWindow(ClipBookText(m_entries[static_cast<size_t>(index)]));
+  if (const std::optional<size_t> index = SelectedEntry())
+    m_port.CopyFromOwnWindow(ClipBookText(m_entries[*index]));
 }
 
-void ShowClipBook(Workspace& workspace, ClipboardPort& port, CWnd& owner) {
-  CClipBookDialog(workspace.clipBook, port, &owner).DoModal();
+}  // namespace
+
+void ShowClipBook(const ToolContext& context) {
+  CClipBookDialog(context.workspace.clipBook, context.port, &context.owner).DoModal();
 }
 
 }  // namespace pelmo

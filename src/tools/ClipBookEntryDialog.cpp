@@ -7,14 +7,14 @@
 
 namespace pelmo {
 
-void ToClipBook(Workspace& workspace, CWnd& owner, const HistoryItem* item) {
+void ToClipBook(const ToolContext& context, const HistoryItem* item) {
   if (!item) return;
   // Copied now: while the prompt is open, captures may evict the entry.
   const HistoryItem copy = *item;
   std::string name = ProposedClipBookName(copy.text);
-  if (!PromptForText(IDD_CLIPBOOK_ENTRY, owner, name)) return;
-  workspace.clipBook.insert(workspace.clipBook.begin(),
-                            MakeClipBookEntry(name, FromSystemAnsi(name), copy));
+  if (!PromptForText(IDD_CLIPBOOK_ENTRY, context.owner, name)) return;
+  std::vector<HistoryItem>& clipBook = context.workspace.clipBook;
+  clipBook.insert(clipBook.begin(), MakeClipBookEntry(name, FromSystemAnsi(name), copy));
 }
 
 }  // namespace pelmo

@@ -1,12 +1,43 @@
 #include "tools/ConcatenateDialog.h"
 
+#include <string>
+#include <vector>
+
 #include "framework/DataExchange.h"
+#include "framework/Dialog.h"
+#include "framework/ListBox.h"
 #include "framework/SystemCodePage.h"
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
 #include "resource.h"
+#include "tools/Concatenate.h"
 
 namespace pelmo {
+
+namespace {
+
+// Leaves the joined text (and its wide form, when a joined text has one) in m_result after IDOK.
+class CConcatenateDialog : public CDialog {
+ public:
+  CConcatenateDialog(const std::vector<HistoryItem>& items, CWnd* parent);
+
+  HistoryItem m_result;
+
+ protected:
+  BOOL OnInitDialog() override;
+  void DoDataExchange(DataExchange& dx) override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  void OnOK() override;
+
+ private:
+  void DelimiterRule();
+  void ItemRule();
+  void FollowListSelection();
+
+  const std::vector<HistoryItem>& m_items;
+  CListBox m_list;
+  ConcatenateChoice m_choice;
+};
 
 CConcatenateDialog::CConcatenateDialog(const std::vector<HistoryItem>& items, CWnd* parent)
     : CDialog(IDD_CONCATENATE, parent), m_items(items) {}
@@ -84,13 +115,15 @@ void CConcatenateDialog::OnOK() {
   EndDialog(IDOK);
 }
 
-void ShowConcatenate(Workspace& workspace, ClipboardPort& port, CWnd& owner) {
+}  // namespace
+
+void ShowConcatenate(const ToolContext& context) {
+  const History& history = context.workspace.history;
   std::vector<HistoryItem> items;
-  for (int row = 0; row < workspace.history.Count(); ++row)
-    items.push_back(workspace.history.At(row));
-  CConcatenateDialog dialog(items, &owner);
+  for (int row = 0; row < history.Count(); ++row) items.push_back(history.At(row));
+  CConcatenateDialog dialog(items, &context.owner);
   if (dialog.DoModal() == IDOK && !dialog.m_result.text.empty())
-    port.CopyAs(dialog.m_result, kConcatenated);
+    context.port.CopyAs(dialog.m_result, kConcatenated);
 }
 
 }  // namespace pelmo

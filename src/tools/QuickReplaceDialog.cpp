@@ -1,21 +1,32 @@
 #include "tools/QuickReplaceDialog.h"
 
+#include <vector>
+
 #include "model/QuickReplace.h"
+#include "tools/ListToolDialog.h"
 
 namespace pelmo {
 
-bool CQuickReplaceDialog::OnCommand(WORD id, WORD code, HWND) {
-  if (id != IDC_QUICKREP_DELETE || code != BN_CLICKED) return false;
-  DeleteSelected();
-  return true;
-}
+namespace {
 
-std::string CQuickReplaceDialog::RowText(const QuickRepItem& pair) const {
-  return QuickRepRow(pair);
-}
+class CQuickReplaceDialog : public CListToolDialog<std::vector<QuickRepItem>> {
+ public:
+  CQuickReplaceDialog(std::vector<QuickRepItem>& pairs, CWnd* parent)
+      : CListToolDialog(IDD_QUICK_REPLACE, pairs, parent) {}
 
-void ShowQuickReplace(Workspace& workspace, CWnd& owner) {
-  CQuickReplaceDialog(workspace.quickRep, &owner).DoModal();
+ protected:
+  bool OnCommand(WORD id, WORD code, HWND) override {
+    if (id != IDC_QUICKREP_DELETE || code != BN_CLICKED) return false;
+    DeleteSelected();
+    return true;
+  }
+  std::string RowText(const QuickRepItem& pair) const override { return QuickRepRow(pair); }
+};
+
+}  // namespace
+
+void ShowQuickReplace(const ToolContext& context) {
+  CQuickReplaceDialog(context.workspace.quickRep, &context.owner).DoModal();
 }
 
 }  // namespace pelmo

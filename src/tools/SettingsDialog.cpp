@@ -3,6 +3,8 @@
 #include <string>
 
 #include "framework/DataExchange.h"
+#include "framework/Dialog.h"
+#include "model/Settings.h"
 #include "resource.h"
 #include "tools/SettingsForm.h"
 
@@ -53,9 +55,21 @@ bool IsChecked(HWND dialog, int id) {
   return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
-}  // namespace
+class CSettingsDialog : public CDialog {
+ public:
+  CSettingsDialog(const Settings& settings, CWnd* parent)
+      : CDialog(IDD_SETTINGS, parent), m_settings(settings) {}
 
-CSettingsDialog::CSettingsDialog(CWnd* parent) : CDialog(IDD_SETTINGS, parent) {}
+  Settings m_settings;
+
+ protected:
+  BOOL OnInitDialog() override;
+  void DoDataExchange(DataExchange& dx) override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+
+ private:
+  void AutoPasteRule();
+};
 
 BOOL CSettingsDialog::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -91,11 +105,12 @@ void CSettingsDialog::AutoPasteRule() {
   ::EnableWindow(GetDlgItem(IDC_SET_AUTO_PASTE), usable);
 }
 
-bool EditSettings(Settings& options, CWnd& owner) {
-  CSettingsDialog dialog(&owner);
-  dialog.m_settings = options;
+}  // namespace
+
+bool ShowSettings(const ToolContext& context) {
+  CSettingsDialog dialog(context.workspace.options, &context.owner);
   if (dialog.DoModal() != IDOK) return false;
-  options = dialog.m_settings;
+  context.workspace.options = dialog.m_settings;
   return true;
 }
 

@@ -6,12 +6,12 @@
 
 namespace pelmo {
 
-void ToQuickRep(Workspace& workspace, CWnd& owner, const HistoryItem* item) {
+void ToQuickRep(const ToolContext& context, const HistoryItem* item) {
   // Copied now: while the prompt is open, captures may evict the entry.
   const std::string text = item ? item->text : kEmptyReplacement;
   std::string shortcut;
-  if (!PromptForText(IDD_SHORTCUT, owner, shortcut)) return;
-  workspace.quickRep.push_back({shortcut, text});
+  if (!PromptForText(IDD_SHORTCUT, context.owner, shortcut)) return;
+  context.workspace.quickRep.push_back({shortcut, text});
 }
 
 }  // namespace pelmo

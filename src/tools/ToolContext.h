@@ -1,10 +1,10 @@
-// What every tool window is opened with: the program's state, the clipboard port it writes
-// through, and the window that owns it (the strip).
+// What every tool window receives from the strip: the program's state, the clipboard side of the
+// strip, and the window that owns the tool window (and stays disabled) while it is open.
 #pragma once
 
-#include "framework/Wnd.h"
 #include "model/ClipboardPort.h"
 #include "model/Workspace.h"
+#include "framework/Wnd.h"
 
 namespace pelmo {
 

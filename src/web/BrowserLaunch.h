@@ -1,13 +1,9 @@
-// Starting the browser the user picked, and where that choice is kept.
+// Starting the browser the user picked (model/BrowserSetting.h keeps that choice).
 #pragma once
 
 #include <string>
 
 namespace pelmo {
-
-// The browser's full path lives in the settings file, section "PATH", key "BROWSER".
-constexpr const char* kBrowserSection = "PATH";
-constexpr const char* kBrowserKey = "BROWSER";
 
 // Starts `browser` with one argument, shown without taking the focus. A failed start is
 // reported in a message box; true when the browser started.

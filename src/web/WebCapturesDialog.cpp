@@ -2,15 +2,18 @@
 
 #include <commdlg.h>
 
-#include <cstddef>
+#include <deque>
 #include <optional>
+#include <string>
 
-#include "model/Workspace.h"
+#include "model/BrowserSetting.h"
+#include "controls/OXBitmapButton.h"
 #include "framework/BufferedFile.h"
 #include "framework/Clipboard.h"
-#include "framework/DataExchange.h"
+#include "framework/IniProfile.h"
 #include "framework/WinApp.h"
 #include "resource.h"
+#include "tools/ListToolDialog.h"
 #include "web/BrowserLaunch.h"
 #include "web/LinksPage.h"
 
@@ -50,12 +53,39 @@ std::optional<std::string> AskFile(HWND owner, const std::string& initialName, c
   return std::string(file);
 }
 
-}  // namespace
+// Its rows are the links' first 50 characters. Captures add links at the head while it is open.
+class CWebCapturesDialog : public CListToolDialog<std::deque<std::string>> {
+ public:
+  CWebCapturesDialog(std::deque<std::string>& links, CWnd* parent)
+      : CListToolDialog(IDD_WEB_CAPTURES, links, parent), m_browser(m_profile) {}
 
-CWebCapturesDialog::CWebCapturesDialog(std::deque<std::string>& links, CWnd* parent)
-    : CDialog(IDD_WEB_CAPTURES, parent), m_links(links) {}
+ protected:
+  void DoDataExchange(DataExchange& dx) override;
+  BOOL OnInitDialog() override;
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  std::string RowText(const std::string& link) const override {
+    return link.substr(0, kLineLength);
+  }
+
+ private:
+  void CopyLink();
+  void OpenLink();
+  void SelectBrowser();
+  void ExportLinks();
+
+  COXBitmapButton m_copyButton;
+  COXBitmapButton m_exportButton;
+  COXBitmapButton m_selectBrowserButton;
+  COXBitmapButton m_upButton;
+  COXBitmapButton m_downButton;
+  COXBitmapButton m_deleteButton;
+  COXBitmapButton m_openButton;
+  IniProfile m_profile;
+  BrowserSetting m_browser;  // read afresh at every launch
+};
 
 void CWebCapturesDialog::DoDataExchange(DataExchange& dx) {
+  CListToolDialog::DoDataExchange(dx);
   DDX_Control(dx, IDC_WEB_COPY, m_copyButton);
   DDX_Control(dx, IDC_WEB_EXPORT, m_exportButton);
   DDX_Control(dx, IDC_WEB_SELECT_BROWSER, m_selectBrowserButton);
@@ -63,8 +93,6 @@ void CWebCapturesDialog::DoDataExchange(DataExchange& dx) {
   DDX_Control(dx, IDC_DOWN, m_downButton);
   DDX_Control(dx, IDC_WEB_DELETE, m_deleteButton);
   DDX_Control(dx, IDC_WEB_OPEN, m_openButton);
-  DDX_Control(dx, IDC_WEB_LIST, m_list);
-  DDX_Text(dx, IDC_WEB_BROWSER_PATH, m_browser);
 }
 
 BOOL CWebCapturesDialog::OnInitDialog() {
@@ -78,8 +106,7 @@ BOOL CWebCapturesDialog::OnInitDialog() {
       {m_deleteButton, IDB_DELETE, "Delete"},
       {m_openButton, IDB_WEB_FIND, "Open in external browser"},
   });
-  FillList(0);
-  m_browser = ReadBrowser();
+  Fill(0);
   return TRUE;
 }
 
@@ -93,13 +120,13 @@ bool CWebCapturesDialog::OnCommand(WORD id, WORD code, HWND control) {
   if (control && code != BN_CLICKED) return true;
   switch (id) {
     case IDC_WEB_DELETE:
-      DeleteLink();
+      DeleteSelected();
       return true;
     case IDC_UP:
-      MoveLink(-1);
+      MoveSelected(-1);
       return true;
     case IDC_DOWN:
-      MoveLink(1);
+      MoveSelected(1);
       return true;
     case IDC_WEB_COPY:
       CopyLink();
@@ -118,70 +145,39 @@ bool CWebCapturesDialog::OnCommand(WORD id, WORD code, HWND control) {
   }
 }
 
-void CWebCapturesDialog::FillList(int line) {
-  m_list.ResetContent();
-  for (std::string& link : m_links)
-    m_list.SetItemDataPtr(m_list.AddString(link.substr(0, kLineLength)), &link);
-  m_list.SetCurSel(line);
-}
-
-int CWebCapturesDialog::SelectedLine() const {
-  return m_list.GetCurSel();
-}
-
-void CWebCapturesDialog::DeleteLink() {
-  const int line = SelectedLine();
-  const std::optional<size_t> index = EntryIndex(m_list, line, m_links);
-  if (!index) return;
-  m_links.erase(m_links.begin() + static_cast<std::ptrdiff_t>(*index));
-  FillList(line);
-}
-
-// The links change places; the list's entries stay where they are.
-void CWebCapturesDialog::MoveLink(int step) {
-  const int line = SelectedLine();
-  const int target = line + step;
-  const std::optional<size_t> index = EntryIndex(m_list, line, m_links);
-  if (!index || target < 0 || target >= m_list.GetCount()) return;
-  const std::ptrdiff_t neighbour = static_cast<std::ptrdiff_t>(*index) + step;
-  if (neighbour < 0 || neighbour >= static_cast<std::ptrdiff_t>(m_links.size())) return;
-  m_links[*index].swap(m_links[static_cast<size_t>(neighbour)]);
-  FillList(target);
-}
-
 // The copy reaches the capture like any other program's, so with CaptureHTML on the link is
 // also recorded again at the head, and the line below the previous one is then the copy.
 void CWebCapturesDialog::CopyLink() {
-  const int line = SelectedLine();
-  const std::optional<size_t> index = EntryIndex(m_list, line, m_links);
+  const int row = m_list.GetCurSel();
+  const std::optional<size_t> index = SelectedEntry();
   if (!index) return;
-  WriteClipboardText(m_hWnd, m_links[*index]);
-  FillList(line + 1);
+  WriteClipboardText(m_hWnd, m_entries[*index]);
+  Fill(row + 1);
 }
 
 void CWebCapturesDialog::OpenLink() {
-  std::string browser = ReadBrowser();
+  std::string browser = m_browser.Load();
   if (browser.empty()) {
     AppMessageBox("Select your Browser", MB_OK);
     SelectBrowser();
-    browser = ReadBrowser();
+    browser = m_browser.Load();
   }
-  if (const std::optional<size_t> index = EntryIndex(m_list, SelectedLine(), m_links))
-    LaunchBrowser(browser, m_links[*index]);
+  if (const std::optional<size_t> index = SelectedEntry())
+    LaunchBrowser(browser, m_entries[*index]);
 }
 
 void CWebCapturesDialog::SelectBrowser() {
-  const std::string stored = ReadBrowser();
+  const std::string stored = m_browser.Load();
   const std::optional<std::string> chosen =
       AskFile(m_hWnd, stored.empty() ? "*.exe" : stored, nullptr, nullptr, false);
   if (!chosen) return;
-  m_browser = *chosen;
-  m_profile.WriteString(kBrowserSection, kBrowserKey, m_browser);
-  ::SetDlgItemTextA(m_hWnd, IDC_WEB_BROWSER_PATH, m_browser.c_str());
+  m_browser.Save(*chosen);
+  // Shown in the hidden path field, as the choice always was.
+  ::SetDlgItemTextA(m_hWnd, IDC_WEB_BROWSER_PATH, chosen->c_str());
 }
 
 void CWebCapturesDialog::ExportLinks() {
-  const std::string page = BuildLinksPage(m_links);
+  const std::string page = BuildLinksPage(m_entries);
   const std::optional<std::string> path = AskFile(
       m_hWnd, "linx.htm",
       "HTML File (*.htm)\0*.htm\0HTML File (*.html)\0*.html\0All Files (*.*)\0*.*\0", "htm", true);
@@ -195,21 +191,14 @@ void CWebCapturesDialog::ExportLinks() {
                   MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  const std::string browser = ReadBrowser();
+  const std::string browser = m_browser.Load();
   if (!browser.empty()) LaunchBrowser(browser, *path);
 }
 
-std::string CWebCapturesDialog::ReadBrowser() {
-  return m_profile.GetString(kBrowserSection, kBrowserKey, "");
-}
+}  // namespace
 
-// The list keeps its top-left corner and reaches the client area's right and bottom edges.
-void CWebCapturesDialog::OnSize(int width, int height) {
-  if (m_list.m_hWnd) StretchToClient(m_list, width, height);  // not while being created
-}
-
-void ShowWebCaptures(Workspace& workspace, CWnd& owner) {
-  CWebCapturesDialog(workspace.links, &owner).DoModal();
+void ShowWebCaptures(const ToolContext& context) {
+  CWebCapturesDialog(context.workspace.links, &context.owner).DoModal();
 }
 
 }  // namespace pelmo

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "ModalScript.h"
+#include "ToolContextFixture.h"
 #include "WindowTestSupport.h"
-#include "model/ItemFiles.h"
+#include "model/CalculatorHistory.h"
 #include "calc/CalculatorDialog.h"
-#include "calc/CalculatorHistory.h"
-#include "framework/ModulePath.h"
+#include "framework/Dialog.h"
 #include "framework/WinApp.h"
 #include "resource.h"
 
@@ -61,7 +61,7 @@ HWND ExpressionEdit(HWND dialog) {
 
 TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
   SaveCalculatorHistory(HistoryFile(), {"pi", "2^10"}, 20);
-  CCalculatorDialog dialog;
+  test::ToolTestContext tool;
   std::vector<Rows> seen;
   bool focusOnExpression = false;
   wchar_t divide[4] = {};
@@ -94,7 +94,7 @@ TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
         Press(dlg, {IDOK});
       },
   });
-  EXPECT_EQ(dialog.DoModal(), IDOK);
+  ShowCalculator(tool.context);
   EXPECT_STREQ(divide, L"\u00F7");
   // The template's "0.0" stays until the first key; its "+" indicator is replaced at once.
   const std::vector<Rows> expected = {
@@ -107,7 +107,7 @@ TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
 }
 
 TEST_F(CalculatorTest, TypingAnOperatorShowsTheRunningResultAndEnterEvaluates) {
-  CCalculatorDialog dialog;
+  test::ToolTestContext tool;
   Rows afterOperator, afterEnter;
   ModalScript script({
       [&](HWND dlg) {
@@ -124,7 +124,7 @@ TEST_F(CalculatorTest, TypingAnOperatorShowsTheRunningResultAndEnterEvaluates) {
         ::PostMessageA(ExpressionEdit(dlg), WM_KEYDOWN, VK_ESCAPE, 0);
       },
   });
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  ShowCalculator(tool.context);
   EXPECT_EQ(afterOperator, (Rows{"12/", "12", "/"}));
   EXPECT_EQ(afterEnter, (Rows{"12/8", "1.5", "=", "12/8"}));
 }
@@ -143,7 +143,7 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
       SCOPED_TRACE(testing::Message() << "way " << way << (fails ? ", failing" : ""));
       RemoveFiles();
       SaveCalculatorHistory(HistoryFile(), {"old"}, 20);
-      CCalculatorDialog dialog;
+      test::ToolTestContext tool;
       Rows reports;
       HANDLE lock = INVALID_HANDLE_VALUE;
       ModalScript script({
@@ -156,7 +156,7 @@ TEST_F(CalculatorTest, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
           [&](HWND dlg) { reports.push_back(test::AnswerActiveWindow(IDOK, dlg)); },
           [&](HWND dlg) { reports.push_back(test::AnswerActiveWindow(IDOK, dlg)); },
       });
-      EXPECT_EQ(dialog.DoModal(), way == 0 ? IDOK : IDCANCEL);
+      ShowCalculator(tool.context);
       if (lock != INVALID_HANDLE_VALUE) ::CloseHandle(lock);
       EXPECT_EQ(Saved(), fails ? Rows{"old"} : (Rows{"4+5", "old"}));
       const size_t shown = std::count_if(reports.begin(), reports.end(),
@@ -184,11 +184,15 @@ TEST_F(CalculatorTest, ADamagedFileIsReportedOnceWhatWasReadIsListedAndFunctAsks
       "c",
       10);
   RecordingApp app;
-  CCalculatorDialog dialog;
+  test::ToolTestContext tool;
+  HWND dialog = nullptr;
   Rows reports, rows;
   // The report comes while the window opens, so the script starts on the message box.
   ModalScript script({
-      [&](HWND) { reports.push_back(test::AnswerActiveWindow(IDOK, dialog)); },
+      [&](HWND) {
+        dialog = CDialog::ActiveModal()->m_hWnd;
+        reports.push_back(test::AnswerActiveWindow(IDOK, dialog));
+      },
       [&](HWND) {
         reports.push_back(test::AnswerActiveWindow(IDOK, dialog));
         rows = ListRows(dialog);
@@ -196,31 +200,12 @@ TEST_F(CalculatorTest, ADamagedFileIsReportedOnceWhatWasReadIsListedAndFunctAsks
         Press(dialog, {IDOK});
       },
   });
-  dialog.DoModal();
+  ShowCalculator(tool.context);
   ASSERT_EQ(reports.size(), 2u);
   EXPECT_NE(reports[0].find("damaged (byte 8: entry 3 of 3"), std::string::npos) << reports[0];
   EXPECT_EQ(reports[1], "");
   EXPECT_EQ(rows, (Rows{"b", "a"}));
   EXPECT_EQ(app.contexts, std::vector<DWORD_PTR>{0x20000 + IDD_CALCULATOR});
-}
-
-TEST_F(CalculatorTest, AFileLockedWhileItOpensIsReportedAndNotSavedOver) {
-  const std::string saved("\x01\0\0\0\x04kept", 9);
-  std::ofstream(HistoryFile(), std::ios::binary) << saved;
-  HANDLE lock = test::LockFile(HistoryFile());
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  CCalculatorDialog dialog;
-  std::string report;
-  ModalScript script({[&](HWND) {
-                        report = test::AnswerActiveWindow(IDOK, dialog);
-                        ::CloseHandle(lock);  // the other program lets go before the close
-                      },
-                      [&](HWND) {
-                        Press(dialog, {IDC_CALC_7, IDC_CALC_EQUALS, IDOK});
-                      }});
-  dialog.DoModal();
-  EXPECT_NE(report.find("will not save over it"), std::string::npos) << report;
-  EXPECT_EQ(test::FileBytes(HistoryFile()), saved);
 }
 
 }  // namespace

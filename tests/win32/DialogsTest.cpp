@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "ModalScript.h"
+#include "ToolContextFixture.h"
 #include "WindowTestSupport.h"
-#include "app/AboutDialog.h"
 #include "app/EditItemDialog.h"
 #include "app/HelpWindow.h"
 #include "framework/ModulePath.h"
@@ -23,23 +23,24 @@ using test::ModalScript;
 
 // --- the item editor -----------------------------------------------------------------------
 
-TEST(EditItemDialog, DoneTakesTheEditedTextCancelAndTheCloseBoxKeepTheGivenOne) {
+TEST(EditItemDialog, DoneGivesTheEditedTextCancelAndTheCloseBoxNone) {
   const struct {
     const char* name;
     void (*end)(HWND dialog);
-    INT_PTR result;
+    bool done;
   } cases[] = {
-      {"Done", [](HWND dlg) { Click(dlg, IDOK); }, IDOK},
-      {"Cancel", [](HWND dlg) { Click(dlg, IDCANCEL); }, IDCANCEL},
+      {"Done", [](HWND dlg) { Click(dlg, IDOK); }, true},
+      {"Cancel", [](HWND dlg) { Click(dlg, IDCANCEL); }, false},
       {"Escape",
        [](HWND dlg) { ::PostMessageA(::GetDlgItem(dlg, IDC_EDIT_TEXT), WM_KEYDOWN, VK_ESCAPE, 0); },
-       IDCANCEL},
-      {"close box", [](HWND dlg) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL},
+       false},
+      {"close box", [](HWND dlg) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    CEditItemDialog dialog;
-    dialog.m_text = "given text";
+    test::ToolTestContext tool;
+    HistoryItem given;
+    given.text = "given text";
     std::string shown;
     ModalScript script({
         [&](HWND dlg) {
@@ -48,13 +49,12 @@ TEST(EditItemDialog, DoneTakesTheEditedTextCancelAndTheCloseBoxKeepTheGivenOne) 
         },
         c.end,
     });
-    EXPECT_EQ(dialog.DoModal(), c.result);
+    const std::optional<HistoryItem> edited = ShowEditItem(tool.context, given);
     EXPECT_EQ(shown, "given text");
-    EXPECT_EQ(dialog.m_text, c.result == IDOK ? "first\r\n\r\nthird" : "given text");
+    EXPECT_EQ(edited.has_value(), c.done);
+    EXPECT_EQ(edited.value_or(given).text, c.done ? "first\r\n\r\nthird" : "given text");
   }
 }
-
-// --- the About box -------------------------------------------------------------------------
 
 // --- the help window -----------------------------------------------------------------------
 

@@ -9,7 +9,7 @@
 #include "ModalScript.h"
 #include "WindowTestSupport.h"
 #include "app/MainDialog.h"
-#include "calc/CalculatorHistory.h"
+#include "model/CalculatorHistory.h"
 #include "framework/Clipboard.h"
 #include "framework/ModulePath.h"
 #include "model/ItemFiles.h"

@@ -1,6 +1,5 @@
 // The settings window on its own and opened from the strip, and the desktop toggle.
 #include "MainWindowFixture.h"
-#include "tools/SettingsDialog.h"
 
 namespace pelmo {
 namespace {

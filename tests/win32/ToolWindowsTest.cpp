@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "ToolContextFixture.h"
 #include "tools/ClipBook.h"
 #include "tools/ClipBookDialog.h"
 #include "tools/ConcatenateDialog.h"
@@ -19,21 +20,6 @@ using test::ListBoxRows;
 using test::ModalScript;
 using test::PumpUntil;
 using test::Settle;
-
-// The strip's clipboard side as a tool window sees it: records what the windows ask of it.
-class FakePort : public ClipboardPort {
- public:
-  void PutBack(const HistoryItem& item, bool) override { copies.push_back("back " + item.text); }
-  void CopyAs(const HistoryItem& text, int) override { copies.push_back("as " + text.text); }
-  void CopyFromOwnWindow(const HistoryItem& text) override { copies.push_back("own " + text.text); }
-  bool ReturnFocus() override {
-    ++focusReturns;
-    return true;
-  }
-  bool GoToTarget(bool) override { return false; }
-  std::vector<std::string> copies;
-  int focusReturns = 0;
-};
 
 std::vector<HistoryItem> Items(std::initializer_list<const char*> texts) {
   std::vector<HistoryItem> items;
@@ -50,70 +36,90 @@ std::vector<std::string> Texts(const std::vector<HistoryItem>& items) {
   return texts;
 }
 
+int Selected(HWND list) {
+  return static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
+}
+
 TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
-  FakePort port;
-  std::vector<HistoryItem> entries = Items({"top\ntext 1", "\nunnamed text", "bottom"});
-  CClipBookDialog dialog(entries, port, nullptr);
-  ASSERT_TRUE(dialog.Create(nullptr));
-  const CListBox& list = dialog.m_list;
-  EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"top", "", "bottom"}));
-  EXPECT_EQ(list.GetCurSel(), 2) << "opens on the bottom row";
+  test::ToolTestContext tool;
+  std::vector<HistoryItem>& entries = tool.workspace.clipBook;
+  entries = Items({"top\ntext 1", "\nunnamed text", "bottom"});
+  const test::FakePort& port = tool.port;
+  ModalScript script({[&](HWND dialog) {
+    HWND list = ::GetDlgItem(dialog, IDC_ITEM_LIST);
+    EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"top", "", "bottom"}));
+    EXPECT_EQ(Selected(list), 2) << "opens on the bottom row";
 
-  Click(dialog.m_hWnd, IDC_DOWN);  // the bottom entry stays
-  Click(dialog.m_hWnd, IDC_UP);
-  EXPECT_EQ(Texts(entries), (std::vector<std::string>{"top\ntext 1", "bottom", "\nunnamed text"}));
-  EXPECT_EQ(list.GetCurSel(), 1);
-  Click(dialog.m_hWnd, IDC_UP);
-  Click(dialog.m_hWnd, IDC_UP);
-  EXPECT_EQ(entries.front().text, "bottom") << "the top entry stays";
-  EXPECT_EQ(list.GetCurSel(), 0);
+    Click(dialog, IDC_DOWN);  // the bottom entry stays
+    Click(dialog, IDC_UP);
+    EXPECT_EQ(Texts(entries),
+              (std::vector<std::string>{"top\ntext 1", "bottom", "\nunnamed text"}));
+    EXPECT_EQ(Selected(list), 1);
+    Click(dialog, IDC_UP);
+    Click(dialog, IDC_UP);
+    EXPECT_EQ(entries.front().text, "bottom") << "the top entry stays";
+    EXPECT_EQ(Selected(list), 0);
 
-  // The unnamed entry copies its full text, as a copy from our own window; a double click also
-  // goes back to the target. No line feed: the whole string.
-  list.SetCurSel(2);
-  test::Notify(dialog.m_hWnd, IDC_ITEM_LIST, LBN_DBLCLK);
-  EXPECT_EQ(port.focusReturns, 1);
-  list.SetCurSel(0);
-  Click(dialog.m_hWnd, IDC_CLIPBOOK_COPY);
-  EXPECT_EQ(port.copies, (std::vector<std::string>{"own unnamed text", "own bottom"}));
+    // The unnamed entry copies its full text, as a copy from our own window; a double click
+    // also goes back to the target. No line feed: the whole string.
+    ::SendMessageA(list, LB_SETCURSEL, 2, 0);
+    test::Notify(dialog, IDC_ITEM_LIST, LBN_DBLCLK);
+    EXPECT_EQ(port.focusReturns, 1);
+    ::SendMessageA(list, LB_SETCURSEL, 0, 0);
+    Click(dialog, IDC_CLIPBOOK_COPY);
+    EXPECT_EQ(port.copies, (std::vector<std::string>{"own unnamed text", "own bottom"}));
 
-  Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
-  EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"top", ""}));
-  EXPECT_EQ(list.GetCurSel(), 0) << "the row that moved up";
-  list.SetCurSel(1);
-  Click(dialog.m_hWnd, IDC_CLIPBOOK_DELETE);
-  EXPECT_EQ(list.GetCurSel(), -1) << "none after the last row";
+    Click(dialog, IDC_CLIPBOOK_DELETE);
+    EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"top", ""}));
+    EXPECT_EQ(Selected(list), 0) << "the row that moved up";
+    ::SendMessageA(list, LB_SETCURSEL, 1, 0);
+    Click(dialog, IDC_CLIPBOOK_DELETE);
+    EXPECT_EQ(Selected(list), -1) << "none after the last row";
 
-  // Nothing selected: every button does nothing.
-  for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
-    Click(dialog.m_hWnd, id);
-  EXPECT_EQ(ListBoxRows(list), std::vector<std::string>{"top"});
-  EXPECT_EQ(port.copies.size(), 2u) << "no copy";
+    // Nothing selected: every button does nothing.
+    for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
+      Click(dialog, id);
+    EXPECT_EQ(ListBoxRows(list), std::vector<std::string>{"top"});
+    EXPECT_EQ(port.copies.size(), 2u) << "no copy";
+    Click(dialog, IDOK);
+  }});
+  ShowClipBook(tool.context);
+  EXPECT_EQ(script.StepsRun(), 1u);
 }
 
 // A row's UTF-16 as the list itself holds it; asked through our ANSI subclass it would be '?'s.
-std::u16string WideRow(const CListBox& list, int row) {
-  const auto listProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(list.m_hWnd, GCLP_WNDPROC));
+std::u16string WideRow(HWND dialog, int list, int row) {
+  HWND box = ::GetDlgItem(dialog, list);
+  const auto listProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(box, GCLP_WNDPROC));
   wchar_t text[128] = {};
-  ::CallWindowProcW(listProc, list.m_hWnd, LB_GETTEXT, static_cast<WPARAM>(row),
+  ::CallWindowProcW(listProc, box, LB_GETTEXT, static_cast<WPARAM>(row),
                     reinterpret_cast<LPARAM>(text));
   return reinterpret_cast<const char16_t*>(text);
 }
 
 TEST(ToolWindowLists, ShowATextOutsideTheCodePageAsItWasCopied) {
-  FakePort port;
+  test::ToolTestContext tool;
   HistoryItem greek;
   greek.text = "?a??µ??a";
   greek.wide = u"Καλημέρα";
-  std::vector<HistoryItem> clipBook = {MakeClipBookEntry("?????", u"Γεια σου", greek)};
-  CClipBookDialog book(clipBook, port, nullptr);
-  ASSERT_TRUE(book.Create(nullptr));
-  EXPECT_EQ(WideRow(book.m_list, 0), u"Γεια σου");
-  const std::vector<HistoryItem> items = {Items({"plain"}).front(), greek};
-  CConcatenateDialog concatenate(items, nullptr);
-  ASSERT_TRUE(concatenate.Create(nullptr));
-  EXPECT_EQ(WideRow(concatenate.m_list, 0), u"1  plain");
-  EXPECT_EQ(WideRow(concatenate.m_list, 1), u"2  Καλημέρα");
+  tool.workspace.clipBook = {MakeClipBookEntry("?????", u"Γεια σου", greek)};
+  tool.workspace.history.InsertTop(greek.text, kPlain, greek.wide);
+  tool.workspace.history.InsertTop("plain", kPlain);
+  std::vector<std::u16string> rows;
+  ModalScript script({[&](HWND book) {
+                        rows.push_back(WideRow(book, IDC_ITEM_LIST, 0));
+                        Click(book, IDCANCEL);
+                      },
+                      [&](HWND) {
+                        HWND concatenate = ::GetActiveWindow();
+                        for (const int row : {0, 1})
+                          rows.push_back(WideRow(concatenate, IDC_CONCATENATE_LIST, row));
+                        Click(concatenate, IDCANCEL);
+                      }});
+  ShowClipBook(tool.context);
+  ShowConcatenate(tool.context);
+  EXPECT_EQ(rows, (std::vector<std::u16string>{u"Γεια σου", u"1  plain", u"2  Καλημέρα"}));
+  EXPECT_TRUE(tool.port.copies.empty());
 }
 
 // --- in the strip, on the real clipboard ----------------------------------------------------

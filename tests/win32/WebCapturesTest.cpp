@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "ModalScript.h"
+#include "ToolContextFixture.h"
 #include "WindowTestSupport.h"
-#include "app/MainDialog.h"
-#include "framework/ModulePath.h"
-#include "resource.h"
+#include "model/BrowserSetting.h"
 #include "framework/IniProfile.h"
-#include "web/BrowserLaunch.h"
+#include "resource.h"
 #include "web/LinksPage.h"
 #include "web/WebCapturesDialog.h"
 
@@ -27,7 +26,8 @@ using test::ModalScript;
 using Links = std::deque<std::string>;
 
 void SetBrowser(const std::string& path) {
-  IniProfile().WriteString(kBrowserSection, kBrowserKey, path);
+  IniProfile profile;
+  BrowserSetting(profile).Save(path);
 }
 
 // A folder with a blank in its name, holding the stand-in browser as "browser.exe", which is
@@ -61,15 +61,22 @@ struct BrowserFolder {
   std::string browser;
 };
 
+// The window on `given`, running `steps` and then closed with Ok.
 class WebCapturesTest : public ::testing::Test {
  protected:
-  void Open(Links given) {
+  void Show(Links given, const std::function<void(HWND)>& steps,
+            std::vector<ModalScript::Step> inner = {}) {
     links = std::move(given);
-    ASSERT_TRUE(dialog.Create(nullptr));
+    inner.insert(inner.begin(), [&](HWND window) {
+      steps(window);
+      Click(window, IDOK);
+    });
+    ModalScript script(std::move(inner));
+    ShowWebCaptures(tool.context);
   }
 
-  Links links;
-  CWebCapturesDialog dialog{links, nullptr};
+  test::ToolTestContext tool;
+  Links& links = tool.workspace.links;
 };
 
 // Types a path into the open file dialog and confirms it.
@@ -88,19 +95,19 @@ void DoubleClick(HWND dialog, int id) {
 
 TEST_F(WebCapturesTest, EachButtonActsOnceOnTheSelectedLinkEvenWhenDoubleClicked) {
   BrowserFolder browser;
-  Open({"www.a.org", "www.b.org", "www.c.org"});
-  const HWND window = dialog.m_hWnd;
-  ::SendDlgItemMessageA(window, IDC_WEB_LIST, LB_SETCURSEL, 0, 0);
-  DoubleClick(window, IDC_DOWN);
-  EXPECT_EQ(links, (Links{"www.b.org", "www.a.org", "www.c.org"}));
-  DoubleClick(window, IDC_UP);
-  EXPECT_EQ(links, (Links{"www.a.org", "www.b.org", "www.c.org"}));
-  DoubleClick(window, IDC_WEB_DELETE);
-  EXPECT_EQ(links, (Links{"www.b.org", "www.c.org"}));
-  // The copy selects the line below, where its capture will have put the link again.
-  DoubleClick(window, IDC_WEB_COPY);
-  EXPECT_EQ(test::ClipboardText(), "www.b.org");
-  DoubleClick(window, IDC_WEB_OPEN);
+  Show({"www.a.org", "www.b.org", "www.c.org"}, [&](HWND window) {
+    ::SendDlgItemMessageA(window, IDC_WEB_LIST, LB_SETCURSEL, 0, 0);
+    DoubleClick(window, IDC_DOWN);
+    EXPECT_EQ(links, (Links{"www.b.org", "www.a.org", "www.c.org"}));
+    DoubleClick(window, IDC_UP);
+    EXPECT_EQ(links, (Links{"www.a.org", "www.b.org", "www.c.org"}));
+    DoubleClick(window, IDC_WEB_DELETE);
+    EXPECT_EQ(links, (Links{"www.b.org", "www.c.org"}));
+    // The copy selects the line below, where its capture will have put the link again.
+    DoubleClick(window, IDC_WEB_COPY);
+    EXPECT_EQ(test::ClipboardText(), "www.b.org");
+    DoubleClick(window, IDC_WEB_OPEN);
+  });
   EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" www.c.org\n8\n");
   test::Settle(500);
   EXPECT_EQ(test::FileBytes(browser.Record()), '"' + browser.browser + "\" www.c.org\n8\n")
@@ -109,28 +116,26 @@ TEST_F(WebCapturesTest, EachButtonActsOnceOnTheSelectedLinkEvenWhenDoubleClicked
 
 TEST_F(WebCapturesTest, ExportWritesTheEscapedPageAndOpensItInTheBrowser) {
   BrowserFolder browser;
-  Open({"www.a.org", "http://b.org/<b>&"});
   const std::string page = browser.folder + "linx.htm";
   ::DeleteFileA(page.c_str());
-  ModalScript script({[&](HWND) { ChooseFile(page); }});
-  Click(dialog.m_hWnd, IDC_WEB_EXPORT);
+  Show({"www.a.org", "http://b.org/<b>&"}, [](HWND window) { Click(window, IDC_WEB_EXPORT); },
+       {[&](HWND) { ChooseFile(page); }});
   EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" \"" + page + "\"\n8\n");
   EXPECT_EQ(test::FileBytes(page), BuildLinksPage(links));
 }
 
 TEST_F(WebCapturesTest, AnExportThatCannotBeWrittenNamesTheFileAndStartsNoBrowser) {
   BrowserFolder browser;
-  Open({"www.a.org"});
   // Another program holds the old page open without sharing: it cannot be replaced.
   const std::string page = browser.folder + "blocked.htm";
   { std::ofstream(page) << "old page"; }
   HANDLE lock = test::LockFile(page);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   std::string shown;
-  ModalScript script({[&](HWND) { ChooseFile(page); },
-                      [&](HWND) { AnswerActiveWindow(IDYES); },  // replace the existing page
-                      [&](HWND) { shown = AnswerActiveWindow(IDOK); }});
-  Click(dialog.m_hWnd, IDC_WEB_EXPORT);
+  Show({"www.a.org"}, [](HWND window) { Click(window, IDC_WEB_EXPORT); },
+       {[&](HWND) { ChooseFile(page); },
+        [&](HWND) { AnswerActiveWindow(IDYES); },  // replace the existing page
+        [&](HWND) { shown = AnswerActiveWindow(IDOK); }});
   ::CloseHandle(lock);
   EXPECT_NE(shown.find(page), std::string::npos) << shown;
   test::Settle(500);

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "../framework/TempDir.h"
-#include "calc/CalculatorHistory.h"
+#include "model/CalculatorHistory.h"
 
 namespace pelmo {
 namespace {

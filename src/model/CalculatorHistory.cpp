@@ -1,4 +1,4 @@
-#include "calc/CalculatorHistory.h"
+#include "model/CalculatorHistory.h"
 
 #include <algorithm>
 #include <cstdint>
