@@ -24,9 +24,11 @@ TEST_F(QuickWindowTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEntryBack) 
   test::Settle();
 
   RECT opened{};
+  bool visible = false;
   std::vector<LRESULT> counts;
   ModalScript script({[&](HWND window) {
                         ::GetWindowRect(window, &opened);
+                        visible = ::IsWindowVisible(window) != FALSE;
                         HWND filter = ::GetDlgItem(window, IDC_QUICK_FILTER);
                         HWND list = ::GetDlgItem(window, IDC_QUICK_LIST);
                         for (const wchar_t* typed : {L"", L"ROAD", L"road long", L"ΚΑΛΗ"}) {
@@ -41,6 +43,7 @@ TEST_F(QuickWindowTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEntryBack) 
   ::SendMessageA(dialog.m_hWnd, WM_HOTKEY, QuickWindowHotKey::kId, 0);
   test::Settle();
 
+  EXPECT_TRUE(visible);
   EXPECT_EQ(counts, (std::vector<LRESULT>{4, 2, 1, 1}));
   const Rect caret = test::WindowRect(target);
   EXPECT_LT(std::abs(opened.left - caret.left), 50) << "opened at the target's caret";

@@ -6,6 +6,8 @@
 //                                      there are at least MIN (waiting up to MS)
 //   pelmo-driver windows               list the top-level windows (for failure reports)
 //   pelmo-driver command ID            send the main window the command ID (a menu entry)
+//   pelmo-driver stand-in [MS]         a focused window with a caret, for the quick window's
+//                                      hotkey (StandIn.h says what it prints)
 //
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include "MainWindow.h"
+#include "StandIn.h"
 #include "Utf8.h"
 
 namespace {
@@ -26,8 +29,10 @@ const unsigned long kDefaultWaitMs = 10000;
 const DWORD kPollMs = 50;
 
 int Usage() {
-  std::fputs("usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | windows | command ID\n",
-             stderr);
+  std::fputs(
+      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | windows | command ID | "
+      "stand-in [MS]\n",
+      stderr);
   return 2;
 }
 
@@ -112,6 +117,10 @@ int main(int argc, char** argv) {
   if (command == "command" && argc == 3) {
     if (!ParseNumber(argv[2], ms)) return Usage();
     return MainWindow::Find().PostCommand(static_cast<int>(ms)) ? 0 : 1;
+  }
+  if (command == "stand-in" && argc <= 3) {
+    if (argc == 3 && !ParseNumber(argv[2], ms)) return Usage();
+    return RunStandIn(ms);
   }
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);

@@ -1,0 +1,58 @@
+#include "StandIn.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+// Runs the messages of this thread for about `ms`, or until `done` holds.
+template <typename Done>
+bool PumpUntil(Done done, unsigned long ms) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start >= ms) return false;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(20);
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunStandIn(unsigned long ms) {
+  HWND window =
+      CreateWindowExW(WS_EX_TOPMOST, L"EDIT", L"stand-in", WS_POPUP | WS_VISIBLE | WS_BORDER, 300,
+                      200, 400, 40, nullptr, nullptr, nullptr, nullptr);
+  if (!window) return 1;
+  SetForegroundWindow(window);
+  SetFocus(window);
+  const bool focused = PumpUntil(
+      [&] { return GetForegroundWindow() == window && GetFocus() == window; }, ms);
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetCurrentThreadId(), &thread);
+  POINT caret{thread.rcCaret.left, thread.rcCaret.bottom};
+  ClientToScreen(window, &caret);
+  std::printf("caret %ld %ld\n", caret.x, caret.y);
+  std::fflush(stdout);
+  HWND opened = nullptr;
+  const bool left = focused && PumpUntil(
+                                   [&] {
+                                     opened = GetForegroundWindow();
+                                     return opened && opened != window;
+                                   },
+                                   ms);
+  RECT rect{};
+  GetWindowRect(opened, &rect);
+  if (left) std::printf("opened %ld %ld\n", rect.left, rect.top);
+  std::fflush(stdout);
+  const bool back = left && PumpUntil([&] { return GetForegroundWindow() == window; }, ms);
+  if (back) std::printf("back\n");
+  DestroyWindow(window);
+  return back ? 0 : 1;
+}

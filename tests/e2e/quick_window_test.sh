@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The quick window in the real program: with a window of another program focused, its caret in an
+# edit field, Ctrl+Shift+V opens the quick window at that caret; typing narrows the list, and Enter
+# puts the chosen entry back whole, Greek included, and gives the focus back to that window. Wine
+# delivers a hotkey only while one of its own windows has the focus: the stand-in is one.
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh" "$@"
+
+greek="Καλημέρα κόσμε $e2e_id"
+e2e_copy "an older text"
+e2e_start
+for text in "$greek" "the newest text"; do
+  e2e_copy "$text"
+  e2e_expect_clipboard "$text"
+done
+e2e_drive rows 3 10000 >/dev/null || e2e_fail "the copies were not captured"
+
+log=$e2e_dir/stand-in.log
+e2e_drive stand-in 20000 >"$log" &
+standin=$!
+e2e_until 150 grep -q '^caret' "$log" || e2e_fail "the stand-in did not take the focus"
+xdotool key --clearmodifiers ctrl+shift+v
+e2e_until 100 grep -q '^opened' "$log" || e2e_fail "the hotkey opened no window"
+read -r _ cx cy < <(grep '^caret' "$log")
+read -r _ ox oy < <(grep '^opened' "$log")
+((ox - cx < 40 && cx - ox < 40 && oy >= cy - 2 && oy - cy < 40)) ||
+  e2e_fail "the quick window opened at $ox,$oy, the caret is at $cx,$cy"
+xdotool type --delay 50 "$e2e_id"
+sleep 0.5
+xdotool key Return
+wait "$standin" || e2e_fail "the focus did not come back to the stand-in: $(cat "$log"); the clipboard: $(e2e_clipboard)"
+e2e_expect_clipboard "$greek"
+e2e_close
