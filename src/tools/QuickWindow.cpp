@@ -92,6 +92,7 @@ class CQuickWindow : public CDialog {
 
 BOOL CQuickWindow::OnInitDialog() {
   CDialog::OnInitDialog();
+  SetWindowText("Pelmo quick window");  // not shown: for the task list and for finding it
   m_filter = GetDlgItem(IDC_QUICK_FILTER);
   m_list = GetDlgItem(IDC_QUICK_LIST);
   ::SendMessageA(m_list, LB_SETITEMHEIGHT, 0, kRowHeight);
