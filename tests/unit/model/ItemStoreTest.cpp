@@ -129,8 +129,8 @@ TEST(ItemStore, AFolderOrAFifoOfThatNameIsUnreadable) {
 }
 
 #ifdef _WIN32
-// The case of the tracker issue: another program holds the file open without sharing while
-// Pelmo starts, and lets it go before Pelmo saves.
+// Another program holds the file open without sharing while Pelmo starts, and lets it go before
+// Pelmo saves.
 TEST(ItemStore, FileLockedAtStartIsNotOverwritten) {
   TempDir dir;
   const std::string path = dir.File("Pelmo.clp");
@@ -142,7 +142,7 @@ TEST(ItemStore, FileLockedAtStartIsNotOverwritten) {
 }
 #endif
 
-// A file that loaded only in part is reported and kept beside as "<file>.damaged" before the
+// A file that loaded incompletely is reported and kept beside as "<file>.damaged" before the
 // first save over it, and only then: a later save in the same run leaves that copy alone.
 TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
   const struct {

@@ -21,17 +21,10 @@ TEST(QuickFilter, KeepsTheEntriesHoldingEveryWordInAnyCase) {
     std::u16string typed;
     std::vector<int> rows;
   } cases[] = {
-      {u"", {0, 1, 2, 3}},
-      {u"  \t ", {0, 1, 2, 3}},
-      {u"acme", {3}},
-      {u"2024 INVOICE", {3}},
-      {u"invoice  lait", {}},
-      {u"CAFÉ", {2}},
-      {u"škoda", {0}},
-      {u"καλημέρα", {1}},
-      {u"ΚΑΛΗΜΈΡΑ FRIENDS", {1}},
-      {u"καλη parts", {}},
-      {u"a", {0, 1, 2, 3}},
+      {u"", {0, 1, 2, 3}},    {u"  \t ", {0, 1, 2, 3}}, {u"acme", {3}},
+      {u"2024 INVOICE", {3}}, {u"invoice  lait", {}},   {u"CAFÉ", {2}},
+      {u"škoda", {0}},        {u"καλημέρα", {1}},       {u"ΚΑΛΗΜΈΡΑ FRIENDS", {1}},
+      {u"καλη parts", {}},    {u"a", {0, 1, 2, 3}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
@@ -68,14 +61,10 @@ TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
     const char* text;
     const char* why;
   } refused[] = {
-      {"V", "it needs Ctrl, Alt or Win"},
-      {"Shift+V", "it needs Ctrl, Alt or Win"},
-      {"Ctrl+Shift", "it names no key"},
-      {"Ctrl+V+W", "it names two keys"},
-      {"Ctrl+Ctrl+V", "Ctrl is named twice"},
-      {"Ctrl+Hyper+V", "\"Hyper\" is no key name"},
-      {"Ctrl++V", "\"\" is no key name"},
-      {"Ctrl+F25", "\"F25\" is no key name"},
+      {"V", "it needs Ctrl, Alt or Win"},     {"Shift+V", "it needs Ctrl, Alt or Win"},
+      {"Ctrl+Shift", "it names no key"},      {"Ctrl+V+W", "it names two keys"},
+      {"Ctrl+Ctrl+V", "Ctrl is named twice"}, {"Ctrl+Hyper+V", "\"Hyper\" is no key name"},
+      {"Ctrl++V", "\"\" is no key name"},     {"Ctrl+F25", "\"F25\" is no key name"},
   };
   for (const auto& r : refused) {
     const HotKeyParse parsed = ParseHotKey(r.text);
