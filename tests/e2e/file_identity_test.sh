@@ -20,13 +20,6 @@ fi
 link="http://example.com/$e2e_id.html"
 files=("$e2e_name.clp" "$e2e_name.qrp" "$e2e_name.clc")
 
-# A count of 32 bits, then archive strings (shorter than 255 bytes: a length byte, the bytes).
-archive() {
-  local text
-  printf "\\x$(printf %02x "$1")\\x00\\x00\\x00"
-  shift
-  for text; do printf "\\x$(printf %02x "${#text}")%s" "$text"; done
-}
 
 # Runs EXE as the test's program through the same actions, and keeps what it wrote in DIR.
 session() {

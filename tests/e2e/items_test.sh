@@ -32,13 +32,6 @@ e2e_expect_cli "$link" links "$e2e_items"
 page=$(pelmo_wine winepath -w "$e2e_dir/links.htm" 2>/dev/null)
 pelmo_wine "$e2e_cli" links --html "$page" "$e2e_items" || e2e_fail "pelmo-cli links --html failed"
 grep -qF "<a href=\"$link\">" "$e2e_dir/links.htm" || e2e_fail "no anchor in the page"
-# A count of 32 bits, then archive strings (shorter than 255 bytes: a length byte, the bytes).
-archive() {
-  local text
-  printf "\\x$(printf %02x "$1")\\x00\\x00\\x00"
-  shift
-  for text; do printf "\\x$(printf %02x "${#text}")%s" "$text"; done
-}
 # The calculator's history file, oldest first, as the calculator writes it.
 archive 2 '7*8' '(2+3)' >"$e2e_dir/$e2e_name.clc"
 e2e_expect_cli "(2+3)"$'\n'"7*8" calc --history "$e2e_dir/$e2e_name.clc"

@@ -155,3 +155,11 @@ e2e_expect_cli() {
   [ "$(printf '%s' "$listing" | tr -d '\r')" = "$expected" ] ||
     e2e_fail "pelmo-cli $* lists:"$'\n'"$listing"$'\n'"--- expected:"$'\n'"$expected"
 }
+
+# A count of 32 bits, then archive strings (shorter than 255 bytes: a length byte, the bytes).
+archive() {
+  local text
+  printf "\\x$(printf %02x "$1")\\x00\\x00\\x00"
+  shift
+  for text; do printf "\\x$(printf %02x "${#text}")%s" "$text"; done
+}

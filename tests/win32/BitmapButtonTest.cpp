@@ -15,45 +15,32 @@ namespace {
 
 constexpr SIZE kButton{24, 22};
 
-COLORREF Face() {
-  return ::GetSysColor(COLOR_BTNFACE);
-}
-
-struct Pixels {
-  int width = 0;
-  std::vector<COLORREF> colours;
-};
+using Pixels = std::vector<COLORREF>;
 
 int Count(const Pixels& pixels, COLORREF colour) {
-  return static_cast<int>(std::count(pixels.colours.begin(), pixels.colours.end(), colour));
+  return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
 }
 
-// Whatever `paint` draws into a 32-bit bitmap.
-template <typename Paint>
-Pixels Capture(SIZE size, Paint paint) {
+// What the button paints into a 32-bit bitmap, through its parent's WM_DRAWITEM as in a real paint.
+Pixels Render(HWND button) {
+  const Rect client = test::ClientRect(button);
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {
+      sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   MemoryDC dc(nullptr);
   {
     SelectedObject selected(dc, bitmap.Get());
-    paint(dc);
+    const HDC target = dc;
+    ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT);
     ::GdiFlush();
   }
-  Pixels pixels{size.cx, {}};
+  Pixels pixels;
   const auto* quads = static_cast<const RGBQUAD*>(bits);
-  for (const RGBQUAD* q = quads; q != quads + size.cx * size.cy; ++q)
-    pixels.colours.push_back(RGB(q->rgbRed, q->rgbGreen, q->rgbBlue));
+  for (const RGBQUAD* q = quads; q != quads + client.right * client.bottom; ++q)
+    pixels.push_back(RGB(q->rgbRed, q->rgbGreen, q->rgbBlue));
   return pixels;
-}
-
-// What the button paints, through its parent's WM_DRAWITEM as in a real paint.
-Pixels Render(HWND button) {
-  const Rect client = test::ClientRect(button);
-  return Capture({client.right, client.bottom}, [button](HDC dc) {
-    ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-  });
 }
 
 class Parent : public CWnd {
@@ -80,10 +67,6 @@ struct TestButton {
     // As on the main window: a hot button has the focus, whose rectangle crosses the picture.
     button.SetFocusFrame(false);
   }
-  void MouseAt(int x, int y) const {
-    ::SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
-  }
-  bool Tracking() const { return ::GetCapture() == button.m_hWnd; }
   Parent parent;
   COXBitmapButton button;
 };
@@ -95,7 +78,7 @@ TEST(BitmapButton, DisabledButtonShowsTheEmbossedPictureAndIgnoresMouseAndKeys) 
     t.button.SetFlat(true);
     ::EnableWindow(t.button, enabled);
     const Pixels before = Render(t.button);
-    t.MouseAt(5, 5);
+    ::SendMessageA(t.button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     ::SendMessageA(t.button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     ::SendMessageA(t.button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     ::SendMessageA(t.button, WM_KEYDOWN, VK_SPACE, 0);
@@ -104,14 +87,14 @@ TEST(BitmapButton, DisabledButtonShowsTheEmbossedPictureAndIgnoresMouseAndKeys) 
     EXPECT_EQ(t.parent.clicks, enabled ? 2 : 0);
     if (enabled) continue;
 
-    EXPECT_FALSE(t.Tracking());
+    EXPECT_NE(::GetCapture(), t.button.m_hWnd);
     const Pixels after = Render(t.button);
-    EXPECT_EQ(after.colours, before.colours);
+    EXPECT_EQ(after, before);
     // Embossed on a plain face: nothing but face, highlight and a shadow outline.
     const COLORREF shadow = ::GetSysColor(COLOR_3DSHADOW);
-    const COLORREF highlight = ::GetSysColor(COLOR_3DHILIGHT);
     EXPECT_GT(Count(after, shadow), 10);
-    EXPECT_EQ(Count(after, Face()) + Count(after, shadow) + Count(after, highlight),
+    EXPECT_EQ(Count(after, ::GetSysColor(COLOR_BTNFACE)) + Count(after, shadow) +
+                  Count(after, ::GetSysColor(COLOR_3DHILIGHT)),
               kButton.cx * kButton.cy);
   }
 }

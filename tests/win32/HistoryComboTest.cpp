@@ -20,28 +20,12 @@ using test::Settle;
 
 class HistoryComboTest : public MainWindowTest {
  protected:
-  // Draws a row into a bitmap of its own and returns its pixels, row by row.
-  std::vector<COLORREF> DrawRow(int row, bool highlighted, int width = 200, int height = 16) {
-    HDC screen = ::GetDC(nullptr);
-    MemoryDC dc(screen);
-    GdiObject<HBITMAP> bitmap(::CreateCompatibleBitmap(screen, width, height));
-    ::ReleaseDC(nullptr, screen);
-    SelectedObject selected(dc, bitmap.Get());
-    SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(Combo().SendMessage(WM_GETFONT)));
-    DRAWITEMSTRUCT dis{ODT_COMBOBOX,
-                       IDC_HISTORY,
-                       static_cast<UINT>(row),
-                       ODA_DRAWENTIRE,
-                       highlighted ? static_cast<UINT>(ODS_SELECTED) : 0u,
-                       Combo().m_hWnd,
-                       dc,
-                       RECT{0, 0, width, height},
-                       0};
+  // Draws a row highlighted, as the open list does, into a memory device context.
+  void DrawRow(int row) {
+    MemoryDC dc(nullptr);
+    DRAWITEMSTRUCT dis{ODT_COMBOBOX, IDC_HISTORY, static_cast<UINT>(row), ODA_DRAWENTIRE,
+                       ODS_SELECTED, Combo().m_hWnd, dc, RECT{0, 0, 200, 16}, 0};
     ::SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_HISTORY, reinterpret_cast<LPARAM>(&dis));
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) pixels.push_back(::GetPixel(dc, x, y));
-    return pixels;
   }
 };
 
@@ -116,13 +100,13 @@ TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
   CopyAndWait("one line");
   CopyAndWait("first\r\nsecond\r\nthird");
   Combo().SetPreview(false);
-  DrawRow(0, true);
+  DrawRow(0);
   EXPECT_EQ(Combo().Preview(), nullptr) << "Preview off: nothing is made";
 
   Combo().SetPreview(true);
   ::SetFocus(Combo().m_hWnd);
   HWND focus = ::GetFocus();
-  DrawRow(0, true);
+  DrawRow(0);
   ASSERT_NE(Combo().Preview(), nullptr);
   HWND preview = Combo().Preview()->m_hWnd;
   EXPECT_TRUE(::IsWindowVisible(preview));
@@ -130,16 +114,16 @@ TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
   EXPECT_NE(::GetActiveWindow(), preview);
   EXPECT_EQ(WindowText(::GetDlgItem(preview, IDC_PREVIEW_TEXT)), "first\r\nsecond\r\nthird");
 
-  DrawRow(1, true);
+  DrawRow(1);
   EXPECT_FALSE(::IsWindowVisible(preview)) << "a one-line row hides it";
-  DrawRow(0, true);
+  DrawRow(0);
   test::Notify(dialog.m_hWnd, IDC_HISTORY, CBN_CLOSEUP);
   EXPECT_FALSE(::IsWindowVisible(preview)) << "closing the list hides it";
 
   std::string tall = "top";
   for (int i = 0; i < 300; ++i) tall += "\r\nline";
   CopyAndWait(tall);
-  DrawRow(0, true);
+  DrawRow(0);
   EXPECT_EQ(test::WindowRect(preview).Height(), test::ClientRect(::GetDesktopWindow()).bottom)
       << "no higher than the screen";
 }

@@ -19,14 +19,86 @@
 #include <string>
 #include <vector>
 
-#include "MainWindow.h"
 #include "StandIn.h"
-#include "Utf8.h"
 
 namespace {
 
 const unsigned long kDefaultWaitMs = 10000;
 const DWORD kPollMs = 50;
+const int kHistoryControl = 1000;
+const UINT kAnswerTimeoutMs = 5000;
+
+// Window texts leave the driver in UTF-8, as the Linux side reads them.
+std::string ToUtf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int size =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string utf8(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &utf8[0], size, nullptr, nullptr);
+  return utf8;
+}
+
+// Every question is asked with a time limit: a hung or dying window must not hang the driver.
+bool Ask(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                           &answer)) {
+    return false;
+  }
+  result = static_cast<LRESULT>(answer);
+  return true;
+}
+
+// Pelmo's main window as another process sees it: a dialog titled "Pelmo" whose control 1000 is
+// the history drop-down.
+class MainWindow {
+ public:
+  // The first such window on the desktop, or an empty object when there is none.
+  static MainWindow Find() {
+    MainWindow window;
+    window.dialog_ = FindWindowW(L"#32770", L"Pelmo");
+    if (window.dialog_) window.history_ = GetDlgItem(window.dialog_, kHistoryControl);
+    if (!window.history_) window.dialog_ = nullptr;
+    return window;
+  }
+
+  explicit operator bool() const { return dialog_ != nullptr; }
+
+  // Whether the window heads the clipboard viewer chain: the program has joined it, and with that
+  // captured the text that was on the clipboard at start.
+  bool HeadsViewerChain() const { return dialog_ && GetClipboardViewer() == dialog_; }
+
+  // Sends a command, as a menu entry or a button of the window does. False when it could not be
+  // posted.
+  bool PostCommand(int id) const { return dialog_ && PostMessageW(dialog_, WM_COMMAND, id, 0); }
+
+  // The drop-down's rows, top first, in UTF-8. False when the window stopped answering or went.
+  // They are asked for in UTF-16: across processes Wine answers the narrow messages with UTF-16
+  // bytes anyway.
+  bool ReadRows(std::vector<std::string>& rows) const {
+    rows.clear();
+    LRESULT count = 0;
+    if (!history_ || !Ask(history_, CB_GETCOUNT, 0, 0, count) || count == CB_ERR) return false;
+    for (LRESULT row = 0; row < count; ++row) {
+      LRESULT length = 0;
+      if (!Ask(history_, CB_GETLBTEXTLEN, row, 0, length) || length == CB_ERR) return false;
+      std::wstring text(length + 1, L'\0');
+      LRESULT copied = 0;
+      if (!Ask(history_, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(&text[0]), copied) ||
+          copied == CB_ERR) {
+        return false;
+      }
+      text.resize(copied);
+      rows.push_back(ToUtf8(text));
+    }
+    return true;
+  }
+
+ private:
+  HWND dialog_ = nullptr;
+  HWND history_ = nullptr;
+};
 
 int Usage() {
   std::fputs(

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ChainWatch.h"
 #include "app/ClipboardCapture.h"
 #include "app/RetrySchedule.h"
 
@@ -328,6 +329,24 @@ TEST_F(QuickReplaceCaptureTest, TheNextCopyIsReplacedWhateverBecameOfTheLastRepl
     EXPECT_EQ(host.writes.size(), locked ? 1u : 2u);
     EXPECT_EQ(host.clipboard, "b");
   }
+}
+
+TEST(ChainWatch, RejoinsOnceAChangeWentUnnoticedForAWholeInterval) {
+  ChainWatch watch;
+  watch.Notified(7);
+  EXPECT_FALSE(watch.Check(7));
+  EXPECT_FALSE(watch.Check(7));
+
+  // A notification that comes between two checks is in time.
+  EXPECT_FALSE(watch.Check(8));
+  watch.Notified(8);
+  EXPECT_FALSE(watch.Check(8));
+
+  // None came: the second check rejoins, and only once for that change.
+  EXPECT_FALSE(watch.Check(9));
+  EXPECT_TRUE(watch.Check(10));
+  EXPECT_FALSE(watch.Check(10));
+  EXPECT_FALSE(watch.Check(10));
 }
 
 }  // namespace

@@ -1,14 +1,29 @@
+// The archive format of the program's files, and the safe file every save goes through.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <thread>
+#else
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 #include "TempDir.h"
 #include "framework/Archive.h"
+#include "framework/FileReplace.h"
 
 namespace pelmo {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
@@ -118,6 +133,174 @@ TEST(Archive, ReadsMarkedAndDamagedStrings) {
     EXPECT_EQ(ReadOne(dir.File("w")), c.result) << c.name;
   }
 }
+
+void SaveText(const std::string& path, const std::string& text) {
+  SaveArchive(path, [&](ArchiveWriter& archive) { archive.WriteString(text); });
+}
+
+// The names of the files in a directory: what a save left behind.
+std::vector<std::string> Names(const std::string& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A save replaces the target; one that fails half-way keeps the previous file byte for byte.
+// Neither leaves its temporary file behind.
+TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  WriteBytes(path, "old content");
+  EXPECT_THROW(SaveArchive(path,
+                           [](ArchiveWriter& archive) {
+                             archive.WriteString(std::string(100000, 'x'));
+                             throw std::runtime_error("interrupted");
+                           }),
+               std::runtime_error);
+  EXPECT_EQ(ReadBytes(path), "old content");
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+  SaveText(path, "new");
+  EXPECT_EQ(ReadBytes(path), "\x03new");
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+}
+
+// A complete file that cannot replace its target (a folder) is kept aside; the error says where.
+TEST(SafeFile, AFileThatCannotReplaceItsTargetIsKeptAside) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  fs::create_directories(dir.File("items.clp/inside"));
+  WriteBytes(dir.File("items.clp.unsaved"), "kept earlier");
+  try {
+    SaveText(path, "new");
+    ADD_FAILURE() << "the save replaced a folder";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(dir.File("items.clp.unsaved2")), std::string::npos)
+        << e.what();
+  }
+  EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved2")), "\x03new");
+  EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved")), "kept earlier");
+  EXPECT_EQ(Names(dir.File("")),
+            (std::vector<std::string>{"items.clp", "items.clp.unsaved", "items.clp.unsaved2"}));
+}
+
+#ifdef _WIN32
+// A target held open for a moment (another copy replacing it too) delays the save, not refuses it.
+TEST(SafeFile, ATargetHeldOpenForAMomentIsReplacedOnceFree) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  WriteBytes(path, "old content");
+  HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread release([held] {
+    ::Sleep(300);
+    ::CloseHandle(held);
+  });
+  EXPECT_NO_THROW(SaveText(path, "new"));
+  release.join();
+  EXPECT_EQ(ReadBytes(path), "\x03new");
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+}
+#else
+// Two running copies save the same file at the same moment: each publishes its own complete
+// file, never a mixture. Here the second copy (a child process) saves from start to end while
+// the first is half-way through its own save.
+TEST(SafeFile, ConcurrentSaversNeverMix) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  const std::string mine(3 << 20, 'a');  // written straight through, in two parts
+  const std::string theirs(2 << 20, 'b');
+  {
+    SafeFile file(path);
+    file.Write(mine.data(), mine.size() / 2);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      try {
+        SafeFile other(path);
+        other.Write(theirs.data(), theirs.size());
+        other.Commit();
+      } catch (...) {
+        ::_exit(1);
+      }
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(path), theirs);
+    file.Write(mine.data() + mine.size() / 2, mine.size() - mine.size() / 2);
+    file.Commit();
+  }
+  EXPECT_EQ(ReadBytes(path), mine);
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+}
+#endif
+
+// Some other process that runs while the test does.
+unsigned long AnotherRunningProcess() {
+#ifdef _WIN32
+  DWORD id = 0;
+  ::GetWindowThreadProcessId(::GetDesktopWindow(), &id);
+  return id;
+#else
+  return static_cast<unsigned long>(::getppid());
+#endif
+}
+
+// Temporary files of ended processes go; those of running ones (saves in progress) and others stay.
+TEST(SafeFile, TempFilesOfEndedProcessesAreRemoved) {
+  TempDir dir;
+  const std::string ended = ".2147483600.tmp";  // no process has such an id
+  const std::string running = "." + std::to_string(AnotherRunningProcess()) + ".tmp";
+  std::vector<std::string> stay = {
+      "Pelmo.clp",     "Pelmo.clp" + running, "Pelmo.clp.unsaved",      "Pelmo.clp.1a.tmp",
+      "Pelmo.clp.tmp", "Other.clp" + ended,   "Pelmo.clp" + ended + "x"};
+  for (const std::string& name : stay) WriteBytes(dir.File(name), "x");
+  for (const char* name : {"Pelmo.clp", "Pelmo.qrp", "Pelmo.clp.damaged"})
+    WriteBytes(dir.File(name + ended), "x");
+  SafeFile inProgress(dir.File("Pelmo.clc"));
+  stay.push_back("Pelmo.clc." + std::to_string(CurrentProcessId()) + ".tmp");
+  RemoveAbandonedTempFiles(dir.File("Pelmo."));
+  std::sort(stay.begin(), stay.end());
+  EXPECT_EQ(Names(dir.File("")), stay);
+}
+
+#ifdef __linux__
+// Finds the descriptor this process holds on a file in `dir` other than `except`.
+int DescriptorOfTempFile(const std::string& dir, const std::string& except) {
+  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+    std::error_code error;
+    const fs::path target = fs::read_symlink(entry.path(), error);
+    if (error || target.parent_path() != fs::path(dir).parent_path() || target == except) continue;
+    return std::stoi(entry.path().filename().string());
+  }
+  return -1;
+}
+
+// When the data cannot be pushed onto the disk (fsync fails, as on an I/O error), the complete
+// temporary file is thrown away and the saved file stays as it was.
+TEST(SafeFile, FailedFlushNeverReplacesTheTarget) {
+  TempDir dir;
+  const std::string path = dir.File("items.clp");
+  WriteBytes(path, "old content");
+  const std::string text(2 << 20, 'x');  // written straight through: nothing left in the buffer
+  SafeFile file(path);
+  file.Write(text.data(), text.size());
+  const int fd = DescriptorOfTempFile(dir.File(""), path);
+  ASSERT_GE(fd, 0);
+  // fsync fails on /dev/null (EINVAL); writing to it and closing it succeed.
+  const int null = ::open("/dev/null", O_WRONLY);
+  ASSERT_GE(null, 0);
+  ASSERT_EQ(::dup2(null, fd), fd);
+  ::close(null);
+  EXPECT_THROW(file.Commit(), FileError);
+  EXPECT_EQ(ReadBytes(path), "old content");
+  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+}
+#endif
 
 }  // namespace
 }  // namespace pelmo

@@ -1,11 +1,17 @@
+// The history: labels, views, selection and find, and the quick window's filter and hotkey.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
-#include "model/History.h"
 #include "framework/AnsiCodePage.h"
+#include "model/CaselessFind.h"
+#include "model/History.h"
+#include "model/HotKeyText.h"
+#include "model/QuickFilter.h"
+#include "model/QuickWindowPlace.h"
 
 namespace pelmo {
 namespace {
@@ -185,6 +191,128 @@ TEST(HistoryFind, SearchesTheWideTextOfAWideEntry) {
   history.InsertTop("???????? WORLD", kPlain, u"Καλημέρα WORLD");
   EXPECT_EQ(FindNext(history, "world", 0).row, 0);
   EXPECT_EQ(FindNext(history, "?", 0).row, 1);
+}
+
+char Fold(char byte) {
+  return static_cast<char>(AnsiFold(static_cast<unsigned char>(byte)));
+}
+
+std::string Folded(std::string text) {
+  for (char& c : text) c = Fold(c);
+  return text;
+}
+
+// Short texts over a few bytes, so that matches, near misses and both ends of a text are common;
+// the texts are long enough for several word steps and a tail. The high bytes are letter pairs
+// and the bytes that only resemble one (0xBF, 0xDF beside 0x9F and 0xFF).
+TEST(CaselessFinder, AgreesWithFindingInLowerCaseCopies) {
+  static const char kBytes[] = "aAeEzZ \x8A\x9A\x9F\xFF\xBF\xDF\xC9\xE9";
+  std::mt19937 random(1);
+  const auto randomByte = [&] { return kBytes[random() % (sizeof kBytes - 1)]; };
+  const auto randomText = [&](size_t size) {
+    std::string text;
+    while (text.size() < size) text += randomByte();
+    return text;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    const std::string text = randomText(random() % 70);
+    std::string pattern = randomText(1 + random() % 20);
+    if (random() % 2 && pattern.size() <= text.size()) {  // a piece of the text in other cases
+      const size_t from = random() % (text.size() - pattern.size() + 1);
+      for (size_t i = 0; i < pattern.size(); ++i) {
+        pattern[i] = randomByte();
+        while (Fold(pattern[i]) != Fold(text[from + i])) pattern[i] = randomByte();
+      }
+    }
+    const bool expected = Folded(text).find(Folded(pattern)) != std::string::npos;
+    ASSERT_EQ(CaselessFinder(pattern).FoundIn(text), expected)
+        << "pattern \"" << pattern << "\" in \"" << text << "\"";
+  }
+  EXPECT_TRUE(CaselessFinder("").FoundIn(""));
+}
+
+// Which of a small history each typed filter keeps, newest first.
+TEST(QuickFilter, KeepsTheEntriesHoldingEveryWordInAnyCase) {
+  History history;
+  history.InsertTop("Invoice 2024 for ACME", kPlain);
+  history.InsertTop("caf\xE9 au lait", kPlain);
+  history.InsertTop("?a??µ??a friends", kPlain, u"Καλημέρα friends");
+  history.InsertTop("\x8Akoda parts", kPlain);  // Škoda
+  // Rows now: 0 Škoda, 1 Greek, 2 café, 3 invoice.
+  const struct {
+    std::u16string typed;
+    std::vector<int> rows;
+  } cases[] = {
+      {u"", {0, 1, 2, 3}},    {u"  \t ", {0, 1, 2, 3}}, {u"acme", {3}},
+      {u"2024 INVOICE", {3}}, {u"invoice  lait", {}},   {u"CAFÉ", {2}},
+      {u"škoda", {0}},        {u"καλημέρα", {1}},       {u"ΚΑΛΗΜΈΡΑ FRIENDS", {1}},
+      {u"καλη parts", {}},    {u"a", {0, 1, 2, 3}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
+    EXPECT_EQ(FilterRows(history, QuickFilter(c.typed)), c.rows);
+    // Typed one character at a time, each result narrowing the last, it comes out the same.
+    std::vector<int> rows = FilterRows(history, QuickFilter(u""));
+    for (size_t typed = 1; typed <= c.typed.size(); ++typed)
+      rows = FilterRows(history, QuickFilter(c.typed.substr(0, typed)), rows);
+    EXPECT_EQ(rows, c.rows);
+  }
+}
+
+TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
+  const struct {
+    const char* text;
+    unsigned modifiers;
+    unsigned key;
+  } accepted[] = {
+      {"Ctrl+Shift+V", kHotKeyControl | kHotKeyShift, 'V'},
+      {"control+alt+9", kHotKeyControl | kHotKeyAlt, '9'},
+      {"Win+space", kHotKeyWin, 0x20},
+      {"F12", 0, 0x7B},
+      {"Shift+F1", kHotKeyShift, 0x70},
+      {"alt+f24", kHotKeyAlt, 0x87},
+  };
+  for (const auto& a : accepted) {
+    const HotKeyParse parsed = ParseHotKey(a.text);
+    ASSERT_TRUE(parsed.hotKey) << a.text << ": " << parsed.problem;
+    EXPECT_EQ(*parsed.hotKey, (HotKey{a.modifiers, a.key})) << a.text;
+  }
+  EXPECT_FALSE(ParseHotKey("").hotKey);
+  EXPECT_EQ(ParseHotKey("").problem, "") << "empty is off, not wrong";
+  const struct {
+    const char* text;
+    const char* why;
+  } refused[] = {
+      {"V", "it needs Ctrl, Alt or Win"},     {"Shift+V", "it needs Ctrl, Alt or Win"},
+      {"Ctrl+Shift", "it names no key"},      {"Ctrl+V+W", "it names two keys"},
+      {"Ctrl+Ctrl+V", "Ctrl is named twice"}, {"Ctrl+Hyper+V", "\"Hyper\" is no key name"},
+      {"Ctrl++V", "\"\" is no key name"},     {"Ctrl+F25", "\"F25\" is no key name"},
+  };
+  for (const auto& r : refused) {
+    const HotKeyParse parsed = ParseHotKey(r.text);
+    EXPECT_FALSE(parsed.hotKey) << r.text;
+    EXPECT_EQ(parsed.problem, std::string("\"") + r.text + "\" is not a hotkey: " + r.why);
+  }
+}
+
+// Below the caret when it fits, above it when not, and always whole on the screen.
+TEST(QuickWindowOrigin, BelowTheCaretAndWhollyOnTheScreen) {
+  const Rect screen{0, 0, 1000, 700};
+  const Size window{300, 200};
+  const struct {
+    Rect caret;
+    Point origin;
+  } cases[] = {
+      {{100, 100, 101, 116}, {100, 116}},
+      {{100, 600, 101, 616}, {100, 400}},  // no room below: above the caret
+      {{900, 100, 901, 116}, {700, 116}},  // kept from the right edge
+      {{-50, 100, -50, 100}, {0, 100}},    // the mouse beyond the left edge
+      {{100, 150, 101, 650}, {100, 0}},    // a caret taller than the room: at the top
+  };
+  for (const auto& c : cases) {
+    const Point origin = QuickWindowOrigin(c.caret, window, screen);
+    EXPECT_EQ(origin, c.origin) << c.caret.left << "," << c.caret.top;
+  }
 }
 
 }  // namespace

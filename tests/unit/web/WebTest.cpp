@@ -1,8 +1,13 @@
+// Link recognition, the links page and the browser's command line.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
+#include "web/BrowserCommand.h"
 #include "web/LinkRecognition.h"
+#include "web/LinksPage.h"
 
 namespace pelmo {
 namespace {
@@ -51,6 +56,49 @@ TEST(ExtractLink, StepsOverDoubleByteCharactersWhole) {
   EXPECT_EQ(ExtractLink(text, shiftJis), "ftp.real.example");
   // A trail byte that looks like a blank does not end the link.
   EXPECT_EQ(ExtractLink("http://e.com/\x82\x20x y", shiftJis), "http://e.com/\x82\x20x");
+}
+
+const char kHead[] =
+    "<HTML>\n<HEAD>\n<TITLE>Captured linx</TITLE>\n</HEAD>\n<body>\n"
+    "<H1>PELMO captured links:</H1><HR>\n";
+const char kFoot[] =
+    "<HR><BR></A><FONT SIZE=-1>Collected from the clipboard by Pelmo</FONT><BR>"
+    "</body>\n</html>\n";
+
+TEST(BuildLinksPage, WritesOneEscapedAnchorPerLinkInListOrder) {
+  EXPECT_EQ(BuildLinksPage({}), std::string(kHead) + kFoot);
+  EXPECT_EQ(BuildLinksPage({"www.example.com", "http://x/<script>a&b\"</script>"}),
+            std::string(kHead) +
+                "<a href=\"www.example.com\">www.example.com</a><br>\n"
+                "<a href=\"http://x/&lt;script&gt;a&amp;b&quot;&lt;/script&gt;\">"
+                "http://x/&lt;script&gt;a&amp;b&quot;&lt;/script&gt;</a><br>\n" +
+                kFoot);
+}
+
+TEST(BrowserCommandLine, QuotesOnlyThePartsWithBlanksAndNeverTwice) {
+  EXPECT_EQ(BrowserCommandLine("C:\\web\\browse.exe", "http://a.org/x"),
+            "C:\\web\\browse.exe http://a.org/x");
+  EXPECT_EQ(BrowserCommandLine("C:\\Program Files\\b.exe", "C:\\My pages\\linx.htm"),
+            "\"C:\\Program Files\\b.exe\" \"C:\\My pages\\linx.htm\"");
+  EXPECT_EQ(BrowserCommandLine("\"C:\\Program Files\\b.exe\"", "http://a.org/a\tb"),
+            "\"C:\\Program Files\\b.exe\" \"http://a.org/a\tb\"");
+  EXPECT_EQ(BrowserCommandLine("", "www.a.org"), " www.a.org");
+}
+
+TEST(LaunchFailureMessage, NamesTheCauseOfEveryFailure) {
+  EXPECT_EQ(LaunchFailureMessage(32, "b.exe", 0), std::nullopt);
+  EXPECT_EQ(LaunchFailureMessage(0, "b.exe", 0), "The system is out of memory or resources!");
+  EXPECT_EQ(LaunchFailureMessage(2, "C:\\b.exe", 0),
+            "EXPLORER Browser file not found\nC:\\b.exe\nSet Options/Path.");
+  EXPECT_EQ(LaunchFailureMessage(3, "C:\\x\\b.exe", 0),
+            "EXPLORER Browser Path not found\nC:\\x\\b.exe\nSet Options/Path.");
+  EXPECT_EQ(LaunchFailureMessage(11, "b.exe", 0),
+            "Invalid binary module file (error in binary image).");
+  for (const unsigned result : {1u, 4u, 10u, 12u, 31u}) {
+    EXPECT_EQ(LaunchFailureMessage(result, "b.exe", ENOENT),
+              std::string("Unable to run process!\nError code: ") + std::to_string(ENOENT) + "\n" +
+                  std::strerror(ENOENT));
+  }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
+// The ANSI code page and the number fields' texts.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "framework/AnsiCodePage.h"
+#include "framework/NumberText.h"
 
 namespace pelmo {
 namespace {
@@ -24,21 +26,14 @@ TEST(AnsiCodePage, KnownCharacters) {
   EXPECT_EQ(AnsiToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
-// Every byte survives the way to Unicode and back, so the two directions agree.
-TEST(AnsiCodePage, EveryByteRoundTrips) {
+// Every byte survives the way to Unicode and back, so the two directions agree; and a typed
+// search text is lowered as find next folds the clipboard's bytes: "š" finds "Š".
+TEST(AnsiCodePage, EveryByteRoundTripsAndLowersAsTheByteFold) {
   for (int byte = 0; byte < 256; ++byte) {
     const std::string ansi(1, static_cast<char>(byte));
-    const std::u16string unit(1, DecodeUtf8(AnsiToUtf8(ansi)));
-    EXPECT_EQ(Utf16ToAnsi(unit), ansi) << byte;
-  }
-}
-
-// A typed search text is lowered as find next folds the clipboard's bytes: "š" finds "Š".
-TEST(AnsiCodePage, LowerCaseOfATypedTextMatchesTheByteFold) {
-  for (int byte = 0; byte < 256; ++byte) {
-    const std::u16string typed = AnsiToUtf16(std::string(1, static_cast<char>(byte)));
+    EXPECT_EQ(Utf16ToAnsi(std::u16string(1, DecodeUtf8(AnsiToUtf8(ansi)))), ansi) << byte;
     const std::string folded(1, static_cast<char>(AnsiFold(static_cast<unsigned char>(byte))));
-    EXPECT_EQ(LowerCaseInAnsi(typed), AnsiToUtf16(folded)) << byte;
+    EXPECT_EQ(LowerCaseInAnsi(AnsiToUtf16(ansi)), AnsiToUtf16(folded)) << byte;
   }
 }
 
@@ -49,6 +44,26 @@ TEST(AnsiCodePage, UnmappableCharactersBecomeQuestionMarks) {
                         u"a\xDC00\xDC00"),
             "?a??");                       // lone halves
   EXPECT_EQ(Utf16ToAnsi(u"\u0080"), "?");  // a C1 control the code page redefines
+}
+
+TEST(NumberText, SignedAndUnsignedEntries) {
+  EXPECT_EQ(ParseSignedText(" \t-42\t "), -42);
+  EXPECT_EQ(ParseSignedText("+7"), 7);
+  EXPECT_EQ(ParseSignedText("2147483647"), 2147483647);
+  EXPECT_EQ(ParseSignedText("2147483648"), std::nullopt) << "out of range is refused";
+  EXPECT_EQ(ParseSignedText("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(ParseSignedText("-2147483649"), std::nullopt);
+  EXPECT_EQ(ParseSignedText(""), std::nullopt);
+  EXPECT_EQ(ParseSignedText("12a"), std::nullopt);
+  EXPECT_EQ(ParseSignedText("1 2"), std::nullopt);
+  EXPECT_EQ(ParseSignedText("- 1"), std::nullopt);
+
+  EXPECT_EQ(ParseUnsignedText("  100 "), 100u);
+  EXPECT_EQ(ParseUnsignedText("4294967295"), 4294967295u);
+  EXPECT_EQ(ParseUnsignedText("4294967296"), std::nullopt);
+  EXPECT_EQ(ParseUnsignedText("-5"), std::nullopt) << "a leading minus is refused";
+  EXPECT_EQ(ParseUnsignedText("-0"), std::nullopt);
+  EXPECT_EQ(ParseUnsignedText("0x10"), std::nullopt);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
+// The portable rules of the bitmap buttons (grey pictures, layout, texts, faces) and of the
+// history rows (picture, colour, dragging).
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <vector>
 
 #include "controls/BitmapButtonLayout.h"
+#include "controls/HistoryRowRules.h"
 
 namespace pelmo {
 namespace {
@@ -27,15 +30,10 @@ TEST(BitmapButtonGrey, ColourTable) {
     Rgb colour;
     std::uint8_t grey;
   } coloured[] = {
-      {{128, 0, 0}, 0},
-      {{255, 0, 0}, 128},
-      {{0, 128, 0}, 128},
-      {{0, 0, 255}, 0},
-      {{0, 255, 255}, 192},
-      {{255, 255, 0}, 255},
+      {{128, 0, 0}, 0},     {{255, 0, 0}, 128}, {{0, 128, 0}, 128},
+      {{0, 0, 255}, 0},     {{0, 255, 255}, 192}, {{255, 255, 0}, 255},
       // Either side of the first threshold by less than one unit of the blue weight.
-      {{0, 64, 255}, 0},
-      {{0, 65, 255}, 128},
+      {{0, 64, 255}, 0},    {{0, 65, 255}, 128},
   };
   for (const auto& c : coloured) table.push_back(Entry(c.colour));
   const std::size_t transparentIndex = 77;
@@ -150,6 +148,43 @@ TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
   }
   EXPECT_EQ(ChoosePicture({false, true, true, false}, 2), kColourPicture);
   EXPECT_EQ(ChoosePicture({false, false, true, false}, 2), kGreyPicture);
+}
+
+RowPicture PictureOfText(const std::string& text, int kind = kPlain) {
+  HistoryItem item{text, {}, kind, 0};
+  return PictureOf(item, MakeLabel(item));
+}
+
+TEST(HistoryRowRules, PictureFollowsKindThenLinesThenTheLabel) {
+  EXPECT_EQ(PictureOfText("see http:x"), kWebPicture);
+  EXPECT_EQ(PictureOfText("ftp.a.org and www.b.org"), kWebPicture) << "web before FTP";
+  EXPECT_EQ(PictureOfText("ftp://a"), kFtpPicture);
+  EXPECT_EQ(PictureOfText("me@here.org"), kMailPicture);
+  EXPECT_EQ(PictureOfText("me@here"), kNoPicture) << "no full stop, no e-mail";
+  EXPECT_EQ(PictureOfText("WWW.A.ORG"), kNoPicture) << "the search is case-sensitive";
+  EXPECT_EQ(PictureOfText("www.a.org\r\nsecond"), kMultiLinePicture);
+  EXPECT_EQ(PictureOfText("plain\r\nwww.a.org"), kMultiLinePicture);
+  EXPECT_EQ(PictureOfText("C:\\a.txt", kDroppedFiles), kOneFilePicture);
+  EXPECT_EQ(PictureOfText("C:\\a\r\nC:\\www.b", kDroppedFiles), kSeveralFilesPicture);
+  // Only the label counts: an address beyond its 50 bytes shows nothing.
+  EXPECT_EQ(PictureOfText(std::string(50, 'x') + "www.a.org"), kNoPicture);
+}
+
+TEST(HistoryRowRules, StateColoursOnlyWhenNotHighlighted) {
+  EXPECT_EQ(TextColourOf(kMarked, false), RowTextColour::kMarked);
+  EXPECT_EQ(TextColourOf(kConcatenated, false), RowTextColour::kConcatenated);
+  EXPECT_EQ(TextColourOf(kDroppedFiles, false), RowTextColour::kNormal);
+  EXPECT_EQ(TextColourOf(kMarked, true), RowTextColour::kHighlight);
+  EXPECT_EQ(TextColourOf(kConcatenated, true), RowTextColour::kHighlight);
+}
+
+TEST(HistoryRowRules, DragStartsOnTheWholeLabelAwayFromTheButton) {
+  EXPECT_TRUE(StartsDrag(0, 5, 5, 10, 100));
+  EXPECT_FALSE(StartsDrag(0, 4, 5, 10, 100)) << "partly selected";
+  EXPECT_FALSE(StartsDrag(1, 5, 5, 10, 100)) << "partly selected";
+  EXPECT_FALSE(StartsDrag(0, 5, 6, 10, 100)) << "the field no longer holds the label";
+  EXPECT_TRUE(StartsDrag(0, 5, 5, 79, 100));
+  EXPECT_FALSE(StartsDrag(0, 5, 5, 80, 100)) << "on the drop-down button";
 }
 
 }  // namespace
