@@ -16,9 +16,7 @@
 namespace pelmo {
 namespace {
 
-using test::ChildRect;
 using test::Click;
-using test::ClientRect;
 using test::ModalScript;
 
 // --- the item editor -----------------------------------------------------------------------
@@ -93,7 +91,7 @@ TEST_F(HelpWindowTest, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBa
   for (size_t i = content.find('\n'); i != std::string::npos; i = content.find('\n', i + 1))
     ASSERT_TRUE(i > 0 && content[i - 1] == '\r') << "a bare line feed at " << i;
   ::SetWindowPos(help, nullptr, 0, 0, 640, 300, SWP_NOMOVE | SWP_NOZORDER);
-  const Rect client = ClientRect(help), field = ChildRect(help, text);
+  const Rect client = ClientRect(help), field = RectInParent(help, text);
   EXPECT_EQ(field.right, client.right);
   EXPECT_EQ(field.bottom, client.bottom);
 

@@ -7,7 +7,6 @@
 namespace pelmo {
 namespace {
 
-using test::ChildRect;
 using test::Click;
 using test::MainWindowTest;
 using test::TestClass;
@@ -43,9 +42,10 @@ class InlineModeTest : public MainWindowTest {
   // The inline window fills the gap of `width` before the notification area, which the task
   // buttons now leave.
   void ExpectGap(HWND taskSwitch, int width) {
-    const Rect n = ChildRect(taskbar, notifyArea);
-    EXPECT_EQ(ChildRect(taskbar, InlineWindow()), (Rect{n.left - width, n.top, n.left, n.bottom}));
-    EXPECT_EQ(ChildRect(taskbar, taskSwitch).right, n.left - width);
+    const Rect n = RectInParent(taskbar, notifyArea);
+    EXPECT_EQ(RectInParent(taskbar, InlineWindow()),
+              (Rect{n.left - width, n.top, n.left, n.bottom}));
+    EXPECT_EQ(RectInParent(taskbar, taskSwitch).right, n.left - width);
   }
 
   HWND taskbar = nullptr;
@@ -55,12 +55,12 @@ class InlineModeTest : public MainWindowTest {
 
 TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
   MakeTaskbar({"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32"});
-  const Rect rebar = ChildRect(taskbar, tasks[0]);
+  const Rect rebar = RectInParent(taskbar, tasks[0]);
   Toggle();
   ASSERT_TRUE(InlineOn());
   EXPECT_EQ(::GetParent(InlineWindow()), taskbar);
-  ExpectGap(tasks[2], ChildRect(taskbar, InlineWindow()).Width());
-  EXPECT_EQ(ChildRect(taskbar, tasks[0]), rebar);
+  ExpectGap(tasks[2], RectInParent(taskbar, InlineWindow()).Width());
+  EXPECT_EQ(RectInParent(taskbar, tasks[0]), rebar);
   Toggle();
   ::DestroyWindow(taskbar);
   tasks.clear();
@@ -68,7 +68,7 @@ TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
   MakeTaskbar({"ReBarWindow32", "ReBarWindow32"});
   Toggle();
   ASSERT_TRUE(InlineOn());
-  ExpectGap(tasks[0], ChildRect(taskbar, InlineWindow()).Width());
+  ExpectGap(tasks[0], RectInParent(taskbar, InlineWindow()).Width());
 }
 
 TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteAndF3WorkInline) {

@@ -107,14 +107,14 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   WritePosition(profile, {0, 0});
   ::SetWindowPos(dialog.m_hWnd, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   Command(IDC_MINIMIZE);
-  const Rect hidden = test::WindowRect(dialog.m_hWnd);
+  const Rect hidden = WindowRect(dialog.m_hWnd);
   ASSERT_LT(hidden.bottom, 1) << "minimized above the screen";
   ::SetWindowPos(dialog.m_hWnd, nullptr, 5, hidden.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   HWND icon = TrayIconWindow();
   ASSERT_NE(icon, nullptr);
   ::SendMessageA(icon, WM_TASKBAR_CALLBACK, 0, WM_LBUTTONDOWN);
-  PumpUntil([&] { return test::WindowRect(dialog.m_hWnd).top >= 0; });
-  const Rect shown = test::WindowRect(dialog.m_hWnd);
+  PumpUntil([&] { return WindowRect(dialog.m_hWnd).top >= 0; });
+  const Rect shown = WindowRect(dialog.m_hWnd);
   EXPECT_EQ(shown.left, 123);
   EXPECT_EQ(shown.top, 77);
   EXPECT_EQ(shown.Height(), hidden.Height()) << "moved, not resized";

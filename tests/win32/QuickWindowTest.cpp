@@ -45,7 +45,7 @@ TEST_F(QuickWindowTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEntryBack) 
 
   EXPECT_TRUE(visible);
   EXPECT_EQ(counts, (std::vector<LRESULT>{4, 2, 1, 1}));
-  const Rect caret = test::WindowRect(target);
+  const Rect caret = WindowRect(target);
   EXPECT_LT(std::abs(opened.left - caret.left), 50) << "opened at the target's caret";
   EXPECT_GE(opened.top, caret.top);
   EXPECT_EQ(test::ClipboardUnicode(), greek);
