@@ -41,14 +41,12 @@ void Press(HWND dialog, std::initializer_list<int> ids) {
   for (const int id : ids) ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
-std::string Text(HWND dialog, int id) {
-  return WindowText(::GetDlgItem(dialog, id));
-}
-
 // Expression, result and indicator as shown.
 Rows Shown(HWND dialog) {
-  return {Text(dialog, IDC_CALC_LIST), Text(dialog, IDC_CALC_RESULT),
-          Text(dialog, IDC_CALC_INDICATOR)};
+  Rows shown;
+  for (const int id : {IDC_CALC_LIST, IDC_CALC_RESULT, IDC_CALC_INDICATOR})
+    shown.push_back(WindowText(::GetDlgItem(dialog, id)));
+  return shown;
 }
 
 Rows ListRows(HWND dialog) {
@@ -59,7 +57,7 @@ HWND ExpressionEdit(HWND dialog) {
   return ::GetWindow(::GetDlgItem(dialog, IDC_CALC_LIST), GW_CHILD);
 }
 
-TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
+TEST_F(CalculatorTest, ButtonsAndTypingComputeTheRunningResultAndEqualsFillsTheList) {
   SaveCalculatorHistory(HistoryFile(), {"pi", "2^10"}, 20);
   test::ToolTestContext tool;
   std::vector<Rows> seen;
@@ -91,6 +89,17 @@ TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
         ::SendDlgItemMessageA(dlg, IDC_CALC_LIST, CB_SETCURSEL, 2, 0);
         test::Notify(dlg, IDC_CALC_LIST, CBN_SELENDOK);
         seen.push_back(Shown(dlg));
+        // Typing an operator shows the running result; Enter evaluates.
+        Press(dlg, {IDC_CALC_CLEAR});
+        HWND edit = ExpressionEdit(dlg);
+        ::SetFocus(edit);
+        for (const char c : std::string("12/")) ::SendMessageA(edit, WM_CHAR, c, 0);
+        seen.push_back(Shown(dlg));
+        ::SendMessageA(edit, WM_CHAR, '8', 0);
+        ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+      },
+      [&](HWND dlg) {
+        seen.push_back(Shown(dlg));
         Press(dlg, {IDOK});
       },
   });
@@ -100,33 +109,11 @@ TEST_F(CalculatorTest, ButtonsComputeTheRunningResultAndEqualsFillsTheList) {
   const std::vector<Rows> expected = {
       {"", "0.0", ""},       {"pi", "2^10"}, {"7*", "7", "*"},        {"7*8", "56", "="},
       {"7*8", "pi", "2^10"}, {"", "0", "="}, {"7sin(sqrt", "0", "="}, {"2^10", "", "M"},
+      {"12/", "12", "/"},    {"12/8", "1.5", "="},
   };
   EXPECT_EQ(seen, expected);
   EXPECT_TRUE(focusOnExpression);
-  EXPECT_EQ(Saved(), (Rows{"7*8", "pi", "2^10"}));
-}
-
-TEST_F(CalculatorTest, TypingAnOperatorShowsTheRunningResultAndEnterEvaluates) {
-  test::ToolTestContext tool;
-  Rows afterOperator, afterEnter;
-  ModalScript script({
-      [&](HWND dlg) {
-        HWND edit = ExpressionEdit(dlg);
-        ::SetFocus(edit);
-        for (const char c : std::string("12/")) ::SendMessageA(edit, WM_CHAR, c, 0);
-        afterOperator = Shown(dlg);
-        ::SendMessageA(edit, WM_CHAR, '8', 0);
-        ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-      },
-      [&](HWND dlg) {
-        afterEnter = Shown(dlg);
-        afterEnter.push_back(ListRows(dlg).at(0));
-        ::PostMessageA(ExpressionEdit(dlg), WM_KEYDOWN, VK_ESCAPE, 0);
-      },
-  });
-  ShowCalculator(tool.context);
-  EXPECT_EQ(afterOperator, (Rows{"12/", "12", "/"}));
-  EXPECT_EQ(afterEnter, (Rows{"12/8", "1.5", "=", "12/8"}));
+  EXPECT_EQ(Saved(), (Rows{"12/8", "7*8", "pi", "2^10"}));
 }
 
 // Off, Escape, the close box and the hidden Cancel button each save once before closing; a save
