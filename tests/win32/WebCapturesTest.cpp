@@ -25,11 +25,6 @@ using test::ModalScript;
 
 using Links = std::deque<std::string>;
 
-void SetBrowser(const std::string& path) {
-  IniProfile profile;
-  BrowserSetting(profile).Save(path);
-}
-
 // A folder with a blank in its name, holding the stand-in browser as "browser.exe", which is
 // made the browser to start.
 struct BrowserFolder {
@@ -42,23 +37,20 @@ struct BrowserFolder {
     std::string standIn = ModuleFileName();
     standIn = standIn.substr(0, standIn.rfind('\\') + 1) + "stand_in_browser.exe";
     ::CopyFileA(standIn.c_str(), browser.c_str(), FALSE);
-    ::DeleteFileA(Record().c_str());
-    SetBrowser(browser);
+    record = browser + ".txt";
+    ::DeleteFileA(record.c_str());
+    IniProfile profile;
+    BrowserSetting(profile).Save(browser);
   }
-  std::string Record() const { return browser + ".txt"; }
-  // The stand-in's command line and show value, once it has written them.
+  // Every start's command line and show value, once the first is written and a moment has passed
+  // for any other.
   std::string WaitForRecord() const {
-    std::string record;
-    test::PumpUntil(
-        [&] {
-          record = test::FileBytes(Record());
-          return record.find('\n') != record.rfind('\n');
-        },
-        10000);
-    return record;
+    test::PumpUntil([&] { return test::FileBytes(record).find('\n') != std::string::npos; },
+                    10000);
+    test::Settle(500);
+    return test::FileBytes(record);
   }
-  std::string folder;
-  std::string browser;
+  std::string folder, browser, record;
 };
 
 // The window on `given`, running `steps` and then closed with Ok.
@@ -108,39 +100,34 @@ TEST_F(WebCapturesTest, EachButtonActsOnceOnTheSelectedLinkEvenWhenDoubleClicked
     EXPECT_EQ(test::ClipboardText(), "www.b.org");
     DoubleClick(window, IDC_WEB_OPEN);
   });
-  EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" www.c.org\n8\n");
-  test::Settle(500);
-  EXPECT_EQ(test::FileBytes(browser.Record()), '"' + browser.browser + "\" www.c.org\n8\n")
-      << "started once";
+  EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" www.c.org\n8\n") << "started once";
 }
 
-TEST_F(WebCapturesTest, ExportWritesTheEscapedPageAndOpensItInTheBrowser) {
-  BrowserFolder browser;
-  const std::string page = browser.folder + "linx.htm";
-  ::DeleteFileA(page.c_str());
-  Show({"www.a.org", "http://b.org/<b>&"}, [](HWND window) { Click(window, IDC_WEB_EXPORT); },
-       {[&](HWND) { ChooseFile(page); }});
-  EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" \"" + page + "\"\n8\n");
-  EXPECT_EQ(test::FileBytes(page), BuildLinksPage(links));
-}
-
-TEST_F(WebCapturesTest, AnExportThatCannotBeWrittenNamesTheFileAndStartsNoBrowser) {
+// An export that cannot be written names the file and starts no browser; one that can opens the
+// page in the browser.
+TEST_F(WebCapturesTest, ExportWritesThePageAndOpensItInTheBrowserUnlessTheWriteFails) {
   BrowserFolder browser;
   // Another program holds the old page open without sharing: it cannot be replaced.
-  const std::string page = browser.folder + "blocked.htm";
-  { std::ofstream(page) << "old page"; }
-  HANDLE lock = test::LockFile(page);
+  const std::string blocked = browser.folder + "blocked.htm", page = browser.folder + "linx.htm";
+  { std::ofstream(blocked) << "old page"; }
+  ::DeleteFileA(page.c_str());
+  HANDLE lock = test::LockFile(blocked);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   std::string shown;
-  Show({"www.a.org"}, [](HWND window) { Click(window, IDC_WEB_EXPORT); },
-       {[&](HWND) { ChooseFile(page); },
+  Show({"www.a.org", "http://b.org/<b>&"},
+       [](HWND window) {
+         Click(window, IDC_WEB_EXPORT);
+         Click(window, IDC_WEB_EXPORT);
+       },
+       {[&](HWND) { ChooseFile(blocked); },
         [&](HWND) { AnswerActiveWindow(IDYES); },  // replace the existing page
-        [&](HWND) { shown = AnswerActiveWindow(IDOK); }});
+        [&](HWND) { shown = AnswerActiveWindow(IDOK); },
+        [&](HWND) { ChooseFile(page); }});
   ::CloseHandle(lock);
-  EXPECT_NE(shown.find(page), std::string::npos) << shown;
-  test::Settle(500);
-  EXPECT_EQ(test::FileBytes(browser.Record()), "");
-  EXPECT_EQ(test::FileBytes(page), "old page");
+  EXPECT_NE(shown.find(blocked), std::string::npos) << shown;
+  EXPECT_EQ(test::FileBytes(blocked), "old page");
+  EXPECT_EQ(browser.WaitForRecord(), '"' + browser.browser + "\" \"" + page + "\"\n8\n");
+  EXPECT_EQ(test::FileBytes(page), BuildLinksPage(links));
 }
 
 }  // namespace
