@@ -1,5 +1,5 @@
-// The ClipBook window, driven as a user would, and the strip's ClipBook, Quick Replace and
-// Concatenate commands on the real clipboard.
+// The ClipBook window, the item editor and the help window, driven as a user would, and the
+// strip's ClipBook, Quick Replace and Concatenate commands on the real clipboard.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +7,8 @@
 
 #include "MainWindowFixture.h"
 #include "ToolContextFixture.h"
+#include "app/EditItemDialog.h"
+#include "app/HelpWindow.h"
 #include "tools/ClipBook.h"
 #include "tools/ClipBookDialog.h"
 #include "tools/ConcatenateDialog.h"
@@ -21,15 +23,6 @@ using test::ModalScript;
 using test::PumpUntil;
 using test::Settle;
 
-std::vector<HistoryItem> Items(std::initializer_list<const char*> texts) {
-  std::vector<HistoryItem> items;
-  for (const char* text : texts) {
-    items.emplace_back();
-    items.back().text = text;
-  }
-  return items;
-}
-
 std::vector<std::string> Texts(const std::vector<HistoryItem>& items) {
   std::vector<std::string> texts;
   for (const HistoryItem& item : items) texts.push_back(item.text);
@@ -43,7 +36,8 @@ int Selected(HWND list) {
 TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAtTheListsEnds) {
   test::ToolTestContext tool;
   std::vector<HistoryItem>& entries = tool.workspace.clipBook;
-  entries = Items({"top\ntext 1", "\nunnamed text", "bottom"});
+  for (const char* text : {"top\ntext 1", "\nunnamed text", "bottom"})
+    entries.emplace_back().text = text;
   const test::FakePort& port = tool.port;
   ModalScript script({[&](HWND dialog) {
     HWND list = ::GetDlgItem(dialog, IDC_ITEM_LIST);
@@ -122,6 +116,95 @@ TEST(ToolWindowLists, ShowATextOutsideTheCodePageAsItWasCopied) {
   EXPECT_TRUE(tool.port.copies.empty());
 }
 
+// --- the item editor -----------------------------------------------------------------------
+
+TEST(EditItemDialog, DoneGivesTheEditedTextCancelAndTheCloseBoxNone) {
+  const struct {
+    const char* name;
+    void (*end)(HWND dialog);
+    bool done;
+  } cases[] = {
+      {"Done", [](HWND dlg) { Click(dlg, IDOK); }, true},
+      {"Cancel", [](HWND dlg) { Click(dlg, IDCANCEL); }, false},
+      {"Escape",
+       [](HWND dlg) { ::PostMessageA(::GetDlgItem(dlg, IDC_EDIT_TEXT), WM_KEYDOWN, VK_ESCAPE, 0); },
+       false},
+      {"close box", [](HWND dlg) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::ToolTestContext tool;
+    HistoryItem given;
+    given.text = "given text";
+    std::string shown;
+    ModalScript script({
+        [&](HWND dlg) {
+          shown = WindowText(::GetDlgItem(dlg, IDC_EDIT_TEXT));
+          ::SetDlgItemTextA(dlg, IDC_EDIT_TEXT, "first\r\n\r\nthird");
+        },
+        c.end,
+    });
+    const std::optional<HistoryItem> edited = ShowEditItem(tool.context, given);
+    EXPECT_EQ(shown, "given text");
+    EXPECT_EQ(edited.has_value(), c.done);
+    EXPECT_EQ(edited.value_or(given).text, c.done ? "first\r\n\r\nthird" : "given text");
+  }
+}
+
+// --- the help window -----------------------------------------------------------------------
+
+class HelpWindowTest : public testing::Test {
+ protected:
+  void TearDown() override {
+    for (HWND help : HelpWindows()) ::SendMessageA(help, WM_CLOSE, 0, 0);
+  }
+  static std::vector<HWND> HelpWindows() {
+    std::vector<HWND> found;
+    const auto collect = [](HWND hwnd, LPARAM into) -> BOOL {
+      if (WindowText(hwnd) == "Pelmo Help")
+        reinterpret_cast<std::vector<HWND>*>(into)->push_back(hwnd);
+      return TRUE;
+    };
+    ::EnumThreadWindows(::GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&found));
+    return found;
+  }
+};
+
+// One window, naming the files of this very executable; a later request brings it back to the
+// front, restored, and after the user closed it opens it again.
+TEST_F(HelpWindowTest, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
+  ShowHelpTopic(IDH_GETTING_STARTED);
+  ASSERT_EQ(HelpWindows().size(), 1u);
+  HWND help = HelpWindows()[0];
+  EXPECT_TRUE(::IsWindowVisible(help));
+  HWND text = ::GetWindow(help, GW_CHILD);
+  const std::string content = WindowText(text);
+  const std::string base = ModuleBaseName();
+  for (const std::string& file : {base + ".INI", base + ".clp", base + ".qrp"})
+    EXPECT_NE(content.find(file), std::string::npos) << file;
+  for (size_t i = content.find('\n'); i != std::string::npos; i = content.find('\n', i + 1))
+    ASSERT_TRUE(i > 0 && content[i - 1] == '\r') << "a bare line feed at " << i;
+  ::SetWindowPos(help, nullptr, 0, 0, 640, 300, SWP_NOMOVE | SWP_NOZORDER);
+  const Rect client = ClientRect(help), field = RectInParent(help, text);
+  EXPECT_EQ(field.right, client.right);
+  EXPECT_EQ(field.bottom, client.bottom);
+
+  HWND other = ::CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                                 200, 100, nullptr, nullptr, nullptr, nullptr);
+  ::ShowWindow(help, SW_MINIMIZE);
+  ::SetForegroundWindow(other);
+  ShowHelpTopic(ID_HELP_TOPICS);
+  EXPECT_EQ(HelpWindows(), std::vector<HWND>{help});
+  EXPECT_EQ(::GetForegroundWindow(), help);
+  EXPECT_FALSE(::IsIconic(help));
+  ::DestroyWindow(other);
+
+  ::SendMessageA(help, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(HelpWindows().empty());
+  ShowHelpTopic(IDH_GETTING_STARTED);
+  EXPECT_EQ(HelpWindows().size(), 1u);
+}
+
 // --- in the strip, on the real clipboard ----------------------------------------------------
 
 class StripTools : public test::MainWindowTest {
@@ -131,10 +214,9 @@ class StripTools : public test::MainWindowTest {
     workspace.options.autoFocus = 1;
     workspace.options.quickRep = 1;
   }
-  void CopyAndSettle(const std::string& text, const std::string& expected) {
+  void CopyAndSettle(const std::string& text) {
     ASSERT_TRUE(other.CopyInFront(text));
-    PumpUntil(
-        [&] { return ClipboardText() == expected && workspace.history.At(0).text == expected; });
+    PumpUntil([&] { return ClipboardText() == text && workspace.history.At(0).text == text; });
     Settle(300);
   }
   // Runs `command`, types `text` into `field` of the window it opens and confirms it; returns
@@ -154,7 +236,7 @@ class StripTools : public test::MainWindowTest {
 // A tool window's copy is made while it is in front: its capture keeps the user's window, to which
 // a double click in the ClipBook returns the focus.
 TEST_F(StripTools, ACopyFromOurOwnWindowKeepsTheTarget) {
-  CopyAndSettle("in the other program", "in the other program");
+  CopyAndSettle("in the other program");
   workspace.clipBook.emplace_back().text = "book\nfrom the ClipBook";
   HWND front = nullptr;
   ModalScript script({[&](HWND book) {
@@ -170,8 +252,7 @@ TEST_F(StripTools, ACopyFromOurOwnWindowKeepsTheTarget) {
 }
 
 TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
-  CopyAndSettle("a text longer than the thirty-five characters of a name",
-                "a text longer than the thirty-five characters of a name");
+  CopyAndSettle("a text longer than the thirty-five characters of a name");
   EXPECT_EQ(Answer(ID_TO_CLIPBOOK, IDC_EDIT_TEXT, ""), "a text longer than the thirty-five ");
   EXPECT_EQ(Texts(workspace.clipBook),
             std::vector<std::string>{"\na text longer than the thirty-five characters of a name"});
@@ -182,7 +263,7 @@ TEST_F(StripTools, ToClipBookToQuickRepAndConcatenate) {
   EXPECT_EQ(workspace.quickRep[0].shortcut, "sh");
   EXPECT_EQ(workspace.quickRep[0].text, "*empty*");
 
-  CopyAndSettle("b", "b");
+  CopyAndSettle("b");
   Answer(ID_CONCATENATE, IDC_FIRST_COUNT, "1");
   PumpUntil([&] { return workspace.history.At(0).text == "b\r\n"; });
   EXPECT_EQ(ClipboardText(), "b\r\n");
