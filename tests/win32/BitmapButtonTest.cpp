@@ -23,7 +23,7 @@ int Count(const Pixels& pixels, COLORREF colour) {
 
 // What the button paints into a 32-bit bitmap, through its parent's WM_DRAWITEM as in a real paint.
 Pixels Render(HWND button) {
-  const Rect client = test::ClientRect(button);
+  const Rect client = ClientRect(button);
   BITMAPINFO info{};
   info.bmiHeader = {
       sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};

@@ -21,7 +21,7 @@ class ScriptedDropSource : public ComObject<IDropSource> {
 };
 
 inline DWORD DragOnto(HWND target, const std::string& text) {
-  const Rect r = test::WindowRect(target);
+  const Rect r = WindowRect(target);
   ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   ComRef<IDataObject> data = MakeTextDataObject(text);
   ComRef<IDropSource> source(new ScriptedDropSource);

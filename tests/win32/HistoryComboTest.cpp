@@ -124,7 +124,7 @@ TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
   for (int i = 0; i < 300; ++i) tall += "\r\nline";
   CopyAndWait(tall);
   DrawRow(0);
-  EXPECT_EQ(test::WindowRect(preview).Height(), test::ClientRect(::GetDesktopWindow()).bottom)
+  EXPECT_EQ(WindowRect(preview).Height(), ClientRect(::GetDesktopWindow()).bottom)
       << "no higher than the screen";
 }
 

@@ -78,7 +78,6 @@ inline void RemoveItemFiles() {
     ::DeleteFileA(ItemFileName(ModuleFileName(), extension).c_str());
 }
 
-// The history drop-down of the strip or of the Inline window.
 inline CHistoryCombo& HistoryComboOf(HWND window, int id = IDC_HISTORY) {
   auto* combo = dynamic_cast<CHistoryCombo*>(CWnd::FromHandle(::GetDlgItem(window, id)));
   EXPECT_NE(combo, nullptr);

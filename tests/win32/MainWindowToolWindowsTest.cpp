@@ -1,8 +1,11 @@
-// The strip while one of its tool windows is open, and every way of ending the program.
+// The strip while one of its tool windows is open, the settings and quick windows, the desktop
+// toggle, and every way of ending the program.
+#include <cstdlib>
 #include <optional>
 
 #include "MainWindowFixture.h"
 #include "SaveCounter.h"
+#include "framework/SystemCodePage.h"
 
 namespace pelmo {
 namespace {
@@ -56,65 +59,48 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
   EXPECT_EQ(Selected(), 0);
 }
 
-TEST_F(StripAndToolWindowsTest, AToolWindowDisablesTheStripAndItsCommandsWait) {
-  CopyAndWait("keep me");
-  Combo().SetCurSel(0);
-  bool ownedByStrip = false, stripEnabled = true;
-  ModalScript script({[&](HWND editor) {
-                        ownedByStrip = ::GetWindow(editor, GW_OWNER) == dialog.m_hWnd;
-                        stripEnabled = ::IsWindowEnabled(dialog.m_hWnd) != FALSE;
-                        // What the item menu would send: it must not act under the editor.
-                        ::SendMessageA(dialog.m_hWnd, WM_COMMAND, IDC_DELETE_ITEM, 0);
-                        ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_DELETE_REST, 0);
-                      },
-                      [](HWND editor) { Click(editor, IDCANCEL); }});
-  Command(ID_EDIT_ITEM);
-  EXPECT_TRUE(ownedByStrip);
-  EXPECT_FALSE(stripEnabled);
-  EXPECT_TRUE(::IsWindowEnabled(dialog.m_hWnd)) << "enabled again when the editor closed";
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"keep me", "on the clipboard at start"}));
-}
-
-TEST_F(StripAndToolWindowsTest, EveryToolCommandOpensItsWindowOwnedByTheStrip) {
-  // Each window is known by a control of its own.
+// Each window, known by a control of its own, is owned by the strip and disables it; what the
+// item menu would send meanwhile waits.
+TEST_F(StripAndToolWindowsTest, EveryToolWindowIsOwnedByTheStripWhoseCommandsWaitAndActOnce) {
   const struct {
     WORD command;
     int control;
   } tools[] = {
-      {ID_EDIT_ITEM, IDC_EDIT_TEXT},
-      {ID_ABOUT, IDOK},
-      {ID_CALCULATOR, IDC_CALC_LIST},
-      {ID_CLIPBOOK, IDC_CLIPBOOK_COPY},
-      {ID_QUICKREP, IDC_QUICKREP_DELETE},
-      {ID_CONCATENATE, IDC_CONCATENATE_LIST},
-      {ID_WEB, IDC_WEB_LIST},
-      {ID_SETTINGS, IDC_SET_ITEM_MAXIMUM},
+      {ID_EDIT_ITEM, IDC_EDIT_TEXT},      {ID_ABOUT, IDOK},
+      {ID_CALCULATOR, IDC_CALC_LIST},     {ID_CLIPBOOK, IDC_CLIPBOOK_COPY},
+      {ID_QUICKREP, IDC_QUICKREP_DELETE}, {ID_CONCATENATE, IDC_CONCATENATE_LIST},
+      {ID_WEB, IDC_WEB_LIST},             {ID_SETTINGS, IDC_SET_ITEM_MAXIMUM},
   };
+  CopyAndWait("keep me");
   for (const auto& tool : tools) {
     SCOPED_TRACE(tool.command);
-    bool hasControl = false;
+    Combo().SetCurSel(0);
+    bool hasControl = false, stripEnabled = true;
     HWND owner = nullptr;
     ModalScript script({[&](HWND window) {
                           hasControl = ::GetDlgItem(window, tool.control) != nullptr;
                           owner = ::GetWindow(window, GW_OWNER);
+                          stripEnabled = ::IsWindowEnabled(dialog.m_hWnd) != FALSE;
+                          Command(IDC_DELETE_ITEM);
+                          Command(ID_DELETE_REST);
                         },
                         [](HWND window) { Click(window, IDCANCEL); }});
     Command(tool.command);
     EXPECT_EQ(script.StepsRun(), 2u);
     EXPECT_TRUE(hasControl);
     EXPECT_EQ(owner, dialog.m_hWnd);
+    EXPECT_FALSE(stripEnabled);
+    EXPECT_TRUE(::IsWindowEnabled(dialog.m_hWnd));
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"keep me", "on the clipboard at start"}));
   }
-}
 
-TEST_F(StripAndToolWindowsTest, ADoubleClickOnAButtonActsOnce) {
-  CopyAndWait("a");
-  CopyAndWait("b");
+  // Once no window is open, a button acts; an owner-drawn one reports a double click as a click
+  // followed by BN_DBLCLK, and acts once.
   Combo().SetCurSel(0);
-  // An owner-drawn button reports a double click as a click followed by BN_DBLCLK.
   Click(dialog.m_hWnd, IDC_DELETE_ITEM);
   test::Notify(dialog.m_hWnd, IDC_DELETE_ITEM, BN_DBLCLK);
   Settle();
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"a", "on the clipboard at start"}));
+  EXPECT_EQ(Texts(), std::vector<std::string>{"on the clipboard at start"});
 }
 
 // The program runs the strip modally, as here, so the editor's loop runs inside the strip's: the
@@ -201,6 +187,94 @@ TEST_F(StripAndToolWindowsTest, ChoosingReturnsTheFocusToTheRememberedTargetOnly
   Combo().ShowDropDown(false);
   ::DestroyWindow(target);
   EXPECT_TRUE(chooseFrom(dialog.m_hWnd)) << "the target is gone";
+}
+
+// A refused number keeps the window open with the focus on its field; the counts are unsigned,
+// the length limit a signed integer.
+TEST_F(StripAndToolWindowsTest, SettingsRefuseWhatTheyCannotReadAndTakeTheRest) {
+  std::vector<std::string> refusals;
+  std::vector<bool> focusOnField;
+  const auto answer = [&](HWND) { refusals.push_back(test::AnswerActiveWindow()); };
+  // Checks that the refused field has the focus, then types into the fields and confirms.
+  const auto retype = [&](int refused, std::vector<std::pair<int, const char*>> typed) {
+    return [&focusOnField, refused, typed](HWND settings) {
+      if (refused) focusOnField.push_back(::GetFocus() == ::GetDlgItem(settings, refused));
+      for (const auto& [field, text] : typed) ::SetDlgItemTextA(settings, field, text);
+      Click(settings, IDOK);
+    };
+  };
+  ModalScript script(
+      {retype(0, {{IDC_SET_ITEM_MAXIMUM, "-4"}}), answer,
+       retype(IDC_SET_ITEM_MAXIMUM, {{IDC_SET_ITEM_MAXIMUM, " 3 "}, {IDC_SET_IGNORE_MORE, "4x"}}),
+       answer, retype(IDC_SET_IGNORE_MORE, {{IDC_SET_IGNORE_MORE, "500"}})});
+  Command(ID_SETTINGS);
+  EXPECT_EQ(script.StepsRun(), 5u);
+  EXPECT_EQ(refusals, (std::vector<std::string>{"Please enter a positive integer.",
+                                                "Please enter an integer."}));
+  EXPECT_EQ(focusOnField, (std::vector<bool>{true, true}));
+  EXPECT_EQ(workspace.options.ignoreMore, 500);
+  EXPECT_EQ(workspace.options.deleteAfter, 3);
+
+  // The maximum acts at the next capture.
+  for (const char* text : {"a", "b", "c", "d"}) CopyAndWait(text);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"d", "c", "b"}));
+}
+
+TEST_F(StripAndToolWindowsTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone) {
+  // Wine's shell has no "Progman": without one the command does nothing.
+  ASSERT_EQ(::FindWindowA("Progman", nullptr), nullptr);
+  Command(ID_TOGGLE_DESKTOP);
+  HWND desktop =
+      ::CreateWindowExA(0, test::TestClass("Progman"), "Program Manager", WS_POPUP | WS_VISIBLE, 0,
+                        0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+  Command(ID_TOGGLE_DESKTOP);
+  EXPECT_FALSE(::IsWindowVisible(desktop));
+  Command(ID_TOGGLE_DESKTOP);
+  EXPECT_TRUE(::IsWindowVisible(desktop));
+  ::DestroyWindow(desktop);
+}
+
+// The hotkey opens the quick window at the caret of the window being typed in; typing narrows the
+// list, and Enter puts the chosen entry back whole and returns the focus.
+TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEntryBack) {
+  const std::u16string greek = u"Καλημέρα κόσμε";
+  workspace.history.InsertTop("address: 12 Long Road", kPlain);
+  workspace.history.InsertTop(ToSystemAnsi(greek), kPlain, greek);
+  workspace.history.InsertTop("the road ahead", kPlain);
+  HWND target = ::CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 200, 150, 300, 40, nullptr,
+                                  nullptr, nullptr, nullptr);
+  ::SetForegroundWindow(target);
+  ::SetFocus(target);
+  Settle();
+
+  RECT opened{};
+  bool visible = false;
+  std::vector<LRESULT> counts;
+  ModalScript script({[&](HWND window) {
+                        ::GetWindowRect(window, &opened);
+                        visible = ::IsWindowVisible(window) != FALSE;
+                        HWND filter = ::GetDlgItem(window, IDC_QUICK_FILTER);
+                        HWND list = ::GetDlgItem(window, IDC_QUICK_LIST);
+                        for (const wchar_t* typed : {L"", L"ROAD", L"road long", L"ΚΑΛΗ"}) {
+                          ::SetWindowTextW(filter, typed);
+                          counts.push_back(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+                        }
+                      },
+                      [](HWND window) {
+                        ::PostMessageA(::GetDlgItem(window, IDC_QUICK_FILTER), WM_KEYDOWN,
+                                       VK_RETURN, 0);
+                      }});
+  ::SendMessageA(dialog.m_hWnd, WM_HOTKEY, QuickWindowHotKey::kId, 0);
+  Settle();
+
+  EXPECT_TRUE(visible);
+  EXPECT_EQ(counts, (std::vector<LRESULT>{4, 2, 1, 1}));
+  const Rect caret = WindowRect(target);
+  EXPECT_LT(std::abs(opened.left - caret.left), 50) << "opened at the target's caret";
+  EXPECT_GE(opened.top, caret.top);
+  EXPECT_EQ(test::ClipboardUnicode(), greek);
+  EXPECT_EQ(::GetForegroundWindow(), target);
+  ::DestroyWindow(target);
 }
 
 }  // namespace

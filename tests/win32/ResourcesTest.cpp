@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Wnd.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -18,7 +19,15 @@ INT_PTR CALLBACK NoHandling(HWND, UINT, WPARAM, LPARAM) {
   return FALSE;
 }
 
-TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
+std::string ResourceBytes(LPCSTR name, LPCSTR type) {
+  HRSRC found = ::FindResourceA(nullptr, name, type);
+  if (!found) return std::string();
+  const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(nullptr, found)));
+  return std::string(bytes, ::SizeofResource(nullptr, found));
+}
+
+TEST(Resources, IdsAreUniqueInEveryDialogTheVersionIsTheAboutBoxsAndTheManifestKeepsWhatWeNeed) {
+  std::vector<std::string> aboutTexts;
   for (const UINT dialogId :
        {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX, IDD_CALCULATOR, IDD_CLIPBOOK, IDD_CLIPBOOK_ENTRY,
         IDD_QUICK_REPLACE, IDD_SHORTCUT, IDD_CONCATENATE, IDD_PREVIEW,
@@ -32,6 +41,7 @@ TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
     // Direct children only: a combo box's own edit field has an id of its own choosing.
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
+      if (dialogId == IDD_ABOUTBOX) aboutTexts.push_back(WindowText(child));
       const int id = ::GetDlgCtrlID(child);
       if (id == -1 || id == 0xFFFF) continue;  // static texts share the "no id" id
       ++controls;
@@ -40,32 +50,14 @@ TEST(Resources, ControlIdsAreUniqueInEveryDialog) {
     EXPECT_GT(controls, 0);
     ::DestroyWindow(dialog);
   }
-}
 
-std::string ResourceBytes(LPCSTR name, LPCSTR type) {
-  HRSRC found = ::FindResourceA(nullptr, name, type);
-  if (!found) return std::string();
-  const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(nullptr, found)));
-  return std::string(bytes, ::SizeofResource(nullptr, found));
-}
-
-TEST(Resources, VersionMatchesTheAboutBoxAndTheManifestKeepsVirtualization) {
   std::string block = ResourceBytes(MAKEINTRESOURCEA(VS_VERSION_INFO), RT_VERSION);
   char* version = nullptr;
   UINT length = 0;
   ASSERT_TRUE(::VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion",
                                reinterpret_cast<void**>(&version), &length));
-  HWND about = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUTBOX),
-                                    nullptr, NoHandling, 0);
-  std::vector<std::string> texts;
-  for (HWND child = ::GetWindow(about, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    char text[256] = "";
-    ::GetWindowTextA(child, text, sizeof text);
-    texts.push_back(text);
-  }
-  ::DestroyWindow(about);
-  EXPECT_NE(std::find(texts.begin(), texts.end(), std::string("Pelmo Version ") + version),
-            texts.end());
+  const std::string about = std::string("Pelmo Version ") + version;
+  EXPECT_NE(std::find(aboutTexts.begin(), aboutTexts.end(), about), aboutTexts.end());
 
   const std::string manifest = ResourceBytes(MAKEINTRESOURCEA(1), RT_MANIFEST);
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),

@@ -31,8 +31,6 @@ class SaveCounter {
     ::CloseHandle(m_stop);
     ::CloseHandle(m_ready);
   }
-  SaveCounter(const SaveCounter&) = delete;
-  SaveCounter& operator=(const SaveCounter&) = delete;
 
   // Saves seen so far; waits a moment for reports still on their way.
   int Count() const {

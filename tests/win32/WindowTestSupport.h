@@ -87,13 +87,6 @@ inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) 
   return text;
 }
 
-// A window's place on the screen, its client area, and where `child` is in `parent`'s.
-using pelmo::ClientRect;
-using pelmo::WindowRect;
-inline Rect ChildRect(HWND parent, HWND child) {
-  return RectInParent(parent, child);
-}
-
 // The rows of a list box, or of a combo box's list when `combo`.
 inline std::vector<std::string> ListBoxRows(HWND list, bool combo = false) {
   std::vector<std::string> rows;
