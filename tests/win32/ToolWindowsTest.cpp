@@ -171,13 +171,13 @@ class HelpWindowTest : public testing::Test {
   }
   static std::vector<HWND> HelpWindows() {
     std::vector<HWND> found;
-    const auto collect = [](HWND hwnd, LPARAM into) -> BOOL {
-      if (WindowText(hwnd) == "Pelmo Help")
-        reinterpret_cast<std::vector<HWND>*>(into)->push_back(hwnd);
-      return TRUE;
-    };
-    ::EnumThreadWindows(::GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(&found));
     return found;
+  }
+  static BOOL CALLBACK Collect(HWND hwnd, LPARAM into) {
+    if (WindowText(hwnd) == "Pelmo Help")
+      reinterpret_cast<std::vector<HWND>*>(into)->push_back(hwnd);
+    return TRUE;
   }
 };
 
@@ -306,8 +306,8 @@ TEST_F(CalculatorTest, ButtonsAndTypingComputeTheRunningResultAndEqualsFillsTheL
   EXPECT_STREQ(divide, L"\u00F7");
   // The template's "0.0" stays until the first key; its "+" indicator is replaced at once.
   const std::vector<Rows> expected = {
-      {"", "0.0", ""},       {"pi", "2^10"}, {"7*", "7", "*"},        {"7*8", "56", "="},
-      {"7*8", "pi", "2^10"}, {"", "0", "="}, {"7sin(sqrt", "0", "="}, {"2^10", "", "M"},
+      {"", "0.0", ""},       {"pi", "2^10"},       {"7*", "7", "*"},        {"7*8", "56", "="},
+      {"7*8", "pi", "2^10"}, {"", "0", "="},       {"7sin(sqrt", "0", "="}, {"2^10", "", "M"},
       {"12/", "12", "/"},    {"12/8", "1.5", "="},
   };
   EXPECT_EQ(seen, expected);
@@ -419,8 +419,7 @@ struct BrowserFolder {
   // Every start's command line and show value, once the first is written and a moment has passed
   // for any other.
   std::string WaitForRecord() const {
-    test::PumpUntil([&] { return test::FileBytes(record).find('\n') != std::string::npos; },
-                    10000);
+    test::PumpUntil([&] { return test::FileBytes(record).find('\n') != std::string::npos; }, 10000);
     test::Settle(500);
     return test::FileBytes(record);
   }
@@ -495,8 +494,7 @@ TEST_F(WebCapturesTest, ExportWritesThePageAndOpensItInTheBrowserUnlessTheWriteF
        },
        {[&](HWND) { ChooseFile(blocked); },
         [&](HWND) { AnswerActiveWindow(IDYES); },  // replace the existing page
-        [&](HWND) { shown = AnswerActiveWindow(IDOK); },
-        [&](HWND) { ChooseFile(page); }});
+        [&](HWND) { shown = AnswerActiveWindow(IDOK); }, [&](HWND) { ChooseFile(page); }});
   ::CloseHandle(lock);
   EXPECT_NE(shown.find(blocked), std::string::npos) << shown;
   EXPECT_EQ(test::FileBytes(blocked), "old page");
