@@ -60,7 +60,7 @@ BOOL CMainDialog::OnInitDialog() {
 
 BOOL CMainDialog::PreTranslateMessage(MSG* msg) {
   const bool shiftF10 = (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) &&
-                        msg->wParam == VK_F10 && (::GetKeyState(VK_SHIFT) & 0x8000);
+                        msg->wParam == VK_F10 && KeyHeld(VK_SHIFT);
   if (!shiftF10 && msg->message != WM_CONTEXTMENU) return CDialog::PreTranslateMessage(msg);
   ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, KeyboardMenuPosition(m_hWnd), m_inline.On());
   return TRUE;

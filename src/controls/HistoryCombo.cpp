@@ -18,12 +18,11 @@ constexpr auto kMoreRowsSlice = std::chrono::milliseconds(25);
 constexpr int kMoreRowsBatch = 100;
 
 bool KeyDown(const MSG& msg, WPARAM key) {
-  return msg.message == WM_KEYDOWN && msg.wParam == key &&
-         (::GetKeyState(static_cast<int>(key)) & 0x8000);
+  return msg.message == WM_KEYDOWN && msg.wParam == key && KeyHeld(static_cast<int>(key));
 }
 
 bool ShiftHeld() {
-  return (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  return KeyHeld(VK_SHIFT);
 }
 
 }  // namespace

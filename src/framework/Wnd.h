@@ -20,6 +20,11 @@ std::string WindowText(HWND hwnd);
 // The same as UTF-16, for a window whose procedure is not ours (ours is ANSI and would narrow it).
 std::u16string WideWindowText(HWND hwnd);
 
+// Whether `key` is down as the message being handled was sent (Shift with Enter, and so on).
+inline bool KeyHeld(int key) {
+  return (::GetKeyState(key) & 0x8000) != 0;
+}
+
 // Keeps a child window's top-left corner and stretches it to its parent's client area of the
 // given size (the sizes of WM_SIZE).
 void StretchToClient(HWND child, int clientWidth, int clientHeight);

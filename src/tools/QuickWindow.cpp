@@ -44,7 +44,7 @@ Rect WorkAreaAt(const Rect& place) {
 }
 
 bool ShiftHeld() {
-  return (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  return KeyHeld(VK_SHIFT);
 }
 
 class CQuickWindow : public CDialog {
