@@ -72,6 +72,10 @@ class CQuickWindow : public CDialog {
   void DrawRow(const DRAWITEMSTRUCT& draw) const;
   // The entry a row of the list shows; null when it has left the history meanwhile.
   const HistoryItem* EntryAt(int row) const;
+  // Whether the history is as the last filter found it: no copy added or evicted an entry since.
+  bool AsFiltered() const {
+    return m_count == m_history.Count() && (m_count == 0 || m_top == &m_history.At(0));
+  }
 
   History& m_history;
   HistoryRowPainter m_painter;
@@ -109,11 +113,9 @@ BOOL CQuickWindow::OnInitDialog() {
 
 void CQuickWindow::Filter() {
   const std::u16string typed = WideWindowText(m_filter);
-  const bool unchanged =
-      m_count == m_history.Count() && (m_count == 0 || m_top == &m_history.At(0));
   const QuickFilter filter(typed);
   // Typing on only narrows what the previous text found.
-  const bool narrows = unchanged && typed.compare(0, m_typed.size(), m_typed) == 0;
+  const bool narrows = AsFiltered() && typed.compare(0, m_typed.size(), m_typed) == 0;
   m_rows = narrows ? FilterRows(m_history, filter, m_rows) : FilterRows(m_history, filter);
   m_typed = typed;
   m_count = m_history.Count();
@@ -127,8 +129,9 @@ void CQuickWindow::Filter() {
 
 const HistoryItem* CQuickWindow::EntryAt(int row) const {
   if (row < 0 || row >= static_cast<int>(m_shown.size())) return nullptr;
-  const int now = m_history.RowOf(m_shown[static_cast<size_t>(row)]);
-  return now < 0 ? nullptr : &m_history.At(now);
+  const HistoryItem* entry = m_shown[static_cast<size_t>(row)];
+  // Looked for only when copies came meanwhile: a drawn row then costs no search.
+  return AsFiltered() || m_history.RowOf(entry) >= 0 ? entry : nullptr;
 }
 
 BOOL CQuickWindow::PreTranslateMessage(MSG* msg) {
