@@ -207,6 +207,8 @@ TEST_F(StripAndToolWindowsTest, SettingsRefuseWhatTheyCannotReadAndTakeTheRest) 
       {retype(0, {{IDC_SET_ITEM_MAXIMUM, "-4"}}), answer,
        retype(IDC_SET_ITEM_MAXIMUM, {{IDC_SET_ITEM_MAXIMUM, " 3 "}, {IDC_SET_IGNORE_MORE, "4x"}}),
        answer, retype(IDC_SET_IGNORE_MORE, {{IDC_SET_IGNORE_MORE, "500"}})});
+  // In front, as when the user opens it: an earlier test may have left another window there.
+  ::SetForegroundWindow(dialog.m_hWnd);
   Command(ID_SETTINGS);
   EXPECT_EQ(script.StepsRun(), 5u);
   EXPECT_EQ(refusals, (std::vector<std::string>{"Please enter a positive integer.",
