@@ -27,6 +27,9 @@ uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelmo'
 folder=$(pelmo_wine cmd.exe /c echo %LOCALAPPDATA%\\Programs\\Pelmo | tr -d '\r')
 installed=$(pelmo_wine winepath -u "$folder")
 shortcut=$(pelmo_wine winepath -u "$(pelmo_wine cmd.exe /c echo %APPDATA% | tr -d '\r')")/Microsoft/Windows/Start\ Menu/Programs/Pelmo.lnk
+# A run that failed partway leaves its installation in this tree's prefix: start from none.
+rm -rf "$installed" "$shortcut"
+pelmo_wine reg delete "$uninstall_key" /f >/dev/null 2>&1
 
 pelmo_wine "$e2e_dir/Pelmo-setup.exe" /S || e2e_fail "the silent install failed"
 [ -f "$installed/Pelmo.exe" ] && [ -f "$installed/uninstall.exe" ] ||
