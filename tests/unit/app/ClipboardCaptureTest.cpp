@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "app/ChainWatch.h"
 #include "app/ClipboardCapture.h"
@@ -11,6 +8,8 @@
 
 namespace pelmo {
 namespace {
+
+using Rows = std::vector<std::string>;
 
 // The clipboard and the window effects; nullopt is a clipboard that another program holds open.
 // With `echo`, a replacement's write is itself a clipboard change: it reaches the capture while
@@ -34,7 +33,7 @@ class FakeHost : public CaptureHost {
     if (locked) return false;
     clipboard = text;
     ++sequence;
-    writes.push_back({text, paste});
+    writes.push_back(paste ? text + " (pasted)" : text);
     if (!echo || writes.size() >= kMaxWrites) return true;
     if (echoLater)
       ++undelivered;
@@ -47,19 +46,10 @@ class FakeHost : public CaptureHost {
   std::optional<std::string> clipboard;
   std::u16string wide;  // what the clipboard offers beyond its ANSI text
   uint32_t sequence = 0;
-  bool markedPrivate = false;
+  bool markedPrivate = false, echo = false, echoLater = false;
   bool locked = false;  // writes fail
-  bool echo = false;
-  bool echoLater = false;
-  int undelivered = 0;
-  struct Write {
-    std::string text;
-    bool paste;
-  };
-  std::vector<Write> writes;
-  int remembered = 0;
-  int reads = 0;
-  int selected = 0;
+  int undelivered = 0, remembered = 0, reads = 0, selected = 0;
+  Rows writes;  // the replacements written, each marked when it is to be pasted
   size_t lastLimit = 0;
 };
 
@@ -78,34 +68,39 @@ class ClipboardCaptureTest : public ::testing::Test {
     host.clipboard = std::move(text);
     return capture.Retry();
   }
-  std::vector<std::string> Texts() const { return workspace.history.Texts(); }
+  Rows Texts() const { return workspace.history.Texts(); }
+  void Restart() { workspace.history.DeleteAll(), host.writes.clear(); }
 
   Workspace workspace{"C:\\pelmo\\Pelmo.exe"};
+  Settings& options = workspace.options;
   FakeHost host;
   ClipboardCapture capture{workspace, host};
 };
 
 TEST_F(ClipboardCaptureTest, InsertsNewestFirstWithinTheLimitAndEvictsOnePerChange) {
-  workspace.options.ignoreMore = 5;
-  workspace.options.deleteAfter = 3;
+  options.ignoreMore = 5;
+  options.deleteAfter = 3;
+  capture.SetPendingKind(kConcatenated);  // for the next entry created, and that one only
+  EXPECT_EQ(Change(""), CaptureResult::kIgnored);
+  EXPECT_EQ(Change("123456"), CaptureResult::kIgnored) << "one byte over the limit";
   EXPECT_EQ(Change("one"), CaptureResult::kInserted);
   EXPECT_EQ(Change("one"), CaptureResult::kInserted) << "equal texts are added again";
-  EXPECT_EQ(Change(""), CaptureResult::kIgnored);
   EXPECT_EQ(Change("12345"), CaptureResult::kInserted) << "exactly at the limit";
-  EXPECT_EQ(Change("123456"), CaptureResult::kIgnored) << "one byte over the limit";
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"12345", "one", "one"}));
+  EXPECT_EQ(Texts(), (Rows{"12345", "one", "one"}));
+  EXPECT_EQ(workspace.history.At(2).kind, kConcatenated);
+  EXPECT_EQ(workspace.history.At(1).kind, kPlain);
   EXPECT_EQ(host.selected, 3);
 
   // A smaller maximum takes effect one entry per change, never all at once.
-  workspace.options.deleteAfter = 1;
+  options.deleteAfter = 1;
   Change("two");
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"two", "12345", "one"}));
+  EXPECT_EQ(Texts(), (Rows{"two", "12345", "one"}));
 }
 
 // The rules see the ANSI text (one '?' per lost character); the entry keeps the wide one too,
 // unless Quick Replace put its own text in place of what was copied.
 TEST_F(ClipboardCaptureTest, AWideTextRidesAlongWithItsAnsiText) {
-  workspace.options.ignoreMore = 4;
+  options.ignoreMore = 4;
   host.wide = u"λόγος";
   EXPECT_EQ(Change("?????"), CaptureResult::kIgnored) << "5 ANSI bytes are over the limit";
   host.wide = u"λόγ";
@@ -113,20 +108,11 @@ TEST_F(ClipboardCaptureTest, AWideTextRidesAlongWithItsAnsiText) {
   EXPECT_EQ(workspace.history.At(0).text, "???");
   EXPECT_EQ(workspace.history.At(0).wide, u"λόγ");
 
-  workspace.options.quickRep = 1;
+  options.quickRep = 1;
   workspace.quickRep = {{"???", "abc"}};
   Change("???");
   EXPECT_EQ(workspace.history.At(0).text, "abc");
   EXPECT_TRUE(workspace.history.At(0).wide.empty()) << "the replacement has no wide text";
-}
-
-TEST_F(ClipboardCaptureTest, PendingKindGoesToTheNextCreatedEntryOnly) {
-  capture.SetPendingKind(kConcatenated);
-  Change("");  // creates nothing: the kind waits
-  Change("joined");
-  Change("plain");
-  EXPECT_EQ(workspace.history.At(1).kind, kConcatenated);
-  EXPECT_EQ(workspace.history.At(0).kind, kPlain);
 }
 
 TEST_F(ClipboardCaptureTest, AnOwnWriteIsSkippedOnceWithoutReading) {
@@ -140,18 +126,6 @@ TEST_F(ClipboardCaptureTest, AnOwnWriteIsSkippedOnceWithoutReading) {
   EXPECT_EQ(Change("written by nobody"), CaptureResult::kInserted);
 }
 
-TEST_F(ClipboardCaptureTest, ABusyClipboardIsReadAgainOnRetryOnly) {
-  workspace.options.autoFocus = 1;
-  capture.SetPendingKind(kDroppedFiles);
-  EXPECT_EQ(Change(std::nullopt), CaptureResult::kBusy);
-  EXPECT_EQ(workspace.history.Count(), 0);
-  EXPECT_EQ(Retry(std::nullopt), CaptureResult::kBusy);
-  EXPECT_EQ(Retry("held a moment"), CaptureResult::kInserted);
-  EXPECT_EQ(workspace.history.At(0).text, "held a moment");
-  EXPECT_EQ(workspace.history.At(0).kind, kDroppedFiles) << "the kind waited for the retry";
-  EXPECT_EQ(host.remembered, 1) << "the target is taken when the change arrives, not on retries";
-}
-
 TEST(RetryScheduleTest, WaitsLongerEachTimeUntilTenSecondsAfterTheChange) {
   RetrySchedule schedule;
   std::vector<unsigned> waits{schedule.Start()};
@@ -163,9 +137,7 @@ TEST(RetryScheduleTest, WaitsLongerEachTimeUntilTenSecondsAfterTheChange) {
 // A heal joins the chain again when the sequence number moved without a notification, which an
 // owner rendering on demand also causes: what the last capture left is not taken in twice.
 TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
-  workspace.options.autoFocus = 1;
-  workspace.options.captureHTML = 1;
-  workspace.options.quickRep = 1;
+  options.autoFocus = options.captureHTML = options.quickRep = 1;
   workspace.quickRep = {{"sig", "Best regards"}};
   host.wide = u"www.a.com λ";
   Change("www.a.com ?");
@@ -174,7 +146,7 @@ TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
   host.wide.clear();
   Change("sig");
   EXPECT_EQ(capture.OnHeal(), CaptureResult::kSkipped) << "the replacement is still there";
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"Best regards", "www.a.com ?"}));
+  EXPECT_EQ(Texts(), (Rows{"Best regards", "www.a.com ?"}));
   EXPECT_EQ(workspace.links.size(), 1u);
   EXPECT_EQ(host.writes.size(), 1u);
   EXPECT_EQ(host.remembered, remembered + 1) << "only the copy of sig took the target";
@@ -188,26 +160,24 @@ TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
 }
 
 TEST_F(ClipboardCaptureTest, PutsEveryRecognisedLinkAtTheHeadWithinItsOwnConditions) {
-  workspace.options.captureHTML = 1;
+  options.captureHTML = 1;
   Change("see http://example.com/a.html now");
   Change("no address here");
-  Change("again http://example.com/a.html");
-  EXPECT_EQ(workspace.links,
-            (std::deque<std::string>{"http://example.com/a.html", "http://example.com/a.html"}));
-
-  workspace.options.ignoreMore = 20;
-  Change("www.example.com/12345");  // 21 bytes
-  EXPECT_EQ(workspace.links.size(), 2u);
-  Change("www.example.com/1234");  // 20 bytes
-  EXPECT_EQ(workspace.links.size(), 3u);
-  workspace.options.captureHTML = 0;
+  Change("again http://example.com/b.html");
+  options.ignoreMore = 20;
+  Change("www.example.com/12345");  // one byte over the limit
   Change("www.example.com/1234");
-  EXPECT_EQ(workspace.links.size(), 3u);
+  options.captureHTML = 0;
+  Change("www.example.com/6789");
+  EXPECT_EQ(workspace.links,
+            (std::deque<std::string>{"www.example.com/1234", "http://example.com/b.html",
+                                     "http://example.com/a.html"}));
 }
 
-TEST_F(ClipboardCaptureTest, AChangeMarkedPrivateLeavesNoTrace) {
-  workspace.options.captureHTML = 1;
-  workspace.options.quickRep = 1;
+// A change marked private leaves no trace, also on retries; a busy clipboard is read again on
+// retry only. The pending kind waits through both for a real entry.
+TEST_F(ClipboardCaptureTest, PrivateAndBusyChanges) {
+  options.autoFocus = options.captureHTML = options.quickRep = 1;
   workspace.quickRep = {{"http://example.com/pw", "replaced"}};
   capture.SetPendingKind(kConcatenated);
   host.markedPrivate = true;
@@ -216,22 +186,25 @@ TEST_F(ClipboardCaptureTest, AChangeMarkedPrivateLeavesNoTrace) {
   EXPECT_EQ(Retry("http://example.com/pw"), CaptureResult::kPrivate) << "retries see the mark";
   EXPECT_EQ(workspace.history.Count(), 0);
   EXPECT_TRUE(workspace.links.empty());
-  EXPECT_EQ(host.writes.size(), 0u);
+  EXPECT_TRUE(host.writes.empty());
 
   host.markedPrivate = false;
-  Change("next");
-  EXPECT_EQ(workspace.history.At(0).kind, kConcatenated) << "the kind waits for a real entry";
+  EXPECT_EQ(Change(std::nullopt), CaptureResult::kBusy);
+  EXPECT_EQ(Retry("held a moment"), CaptureResult::kInserted);
+  EXPECT_EQ(Texts(), Rows{"held a moment"});
+  EXPECT_EQ(workspace.history.At(0).kind, kConcatenated);
+  EXPECT_EQ(host.remembered, 2) << "the target is taken when a change arrives, not on retries";
 }
 
 TEST_F(ClipboardCaptureTest, ReadsOnlyWhatDecidesAboutTheText) {
-  workspace.options.ignoreMore = 5;
+  options.ignoreMore = 5;
   Change(std::string(100000, 'x'));
   EXPECT_EQ(host.lastLimit, 6u) << "one byte past the limit";
   EXPECT_EQ(workspace.history.Count(), 0);
 
   // A Quick Replace shortcut longer than the limit is still recognised, and a longer text that
   // begins with it is not taken for it.
-  workspace.options.quickRep = 1;
+  options.quickRep = 1;
   workspace.quickRep = {{"0123456789", "sig"}};
   EXPECT_EQ(Change("0123456789 and more"), CaptureResult::kIgnored);
   EXPECT_EQ(host.writes.size(), 0u);
@@ -242,100 +215,75 @@ TEST_F(ClipboardCaptureTest, ReadsOnlyWhatDecidesAboutTheText) {
 // The Quick Replace step, whose writes come back as clipboard changes.
 class QuickReplaceCaptureTest : public ClipboardCaptureTest {
  protected:
-  QuickReplaceCaptureTest() {
-    workspace.options.quickRep = 1;
-    host.echo = true;
-  }
+  QuickReplaceCaptureTest() { options.quickRep = 1, host.echo = true; }
 };
 
 TEST_F(QuickReplaceCaptureTest, TheReplacementIsWrittenPastedOnRequestAndRecorded) {
   workspace.quickRep = {{"sig", "Best regards"}};
   const struct {
     int quickRep, autoFocus, autoPaste;
-    bool replaced, paste;
-  } cases[] = {
-      {0, 1, 1, false, false},
-      {1, 0, 1, true, false},
-      {1, 1, 0, true, false},
-      {1, 1, 1, true, true},
-  };
+    Rows writes;
+  } cases[] = {{0, 1, 1, {}},
+               {1, 0, 1, {"Best regards"}},
+               {1, 1, 0, {"Best regards"}},
+               {1, 1, 1, {"Best regards (pasted)"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.quickRep << c.autoFocus << c.autoPaste);
-    workspace.history.DeleteAll();
-    host.writes.clear();
-    workspace.options.quickRep = c.quickRep;
-    workspace.options.autoFocus = c.autoFocus;
-    workspace.options.autoPaste = c.autoPaste;
+    Restart();
+    options.quickRep = c.quickRep, options.autoFocus = c.autoFocus, options.autoPaste = c.autoPaste;
     Change("sig");
-    if (!c.replaced) {
-      EXPECT_EQ(Texts(), std::vector<std::string>{"sig"});
-      EXPECT_TRUE(host.writes.empty());
-      continue;
-    }
-    ASSERT_EQ(host.writes.size(), 1u);
-    EXPECT_EQ(host.writes[0].text, "Best regards");
-    EXPECT_EQ(host.writes[0].paste, c.paste);
+    EXPECT_EQ(host.writes, c.writes);
     // The write's own change is captured as well as the replaced copy.
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"Best regards", "Best regards"}));
+    EXPECT_EQ(Texts(), (c.quickRep ? Rows{"Best regards", "Best regards"} : Rows{"sig"}));
   }
 }
 
 TEST_F(QuickReplaceCaptureTest, TheLengthLimitTestsTheTextAsRead) {
-  workspace.options.ignoreMore = 5;
+  options.ignoreMore = 5;
   workspace.quickRep = {{"long", "far longer than five"}, {"toolong", "ok"}, {"", "no text"}};
   host.echoLater = true;
   host.locked = true;  // only the copied texts reach the capture
   Change("long");
   Change("toolong");
   Change("");  // a change without text
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"no text", "far longer than five"}));
+  EXPECT_EQ(Texts(), (Rows{"no text", "far longer than five"}));
 }
 
-TEST_F(QuickReplaceCaptureTest, LoopingPairsReplaceOncePerCopy) {
-  const std::vector<std::vector<QuickRepItem>> loops = {{{"a", "a"}}, {{"a", "b"}, {"b", "a"}}};
-  for (const bool duringWrite : {true, false}) {
-    for (const auto& pairs : loops) {
-      SCOPED_TRACE(testing::Message() << pairs.size() << " pair(s), during write " << duringWrite);
-      workspace.history.DeleteAll();
-      workspace.quickRep = pairs;
-      host.writes.clear();
-      host.echoLater = !duringWrite;
-      const std::string replacement = pairs.front().text;
-      Change("a");
-      EXPECT_EQ(host.writes.size(), 1u);
-      EXPECT_EQ(host.clipboard, replacement);
-      EXPECT_EQ(Texts(), (std::vector<std::string>{replacement, replacement}));
-      // The next copy of the user is replaced again.
-      Change("a");
-      EXPECT_EQ(host.writes.size(), 2u);
-    }
-  }
-}
-
-// The next copy is replaced again whether the last replacement's own change never reached the
-// capture (a viewer ahead posted it on late) or its write failed (it is recorded all the same).
-TEST_F(QuickReplaceCaptureTest, TheNextCopyIsReplacedWhateverBecameOfTheLastReplacement) {
-  workspace.quickRep = {{"a", "b"}};
-  host.echo = false;
-  for (const bool locked : {false, true}) {
-    SCOPED_TRACE(locked ? "write failed" : "change never arrived");
-    workspace.history.DeleteAll();
-    host.writes.clear();
-    host.locked = locked;
+// Each copy of a shortcut is replaced once, also with pairs that loop: the replacement's own
+// change is captured but not replaced again, whether it arrives during the write, later, never
+// (a viewer ahead posted it on late), or the write failed (the text is recorded all the same).
+TEST_F(QuickReplaceCaptureTest, EachCopyIsReplacedOnce) {
+  const std::vector<QuickRepItem> same = {{"a", "a"}}, swap = {{"a", "b"}, {"b", "a"}};
+  const struct {
+    const char* name;
+    std::vector<QuickRepItem> pairs;
+    bool echo, echoLater, locked;
+  } cases[] = {{"a to a, during the write", same, true, false, false},
+               {"a to a, later", same, true, true, false},
+               {"a to b to a, during the write", swap, true, false, false},
+               {"a to b to a, later", swap, true, true, false},
+               {"change never arrived", {{"a", "b"}}, false, false, false},
+               {"write failed", {{"a", "b"}}, false, false, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Restart();
+    workspace.quickRep = c.pairs;
+    host.echo = c.echo, host.echoLater = c.echoLater, host.locked = c.locked;
     Change("a");
-    EXPECT_EQ(Texts(), std::vector<std::string>{"b"});
+    const std::string replacement = c.pairs.front().text;
+    EXPECT_EQ(Texts(), (c.echo ? Rows{replacement, replacement} : Rows{replacement}));
+    EXPECT_EQ(host.writes.size(), c.locked ? 0u : 1u);
     host.locked = false;
-    Change("a");
-    EXPECT_EQ(host.writes.size(), locked ? 1u : 2u);
-    EXPECT_EQ(host.clipboard, "b");
+    Change("a");  // the next copy of the user is replaced again
+    EXPECT_EQ(host.writes.size(), c.locked ? 1u : 2u);
+    EXPECT_EQ(host.clipboard, replacement);
   }
 }
 
 TEST(ChainWatch, RejoinsOnceAChangeWentUnnoticedForAWholeInterval) {
   ChainWatch watch;
   watch.Notified(7);
-  EXPECT_FALSE(watch.Check(7));
-  EXPECT_FALSE(watch.Check(7));
+  EXPECT_FALSE(watch.Check(7) || watch.Check(7));
 
   // A notification that comes between two checks is in time.
   EXPECT_FALSE(watch.Check(8));
@@ -345,8 +293,7 @@ TEST(ChainWatch, RejoinsOnceAChangeWentUnnoticedForAWholeInterval) {
   // None came: the second check rejoins, and only once for that change.
   EXPECT_FALSE(watch.Check(9));
   EXPECT_TRUE(watch.Check(10));
-  EXPECT_FALSE(watch.Check(10));
-  EXPECT_FALSE(watch.Check(10));
+  EXPECT_FALSE(watch.Check(10) || watch.Check(10));
 }
 
 }  // namespace

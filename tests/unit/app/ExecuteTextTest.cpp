@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "app/ExecuteText.h"
@@ -8,11 +7,18 @@
 namespace pelmo {
 namespace {
 
+struct RecordingShell : Shell {
+  std::intptr_t Execute(const ShellRequest& request) override {
+    calls.push_back(request.verb + "|" + request.file + "|" + request.parameters);
+    return result;
+  }
+  std::intptr_t result = 33;  // success
+  std::vector<std::string> calls;
+};
+
 TEST(ExecuteText, Parsing) {
   const struct {
-    const char* text;
-    const char* file;
-    const char* parameters;
+    const char *text, *file, *parameters;
   } cases[] = {
       {"notepad c:\\notes.txt", "notepad", "c:\\notes.txt"},
       {" \t\r\n\v\f prog a  b  ", "prog", "a  b  "},    // trailing blanks stay
@@ -25,52 +31,33 @@ TEST(ExecuteText, Parsing) {
       {"Jo Doe jo@example.org", "mailto:Jo Doe jo@example.org", ""},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    const std::optional<ShellRequest> request = ParseExecuteText(c.text, false);
-    ASSERT_TRUE(request);
-    EXPECT_EQ(request->verb, "open");
-    EXPECT_EQ(request->file, c.file);
-    EXPECT_EQ(request->parameters, c.parameters);
+    RecordingShell shell;
+    ExecuteText(c.text, false, shell);
+    EXPECT_EQ(shell.calls,
+              std::vector<std::string>{std::string("open|") + c.file + "|" + c.parameters})
+        << c.text;
   }
 }
-
-struct RecordingShell : Shell {
-  explicit RecordingShell(std::intptr_t result) : result(result) {}
-  std::intptr_t Execute(const ShellRequest& request) override {
-    calls.push_back(request);
-    return result;
-  }
-  std::intptr_t result;
-  std::vector<ShellRequest> calls;
-};
 
 // The shell is called once per text that holds more than white space; only listed failures
 // give a message, some with a trailing blank.
 TEST(ExecuteText, CallsTheShellAndReportsListedFailures) {
-  const struct {
-    const char* text;
-    std::intptr_t result;
-    size_t calls;
-    const char* message;  // nullptr: nothing shown
-  } cases[] = {
-      {"  winword report.doc", 33, 1, nullptr},
-      {"  winword report.doc", 2, 1, "The specified file was not found. "},
-      {"  winword report.doc", 4, 1, nullptr},
-      {"  winword report.doc", 0, 1, "The operating system is out of memory or resources."},
-      {"  winword report.doc", 32, 1, "The specified dynamic-link library was not found."},
-      {" \t\r\n", 2, 0, nullptr},
-      {"", 2, 0, nullptr},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << '"' << c.text << "\" " << c.result);
-    RecordingShell shell(c.result);
-    const std::optional<std::string> message = ExecuteText(c.text, true, shell);
-    ASSERT_EQ(shell.calls.size(), c.calls);
-    if (c.calls) {
-      const ShellRequest& call = shell.calls[0];
-      EXPECT_EQ(call.verb + "|" + call.file + "|" + call.parameters, "explore|winword|report.doc");
-    }
-    EXPECT_EQ(message.value_or("none"), c.message ? c.message : "none");
+  const std::pair<std::intptr_t, const char*> cases[] = {
+      {33, "none"},
+      {2, "The specified file was not found. "},
+      {4, "none"},
+      {0, "The operating system is out of memory or resources."},
+      {32, "The specified dynamic-link library was not found."}};
+  for (const auto& [result, message] : cases) {
+    RecordingShell shell;
+    shell.result = result;
+    EXPECT_EQ(ExecuteText("  winword report.doc", true, shell).value_or("none"), message) << result;
+    EXPECT_EQ(shell.calls, std::vector<std::string>{"explore|winword|report.doc"});
+  }
+  for (const char* blank : {" \t\r\n", ""}) {
+    RecordingShell shell;
+    EXPECT_EQ(ExecuteText(blank, true, shell), std::nullopt);
+    EXPECT_TRUE(shell.calls.empty());
   }
 }
 

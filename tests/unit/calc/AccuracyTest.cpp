@@ -4,7 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <map>
-#include <string>
+#include <set>
 
 #include "ReferenceData.h"
 
@@ -26,21 +26,19 @@ const std::map<std::string, double> kTolerance = {
 
 // Oscillating functions are judged absolutely near their zeros: against the size of the
 // function's envelope there, which for these is at most 1 and falls like 1/sqrt(x).
-bool Oscillates(const std::string& f) {
-  return f == "bessj0" || f == "bessj1" || f == "bessy0" || f == "bessy1" || f == "bessj" ||
-         f == "bessy" || f == "spbessj" || f == "neumann" || f == "neumann1" || f == "chepol";
-}
+const std::set<std::string> kOscillating = {"bessj0", "bessj1",  "bessy0",  "bessy1",   "bessj",
+                                            "bessy",  "spbessj", "neumann", "neumann1", "chepol"};
 
 TEST(Accuracy, SpecialFunctionsMatchTheReferenceValues) {
   const auto points = LoadReferenceData(PELMO_TEST_DATA "/calc/reference.txt");
   ASSERT_GT(points.size(), 10000u);
-  std::map<std::string, int> checked;
+  std::set<std::string> checked;
   for (const ReferencePoint& p : points) {
     const double computed = CalculatorValue(p);
     const double expected = static_cast<double>(p.value);
     const auto tolerance = kTolerance.find(p.function);
     ASSERT_NE(tolerance, kTolerance.end()) << p.function;
-    ++checked[p.function];
+    checked.insert(p.function);
     const std::string where = p.function + "[" + std::to_string(p.order) + "](" +
                               std::to_string(p.x) + ", " + std::to_string(p.y) + ")";
     if (std::isinf(expected)) {
@@ -49,7 +47,7 @@ TEST(Accuracy, SpecialFunctionsMatchTheReferenceValues) {
     }
     const double error = std::fabs(computed - expected);
     double scale = std::fabs(expected);
-    if (Oscillates(p.function)) {
+    if (kOscillating.count(p.function)) {
       const double envelope =
           p.function == "chepol" ? 1 : 1 / std::sqrt(std::fabs(p.y) + std::fabs(p.x) + 1);
       scale = std::max(scale, envelope * 1e-3);

@@ -2,30 +2,29 @@
 // its history file: its exact bytes, the limit, and damaged files.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "../framework/TempDir.h"
 #include "calc/CalculatorKeys.h"
 #include "model/CalculatorHistory.h"
 
-namespace pelmo {
+namespace pelmo::test {
 namespace {
 
 using Rows = std::vector<std::string>;
 
+// The three texts the window shows: expression, result and indicator.
+std::string Shown(const CalculatorKeys& keys) {
+  return keys.texts.expression + "|" + keys.texts.result + "|" + keys.texts.indicator;
+}
+
 TEST(CalculatorKeys, OperatorShowsTheRunningResultAndEqualsRecordsTheExpression) {
   CalculatorKeys keys;
-  EXPECT_EQ(keys.texts.result, "0.0");
   keys.Append("7");
-  EXPECT_EQ(keys.texts.result, "0.0") << "a digit evaluates nothing";
+  EXPECT_EQ(Shown(keys), "7|0.0|") << "a digit evaluates nothing";
   keys.Append("*");
-  EXPECT_EQ(keys.texts.result, "7");
-  EXPECT_EQ(keys.texts.indicator, "*");
+  EXPECT_EQ(Shown(keys), "7*|7|*");
   keys.Append("8");
   EXPECT_TRUE(keys.Equals());
-  EXPECT_EQ(keys.texts.result, "56");
-  EXPECT_EQ(keys.texts.indicator, "=");
+  EXPECT_EQ(Shown(keys), "7*8|56|=");
   EXPECT_EQ(keys.History(), Rows{"7*8"});
 
   EXPECT_FALSE(keys.Equals()) << "the same expression twice";
@@ -37,24 +36,19 @@ TEST(CalculatorKeys, OperatorShowsTheRunningResultAndEqualsRecordsTheExpression)
   EXPECT_EQ(keys.History(), (Rows{"1e3", "7*8"}));
 }
 
+// The value is shown despite the unmatched bracket; nothing before the operator counts as 0.
 TEST(CalculatorKeys, TypingAnOperatorOrABracketShowsTheRunningResultOtherwiseNothingChanges) {
   CalculatorKeys keys;
-  keys.texts.expression = "  10/4  ";
-  EXPECT_FALSE(keys.EditChanged());
-  EXPECT_EQ(keys.texts.result, "0.0");
-  keys.texts.expression = " 10/4 - \t";
-  EXPECT_TRUE(keys.EditChanged());
-  EXPECT_EQ(keys.texts.result, "2.5");
-  EXPECT_EQ(keys.texts.indicator, "-");
-  keys.texts.expression = "(1+4*";
-  EXPECT_TRUE(keys.EditChanged());
-  EXPECT_EQ(keys.texts.result, "5") << "the value is shown despite the unmatched bracket";
-  keys.texts.expression = "(1+4)";
-  EXPECT_TRUE(keys.EditChanged());
-  EXPECT_EQ(keys.texts.indicator, "( )");
-  keys.texts.expression = "-";
-  EXPECT_TRUE(keys.EditChanged());
-  EXPECT_EQ(keys.texts.result, "0") << "nothing before the operator counts as 0";
+  // clang-format off
+  const struct { const char *expression, *shown; bool changed; } edits[] = {
+      {"  10/4  ", "  10/4  |0.0|", false}, {" 10/4 - \t", " 10/4 - \t|2.5|-", true},
+      {"(1+4*", "(1+4*|5|*", true}, {"(1+4)", "(1+4)|5|( )", true}, {"-", "-|0|-", true}};
+  // clang-format on
+  for (const auto& edit : edits) {
+    keys.texts.expression = edit.expression;
+    EXPECT_EQ(keys.EditChanged(), edit.changed) << edit.expression;
+    EXPECT_EQ(Shown(keys), edit.shown);
+  }
 }
 
 TEST(CalculatorKeys, ClearBackspaceErrorAndChoosingAnEntry) {
@@ -62,37 +56,23 @@ TEST(CalculatorKeys, ClearBackspaceErrorAndChoosingAnEntry) {
   keys.Append("2");
   keys.Append("+");
   keys.Clear();
-  EXPECT_EQ(keys.texts.expression, "");
-  EXPECT_EQ(keys.texts.result, "0");
-  EXPECT_EQ(keys.texts.indicator, "+") << "C keeps the indicator";
+  EXPECT_EQ(Shown(keys), "|0|+") << "C keeps the indicator";
   EXPECT_FALSE(keys.Equals());
-  EXPECT_EQ(keys.texts.result, "Syntax Error ");
-  EXPECT_EQ(keys.texts.indicator, "=");
+  EXPECT_EQ(Shown(keys), "|Syntax Error |=");
   EXPECT_TRUE(keys.History().empty());
 
   keys.texts.expression = "1/0";
   EXPECT_FALSE(keys.Equals());
-  EXPECT_EQ(keys.texts.result, "Division by zero ");
-  EXPECT_EQ(keys.texts.expression, "1/0") << "kept for correction";
-  keys.Backspace();
-  keys.Backspace();
-  EXPECT_EQ(keys.texts.expression, "1");
-  keys.Backspace();
-  keys.Backspace();
-  EXPECT_EQ(keys.texts.expression, "");
+  EXPECT_EQ(Shown(keys), "1/0|Division by zero |=") << "the expression is kept for correction";
+  for (const char* left : {"1/", "1", "", ""}) {
+    keys.Backspace();
+    EXPECT_EQ(keys.texts.expression, left);
+  }
 
   keys.AppendHistory({"2^10", "pi"});
   keys.Choose(1);
-  EXPECT_EQ(keys.texts.expression, "pi");
-  EXPECT_EQ(keys.texts.result, "");
-  EXPECT_EQ(keys.texts.indicator, "M");
+  EXPECT_EQ(Shown(keys), "pi||M");
 }
-
-using test::Int32;
-using test::ReadBytes;
-using test::TempDir;
-using test::Text;
-using test::WriteBytes;
 
 // "e<first>" ... "e<first + count - 1>", the last one first: a list with the newest on top.
 std::vector<std::string> NewestFirst(int first, int count) {
@@ -145,4 +125,4 @@ TEST(CalculatorHistory, ADamagedFileKeepsWhatWasReadAndNamesTheOffset) {
 }
 
 }  // namespace
-}  // namespace pelmo
+}  // namespace pelmo::test

@@ -2,7 +2,6 @@
 // scripts/make-calc-reference), shared by the accuracy test and the accuracy report.
 #pragma once
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>

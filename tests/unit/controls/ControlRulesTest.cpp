@@ -2,7 +2,7 @@
 // history rows (picture, colour, dragging).
 #include <gtest/gtest.h>
 
-#include <iterator>
+#include <tuple>
 #include <vector>
 
 #include "controls/BitmapButtonLayout.h"
@@ -11,61 +11,36 @@
 namespace pelmo {
 namespace {
 
-ColourTableEntry Entry(Rgb c) {
-  return {c.blue, c.green, c.red, 0};
-}
-Rgb ColourOf(const ColourTableEntry& e) {
-  return {e.red, e.green, e.blue};
-}
-
-// Grey entries have their own value as brightness, so each threshold is crossed once; the
-// coloured entries tell the weights (77 R + 153 G + 25 B) / 255 apart.
+// Greys either side of each threshold of the brightness, and colours that tell its weights
+// (77 R + 153 G + 25 B) / 255 apart; the last two, the key colour and an entry past the count,
+// stay as they are.
 TEST(BitmapButtonGrey, ColourTable) {
-  std::vector<ColourTableEntry> table;
-  for (int v = 0; v < 256; ++v) {
-    const auto level = static_cast<std::uint8_t>(v);
-    table.push_back(Entry({level, level, level}));
-  }
-  const struct {
-    Rgb colour;
-    std::uint8_t grey;
-  } coloured[] = {
-      {{128, 0, 0}, 0},     {{255, 0, 0}, 128}, {{0, 128, 0}, 128},
-      {{0, 0, 255}, 0},     {{0, 255, 255}, 192}, {{255, 255, 0}, 255},
+  const auto entry = [](Rgb c) { return ColourTableEntry{c.blue, c.green, c.red, 0}; };
+  // clang-format off
+  const std::vector<std::pair<Rgb, std::uint8_t>> cases = {
+      {{63, 63, 63}, 0}, {{64, 64, 64}, 128}, {{159, 159, 159}, 128}, {{160, 160, 160}, 192},
+      {{223, 223, 223}, 192}, {{224, 224, 224}, 255}, {{128, 0, 0}, 0}, {{255, 0, 0}, 128},
+      {{0, 128, 0}, 128}, {{0, 0, 255}, 0}, {{0, 255, 255}, 192}, {{255, 255, 0}, 255},
       // Either side of the first threshold by less than one unit of the blue weight.
-      {{0, 64, 255}, 0},    {{0, 65, 255}, 128},
-  };
-  for (const auto& c : coloured) table.push_back(Entry(c.colour));
-  const std::size_t transparentIndex = 77;
-  table[transparentIndex] = Entry(kKeyColour);
-  const ColourTableEntry sentinel = Entry({1, 2, 3});
-  table.push_back(sentinel);  // past the given count: must stay as it is
-
+      {{0, 64, 255}, 0}, {{0, 65, 255}, 128}, {kKeyColour, 0}, {{1, 2, 3}, 0}};
+  // clang-format on
+  std::vector<ColourTableEntry> table;
+  for (const auto& c : cases) table.push_back(entry(c.first));
   GreyColourTable(table.data(), table.size() - 1, kKeyColour);
-
-  for (int v = 0; v < 256; ++v) {
-    const std::uint8_t grey = v < 64 ? 0 : v < 160 ? 128 : v < 224 ? 192 : 255;
-    const Rgb expected = v == static_cast<int>(transparentIndex) ? kKeyColour : Rgb{grey, grey, grey};
-    EXPECT_EQ(ColourOf(table[v]), expected) << v;
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    const std::uint8_t grey = cases[i].second;
+    const Rgb expected = i + 2 < cases.size() ? Rgb{grey, grey, grey} : cases[i].first;
+    EXPECT_EQ((Rgb{table[i].red, table[i].green, table[i].blue}), expected) << i;
+    EXPECT_EQ(table[i].reserved, 0);
   }
-  for (std::size_t i = 0; i < std::size(coloured); ++i) {
-    const std::uint8_t grey = coloured[i].grey;
-    EXPECT_EQ(ColourOf(table[256 + i]), (Rgb{grey, grey, grey})) << i;
-    EXPECT_EQ(table[256 + i].reserved, 0);
-  }
-  EXPECT_EQ(ColourOf(table.back()), ColourOf(sentinel));
 }
 
 TEST(BitmapButtonGrey, ColourTableSize) {
-  const struct {
-    int bits;
-    std::uint32_t used;
-    std::size_t expected;
-  } cases[] = {
-      {1, 0, 2}, {4, 0, 16}, {8, 0, 256}, {4, 6, 6}, {8, 1, 1}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0},
-  };
+  // Bits per pixel, colours used, entries.
+  const unsigned cases[][3] = {{1, 0, 2}, {4, 0, 16},  {8, 0, 256}, {4, 6, 6},
+                               {8, 1, 1}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0}};
   for (const auto& c : cases)
-    EXPECT_EQ(ColourTableSize(c.bits, c.used), c.expected) << c.bits << " bits, " << c.used;
+    EXPECT_EQ(ColourTableSize(static_cast<int>(c[0]), c[1]), c[2]) << c[0] << " bits, " << c[1];
 }
 
 TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
@@ -78,8 +53,7 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
     H horizontal;
     V vertical;
     bool pressed;
-    Rect picturePlace;
-    Rect captionPlace;
+    Rect picturePlace, captionPlace;
   };
   const Rect square{0, 0, 40, 40};
   const Size text{20, 8};
@@ -107,12 +81,11 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
 
 TEST(BitmapButtonText, SplitsCaptionAndTooltipAndSetsTheTooltipAlone) {
   const struct {
-    const char* text;
-    const char* caption;
-    const char* tooltip;
-  } cases[] = {
-      {"", "", ""}, {"\nEdit", "", "Edit"}, {"Go", "Go", ""}, {"Go\nGo there\nignored", "Go", "Go there"},
-  };
+    const char *text, *caption, *tooltip;
+  } cases[] = {{"", "", ""},
+               {"\nEdit", "", "Edit"},
+               {"Go", "Go", ""},
+               {"Go\nGo there\nignored", "Go", "Go there"}};
   for (const auto& c : cases) {
     const ButtonText split = SplitButtonText(c.text);
     EXPECT_EQ(split.caption, c.caption) << c.text;
@@ -122,11 +95,7 @@ TEST(BitmapButtonText, SplitsCaptionAndTooltipAndSetsTheTooltipAlone) {
 }
 
 TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
-  const struct {
-    ButtonState state;
-    ButtonFace face;
-    int picture;
-  } cases[] = {
+  const std::tuple<ButtonState, ButtonFace, int> cases[] = {
       // state: pressed, disabled, flat, hot
       {{false, false, false, false}, ButtonFace::kRaised, kColourPicture},
       {{true, false, false, false}, ButtonFace::kPushed, kColourPicture},
@@ -137,12 +106,11 @@ TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
       {{true, false, true, false}, ButtonFace::kPushed, kColourPicture},
       {{false, true, true, true}, ButtonFace::kPlain, kDisabledPicture},
   };
-  for (const auto& c : cases) {
-    const ButtonState& s = c.state;
+  for (const auto& [s, face, picture] : cases) {
     SCOPED_TRACE(testing::Message() << "pressed " << s.pressed << " disabled " << s.disabled
                                     << " flat " << s.flat << " hot " << s.hot);
-    EXPECT_EQ(ChooseFace(s), c.face);
-    EXPECT_EQ(ChoosePicture(s, 3), c.picture);
+    EXPECT_EQ(ChooseFace(s), face);
+    EXPECT_EQ(ChoosePicture(s, 3), picture);
     // Without the derived pictures the colour one stands in.
     EXPECT_EQ(ChoosePicture(s, 1), kColourPicture);
   }
@@ -150,32 +118,31 @@ TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
   EXPECT_EQ(ChoosePicture({false, false, true, false}, 2), kGreyPicture);
 }
 
-RowPicture PictureOfText(const std::string& text, int kind = kPlain) {
-  HistoryItem item{text, {}, kind, 0};
-  return PictureOf(item, MakeLabel(item));
-}
-
 TEST(HistoryRowRules, PictureFollowsKindThenLinesThenTheLabel) {
-  EXPECT_EQ(PictureOfText("see http:x"), kWebPicture);
-  EXPECT_EQ(PictureOfText("ftp.a.org and www.b.org"), kWebPicture) << "web before FTP";
-  EXPECT_EQ(PictureOfText("ftp://a"), kFtpPicture);
-  EXPECT_EQ(PictureOfText("me@here.org"), kMailPicture);
-  EXPECT_EQ(PictureOfText("me@here"), kNoPicture) << "no full stop, no e-mail";
-  EXPECT_EQ(PictureOfText("WWW.A.ORG"), kNoPicture) << "the search is case-sensitive";
-  EXPECT_EQ(PictureOfText("www.a.org\r\nsecond"), kMultiLinePicture);
-  EXPECT_EQ(PictureOfText("plain\r\nwww.a.org"), kMultiLinePicture);
-  EXPECT_EQ(PictureOfText("C:\\a.txt", kDroppedFiles), kOneFilePicture);
-  EXPECT_EQ(PictureOfText("C:\\a\r\nC:\\www.b", kDroppedFiles), kSeveralFilesPicture);
+  const auto pictureOf = [](const std::string& text, int kind = kPlain) {
+    HistoryItem item{text, {}, kind, 0};
+    return PictureOf(item, MakeLabel(item));
+  };
+  EXPECT_EQ(pictureOf("see http:x"), kWebPicture);
+  EXPECT_EQ(pictureOf("ftp.a.org and www.b.org"), kWebPicture) << "web before FTP";
+  EXPECT_EQ(pictureOf("ftp://a"), kFtpPicture);
+  EXPECT_EQ(pictureOf("me@here.org"), kMailPicture);
+  EXPECT_EQ(pictureOf("me@here"), kNoPicture) << "no full stop, no e-mail";
+  EXPECT_EQ(pictureOf("WWW.A.ORG"), kNoPicture) << "the search is case-sensitive";
+  EXPECT_EQ(pictureOf("www.a.org\r\nsecond"), kMultiLinePicture);
+  EXPECT_EQ(pictureOf("plain\r\nwww.a.org"), kMultiLinePicture);
+  EXPECT_EQ(pictureOf("C:\\a.txt", kDroppedFiles), kOneFilePicture);
+  EXPECT_EQ(pictureOf("C:\\a\r\nC:\\www.b", kDroppedFiles), kSeveralFilesPicture);
   // Only the label counts: an address beyond its 50 bytes shows nothing.
-  EXPECT_EQ(PictureOfText(std::string(50, 'x') + "www.a.org"), kNoPicture);
+  EXPECT_EQ(pictureOf(std::string(50, 'x') + "www.a.org"), kNoPicture);
 }
 
 TEST(HistoryRowRules, StateColoursOnlyWhenNotHighlighted) {
   EXPECT_EQ(TextColourOf(kMarked, false), RowTextColour::kMarked);
   EXPECT_EQ(TextColourOf(kConcatenated, false), RowTextColour::kConcatenated);
   EXPECT_EQ(TextColourOf(kDroppedFiles, false), RowTextColour::kNormal);
-  EXPECT_EQ(TextColourOf(kMarked, true), RowTextColour::kHighlight);
-  EXPECT_EQ(TextColourOf(kConcatenated, true), RowTextColour::kHighlight);
+  for (int kind : {kMarked, kConcatenated})
+    EXPECT_EQ(TextColourOf(kind, true), RowTextColour::kHighlight) << kind;
 }
 
 TEST(HistoryRowRules, DragStartsOnTheWholeLabelAwayFromTheButton) {

@@ -3,10 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "framework/AnsiCodePage.h"
 #include "model/QuickReplace.h"
@@ -19,20 +15,23 @@
 namespace pelmo {
 namespace {
 
-// An in-memory profile that records the writes it receives.
+// With `every`, each key missing from `values` holds that number. A write to the settings
+// section is recorded under its key alone.
 class FakeProfile : public Profile {
  public:
   int GetInt(const char* section, const char* key, int defaultValue) override {
     const auto found = values.find({section, key});
-    return found == values.end() ? defaultValue : found->second;
+    return found != values.end() ? found->second : every.value_or(defaultValue);
   }
   void WriteInt(const char* section, const char* key, int value) override {
-    writes.push_back({std::string(section) + "/" + key, value});
+    const std::string name = section + std::string("/") + key;
+    writes.push_back({section == std::string(kSettingsSection) ? key : name, value});
     values[{section, key}] = value;
   }
   void Set(const char* key, int value) { values[{kSettingsSection, key}] = value; }
 
   std::map<std::pair<std::string, std::string>, int> values;
+  std::optional<int> every;
   std::vector<std::pair<std::string, int>> writes;
 };
 
@@ -42,33 +41,23 @@ std::vector<int> Values(const Settings& s) {
           s.oem,         s.inlineMode,  s.preview,     s.bigFont,    s.keepTop};
 }
 
-const char* const kKeysInReadOrder[] = {
-    "CaptureHTML", "SoftButtons", "Delete After", "Calculator", "IgnoreMore", "Save",
-    "Minimize",    "Hide",        "AutoFocus",    "AutoPaste",  "QuickRep",   "HideDesk",
-    "OEM",         "Inline",      "Preview",      "BigFont",    "KeepTop"};
-
 // With one number stored under every key, each option shows its read rule: exactly 1, raw,
 // counts only above 5, and AutoPaste raw only while AutoFocus is on. Without keys: the defaults.
+// (The keys' names are checked by SaveOrderAndValues, which sees them written.)
 TEST(Settings, ReadRules) {
-  const struct {
-    std::optional<int> stored;
-    std::vector<int> values;  // in read order
-  } cases[] = {
+  // Every key's number; the options in read order.
+  const std::pair<std::optional<int>, std::vector<int>> cases[] = {
       {std::nullopt, {1, 0, 100, 20, 20000, 1, 0, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0}},
       {1, {1, 1, 100, 20, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
       {5, {0, 0, 100, 20, 5, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 0, 0}},
       {6, {0, 0, 6, 6, 6, 0, 0, 0, 0, 0, 6, 6, 6, 6, 6, 0, 0}},
   };
-  for (const auto& c : cases) {
+  for (const auto& [stored, values] : cases) {
     FakeProfile profile;
-    if (c.stored)
-      for (const char* key : kKeysInReadOrder) profile.Set(key, *c.stored);
-    EXPECT_EQ(Values(ReadSettings(profile)), c.values) << "every key = " << c.stored.value_or(-1);
+    profile.every = stored;
+    EXPECT_EQ(Values(ReadSettings(profile)), values) << "every key = " << stored.value_or(-1);
   }
-}
-
-// AutoPaste is taken as stored (not only when 1), but only with AutoFocus on, as it is when absent.
-TEST(Settings, AutoPasteNeedsAutoFocus) {
+  // AutoPaste is taken as stored (not only when 1), with AutoFocus on as it is when absent.
   FakeProfile profile;
   profile.Set("AutoPaste", 3);
   EXPECT_EQ(ReadSettings(profile).autoPaste, 3);
@@ -78,15 +67,11 @@ TEST(Settings, AutoPasteNeedsAutoFocus) {
 
 TEST(Settings, TheStoredPositionIsUsedOnlyStrictlyInsideTheScreen) {
   const Size screen{1280, 800};
-  const struct {
-    Point stored;
-    bool used;
-  } cases[] = {{{10, 10}, true},    {{1279, 799}, true}, {{0, 10}, false},    {{10, 0}, false},
-               {{1280, 10}, false}, {{10, 800}, false},  {{10, 1000}, false}, {{-50, 10}, false}};
-  for (const auto& c : cases) {
-    const std::optional<Point> start = StartPosition(c.stored, screen);
-    EXPECT_EQ(start.has_value(), c.used) << c.stored.x << "," << c.stored.y;
-  }
+  const std::pair<Point, bool> cases[] = {
+      {{10, 10}, true},    {{1279, 799}, true}, {{0, 10}, false},    {{10, 0}, false},
+      {{1280, 10}, false}, {{10, 800}, false},  {{10, 1000}, false}, {{-50, 10}, false}};
+  for (const auto& [stored, used] : cases)
+    EXPECT_EQ(StartPosition(stored, screen).has_value(), used) << stored.x << "," << stored.y;
 }
 
 // Saving writes the position, then every option in its order: numbers as they are, on/off
@@ -100,18 +85,14 @@ TEST(Settings, SaveOrderAndValues) {
   Settings s = ReadSettings(profile);
   s.ignoreMore = 12345;
   SaveSettings(profile, s, {40, 0, 340, 30});
+  // clang-format off
   std::vector<std::pair<std::string, int>> expected = {
-      {"Window Position/X", 40},       {"Window Position/Y", 0},
-      {"Settings /Delete After", 250}, {"Settings /Save", 1},
-      {"Settings /Minimize", 0},       {"Settings /Hide", 0},
-      {"Settings /AutoFocus", 1},      {"Settings /AutoPaste", 0},
-      {"Settings /QuickRep", 0},       {"Settings /OEM", 0},
-      {"Settings /Inline", 1},         {"Settings /Preview", 1},
-      {"Settings /HideDesk", 0},       {"Settings /BigFont", 0},
-      {"Settings /KeepTop", 0},        {"Settings /Calculator", 20},
-      {"Settings /CaptureHTML", 1},    {"Settings /SoftButtons", 0},
-      {"Settings /IgnoreMore", 12345},
-  };
+      {"Window Position/X", 40}, {"Window Position/Y", 0}, {"Delete After", 250}, {"Save", 1},
+      {"Minimize", 0}, {"Hide", 0}, {"AutoFocus", 1}, {"AutoPaste", 0}, {"QuickRep", 0},
+      {"OEM", 0}, {"Inline", 1}, {"Preview", 1}, {"HideDesk", 0}, {"BigFont", 0},
+      {"KeepTop", 0}, {"Calculator", 20}, {"CaptureHTML", 1}, {"SoftButtons", 0},
+      {"IgnoreMore", 12345}};
+  // clang-format on
   EXPECT_EQ(profile.writes, expected);
 
   profile.writes.clear();
@@ -123,24 +104,19 @@ TEST(Settings, SaveOrderAndValues) {
 TEST(QuickReplace, MatchesTheWholeTextExactlyFirstPairFirst) {
   const std::vector<QuickRepItem> pairs = {
       {"sig", "first"}, {"sig", "second"}, {"", "no text"}, {"Addr", "address"}};
-  const struct {
-    std::string text;
-    std::string replacement;  // "-": no pair matches
-  } cases[] = {
+  // The text, and the replacement or "-" when no pair matches.
+  const std::pair<std::string, std::string> cases[] = {
       {"sig", "first"}, {"SIG", "-"},        {" sig", "-"},   {"sig\r\n", "-"},
       {"addr", "-"},    {"Addr", "address"}, {"", "no text"}, {"si", "-"},
   };
-  for (const auto& c : cases) {
-    const QuickRepItem* found = FindQuickRep(pairs, c.text);
-    EXPECT_EQ(found ? found->text : "-", c.replacement) << c.text;
+  for (const auto& [text, replacement] : cases) {
+    const QuickRepItem* found = FindQuickRep(pairs, text);
+    EXPECT_EQ(found ? found->text : "-", replacement) << text;
   }
 }
 
 HistoryItem Item(std::string text, std::u16string wide = {}) {
-  HistoryItem item;
-  item.text = std::move(text);
-  item.wide = std::move(wide);
-  return item;
+  return {std::move(text), std::move(wide), kPlain, 0};
 }
 
 TEST(ClipBook, EntriesSplitAtTheFirstLineFeed) {
@@ -170,11 +146,7 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   const std::vector<HistoryItem> items = {Item("a"), Item("b"), Item("c"), Item("d")};
   const std::vector<int> selected = {0, 1, 3};
   const auto join = [&](int itemChoice, unsigned first, int delimiterChoice, const char* string) {
-    ConcatenateChoice choice;
-    choice.itemChoice = itemChoice;
-    choice.firstCount = first;
-    choice.delimiterChoice = delimiterChoice;
-    choice.delimiterString = string;
+    const ConcatenateChoice choice{delimiterChoice, string, itemChoice, first};
     const std::optional<HistoryItem> joined = Concatenate(items, selected, choice, AnsiToUtf16);
     EXPECT_TRUE(joined && joined->wide.empty());
     return joined ? joined->text : "-";
@@ -187,9 +159,8 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   EXPECT_EQ(join(kFirstItems, 2, kDelimiterString, "\\n\\n"), "a\\n\\nb\\n\\n");
   EXPECT_EQ(join(kSelectedItems, 0, kDelimiterString, "+"), "a+b+d+");
   EXPECT_EQ(join(kSelectedReversed, 0, kDelimiterString, "+"), "d+b+a+");
-  ConcatenateChoice choice;
-  choice.itemChoice = kSelectedReversed;
-  EXPECT_EQ(Concatenate(items, {}, choice, AnsiToUtf16), std::nullopt)
+  EXPECT_EQ(Concatenate(items, {}, {kEachOnNewLine, "", kSelectedReversed, 0}, AnsiToUtf16),
+            std::nullopt)
       << "nothing selected: the window stays";
 }
 
@@ -212,11 +183,7 @@ TEST(Concatenate, RowsAreNumberedTrimmedAndCutAndOneSelectedRowProposesTheFirstN
 // A chosen wide text makes the result keep one: the UTF-16 forms joined with the delimiter.
 TEST(Concatenate, AWideTextKeepsTheResultWide) {
   const std::vector<HistoryItem> items = {Item("caf\xE9"), Item("??", u"Ωω"), Item("x")};
-  ConcatenateChoice choice;
-  choice.delimiterChoice = kDelimiterString;
-  choice.delimiterString = "\xA7";
-  choice.itemChoice = kFirstItems;
-  choice.firstCount = 2;
+  const ConcatenateChoice choice{kDelimiterString, "\xA7", kFirstItems, 2};
   const std::optional<HistoryItem> joined = Concatenate(items, {}, choice, AnsiToUtf16);
   ASSERT_TRUE(joined);
   EXPECT_EQ(joined->text, "caf\xE9\xA7??\xA7");

@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <string>
 
 #include "web/BrowserCommand.h"
 #include "web/LinkRecognition.h"
@@ -12,10 +11,18 @@
 namespace pelmo {
 namespace {
 
-TEST(ExtractLink, TakesTheFirstPrefixInOrderOfPreferenceAndEndsAtATerminator) {
+// The first prefix in order of preference, up to a terminator; without one, up to ".htm" and one
+// more byte, or 70 bytes. With lead bytes, double-byte characters are stepped over whole.
+TEST(ExtractLink, PrefixesTerminatorsLimitsAndDoubleByteCharacters) {
+  LeadBytes shiftJis;
+  for (int b = 0x81; b <= 0x9F; ++b) shiftJis[b] = true;
+  for (int b = 0xE0; b <= 0xFC; ++b) shiftJis[b] = true;
+  const std::string hundred = "http://e.com/" + std::string(87, 'a');
+  // "\x82w" is one character whose trail byte is 'w': "ww." after it is no "www.".
+  const std::string fake = "\x82www.fake.example\x82\x20 ftp.real.example";
   const struct {
-    const char* text;
-    const char* link;
+    std::string text, link;
+    bool doubleByte = false;
   } cases[] = {
       {"see http://example.com/a.html now", "http://example.com/a.html"},
       {"www.early.org then http://late.org/x", "http://late.org/x"},
@@ -30,32 +37,18 @@ TEST(ExtractLink, TakesTheFirstPrefixInOrderOfPreferenceAndEndsAtATerminator) {
       {"http://a.b/<i>&x", "http://a.b/<i>&x"},
       {"www.a.com", "www.a.com"},  // the shortest link kept: 9 bytes
       {"www.a.co", ""},
+      {"x http://e.com/p.htm#name", "http://e.com/p.htm#"},
+      {"x http://e.com/p.html", "http://e.com/p.html"},
+      {"x http://e.com/p.htm", "http://e.com/p.htm"},
+      {hundred, hundred.substr(0, 70)},
+      {"\thttp://e.com/a\tb\t", "http://e.com/a\tb"},  // a tab ends no link; the ends are trimmed
+      {fake, "www.fake.example\x82"},
+      {fake, "ftp.real.example", true},
+      // A trail byte that looks like a blank does not end the link.
+      {"http://e.com/\x82\x20x y", "http://e.com/\x82\x20x", true},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ExtractLink(c.text, {}), c.link) << c.text;
-  }
-}
-
-TEST(ExtractLink, WithoutTerminatorRunsToHtmAndOneMoreOrIsCutAt70) {
-  EXPECT_EQ(ExtractLink("x http://e.com/p.htm#name", {}), "http://e.com/p.htm#");
-  EXPECT_EQ(ExtractLink("x http://e.com/p.html", {}), "http://e.com/p.html");
-  EXPECT_EQ(ExtractLink("x http://e.com/p.htm", {}), "http://e.com/p.htm");
-  const std::string hundred = "http://e.com/" + std::string(87, 'a');
-  EXPECT_EQ(ExtractLink(hundred, {}), hundred.substr(0, 70));
-  // A tab does not end a link; only the ends are trimmed.
-  EXPECT_EQ(ExtractLink("\thttp://e.com/a\tb\t", {}), "http://e.com/a\tb");
-}
-
-TEST(ExtractLink, StepsOverDoubleByteCharactersWhole) {
-  LeadBytes shiftJis;
-  for (int b = 0x81; b <= 0x9F; ++b) shiftJis[b] = true;
-  for (int b = 0xE0; b <= 0xFC; ++b) shiftJis[b] = true;
-  // "\x82w" is one character whose trail byte is 'w': "ww." after it is no "www.".
-  const std::string text = "\x82www.fake.example\x82\x20 ftp.real.example";
-  EXPECT_EQ(ExtractLink(text, {}), "www.fake.example\x82");
-  EXPECT_EQ(ExtractLink(text, shiftJis), "ftp.real.example");
-  // A trail byte that looks like a blank does not end the link.
-  EXPECT_EQ(ExtractLink("http://e.com/\x82\x20x y", shiftJis), "http://e.com/\x82\x20x");
+  for (const auto& c : cases)
+    EXPECT_EQ(ExtractLink(c.text, c.doubleByte ? shiftJis : LeadBytes{}), c.link) << c.text;
 }
 
 const char kHead[] =
@@ -86,19 +79,20 @@ TEST(BrowserCommandLine, QuotesOnlyThePartsWithBlanksAndNeverTwice) {
 }
 
 TEST(LaunchFailureMessage, NamesTheCauseOfEveryFailure) {
-  EXPECT_EQ(LaunchFailureMessage(32, "b.exe", 0), std::nullopt);
-  EXPECT_EQ(LaunchFailureMessage(0, "b.exe", 0), "The system is out of memory or resources!");
-  EXPECT_EQ(LaunchFailureMessage(2, "C:\\b.exe", 0),
-            "EXPLORER Browser file not found\nC:\\b.exe\nSet Options/Path.");
-  EXPECT_EQ(LaunchFailureMessage(3, "C:\\x\\b.exe", 0),
-            "EXPLORER Browser Path not found\nC:\\x\\b.exe\nSet Options/Path.");
-  EXPECT_EQ(LaunchFailureMessage(11, "b.exe", 0),
-            "Invalid binary module file (error in binary image).");
-  for (const unsigned result : {1u, 4u, 10u, 12u, 31u}) {
-    EXPECT_EQ(LaunchFailureMessage(result, "b.exe", ENOENT),
-              std::string("Unable to run process!\nError code: ") + std::to_string(ENOENT) + "\n" +
-                  std::strerror(ENOENT));
-  }
+  const std::string unable = "Unable to run process!\nError code: " + std::to_string(ENOENT) +
+                             "\n" + std::strerror(ENOENT);
+  // clang-format off
+  const std::pair<unsigned, std::string> cases[] = {
+      {32, "none"},
+      {0, "The system is out of memory or resources!"},
+      {2, "EXPLORER Browser file not found\nC:\\x\\b.exe\nSet Options/Path."},
+      {3, "EXPLORER Browser Path not found\nC:\\x\\b.exe\nSet Options/Path."},
+      {11, "Invalid binary module file (error in binary image)."},
+      {1, unable}, {4, unable}, {10, unable}, {12, unable}, {31, unable}};
+  // clang-format on
+  for (const auto& [result, message] : cases)
+    EXPECT_EQ(LaunchFailureMessage(result, "C:\\x\\b.exe", ENOENT).value_or("none"), message)
+        << result;
 }
 
 }  // namespace
