@@ -159,6 +159,14 @@ TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
   EXPECT_EQ(host.remembered, remembered + 2);
 }
 
+// Greek and Russian text both read as question marks in ANSI: the wide text tells them apart.
+TEST_F(ClipboardCaptureTest, AHealTellsTextsApartByTheirWideText) {
+  host.wide = u"λ";
+  Change("?");
+  host.wide = u"л";
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kInserted);
+}
+
 TEST_F(ClipboardCaptureTest, PutsEveryRecognisedLinkAtTheHeadWithinItsOwnConditions) {
   options.captureHTML = 1;
   Change("see http://example.com/a.html now");
