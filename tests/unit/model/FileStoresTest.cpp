@@ -123,7 +123,7 @@ TEST(ItemFiles, RoundTripWithWideEntriesInTheirOwnForm) {
   const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("p.clp"));
   EXPECT_TRUE(loaded.opened && !loaded.Incomplete());
   items.links.resize(kMaxLoadedLinks);
-  items.history.back().wide.clear();
+  items.history.back().wide.clear();  // é€: the code page holds it
   EXPECT_EQ(Lists(loaded.content), Lists(items));
   const Loaded<std::vector<QuickRepItem>> loadedPairs = LoadQuickRepFile(dir.File("p.qrp"));
   EXPECT_FALSE(loadedPairs.error);

@@ -91,6 +91,7 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
        first},
       {"evicting the bottom row", [](History& h) { h.EvictOverflow(100); }, first},
       {"deleting a shown row", [](History& h) { h.Delete(5); }, first - 1},
+      {"deleting the last shown row", [](History& h) { h.Delete(first - 1); }, first - 1},
       {"deleting a row to come", [](History& h) { h.Delete(first + 5); }, first},
       {"refreshing a row to come", [](History& h) { h.Refresh(first + 1); }, first},
       {"deleting every row", [](History& h) { h.DeleteAll(); }, 0},
