@@ -1,96 +1,364 @@
-// The stores of the calculator's history and of the browser setting.
+// The program's stores: the bytes of the items and Quick Replace files, what loading makes of
+// damaged ones, and what a save may do to a file after what loading found there; the calculator's
+// history file and the browser setting.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <functional>
+#include <future>
 #include <map>
-#include <string>
-#include <vector>
+#include <new>
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 #include "../framework/TempDir.h"
+#include "framework/AnsiCodePage.h"
 #include "model/BrowserSetting.h"
 #include "model/CalculatorHistoryStore.h"
+#include "model/ItemFiles.h"
+#include "model/Workspace.h"
+
+// While set, every allocation of this many bytes or more fails: a 32-bit address space that is
+// nearly used up. Replacing the global operator new is the standard's own seam for this.
+static size_t g_failAllocationsFrom = 0;
+
+void* operator new(size_t size) {
+  if (g_failAllocationsFrom != 0 && size >= g_failAllocationsFrom) throw std::bad_alloc();
+  if (void* block = std::malloc(size ? size : 1)) return block;
+  throw std::bad_alloc();
+}
+// They free what the operator new above took from malloc (GCC cannot see that pairing).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* block) noexcept {
+  std::free(block);
+}
+void operator delete(void* block, size_t) noexcept {
+  std::free(block);
+}
+#pragma GCC diagnostic pop
 
 namespace pelmo {
 namespace {
 
+namespace fs = std::filesystem;
 using test::Int32;
+using test::ReadBytes;
+using test::TempDir;
 using test::Text;
-using Entries = std::vector<std::string>;
+using test::WriteBytes;
+using Strings = std::vector<std::string>;
 
-// A folder reads as none.
-std::string Bytes(const std::string& path) {
-  return std::filesystem::is_regular_file(path) ? test::ReadBytes(path) : "none";
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
 }
 
-// A file that is there but cannot be read is reported on load and left alone by every save after
-// it, without a word: the report already said the calculator will not save over it. Any other
-// file is saved over. `place` puts the file there and returns what lets go of it before the saves.
-TEST(CalculatorHistoryStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
-  const std::string intact = Int32(2) + Text("1+1") + Text("pi");
+// What a test saves and compares: the lists' entries by value.
+using Stored = ItemLists<HistoryItem, HistoryItem, std::string>;
+
+std::vector<HistoryItem> Entries(const Strings& texts) {
+  std::vector<HistoryItem> entries(texts.size());
+  for (size_t i = 0; i < texts.size(); ++i) entries[i].text = texts[i];
+  return entries;
+}
+
+void Save(const std::string& path, const Stored& items) {
+  ItemsFileView view;
+  for (const HistoryItem& entry : items.history) view.history.push_back(&entry);
+  for (const HistoryItem& entry : items.clipBook) view.clipBook.push_back(&entry);
+  view.links.assign(items.links.begin(), items.links.end());
+  SaveItemsFile(path, view);
+}
+
+// The lists of what was saved or loaded, an entry that keeps a wide text as "text | wide"; and
+// all their elements in file order.
+std::vector<Strings> Lists(const Stored& items) {
+  std::vector<Strings> lists = {{}, {}, items.links};
+  const auto shown = [](const HistoryItem& e) {
+    return e.wide.empty() ? e.text : e.text + " | " + Utf16ToUtf8(e.wide);
+  };
+  for (const HistoryItem& entry : items.history) lists[0].push_back(shown(entry));
+  for (const HistoryItem& entry : items.clipBook) lists[1].push_back(shown(entry));
+  return lists;
+}
+std::vector<Strings> Lists(const ItemsFile& items) {
+  Stored copy{{}, items.clipBook, items.links};
+  for (const auto& entry : items.history) copy.history.push_back(*entry);
+  return Lists(copy);
+}
+template <typename Items>
+Strings All(const Items& items) {
+  Strings all;
+  for (const Strings& list : Lists(items)) all.insert(all.end(), list.begin(), list.end());
+  return all;
+}
+
+// All comes back as saved, but links beyond the first 200: left out, and that is no damage. An
+// entry that keeps a wide text is stored in the 16-bit form and comes back whole, with its ANSI
+// text; the entries around it and the links keep their narrow bytes. A 16-bit string that the
+// code page holds exactly loads as a plain entry.
+TEST(ItemFiles, RoundTripWithWideEntriesInTheirOwnForm) {
+  const std::u16string longWide = std::u16string(150, u'Ж') + std::u16string(150, u'z');
+  Stored items = {Entries({"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF",
+                           "", std::string(300, 'a'), std::string(70000, 'b')}),
+                  Entries({"name\ntext"}),
+                  {}};
+  items.history.push_back({"?x", u"Ωx"});
+  items.history.push_back({"?", u"\U0001F642"});
+  items.history.push_back({std::string(150, '?') + std::string(150, 'z'), longWide});
+  items.history.push_back({"\xE9\x80", u"é€"});
+  items.clipBook.push_back({"name\n?", u"name\nΩ"});
+  for (int i = 0; i < 250; ++i) items.links.push_back("http://x/" + std::to_string(i));
+  const std::vector<QuickRepItem> pairs = {{"ab", "xyz"}, {"", std::string(65534, 'q')}};
+  TempDir dir;
+  Save(dir.File("p.clp"), items);
+  SaveQuickRepFile(dir.File("p.qrp"), pairs);
+
+  const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("p.clp"));
+  EXPECT_TRUE(loaded.opened && !loaded.Incomplete());
+  items.links.resize(kMaxLoadedLinks);
+  items.history.back().wide.clear();  // é€: the code page holds it
+  EXPECT_EQ(Lists(loaded.content), Lists(items));
+  const Loaded<std::vector<QuickRepItem>> loadedPairs = LoadQuickRepFile(dir.File("p.qrp"));
+  EXPECT_FALSE(loadedPairs.error);
+  SaveQuickRepFile(dir.File("again.qrp"), loadedPairs.content);  // the same pairs, the same bytes
+  EXPECT_EQ(ReadBytes(dir.File("again.qrp")), ReadBytes(dir.File("p.qrp")));
+
+  const auto units = [](const std::u16string& wide) {
+    std::string bytes;
+    for (const char16_t c : wide) bytes += {static_cast<char>(c), static_cast<char>(c >> 8)};
+    return bytes;
+  };
+  const Stored mixed = {{items.history[0], items.history[7], items.history[8], items.history[9]},
+                        items.clipBook,
+                        {"l"}};
+  Save(dir.File("mixed.clp"), mixed);
+  EXPECT_EQ(ReadBytes(dir.File("mixed.clp")),
+            Int32(4) + Text("newest") + "\xFF\xFE\xFF\x02" + units(u"Ωx") + "\xFF\xFE\xFF\x02" +
+                units(u"\U0001F642") + "\xFF\xFE\xFF\xFF\x2C\x01" + units(longWide) + Int32(2) +
+                Text("name\ntext") + "\xFF\xFE\xFF\x06" + units(u"name\nΩ") + Int32(1) + Text("l"));
+}
+
+// Cutting a valid file anywhere gives an error and keeps exactly the elements that lie whole
+// before the cut.
+TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
+  const Stored items = {
+      Entries({"a", "", std::string(300, 'h')}), Entries({"clip\nbook"}), {"http://one/"}};
+  const Strings all = All(items);
+  std::vector<size_t> ends;  // where each element ends
+  size_t offset = 0;
+  for (const Strings& list : Lists(items)) {
+    offset += 4;
+    for (const std::string& text : list)
+      ends.push_back(offset += (text.size() < 255 ? 1 : 3) + text.size());
+  }
+  TempDir dir;
+  Save(dir.File("full.clp"), items);
+  const std::string bytes = ReadBytes(dir.File("full.clp"));
+  ASSERT_EQ(bytes.size(), offset);
+
+  for (size_t cut = 0; cut < bytes.size(); ++cut) {
+    WriteBytes(dir.File("cut.clp"), bytes.substr(0, cut));
+    const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("cut.clp"));
+    ASSERT_TRUE(loaded.error) << cut;
+    EXPECT_LE(loaded.error->Offset(), cut);
+    const auto whole = std::upper_bound(ends.begin(), ends.end(), cut) - ends.begin();
+    ASSERT_EQ(All(loaded.content), Strings(all.begin(), all.begin() + whole)) << "cut at " << cut;
+  }
+
+  // The same for Quick Replace pairs: the first is whole from byte 11 on.
+  SaveQuickRepFile(dir.File("full.qrp"), {{"ab", "xyz"}, {"cd", "uvw"}});
+  const std::string pairs = ReadBytes(dir.File("full.qrp"));
+  for (size_t cut = 0; cut < pairs.size(); ++cut) {
+    WriteBytes(dir.File("cut.qrp"), pairs.substr(0, cut));
+    const Loaded<std::vector<QuickRepItem>> loaded = LoadQuickRepFile(dir.File("cut.qrp"));
+    EXPECT_TRUE(loaded.error);
+    EXPECT_EQ(loaded.content.size(), cut < 11 ? 0u : 1u) << cut;
+  }
+}
+
+// An items file: three history entries, one ClipBook entry, no links.
+const std::string kGoodItems =
+    Int32(3) + Text("one") + Text("two") + Text("three") + Int32(1) + Text("name\ntext") + Int32(0);
+const std::string kGoodPairs = Int32(1) + Text("ab") + Text("xyz");
+
+// A file that loaded incompletely is reported, with where it is damaged, and kept beside as
+// "<file>.damaged" before the first save over it, and only then: a later save in the same run
+// leaves that copy alone. Counts and lengths the file cannot hold fail where they stand, without
+// reserving for them; so do bytes after the last list, also after links beyond the cap.
+TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
+  std::string links;
+  for (int i = 0; i < 250; ++i) links += Text("l");
+  const std::string noMore = Int32(0) + Int32(0);
   const struct {
-    const char* name;
-    std::function<std::function<void()>(const std::string&)> place;
-    Entries loaded;
-    bool unreadable;
+    const char *name, *file;
+    std::string bytes;
+    size_t loaded;
+    std::string saved;
+    const char* reported;
   } cases[] = {
-      {"missing", [](const std::string&) { return [] {}; }, {}, false},
-      {"intact",
-       [&](const std::string& path) {
-         test::WriteBytes(path, intact);
-         return [] {};
-       },
-       {"pi", "1+1"}, false},
-      {"a folder",
-       [](const std::string& path) {
-         std::filesystem::create_directory(path);
-         return [] {};
-       },
-       {}, true},
-#ifdef _WIN32
-      // Another program holds it open without sharing while the window opens.
-      {"locked",
-       [&](const std::string& path) {
-         test::WriteBytes(path, intact);
-         HANDLE lock = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                     nullptr);
-         return std::function<void()>([lock] { ::CloseHandle(lock); });
-       },
-       {}, true},
-#endif
+      {"2^31-1 entries", "Pelmo.clp", Int32(0x7FFFFFFF) + Text("a") + Text("b"), 2,
+       Int32(2) + Text("a") + Text("b") + noMore,
+       "byte 8: history entry 3 of 2147483647: file ends early"},
+      {"ClipBook count cut", "Pelmo.clp", Int32(1) + Text("a") + "\x05", 1,
+       Int32(1) + Text("a") + noMore, "byte 6: ClipBook entry count: file ends early"},
+      {"negative count", "Pelmo.clp", Int32(0x80000000) + Int32(1) + Text("c") + Int32(0), 0,
+       Int32(0) + noMore, "byte 0: history entry count: count -2147483648 is negative"},
+      // Entry 2 claims 100,000,000 bytes; the unread tail follows.
+      {"length past the end", "Pelmo.clp",
+       Int32(3) + Text("one") + "\xFF\xFF\xFF" + Int32(100000000) + "two" + std::string(5000, 't'),
+       1, Int32(1) + Text("one") + noMore, "byte 8: history entry 2 of 3: string length 100000000"},
+      {"bytes after the last list", "Pelmo.clp", kGoodItems + std::string(400, 'x'), 3, kGoodItems,
+       "byte 36: 400 bytes follow the last list"},
+      {"bytes after 250 links", "Pelmo.clp", noMore + Int32(250) + links + "xyz", 0,
+       noMore + Int32(200) + links.substr(0, 400), "byte 512: 3 bytes follow the last list"},
+      {"garbage with a negative count", "Pelmo.qrp", Int32(0xFFFFFFF0) + std::string(496, 'g'), 0,
+       Int32(0), "byte 0: Quick Replace pair count: count -16 is negative"},
+      // Entries beyond the first 1,000,000 are counted and reported, never kept.
+      {"2^31-1 empty entries", "Pelmo.clp", Int32(0x7FFFFFFF) + std::string(1200000, '\0'), 1000000,
+       Int32(1000000) + std::string(1000000, '\0') + noMore,
+       "200000 more history entries were left out"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    test::TempDir dir;
+    TempDir dir;
+    const std::string path = dir.File(c.file);
+    WriteBytes(path, c.bytes);
+    Workspace workspace(dir.File("Pelmo.exe"));
+    const bool items = path == workspace.Files().ItemsPath();
+    const FileOutcome load = items ? workspace.LoadItems() : workspace.LoadQuickRep();
+    EXPECT_TRUE(load.done);
+    EXPECT_EQ(items ? workspace.history.Texts().size() : workspace.quickRep.size(), c.loaded);
+    EXPECT_TRUE(Has(load.problem, c.reported) && Has(load.problem, path + ".damaged"))
+        << load.problem;
+    EXPECT_FALSE(fs::exists(path + ".damaged"));  // loading alone changes nothing
+
+    const auto save = [&] { return items ? workspace.SaveItems() : workspace.SaveQuickRep(); };
+    EXPECT_TRUE(save().done);
+    EXPECT_EQ(ReadBytes(path + ".damaged"), c.bytes);
+    EXPECT_EQ(ReadBytes(path), c.saved);
+    WriteBytes(path + ".damaged", "moved on");
+    EXPECT_TRUE(save().done);
+    EXPECT_EQ(ReadBytes(path + ".damaged"), "moved on");
+  }
+}
+
+// Puts a store's file at `path` as `place` says, and returns what lets it go: missing, intact,
+// or there but unreadable: a folder, or held: a FIFO (opening it to read would wait for a writer
+// for good, and the start with it), or under Windows a file another program holds open without
+// sharing and lets go before the saves. With "memory" the file is intact.
+std::function<void()> Put(const std::string& place, const std::string& path,
+                          const std::string& intact) {
+  if (place == "folder") fs::create_directory(path);
+#ifdef _WIN32
+  if (place != "missing" && place != "folder") WriteBytes(path, intact);
+  if (place == "held") {
+    HANDLE lock = ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(lock, INVALID_HANDLE_VALUE);
+    return [lock] { ::CloseHandle(lock); };
+  }
+#else
+  if (place == "intact" || place == "memory") WriteBytes(path, intact);
+  EXPECT_TRUE(place != "held" || ::mkfifo(path.c_str(), 0600) == 0);
+#endif
+  return [] {};
+}
+
+// Loads on another thread, so that a load that blocks fails the test instead of hanging it.
+FileOutcome LoadAtOnce(const std::string& path, const std::function<FileOutcome()>& load) {
+  auto loading = std::async(std::launch::async, load);
+  if (loading.wait_for(std::chrono::seconds(20)) == std::future_status::timeout) {
+    ADD_FAILURE() << "reading " << path << " blocked";
+    std::ofstream{path};  // a writer that leaves at once lets the reader go
+  }
+  return loading.get();
+}
+
+// The bytes of a file; a folder or a FIFO reads as none.
+std::string Bytes(const std::string& path) {
+  return fs::is_regular_file(path) ? ReadBytes(path) : "none";
+}
+
+// A missing file is no problem and the first save creates it; nothing in an intact file counts as
+// damage, and it is saved back as it was, its links in their order. One that is there but cannot
+// be read, also for want of memory, is reported when loading and again, once, by the first save,
+// which leaves it alone; later saves leave it alone without a word. Set-up goes on: what the
+// history held stays, and the Quick Replace file loads and is saved as ever.
+TEST(ItemStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
+  const std::string lists = Int32(0) + Int32(2) + Text("www.first.org") + Text("www.next.org");
+  for (const std::string place : {"missing", "intact", "folder", "held", "memory"}) {
+    SCOPED_TRACE(place);
+    const bool unreadable = place != "missing" && place != "intact";
+    TempDir dir;
+    const std::string path = dir.File("Pelmo.clp");
+    const std::function<void()> letGo = Put(place, path, Int32(1) + Text("one") + lists);
+    WriteBytes(dir.File("Pelmo.qrp"), kGoodPairs);
+    Workspace workspace(dir.File("Pelmo.exe"));
+    ASSERT_EQ(workspace.Files().ItemsPath(), path);
+    workspace.history.InsertTop("new", kPlain);
+    if (place == "memory") g_failAllocationsFrom = 256 * 1024;
+    const FileOutcome load = LoadAtOnce(path, [&] { return workspace.LoadItems(); });
+    g_failAllocationsFrom = 0;
+    letGo();
+    EXPECT_EQ(load.done, place == "intact");
+    EXPECT_EQ(workspace.history.Count(), load.done ? 2 : 1);
+    EXPECT_EQ(load.problem.empty(), !unreadable) << load.problem;
+    EXPECT_EQ(Has(load.problem, path) && Has(load.problem, "cannot be read"), unreadable);
+    EXPECT_EQ(Has(load.problem, "memory"), place == "memory");
+    EXPECT_TRUE(workspace.LoadQuickRep().done && workspace.quickRep.size() == 1);
+    const std::string before = Bytes(path);
+    for (const bool first : {true, false}) {
+      const FileOutcome save = workspace.SaveItems();
+      EXPECT_EQ(save.done, !unreadable);
+      EXPECT_EQ(Has(save.problem, path) && Has(save.problem, "not saved"), unreadable && first);
+      EXPECT_EQ(save.problem.empty(), !unreadable || !first) << save.problem;
+    }
+    EXPECT_TRUE(workspace.SaveQuickRep().done);
+    EXPECT_EQ(ReadBytes(dir.File("Pelmo.qrp")), kGoodPairs);
+    EXPECT_FALSE(fs::exists(path + ".damaged"));
+    EXPECT_EQ(Bytes(path), unreadable  ? before
+                           : load.done ? Int32(2) + Text("new") + Text("one") + lists
+                                       : Int32(1) + Text("new") + Int32(0) + Int32(0));
+  }
+}
+
+// The same rule for the calculator's history; its load's report already says that the calculator
+// will not save over the file, so its saves say nothing.
+TEST(CalculatorHistoryStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
+  for (const std::string place : {"missing", "intact", "folder", "held"}) {
+    SCOPED_TRACE(place);
+    const bool unreadable = place != "missing" && place != "intact";
+    TempDir dir;
     CalculatorHistoryStore store(dir.File("Pelmo.exe"), 20);
     ASSERT_EQ(store.Path(), dir.File("Pelmo.clc"));
-    const auto letGo = c.place(store.Path());
-    Entries entries{"left over"};
-    const FileOutcome load = store.Load(entries);
+    const std::function<void()> letGo =
+        Put(place, store.Path(), Int32(2) + Text("1+1") + Text("pi"));
+    Strings entries{"left over"};
+    const FileOutcome load = LoadAtOnce(store.Path(), [&] { return store.Load(entries); });
     letGo();
-    EXPECT_EQ(entries, c.loaded);
-    // "The file "<path>" cannot be read (<why>). The calculator will not save over it."
-    const std::string head = "The file \"" + store.Path() + "\" cannot be read (",
-                      tail = "). The calculator will not save over it.";
-    const bool said = load.problem.size() > head.size() + tail.size() &&
-                      load.problem.compare(0, head.size(), head) == 0 &&
-                      load.problem.compare(load.problem.size() - tail.size(), tail.size(), tail) == 0;
-    EXPECT_EQ(said, c.unreadable) << load.problem;
-    EXPECT_TRUE(c.unreadable || load.problem.empty()) << load.problem;
+    EXPECT_EQ(entries, (load.done ? Strings{"pi", "1+1"} : Strings()));
+    EXPECT_EQ(load.done, place == "intact");
+    EXPECT_EQ(Has(load.problem, "The file \"" + store.Path() + "\" cannot be read (") &&
+                  Has(load.problem, "). The calculator will not save over it."),
+              unreadable)
+        << load.problem;
+    EXPECT_TRUE(unreadable || load.problem.empty()) << load.problem;
     const std::string before = Bytes(store.Path());
     for (const char* newest : {"2*3", "4*5"}) {
       entries.insert(entries.begin(), newest);
       const FileOutcome save = store.Save(entries);
-      EXPECT_EQ(save.done, !c.unreadable);
+      EXPECT_EQ(save.done, !unreadable);
       EXPECT_EQ(save.problem, "");
     }
     std::string written = Int32(static_cast<std::uint32_t>(entries.size()));
     for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) written += Text(*entry);
-    EXPECT_EQ(Bytes(store.Path()), c.unreadable ? before : written);
+    EXPECT_EQ(Bytes(store.Path()), unreadable ? before : written);
   }
 }
 

@@ -1,14 +1,13 @@
-// The history: labels, views, selection and find, and the quick window's filter and hotkey.
+// The history: labels, views, selection, what the strip's Delete, Mark and Edit do to it, find,
+// and the quick window's filter and hotkey.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <random>
-#include <string>
-#include <vector>
 
 #include "framework/AnsiCodePage.h"
 #include "model/CaselessFind.h"
 #include "model/History.h"
+#include "model/HistoryCommands.h"
 #include "model/HotKeyText.h"
 #include "model/QuickFilter.h"
 #include "model/QuickWindowPlace.h"
@@ -16,13 +15,13 @@
 namespace pelmo {
 namespace {
 
+using Strings = std::vector<std::string>;
+
 TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
-  struct Case {
-    std::string text;
-    std::string label;
+  const struct {
+    std::string text, label;
     int multiLine;
-  };
-  const Case cases[] = {
+  } cases[] = {
       // Trimming comes before the cut, so blanks before the line break stay.
       {"   first line  \r\nsecond line", "first line  ", 1},
       {std::string(30, 'a') + std::string(50, 'b'), std::string(30, 'a') + std::string(20, 'b'), 0},
@@ -33,9 +32,8 @@ TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
       {"\n\nlead", "lead", 1},
       {"\v\f lead \f\v", "lead", 0},
   };
-  for (const Case& c : cases) {
-    HistoryItem item;
-    item.text = c.text;
+  for (const auto& c : cases) {
+    HistoryItem item{c.text, u""};
     EXPECT_EQ(MakeLabel(item), c.label) << c.text;
     EXPECT_EQ(item.multiLine, c.multiLine) << c.text;
     EXPECT_EQ(item.text, c.text) << "the entry keeps its whole text";
@@ -59,38 +57,24 @@ class RecordingView : public HistoryView {
     source = nullptr;
   }
 
-  struct Row {
-    std::string label;
-    HistoryItem* item;
-  };
-  std::vector<Row> rows;
+  // The view shows the history's rows with their labels, or its first `count` rows while it
+  // still fills.
+  void ExpectMatches(const History& history, int count = -1) const {
+    ASSERT_EQ(rows.size(), static_cast<size_t>(count < 0 ? history.Count() : count));
+    for (size_t row = 0; row < rows.size(); ++row) {
+      HistoryItem entry = history.At(static_cast<int>(row));
+      EXPECT_EQ(rows[row].second, &history.At(static_cast<int>(row))) << "row " << row;
+      EXPECT_EQ(rows[row].first, MakeLabel(entry)) << "row " << row;
+    }
+  }
+
+  std::vector<std::pair<std::string, HistoryItem*>> rows;  // label and entry
   HistoryRowSource* source = nullptr;
 };
-
-// The view shows the history's rows with their labels, or its first `count` rows while it still
-// fills.
-void ExpectViewMatches(const History& history, const RecordingView& view, int count = -1) {
-  ASSERT_EQ(view.rows.size(), static_cast<size_t>(count < 0 ? history.Count() : count));
-  for (size_t row = 0; row < view.rows.size(); ++row) {
-    HistoryItem entry = history.At(static_cast<int>(row));
-    EXPECT_EQ(view.rows[row].item, &history.At(static_cast<int>(row))) << "row " << row;
-    EXPECT_EQ(view.rows[row].label, MakeLabel(entry)) << "row " << row;
-  }
-}
-
-std::vector<std::unique_ptr<HistoryItem>> Entries(int count) {
-  std::vector<std::unique_ptr<HistoryItem>> entries;
-  for (int i = 0; i < count; ++i) {
-    entries.push_back(std::make_unique<HistoryItem>());
-    entries.back()->text = std::to_string(i);
-  }
-  return entries;
-}
 
 // Views follow every change of the rows. A long history reaches them a batch at a time, as they
 // ask: until then each shows the top rows, whatever changes meanwhile, and at the end every row.
 TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
-  const int loaded = 3 * History::kFirstRows;
   const int first = History::kFirstRows;
   const struct {
     const char* name;
@@ -107,6 +91,7 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
        first},
       {"evicting the bottom row", [](History& h) { h.EvictOverflow(100); }, first},
       {"deleting a shown row", [](History& h) { h.Delete(5); }, first - 1},
+      {"deleting the last shown row", [](History& h) { h.Delete(first - 1); }, first - 1},
       {"deleting a row to come", [](History& h) { h.Delete(first + 5); }, first},
       {"refreshing a row to come", [](History& h) { h.Refresh(first + 1); }, first},
       {"deleting every row", [](History& h) { h.DeleteAll(); }, 0},
@@ -116,19 +101,20 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
     History history;
     RecordingView view;
     history.AddView(&view);
-    std::vector<std::unique_ptr<HistoryItem>> entries = Entries(loaded);
+    std::vector<std::unique_ptr<HistoryItem>> entries;
+    for (int i = 0; i < 3 * first; ++i)
+      entries.emplace_back(new HistoryItem{std::to_string(i), u""});
     history.AppendBottom(entries);
-    ExpectViewMatches(history, view, first);
+    view.ExpectMatches(history, first);
     ASSERT_TRUE(view.source);
     c.change(history);
-    ExpectViewMatches(history, view, c.rowsThen);
+    view.ExpectMatches(history, c.rowsThen);
     view.TakeAllRows();
-    ExpectViewMatches(history, view);
+    view.ExpectMatches(history);
     HistoryItem stranger;
     EXPECT_EQ(history.RowOf(&stranger), -1);
-    if (history.Count() > 0) {
-      EXPECT_EQ(history.RowOf(&history.At(history.Count() - 1)), history.Count() - 1);
-    }
+    const int last = history.Count() - 1;
+    EXPECT_EQ(last < 0 ? -1 : history.RowOf(&history.At(last)), last);
   }
 }
 
@@ -146,21 +132,68 @@ TEST(HistorySelection, UpDownAndDeleteRules) {
   EXPECT_EQ(SelectionAfterDelete(4, 4), -1) << "after the bottom row nothing is selected";
 }
 
-History MakeHistory(const std::vector<std::string>& rowsTopDown) {
+History MakeHistory(const Strings& rowsTopDown) {
   History history;
   for (auto it = rowsTopDown.rbegin(); it != rowsTopDown.rend(); ++it)
     history.InsertTop(*it, kPlain);
   return history;
 }
 
-// A case-insensitive search of the full texts (not the labels) from the find position down,
-// wrapping once to the top; from the last row it starts at the top.
-TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
-  const std::vector<std::string> alpha = {"Alpha", "beta", "ALPHABET"};
+TEST(HistoryCommands, DeleteMarkAndEditChangeTheRowAndSayWhatToSelect) {
   const struct {
-    std::vector<std::string> rows;
+    int row;
+    std::optional<int> selected;
+    Strings left;
+  } deletes[] = {
+      {0, 0, {"b", "c"}},
+      {1, 1, {"a", "c"}},
+      {2, -1, {"a", "b"}},  // after the bottom row nothing is selected
+      {-1, std::nullopt, {"a", "b", "c"}},
+      {3, std::nullopt, {"a", "b", "c"}},
+  };
+  for (const auto& d : deletes) {
+    History history = MakeHistory({"a", "b", "c"});
+    EXPECT_EQ(DeleteEntry(history, d.row), d.selected) << d.row;
+    EXPECT_EQ(history.Texts(), d.left) << d.row;
+  }
+  History history = MakeHistory({"a", "b", "c"});
+  EXPECT_EQ(MarkEntry(history, 1), 1);
+  EXPECT_EQ(history.At(1).kind, kMarked);
+  EXPECT_EQ(history.At(0).kind, kPlain);
+  EXPECT_EQ(MarkEntry(history, -1), std::nullopt);
+
+  // An edit replaces its entry, or becomes a new one.
+  HistoryItem* b = &history.At(1);
+  EXPECT_EQ(StoreEdit(history, b, "b", u""), std::nullopt) << "unchanged";
+  EXPECT_EQ(StoreEdit(history, b, "b\r\nedited", u""), 1);
+  EXPECT_EQ(history.At(1).text, "b\r\nedited");
+  EXPECT_EQ(history.At(1).kind, kMarked) << "an edited entry keeps its mark";
+  EXPECT_EQ(StoreEdit(history, b, "b\r\nedited", u"\u03b2"), 1) << "a new wide text is a change";
+  EXPECT_EQ(history.At(1).wide, u"\u03b2");
+  // A typed text, or an entry deleted while it was edited, is a new top entry.
+  EXPECT_EQ(StoreEdit(history, nullptr, "", u""), 0);
+  EXPECT_EQ(history.Texts(), (Strings{"", "a", "b\r\nedited", "c"}));
+  HistoryItem gone;
+  EXPECT_EQ(StoreEdit(history, &gone, "kept", u""), 0);
+  EXPECT_EQ(history.At(0).kind, kPlain);
+  EXPECT_EQ(history.Count(), 5);
+}
+
+std::string Folded(std::string text) {
+  for (char& c : text) c = static_cast<char>(AnsiFold(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// A case-insensitive search of the full texts (not the labels) from the find position down,
+// wrapping once to the top; from the last row it starts at the top. A wide entry is searched in
+// its wide text: a typed '?' finds only real question marks.
+TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
+  const Strings alpha = {"Alpha", "beta", "ALPHABET"}, wide = {"???????? WORLD", "a real ?"};
+  const struct {
+    Strings rows;
     std::string typed;
     int from, row, next;
+    std::u16string wideTop = u"";  // the top row's wide text
   } cases[] = {
       {alpha, "alp", 0, 0, 1},
       {alpha, "alp", 1, 2, 3},
@@ -173,33 +206,18 @@ TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
       {{"ZEBRA at the start"}, "zebra", 0, 0, 1},
       {{"at the end: zEbRa"}, "zebra", 0, 0, 1},
       {{"the zebr"}, "the zebra", 0, -1, 0},
+      {wide, "world", 0, 0, 1, u"Καλημέρα WORLD"},
+      {wide, "?", 0, 1, 2, u"Καλημέρα WORLD"},
   };
   for (const auto& c : cases) {
-    const FindResult found = FindNext(MakeHistory(c.rows), c.typed, c.from);
+    History history = MakeHistory(c.rows);
+    history.At(0).wide = c.wideTop;
+    const FindResult found = FindNext(history, c.typed, c.from);
     EXPECT_EQ(found.row, c.row) << c.typed << " from " << c.from;
     EXPECT_EQ(found.findPosition, c.next) << c.typed << " from " << c.from;
   }
-  std::string folded = "AZ az@[ \xC0\xDC\xDE \xD7\xDF \x8A\x8C\x8E\x9F";
-  for (char& c : folded) c = static_cast<char>(AnsiFold(static_cast<unsigned char>(c)));
-  EXPECT_EQ(folded, "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
-}
-
-// A wide entry is searched in its wide text: a typed '?' finds only real question marks.
-TEST(HistoryFind, SearchesTheWideTextOfAWideEntry) {
-  History history;
-  history.InsertTop("a real ?", kPlain);
-  history.InsertTop("???????? WORLD", kPlain, u"Καλημέρα WORLD");
-  EXPECT_EQ(FindNext(history, "world", 0).row, 0);
-  EXPECT_EQ(FindNext(history, "?", 0).row, 1);
-}
-
-char Fold(char byte) {
-  return static_cast<char>(AnsiFold(static_cast<unsigned char>(byte)));
-}
-
-std::string Folded(std::string text) {
-  for (char& c : text) c = Fold(c);
-  return text;
+  EXPECT_EQ(Folded("AZ az@[ \xC0\xDC\xDE \xD7\xDF \x8A\x8C\x8E\x9F"),
+            "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
 }
 
 // Short texts over a few bytes, so that matches, near misses and both ends of a text are common;
@@ -221,7 +239,7 @@ TEST(CaselessFinder, AgreesWithFindingInLowerCaseCopies) {
       const size_t from = random() % (text.size() - pattern.size() + 1);
       for (size_t i = 0; i < pattern.size(); ++i) {
         pattern[i] = randomByte();
-        while (Fold(pattern[i]) != Fold(text[from + i])) pattern[i] = randomByte();
+        while (Folded({pattern[i]}) != Folded({text[from + i]})) pattern[i] = randomByte();
       }
     }
     const bool expected = Folded(text).find(Folded(pattern)) != std::string::npos;
@@ -239,80 +257,67 @@ TEST(QuickFilter, KeepsTheEntriesHoldingEveryWordInAnyCase) {
   history.InsertTop("?a??µ??a friends", kPlain, u"Καλημέρα friends");
   history.InsertTop("\x8Akoda parts", kPlain);  // Škoda
   // Rows now: 0 Škoda, 1 Greek, 2 café, 3 invoice.
-  const struct {
-    std::u16string typed;
-    std::vector<int> rows;
-  } cases[] = {
+  const std::pair<std::u16string, std::vector<int>> cases[] = {
       {u"", {0, 1, 2, 3}},    {u"  \t ", {0, 1, 2, 3}}, {u"acme", {3}},
       {u"2024 INVOICE", {3}}, {u"invoice  lait", {}},   {u"CAFÉ", {2}},
       {u"škoda", {0}},        {u"καλημέρα", {1}},       {u"ΚΑΛΗΜΈΡΑ FRIENDS", {1}},
       {u"καλη parts", {}},    {u"a", {0, 1, 2, 3}},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "case " << (&c - cases));
-    EXPECT_EQ(FilterRows(history, QuickFilter(c.typed)), c.rows);
+  for (const auto& [typed, kept] : cases) {
+    SCOPED_TRACE(Utf16ToUtf8(typed));
+    EXPECT_EQ(FilterRows(history, QuickFilter(typed)), kept);
     // Typed one character at a time, each result narrowing the last, it comes out the same.
     std::vector<int> rows = FilterRows(history, QuickFilter(u""));
-    for (size_t typed = 1; typed <= c.typed.size(); ++typed)
-      rows = FilterRows(history, QuickFilter(c.typed.substr(0, typed)), rows);
-    EXPECT_EQ(rows, c.rows);
+    for (size_t length = 1; length <= typed.size(); ++length)
+      rows = FilterRows(history, QuickFilter(typed.substr(0, length)), rows);
+    EXPECT_EQ(rows, kept);
   }
 }
 
 TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
   const struct {
-    const char* text;
-    unsigned modifiers;
-    unsigned key;
-  } accepted[] = {
-      {"Ctrl+Shift+V", kHotKeyControl | kHotKeyShift, 'V'},
-      {"control+alt+9", kHotKeyControl | kHotKeyAlt, '9'},
-      {"Win+space", kHotKeyWin, 0x20},
-      {"F12", 0, 0x7B},
-      {"Shift+F1", kHotKeyShift, 0x70},
-      {"alt+f24", kHotKeyAlt, 0x87},
+    const char *text, *why;  // why it is refused; none when it is read
+    unsigned modifiers, key;
+  } cases[] = {
+      {"Ctrl+Shift+V", nullptr, kHotKeyControl | kHotKeyShift, 'V'},
+      {"control+alt+9", nullptr, kHotKeyControl | kHotKeyAlt, '9'},
+      {"Win+space", nullptr, kHotKeyWin, 0x20},
+      {"F12", nullptr, 0, 0x7B},
+      {"Shift+F1", nullptr, kHotKeyShift, 0x70},
+      {"alt+f24", nullptr, kHotKeyAlt, 0x87},
+      {"V", "it needs Ctrl, Alt or Win", 0, 0},
+      {"Shift+V", "it needs Ctrl, Alt or Win", 0, 0},
+      {"Ctrl+Shift", "it names no key", 0, 0},
+      {"Ctrl+V+W", "it names two keys", 0, 0},
+      {"Ctrl+Ctrl+V", "Ctrl is named twice", 0, 0},
+      {"Ctrl+Hyper+V", "\"Hyper\" is no key name", 0, 0},
+      {"Ctrl++V", "\"\" is no key name", 0, 0},
+      {"Ctrl+F25", "\"F25\" is no key name", 0, 0},
   };
-  for (const auto& a : accepted) {
-    const HotKeyParse parsed = ParseHotKey(a.text);
-    ASSERT_TRUE(parsed.hotKey) << a.text << ": " << parsed.problem;
-    EXPECT_EQ(*parsed.hotKey, (HotKey{a.modifiers, a.key})) << a.text;
+  for (const auto& c : cases) {
+    const HotKeyParse parsed = ParseHotKey(c.text);
+    EXPECT_EQ(parsed.hotKey.value_or(HotKey{0, 0}), (HotKey{c.modifiers, c.key})) << c.text;
+    EXPECT_EQ(parsed.problem,
+              c.why ? "\"" + std::string(c.text) + "\" is not a hotkey: " + c.why : std::string())
+        << c.text;
   }
   EXPECT_FALSE(ParseHotKey("").hotKey);
   EXPECT_EQ(ParseHotKey("").problem, "") << "empty is off, not wrong";
-  const struct {
-    const char* text;
-    const char* why;
-  } refused[] = {
-      {"V", "it needs Ctrl, Alt or Win"},     {"Shift+V", "it needs Ctrl, Alt or Win"},
-      {"Ctrl+Shift", "it names no key"},      {"Ctrl+V+W", "it names two keys"},
-      {"Ctrl+Ctrl+V", "Ctrl is named twice"}, {"Ctrl+Hyper+V", "\"Hyper\" is no key name"},
-      {"Ctrl++V", "\"\" is no key name"},     {"Ctrl+F25", "\"F25\" is no key name"},
-  };
-  for (const auto& r : refused) {
-    const HotKeyParse parsed = ParseHotKey(r.text);
-    EXPECT_FALSE(parsed.hotKey) << r.text;
-    EXPECT_EQ(parsed.problem, std::string("\"") + r.text + "\" is not a hotkey: " + r.why);
-  }
 }
 
 // Below the caret when it fits, above it when not, and always whole on the screen.
 TEST(QuickWindowOrigin, BelowTheCaretAndWhollyOnTheScreen) {
   const Rect screen{0, 0, 1000, 700};
   const Size window{300, 200};
-  const struct {
-    Rect caret;
-    Point origin;
-  } cases[] = {
+  const std::pair<Rect, Point> cases[] = {
       {{100, 100, 101, 116}, {100, 116}},
       {{100, 600, 101, 616}, {100, 400}},  // no room below: above the caret
       {{900, 100, 901, 116}, {700, 116}},  // kept from the right edge
       {{-50, 100, -50, 100}, {0, 100}},    // the mouse beyond the left edge
       {{100, 150, 101, 650}, {100, 0}},    // a caret taller than the room: at the top
   };
-  for (const auto& c : cases) {
-    const Point origin = QuickWindowOrigin(c.caret, window, screen);
-    EXPECT_EQ(origin, c.origin) << c.caret.left << "," << c.caret.top;
-  }
+  for (const auto& [caret, origin] : cases)
+    EXPECT_EQ(QuickWindowOrigin(caret, window, screen), origin) << caret.left << "," << caret.top;
 }
 
 }  // namespace
