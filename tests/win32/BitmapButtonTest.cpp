@@ -30,12 +30,10 @@ Pixels Render(HWND button) {
   void* bits = nullptr;
   GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   MemoryDC dc(nullptr);
-  {
-    SelectedObject selected(dc, bitmap.Get());
-    const HDC target = dc;
-    ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target), PRF_CLIENT);
-    ::GdiFlush();
-  }
+  SelectedObject selected(dc, bitmap.Get());
+  ::SendMessageA(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)),
+                 PRF_CLIENT);
+  ::GdiFlush();
   Pixels pixels;
   const auto* quads = static_cast<const RGBQUAD*>(bits);
   for (const RGBQUAD* q = quads; q != quads + client.right * client.bottom; ++q)
@@ -119,11 +117,8 @@ TEST(BitmapButton, TheToolTipShowsTheTextAfterTheLineFeed) {
     t.button.SetToolTipText(tip);
     EXPECT_EQ(::SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0), *tip ? 1 : 0);
     char shown[80] = "";
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.hwnd = t.parent;
-    tool.uId = reinterpret_cast<UINT_PTR>(t.button.m_hWnd);
-    tool.lpszText = shown;
+    TOOLINFOA tool{TTTOOLINFOA_V1_SIZE, 0, t.parent, reinterpret_cast<UINT_PTR>(t.button.m_hWnd),
+                   {}, nullptr, shown, 0, nullptr};
     ::SendMessageA(toolTip, TTM_GETTEXTA, sizeof shown, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(shown, tip);
     t.button.EnableToolTip(false);

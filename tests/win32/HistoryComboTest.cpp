@@ -4,48 +4,35 @@
 // After windows.h, whose types it uses.
 #include <shlobj.h>
 
-#include <algorithm>
-
-#include "DragOnto.h"
 #include "MainWindowFixture.h"
-#include "framework/Ole.h"
 #include "controls/PreviewWindow.h"
 
 namespace pelmo {
 namespace {
 
-using test::MainWindowTest;
-using test::PumpUntil;
-using test::Settle;
+using namespace test;
+using namespace std::string_literals;
 
-class HistoryComboTest : public MainWindowTest {
- protected:
-  // Draws a row highlighted, as the open list does, into a memory device context.
-  void DrawRow(int row) {
-    MemoryDC dc(nullptr);
-    DRAWITEMSTRUCT dis{ODT_COMBOBOX, IDC_HISTORY, static_cast<UINT>(row), ODA_DRAWENTIRE,
-                       ODS_SELECTED, Combo().m_hWnd, dc, RECT{0, 0, 200, 16}, 0};
-    ::SendMessageA(dialog.m_hWnd, WM_DRAWITEM, IDC_HISTORY, reinterpret_cast<LPARAM>(&dis));
-  }
-};
+using HistoryComboTest = MainWindowTest;
 
-// A WM_DROPFILES block as the shell makes it: the names one after the other, then one more zero.
-HGLOBAL DropFilesBlock(const std::vector<std::string>& paths) {
-  std::string names;
-  for (const auto& path : paths) names += path + '\0';
-  names += '\0';
-  HGLOBAL block = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
-  auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
-  header->pFiles = sizeof(DROPFILES);
-  std::copy(names.begin(), names.end(), reinterpret_cast<char*>(header + 1));
-  ::GlobalUnlock(block);
-  return block;
+// Draws a row of the strip's drop-down highlighted, as the open list does, into a memory DC.
+void DrawRow(HWND dialog, int row) {
+  MemoryDC dc(nullptr);
+  DRAWITEMSTRUCT dis{ODT_COMBOBOX, IDC_HISTORY, static_cast<UINT>(row), ODA_DRAWENTIRE,
+                     ODS_SELECTED, ::GetDlgItem(dialog, IDC_HISTORY), dc, RECT{0, 0, 200, 16}, 0};
+  ::SendMessageA(dialog, WM_DRAWITEM, IDC_HISTORY, reinterpret_cast<LPARAM>(&dis));
 }
 
 TEST_F(HistoryComboTest, DroppedFilesBecomeOneEntryWithEveryPathWhole) {
   const std::string longPath = "C:\\" + std::string(300, 'd') + "\\file.txt";
-  ::SendMessageA(Combo().m_hWnd, WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(DropFilesBlock({"C:\\a.txt", longPath})), 0);
+  // A block as the shell makes it: the names one after the other, then one more zero.
+  const std::string names = "C:\\a.txt\0"s + longPath + "\0\0"s;
+  HGLOBAL block = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+  auto* header = static_cast<DROPFILES*>(::GlobalLock(block));
+  header->pFiles = sizeof(DROPFILES);
+  names.copy(reinterpret_cast<char*>(header + 1), names.size());
+  ::GlobalUnlock(block);
+  ::SendMessageA(Combo().m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
   PumpUntil([&] { return workspace.history.Count() == 2; });
   const HistoryItem& entry = workspace.history.At(0);
   EXPECT_EQ(entry.text, "C:\\a.txt\r\n" + longPath);
@@ -56,14 +43,14 @@ TEST_F(HistoryComboTest, DroppedFilesBecomeOneEntryWithEveryPathWhole) {
 
 TEST_F(HistoryComboTest, DroppedTextIsCapturedButNeverMovedAndNotFromItself) {
   OleSession ole;
-  EXPECT_EQ(test::DragOnto(Combo().m_hWnd, "dragged in"), static_cast<DWORD>(DROPEFFECT_NONE))
+  EXPECT_EQ(DragOnto(Combo().m_hWnd, "dragged in"), static_cast<DWORD>(DROPEFFECT_NONE))
       << "the source keeps its text";
   PumpUntil([&] { return workspace.history.Count() == 2; });
   EXPECT_EQ(Rows().front(), "dragged in");
   EXPECT_EQ(::GetFocus(), ::GetWindow(Combo().m_hWnd, GW_CHILD)) << "the drop-down has the focus";
 
   Combo().SetOwnDrag(true);
-  test::DragOnto(Combo().m_hWnd, "its own drag");
+  DragOnto(Combo().m_hWnd, "its own drag");
   Combo().SetOwnDrag(false);
   Settle();
   EXPECT_EQ(workspace.history.Count(), 2);
@@ -74,20 +61,20 @@ TEST_F(HistoryComboTest, EnterAddsShiftEnterKeepsF5OpensAndEscapeGoesBack) {
   ASSERT_TRUE(other.CopyInFront("in the other program"));
   PumpUntil([&] { return Rows().front() == "in the other program"; });
   const auto press = [&](int key, bool shift) {
-    test::PressKey(Combo().m_hWnd, dialog.m_hWnd, key, shift);
+    PressKey(Combo().m_hWnd, dialog.m_hWnd, key, shift);
   };
   Combo().SetWindowText("typed");
   press(VK_RETURN, false);
   EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "typed"; }));
 
   Combo().SetCurSel(1);
-  test::ModalScript name({[](HWND prompt) { test::Click(prompt, IDOK); }});
+  ModalScript name({[](HWND prompt) { Click(prompt, IDOK); }});
   press(VK_RETURN, true);
   ASSERT_EQ(workspace.clipBook.size(), 1u);
   EXPECT_NE(workspace.clipBook[0].text.find("in the other program"), std::string::npos);
 
   std::string shown;
-  test::ModalScript failure({[&](HWND) { shown = test::AnswerActiveWindow(IDOK); }});
+  ModalScript failure({[&](HWND) { shown = AnswerActiveWindow(IDOK); }});
   Combo().SetWindowText("C:\\no such folder\\no such file.txt");
   press(VK_F5, false);
   EXPECT_NE(shown, "") << "the shell's failure is reported";
@@ -100,13 +87,13 @@ TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
   CopyAndWait("one line");
   CopyAndWait("first\r\nsecond\r\nthird");
   Combo().SetPreview(false);
-  DrawRow(0);
+  DrawRow(dialog.m_hWnd, 0);
   EXPECT_EQ(Combo().Preview(), nullptr) << "Preview off: nothing is made";
 
   Combo().SetPreview(true);
   ::SetFocus(Combo().m_hWnd);
   HWND focus = ::GetFocus();
-  DrawRow(0);
+  DrawRow(dialog.m_hWnd, 0);
   ASSERT_NE(Combo().Preview(), nullptr);
   HWND preview = Combo().Preview()->m_hWnd;
   EXPECT_TRUE(::IsWindowVisible(preview));
@@ -114,16 +101,16 @@ TEST_F(HistoryComboTest, PreviewFollowsTheHighlightWithoutTakingTheFocus) {
   EXPECT_NE(::GetActiveWindow(), preview);
   EXPECT_EQ(WindowText(::GetDlgItem(preview, IDC_PREVIEW_TEXT)), "first\r\nsecond\r\nthird");
 
-  DrawRow(1);
+  DrawRow(dialog.m_hWnd, 1);
   EXPECT_FALSE(::IsWindowVisible(preview)) << "a one-line row hides it";
-  DrawRow(0);
-  test::Notify(dialog.m_hWnd, IDC_HISTORY, CBN_CLOSEUP);
+  DrawRow(dialog.m_hWnd, 0);
+  Notify(dialog.m_hWnd, IDC_HISTORY, CBN_CLOSEUP);
   EXPECT_FALSE(::IsWindowVisible(preview)) << "closing the list hides it";
 
   std::string tall = "top";
   for (int i = 0; i < 300; ++i) tall += "\r\nline";
   CopyAndWait(tall);
-  DrawRow(0);
+  DrawRow(dialog.m_hWnd, 0);
   EXPECT_EQ(WindowRect(preview).Height(), ClientRect(::GetDesktopWindow()).bottom)
       << "no higher than the screen";
 }

@@ -9,9 +9,10 @@
 #include "ModalScript.h"
 #include "WindowTestSupport.h"
 #include "app/MainDialog.h"
-#include "model/CalculatorHistory.h"
 #include "framework/Clipboard.h"
 #include "framework/ModulePath.h"
+#include "framework/Ole.h"
+#include "model/CalculatorHistory.h"
 #include "model/ItemFiles.h"
 #include "resource.h"
 
@@ -51,21 +52,13 @@ class OtherProgram {
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<OtherProgram*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self && msg == WM_CHANGECBCHAIN) {
+    if (self && msg == WM_CHANGECBCHAIN)
       self->chainChanges.emplace_back(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
-      return 0;
-    }
-    if (self && msg == WM_DRAWCLIPBOARD) {
-      ++self->drawClipboards;
-      if (self->passOn && self->m_next) {
-        if (self->postOn)
-          ::PostMessageA(self->m_next, msg, wp, lp);
-        else
-          ::SendMessageA(self->m_next, msg, wp, lp);
-      }
-      return 0;
-    }
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
+    if (!self || msg != WM_DRAWCLIPBOARD) return ::DefWindowProcA(hwnd, msg, wp, lp);
+    ++self->drawClipboards;
+    if (self->passOn && self->m_next && self->postOn) ::PostMessageA(self->m_next, msg, wp, lp);
+    if (self->passOn && self->m_next && !self->postOn) ::SendMessageA(self->m_next, msg, wp, lp);
+    return 0;
   }
   HWND m_hwnd;
   HWND m_next = nullptr;
@@ -82,6 +75,28 @@ inline CHistoryCombo& HistoryComboOf(HWND window, int id = IDC_HISTORY) {
   auto* combo = dynamic_cast<CHistoryCombo*>(CWnd::FromHandle(::GetDlgItem(window, id)));
   EXPECT_NE(combo, nullptr);
   return *combo;
+}
+
+// A drag of a text onto a window, made in the test's own thread as a user's drag would be; it
+// drops as soon as the drag has passed over the target a few times.
+class ScriptedDropSource : public ComObject<IDropSource> {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
+    return ++m_calls > 3 ? DRAGDROP_S_DROP : S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+
+ private:
+  int m_calls = 0;
+};
+inline DWORD DragOnto(HWND target, const std::string& text) {
+  const Rect r = WindowRect(target);
+  ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  ComRef<IDropSource> source(new ScriptedDropSource);
+  DWORD effect = 0xFF;
+  ::DoDragDrop(MakeTextDataObject(text).Get(), source.Get(), DROPEFFECT_COPY | DROPEFFECT_MOVE,
+               &effect);
+  return effect;
 }
 
 inline std::vector<std::string> ComboRows(CHistoryCombo& combo) {

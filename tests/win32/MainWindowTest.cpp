@@ -3,68 +3,54 @@
 #include <future>
 #include <thread>
 
-#include "DragOnto.h"
 #include "MainWindowFixture.h"
 #include "framework/SystemCodePage.h"
 #include "framework/WindowMessages.h"
+#include "tools/InlineDialog.h"
 
 namespace pelmo {
 namespace {
 
-using test::Click;
-using test::ClipboardText;
-using test::ClipboardUnicode;
-using test::ComboRows;
-using test::MainWindowTest;
-using test::ModalScript;
-using test::OtherProgram;
-using test::PumpUntil;
-using test::RemoveItemFiles;
-using test::Settle;
-using test::TestClass;
+using namespace test;
 
-TEST_F(MainWindowTest, CapturesEveryCopyNewestFirstEqualTextsIncluded) {
-  CopyAndWait("one");
-  CopyAndWait("two\r\nsecond line");
-  CopyAndWait("two\r\nsecond line");
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"two", "two", "one", "on the clipboard at start"}));
-  EXPECT_EQ(Selected(), 0);
-  EXPECT_EQ(workspace.history.At(0).text, "two\r\nsecond line");
-  EXPECT_EQ(workspace.history.At(0).multiLine, 1);
-}
-
-// Each copies the entry it leaves selected, and a copy of our own adds no row.
-TEST_F(MainWindowTest, UpDownDeleteAndMarkCopyTheEntryTheyLeaveSelectedWhenTheClipboardIsFree) {
+// Every copy is captured, newest first, equal texts included. Up, Down, Delete and Mark copy the
+// entry they leave selected, and a copy of our own adds no row.
+TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsCopyTheEntryTheyLeaveSelected) {
   CopyAndWait("r2");
   CopyAndWait("r1");
-  CopyAndWait("r0");
+  CopyAndWait("r0\r\nsecond line");
+  CopyAndWait("r0\r\nsecond line");
+  EXPECT_EQ(Rows(),
+            (std::vector<std::string>{"r0", "r0", "r1", "r2", "on the clipboard at start"}));
+  EXPECT_EQ(Selected(), 0);
+  EXPECT_EQ(workspace.history.At(0).multiLine, 1);
   Combo().SetCurSel(-1);
   Command(IDC_UP);
-  EXPECT_EQ(Selected(), 2) << "second row from the bottom";
+  EXPECT_EQ(Selected(), 3) << "second row from the bottom";
   EXPECT_EQ(ClipboardText(), "r2");
   Command(IDC_DOWN);
-  EXPECT_EQ(Selected(), 3);
+  EXPECT_EQ(Selected(), 4);
   EXPECT_EQ(ClipboardText(), "on the clipboard at start");
 
-  Combo().SetCurSel(1);
+  Combo().SetCurSel(2);
   Command(IDC_DELETE_ITEM);
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"r0", "r2", "on the clipboard at start"}));
-  EXPECT_EQ(Selected(), 1);
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"r0", "r0", "r2", "on the clipboard at start"}));
+  EXPECT_EQ(Selected(), 2);
   EXPECT_EQ(ClipboardText(), "r2");
 
   Combo().SetCurSel(0);
   Command(ID_MARK_ITEM);
-  EXPECT_EQ(ClipboardText(), "r0");
+  EXPECT_EQ(ClipboardText(), "r0\r\nsecond line");
   Settle();
   EXPECT_EQ(workspace.history.At(0).kind, kMarked);
-  EXPECT_EQ(workspace.history.Count(), 3);
+  EXPECT_EQ(workspace.history.Count(), 4);
 
   // A copy that another program's open clipboard refuses leaves no skip flag behind.
   ASSERT_TRUE(::OpenClipboard(other.Hwnd()));
-  Combo().SetCurSel(1);
+  Combo().SetCurSel(2);
   Command(ID_MARK_ITEM);
   ::CloseClipboard();
-  EXPECT_EQ(ClipboardText(), "r0") << "the copy did nothing";
+  EXPECT_EQ(ClipboardText(), "r0\r\nsecond line") << "the copy did nothing";
   CopyAndWait("after");
   EXPECT_EQ(Rows().front(), "after");
 }
@@ -114,10 +100,8 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   ASSERT_EQ(process, ::GetCurrentProcessId());
   ::SendMessageA(icon, WM_TASKBAR_CALLBACK, 0, WM_LBUTTONDOWN);
   PumpUntil([&] { return WindowRect(dialog.m_hWnd).top >= 0; });
-  const Rect shown = WindowRect(dialog.m_hWnd);
-  EXPECT_EQ(shown.left, 123);
-  EXPECT_EQ(shown.top, 77);
-  EXPECT_EQ(shown.Height(), hidden.Height()) << "moved, not resized";
+  EXPECT_EQ(WindowRect(dialog.m_hWnd), (Rect{123, 77, 123 + hidden.Width(), 77 + hidden.Height()}))
+      << "moved back, not resized";
 }
 
 TEST_F(MainWindowTest, KeepTopPutsAChosenEntryOnTopAndDeleteRestKeepsTheClipboardsTextAlone) {
@@ -137,44 +121,31 @@ TEST_F(MainWindowTest, KeepTopPutsAChosenEntryOnTopAndDeleteRestKeepsTheClipboar
   EXPECT_EQ(workspace.links.size(), 1u);
 }
 
-// Another program's thread that copies `text` and then holds the clipboard open, as some programs
-// do, until it is destroyed. The copy's notification waits in the test's queue until then.
-class Holder {
- public:
-  explicit Holder(const char* text)
-      : m_thread([this, text] {
-          WriteClipboardText(nullptr, text);
-          ::OpenClipboard(nullptr);
-          m_held.set_value();
-          m_go.get_future().wait();
-          ::CloseClipboard();
-        }) {
-    m_held.get_future().wait();
-  }
-  ~Holder() {
-    m_go.set_value();
-    m_thread.join();
-  }
-
- private:
-  std::promise<void> m_held, m_go;
-  std::thread m_thread;
-};
+// Runs `during` while another program's thread, having copied `text`, holds the clipboard open as
+// some programs do. The copy's notification waits in the test's queue until it lets go.
+void WhileHeld(const char* text, const std::function<void()>& during) {
+  std::promise<void> held, go;
+  std::thread holder([&] {
+    WriteClipboardText(nullptr, text);
+    ::OpenClipboard(nullptr);
+    held.set_value();
+    go.get_future().wait();
+    ::CloseClipboard();
+  });
+  held.get_future().wait();
+  during();
+  go.set_value();
+  holder.join();
+}
 
 // A held clipboard is read again at growing intervals until its writer lets go. What a read again
 // took in is not taken again when a viewer ahead passes its change on late; the newest change wins.
 TEST_F(MainWindowTest, ACopyHeldOpenForSecondsIsCapturedOnceWhenItsWriterLetsGo) {
-  {
-    Holder holder("held for long");
-    Settle(1200);  // well past five reads 100 ms apart
-  }
+  WhileHeld("held for long", [] { Settle(1200); });  // well past five reads 100 ms apart
   EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "held for long"; }));
 
   other.JoinChain();  // passes nothing on: the test does, late
-  {
-    Holder holder("first");
-    ::SendMessageA(dialog.m_hWnd, WM_DRAWCLIPBOARD, 0, 0);
-  }
+  WhileHeld("first", [&] { ::SendMessageA(dialog.m_hWnd, WM_DRAWCLIPBOARD, 0, 0); });
   ASSERT_TRUE(other.Copy("newest"));
   EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "newest"; }));
   ::SendMessageA(dialog.m_hWnd, WM_DRAWCLIPBOARD, 0, 0);
@@ -195,60 +166,68 @@ TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
     ClipboardSession clipboard(nullptr);
     ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
   }
-  const auto start = [](CMainDialog& dialog, UINT message, WPARAM wParam) {
+  // Started and at once closed, emptied by Delete Rest, or left to read.
+  for (const UINT message : {WM_CLOSE, WM_COMMAND, WM_NULL}) {
+    Workspace strip(ModuleFileName());
+    CMainDialog dialog(strip);
     ASSERT_TRUE(dialog.Create(nullptr));
-    ::SendMessageA(dialog.m_hWnd, message, wParam, 0);
-  };
-  {
-    Workspace strip(ModuleFileName());
-    CMainDialog closed(strip);
-    start(closed, WM_CLOSE, 0);
+    ::SendMessageA(dialog.m_hWnd, message, ID_DELETE_REST, 0);
+    if (message == WM_CLOSE) {
+      EXPECT_EQ(LoadItemsFile(strip.Files().ItemsPath()).content.history.size(),
+                static_cast<size_t>(saved));
+      continue;
+    }
+    CHistoryCombo& combo = HistoryComboOf(dialog.m_hWnd);
+    if (message == WM_COMMAND) {
+      Settle();
+      EXPECT_EQ(strip.history.Count(), 0) << "Delete Rest took every entry";
+    } else {
+      PumpUntil([&] { return combo.GetCount() == saved; });
+      EXPECT_EQ(ComboRows(combo), workspace.history.Texts());
+      EXPECT_EQ(combo.GetCurSel(), 0);
+    }
+    dialog.DestroyWindow();
   }
-  EXPECT_EQ(LoadItemsFile(ItemFileName(ModuleFileName(), kItemsExtension)).content.history.size(),
-            static_cast<size_t>(saved));
-  {
-    Workspace strip(ModuleFileName());
-    CMainDialog emptied(strip);
-    start(emptied, WM_COMMAND, ID_DELETE_REST);
-    Settle();
-    EXPECT_EQ(strip.history.Count(), 0) << "Delete Rest took every entry";
-    emptied.DestroyWindow();
-  }
-
-  Workspace strip(ModuleFileName());
-  CMainDialog dialog(strip);
-  start(dialog, WM_NULL, 0);
-  CHistoryCombo& combo = test::HistoryComboOf(dialog.m_hWnd);
-  PumpUntil([&] { return combo.GetCount() == saved; });
-  EXPECT_EQ(ComboRows(combo), workspace.history.Texts());
-  EXPECT_EQ(combo.GetCurSel(), 0);
-  dialog.DestroyWindow();
   RemoveItemFiles();
 }
 
-TEST(MainWindowChain, MaintainsAndLeavesTheViewerChain) {
+// The strip keeps its place in the viewer chain and leaves it when destroyed. Every change reaches
+// the next viewer, and only it; one marked private is passed on but not recorded.
+TEST(MainWindowChain, MaintainsAndLeavesTheViewerChainAndPassesPrivateChangesOnUnrecorded) {
   OtherProgram successor, later;
   successor.JoinChain();
-  HWND stranger = reinterpret_cast<HWND>(0x1234);
   Workspace workspace(ModuleFileName());
   CMainDialog dialog(workspace);
   ASSERT_TRUE(dialog.Create(nullptr));
   Settle();
   EXPECT_EQ(::GetClipboardViewer(), dialog.m_hWnd);
-  // Each change reaches the next viewer, and only it.
-  const auto passesOnTo = [&](OtherProgram& next, OtherProgram& not_) {
+  // Copies a text, with a DWORD in one more format `mark` when one is given.
+  const auto passesOnTo = [&](OtherProgram& next, OtherProgram& not_, const char* mark = nullptr,
+                              DWORD value = 0) {
     const int before = next.drawClipboards, notBefore = not_.drawClipboards;
-    WriteClipboardText(nullptr, "passed on");
+    {
+      ClipboardSession clipboard(nullptr);
+      EXPECT_TRUE(clipboard.IsOpen() && clipboard.WriteText("passed on"));
+      if (mark) PutClipboardBytes(::RegisterClipboardFormatA(mark), &value, sizeof value);
+    }
     PumpUntil([&] { return next.drawClipboards > before; });
     Settle();
     return next.drawClipboards > before && not_.drawClipboards == notBefore;
   };
   EXPECT_TRUE(passesOnTo(successor, later));
+  const int rows = workspace.history.Count();
+  for (const char* mark : {"ExcludeClipboardContentFromMonitorProcessing",
+                           "CanIncludeInClipboardHistory", "Clipboard Viewer Ignore"}) {
+    EXPECT_TRUE(passesOnTo(successor, later, mark)) << mark;
+    EXPECT_EQ(workspace.history.Count(), rows) << mark;
+  }
+  EXPECT_TRUE(passesOnTo(successor, later, "CanIncludeInClipboardHistory", 1));
+  EXPECT_EQ(workspace.history.Count(), rows + 1) << "allowed into the history explicitly";
 
   // Changes that do not concern our successor are passed on to it.
-  ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(stranger), 0);
+  ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, 0x1234, 0);
   ASSERT_EQ(successor.chainChanges.size(), 1u);
-  EXPECT_EQ(successor.chainChanges[0].first, stranger);
+  EXPECT_EQ(successor.chainChanges[0].first, reinterpret_cast<HWND>(0x1234));
 
   // Our successor leaves: we link to its successor.
   ::SendMessageA(dialog.m_hWnd, WM_CHANGECBCHAIN, reinterpret_cast<WPARAM>(successor.Hwnd()),
@@ -266,43 +245,11 @@ TEST(MainWindowChain, MaintainsAndLeavesTheViewerChain) {
   dialog.DestroyWindow();
   ASSERT_EQ(ahead.chainChanges.size(), 1u) << "the window left the chain when it was destroyed";
   EXPECT_EQ(ahead.chainChanges[0], std::make_pair(ours, HWND{nullptr}));
-}
-
-// Changes marked private are passed on but not recorded, and a viewer ahead of the strip that
-// swallows the notifications, or posts them on late, stops neither the capture nor Quick Replace.
-
-// Writes a text with one more format beside it, holding a DWORD.
-bool CopyMarked(HWND owner, const std::string& text, const char* mark, DWORD value) {
-  ClipboardSession clipboard(owner);
-  return clipboard.IsOpen() && clipboard.WriteText(text) &&
-         test::PutClipboardBytes(::RegisterClipboardFormatA(mark), &value, sizeof value);
-}
-
-TEST(CaptureGuards, AChangeMarkedPrivateIsPassedOnButNotRecorded) {
-  RemoveItemFiles();
-  OtherProgram viewer;
-  viewer.JoinChain();
-  {
-    Workspace workspace(ModuleFileName());
-    CMainDialog dialog(workspace);
-    ASSERT_TRUE(dialog.Create(nullptr));
-    Settle();
-    const int rows = workspace.history.Count();
-    for (const char* mark : {"ExcludeClipboardContentFromMonitorProcessing",
-                             "CanIncludeInClipboardHistory", "Clipboard Viewer Ignore"}) {
-      const int before = viewer.drawClipboards;
-      ASSERT_TRUE(CopyMarked(viewer.Hwnd(), "secret", mark, 0));
-      EXPECT_TRUE(PumpUntil([&] { return viewer.drawClipboards > before; })) << mark;
-      Settle();
-      EXPECT_EQ(workspace.history.Count(), rows) << mark;
-    }
-    // Allowed into the history explicitly.
-    ASSERT_TRUE(CopyMarked(viewer.Hwnd(), "open", "CanIncludeInClipboardHistory", 1));
-    EXPECT_TRUE(PumpUntil([&] { return workspace.history.Count() == rows + 1; }));
-  }
   RemoveItemFiles();
 }
 
+// A viewer ahead of the strip that swallows the notifications, or posts them on late, stops
+// neither the capture nor Quick Replace.
 TEST_F(MainWindowTest, ASwallowingViewerAheadIsOvertakenAndTheMissedChangeCaptured) {
   other.JoinChain();  // now at the head, passing nothing on
   ASSERT_TRUE(other.Copy("missed"));
@@ -320,8 +267,7 @@ TEST_F(MainWindowTest, QuickReplaceGoesOnReplacingBehindAViewerThatPostsTheChang
   workspace.options.quickRep = 1;
   workspace.quickRep = {{"qq1", "Replaced text one"}};
   other.JoinChain();
-  other.passOn = true;
-  other.postOn = true;
+  other.passOn = other.postOn = true;
   for (const char* copy : {"first", "second"}) {
     ASSERT_TRUE(other.Copy("qq1"));
     EXPECT_TRUE(PumpUntil([] { return ClipboardText() == "Replaced text one"; })) << copy;
@@ -335,23 +281,19 @@ TEST_F(MainWindowTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
   {  // a copy as a Unicode program makes it: CF_UNICODETEXT only
     ClipboardSession clipboard(other.Hwnd());
     ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
-    ASSERT_TRUE(test::PutClipboardBytes(CF_UNICODETEXT, greek.c_str(),
-                                        (greek.size() + 1) * sizeof(char16_t)));
+    ASSERT_TRUE(PutClipboardBytes(CF_UNICODETEXT, greek.c_str(), (greek.size() + 1) * 2));
   }
   PumpUntil([&] { return workspace.history.Count() == 2; });
   Settle();
   ASSERT_EQ(workspace.history.At(0).wide, greek);
   EXPECT_EQ(workspace.history.At(0).text, ToSystemAnsi(greek))
       << "the rules see the system's ANSI text";
-  COMBOBOXINFO combo{};
-  combo.cbSize = sizeof combo;
-  ASSERT_TRUE(::GetComboBoxInfo(Combo().m_hWnd, &combo));
-  EXPECT_EQ(WideWindowText(combo.hwndItem), greek) << "the edit field shows the selected entry";
+  EXPECT_EQ(WideWindowText(::GetWindow(Combo().m_hWnd, GW_CHILD)), greek)
+      << "the edit field shows the selected entry";
 
   CopyAndWait("elsewhere");
   Choose(1);
-  PumpUntil([&] { return ClipboardUnicode() == greek; });
-  EXPECT_EQ(ClipboardUnicode(), greek);
+  EXPECT_TRUE(PumpUntil([&] { return ClipboardUnicode() == greek; }));
   EXPECT_EQ(ClipboardText(), ToSystemAnsi(greek));
   Settle();
   EXPECT_EQ(workspace.history.Count(), 3) << "our own write adds nothing";
@@ -359,9 +301,7 @@ TEST_F(MainWindowTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
   // The editor shows the wide text and gives back what is typed, whole.
   std::u16string shown;
   ModalScript script({[&shown](HWND editor) {
-                        wchar_t text[64] = {};
-                        ::GetDlgItemTextW(editor, IDC_EDIT_TEXT, text, 64);
-                        shown = reinterpret_cast<const char16_t*>(text);
+                        shown = WideWindowText(::GetDlgItem(editor, IDC_EDIT_TEXT));
                         ::SetDlgItemTextW(editor, IDC_EDIT_TEXT, L"Привет, мир");
                       },
                       [](HWND editor) { Click(editor, IDOK); }});
@@ -372,80 +312,61 @@ TEST_F(MainWindowTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
   EXPECT_EQ(ClipboardUnicode(), u"Привет, мир");
 }
 
-
 // Inline mode against a stand-in taskbar. Wine's own "Shell_TrayWnd" is hidden and has no
 // children; the stand-in is a topmost window of that class made later, so the lookup by class
 // name meets it first.
 class InlineModeTest : public MainWindowTest {
  protected:
-  // A taskbar along the bottom of the screen whose direct children are made of these classes,
-  // each 300 pixels wide from the left, the notification area at the right.
+  // A taskbar along the bottom of the screen, in place of the last one, whose direct children are
+  // made of these classes, each 900 pixels wide from the left, the notification area at the right.
   void MakeTaskbar(std::initializer_list<const char*> taskClasses) {
+    if (taskbar) ::DestroyWindow(taskbar);
+    tasks.clear();
     taskbar =
         ::CreateWindowExA(WS_EX_TOPMOST, TestClass("Shell_TrayWnd"), "", WS_POPUP | WS_VISIBLE, 0,
                           760, 1280, 40, nullptr, nullptr, nullptr, nullptr);
-    int left = 60;
-    for (const char* name : taskClasses) {
-      tasks.push_back(::CreateWindowExA(0, TestClass(name), "", WS_CHILD | WS_VISIBLE, left, 2, 900,
-                                        36, taskbar, nullptr, nullptr, nullptr));
-      left += 10;
-    }
+    for (const char* name : taskClasses)
+      tasks.push_back(::CreateWindowExA(0, TestClass(name), "", WS_CHILD | WS_VISIBLE,
+                                        60 + 10 * static_cast<int>(tasks.size()), 2, 900, 36,
+                                        taskbar, nullptr, nullptr, nullptr));
     notifyArea = ::CreateWindowExA(0, TestClass("TrayNotifyWnd"), "", WS_CHILD | WS_VISIBLE, 1100,
                                    4, 170, 32, taskbar, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
-    if (InlineOn()) Toggle();
+    if (InlineOn()) Command(ID_TOGGLE_INLINE);
     if (taskbar) ::DestroyWindow(taskbar);
     MainWindowTest::TearDown();
   }
-  void Toggle() { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, ID_TOGGLE_INLINE, 0); }
   // The Inline window: the dialog among the taskbar's children.
   HWND InlineWindow() { return ::FindWindowExA(taskbar, nullptr, "#32770", nullptr); }
   bool InlineOn() { return taskbar && InlineWindow(); }
-  CHistoryCombo& InlineCombo() { return test::HistoryComboOf(InlineWindow(), IDC_INLINE_HISTORY); }
-  std::vector<std::string> InlineRows() { return test::ComboRows(InlineCombo()); }
-  // The inline window fills the gap of `width` before the notification area, which the task
-  // buttons now leave.
-  void ExpectGap(HWND taskSwitch, int width) {
-    const Rect n = RectInParent(taskbar, notifyArea);
-    EXPECT_EQ(RectInParent(taskbar, InlineWindow()),
-              (Rect{n.left - width, n.top, n.left, n.bottom}));
-    EXPECT_EQ(RectInParent(taskbar, taskSwitch).right, n.left - width);
-  }
 
   HWND taskbar = nullptr;
   std::vector<HWND> tasks;
   HWND notifyArea = nullptr;
 };
 
-TEST_F(InlineModeTest, TheTaskButtonsAreTheLastTaskSwitchOrElseTheFirstRebar) {
+// The task buttons are the last task switch, or else the first rebar (older taskbars keep them in
+// one). The Inline window fills the gap they leave before the notification area; it shows every
+// capture, and its Delete, F3, drop target and put-back work as the strip's.
+TEST_F(InlineModeTest, FillsTheGapBeforeTheNotificationAreaAndWorksAsTheStrip) {
   MakeTaskbar({"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32"});
-  const Rect rebar = RectInParent(taskbar, tasks[0]);
-  Toggle();
-  ASSERT_TRUE(InlineOn());
-  EXPECT_EQ(::GetParent(InlineWindow()), taskbar);
-  ExpectGap(tasks[2], RectInParent(taskbar, InlineWindow()).Width());
-  EXPECT_EQ(RectInParent(taskbar, tasks[0]), rebar);
-  Toggle();
-  ::DestroyWindow(taskbar);
-  tasks.clear();
-
+  EXPECT_EQ(FindTaskbar()->taskSwitch, tasks[2]);
   MakeTaskbar({"ReBarWindow32", "ReBarWindow32"});
-  Toggle();
-  ASSERT_TRUE(InlineOn());
-  ExpectGap(tasks[0], RectInParent(taskbar, InlineWindow()).Width());
-}
+  EXPECT_EQ(FindTaskbar()->taskSwitch, tasks[0]);
 
-TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteF3AndDragsWorkInline) {
-  MakeTaskbar({"MSTaskSwWClass"});
   CopyAndWait("before");
-  Toggle();
+  Command(ID_TOGGLE_INLINE);
   ASSERT_TRUE(InlineOn());
-  CHistoryCombo& combo = InlineCombo();
-  EXPECT_EQ(InlineRows(), Rows());
+  const Rect n = RectInParent(taskbar, notifyArea);
+  const int width = RectInParent(taskbar, InlineWindow()).Width();
+  EXPECT_EQ(RectInParent(taskbar, InlineWindow()), (Rect{n.left - width, n.top, n.left, n.bottom}));
+  EXPECT_EQ(RectInParent(taskbar, tasks[0]).right, n.left - width);
+  CHistoryCombo& combo = HistoryComboOf(InlineWindow(), IDC_INLINE_HISTORY);
+  EXPECT_EQ(ComboRows(combo), Rows());
   CopyAndWait("one");
   CopyAndWait("two");
-  EXPECT_EQ(InlineRows(),
+  EXPECT_EQ(ComboRows(combo),
             (std::vector<std::string>{"two", "one", "before", "on the clipboard at start"}));
   EXPECT_EQ(combo.GetCurSel(), 0);
 
@@ -453,24 +374,23 @@ TEST_F(InlineModeTest, CapturesReachBothDropDownsDeleteF3AndDragsWorkInline) {
   Click(InlineWindow(), IDC_DELETE_ITEM);
   const std::vector<std::string> left{"two", "before", "on the clipboard at start"};
   EXPECT_EQ(Rows(), left);
-  EXPECT_EQ(InlineRows(), left);
+  EXPECT_EQ(ComboRows(combo), left);
   EXPECT_EQ(combo.GetCurSel(), Selected());
 
   combo.SetWindowText("bef");
   Combo().SetCurSel(-1);
-  test::PressKey(combo.m_hWnd, InlineWindow(), VK_F3);
+  PressKey(combo.m_hWnd, InlineWindow(), VK_F3);
   EXPECT_EQ(combo.GetCurSel(), 1);
   EXPECT_EQ(Selected(), -1) << "the strip's drop-down is left alone";
   combo.ShowDropDown(false);
 
-  // It takes dragged text, and puts an entry back whole.
   OleSession ole;
-  test::DragOnto(combo.m_hWnd, "dragged inline");
-  EXPECT_TRUE(test::PumpUntil([&] { return Rows().front() == "dragged inline"; }));
+  DragOnto(combo.m_hWnd, "dragged inline");
+  EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "dragged inline"; }));
   const std::u16string greek = u"Καλημέρα κόσμε";
   workspace.history.InsertTop("?a??µ??a ??sµe", kPlain, greek);
   combo.SetCurSel(0);
-  test::Notify(InlineWindow(), IDC_INLINE_HISTORY, CBN_SELCHANGE);
+  Notify(InlineWindow(), IDC_INLINE_HISTORY, CBN_SELCHANGE);
   EXPECT_EQ(ClipboardUnicode(), greek);
 }
 

@@ -28,49 +28,43 @@ class RecordingIcon : public COXTaskbarIcon {
 };
 
 // The shell is asked only when the state changes; a refused request leaves the state as it was.
+// A restarted shell gets a shown icon back; when it refuses, a later Show tries again.
 TEST(TaskbarIcon, TheShellIsAskedOnlyWhenTheStateChangesAndARestartedOneGetsTheIconBack) {
   RecordingIcon icon;
   ASSERT_TRUE(icon.Create(7));
-  enum Op { kShow, kHide, kRefresh };
+  enum Op { kShow, kHide, kRefresh, kRestart };
   const struct {
     Op op;
     BOOL answer;
-    bool result;
+    bool result;  // of the call; after a restart, whether the icon is shown
     std::vector<DWORD> asked;
   } steps[] = {
+      // clang-format off
       {kRefresh, TRUE, false, {}},         {kHide, TRUE, false, {}},
       {kShow, FALSE, false, {NIM_ADD}},    {kShow, TRUE, true, {NIM_ADD}},
       {kShow, TRUE, false, {}},            {kRefresh, FALSE, false, {NIM_MODIFY}},
       {kHide, FALSE, false, {NIM_DELETE}}, {kHide, TRUE, true, {NIM_DELETE}},
+      {kRestart, TRUE, false, {}},         {kShow, TRUE, true, {NIM_ADD}},
+      {kRestart, TRUE, true, {NIM_ADD}},   {kRestart, FALSE, false, {NIM_ADD}},
+      {kShow, TRUE, true, {NIM_ADD}},      {kRefresh, TRUE, true, {NIM_MODIFY}},
+      // clang-format on
   };
   for (size_t i = 0; i < std::size(steps); ++i) {
     SCOPED_TRACE(i);
     icon.requests.clear();
     icon.answer = steps[i].answer;
-    const bool result = steps[i].op == kShow   ? icon.Show()
-                        : steps[i].op == kHide ? icon.Hide()
-                                               : icon.Refresh();
+    if (steps[i].op == kRestart)
+      ::SendMessageA(icon.m_hWnd, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    const bool result = steps[i].op == kShow      ? icon.Show()
+                        : steps[i].op == kHide    ? icon.Hide()
+                        : steps[i].op == kRefresh ? icon.Refresh()
+                                                  : icon.IsShown();
     EXPECT_EQ(result, steps[i].result);
     EXPECT_EQ(icon.requests, steps[i].asked);
   }
   // The record holds as much of a long tip as fits, its terminating zero included.
   icon.SetTooltipText(std::string(80, 'x'), false);
   EXPECT_EQ(std::string(icon.MakeRecord(NIM_ADD).szTip), std::string(63, 'x'));
-
-  // A restarted shell gets a shown icon back.
-  icon.requests.clear();
-  const UINT taskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
-  ::SendMessageA(icon.m_hWnd, taskbarCreated, 0, 0);
-  EXPECT_TRUE(icon.requests.empty());
-
-  ASSERT_TRUE(icon.Show());
-  ::SendMessageA(icon.m_hWnd, taskbarCreated, 0, 0);
-  EXPECT_EQ(icon.requests, (std::vector<DWORD>{NIM_ADD, NIM_ADD}));
-  EXPECT_TRUE(icon.IsShown());
-
-  icon.answer = FALSE;  // the new shell refused: a later Show may try again
-  ::SendMessageA(icon.m_hWnd, taskbarCreated, 0, 0);
-  EXPECT_FALSE(icon.IsShown());
 }
 
 TEST(TaskbarIconShell, RealShellAddsUpdatesAndRemovesTheSmallPicture) {
@@ -79,11 +73,10 @@ TEST(TaskbarIconShell, RealShellAddsUpdatesAndRemovesTheSmallPicture) {
   icon.SetIcon(static_cast<UINT>(IDI_TRAY), false);
   ICONINFO info{};
   ASSERT_TRUE(::GetIconInfo(icon.GetIcon(), &info));
-  BITMAP mask{};
-  ::GetObjectA(info.hbmMask, sizeof mask, &mask);
-  ::DeleteObject(info.hbmMask);
-  if (info.hbmColor) ::DeleteObject(info.hbmColor);
-  EXPECT_EQ(mask.bmWidth, ::GetSystemMetrics(SM_CXSMICON));
+  GdiObject<HBITMAP> mask(info.hbmMask), colour(info.hbmColor);
+  BITMAP bits{};
+  ::GetObjectA(mask.Get(), sizeof bits, &bits);
+  EXPECT_EQ(bits.bmWidth, ::GetSystemMetrics(SM_CXSMICON)) << "the small picture";
   icon.SetTooltipText("Pelmo test", false);
   ASSERT_TRUE(icon.Show());
   EXPECT_TRUE(icon.Refresh());
@@ -92,41 +85,28 @@ TEST(TaskbarIconShell, RealShellAddsUpdatesAndRemovesTheSmallPicture) {
   EXPECT_FALSE(::Shell_NotifyIconA(NIM_DELETE, &record));  // already gone
 }
 
-// --- the pop-up menus: where a shown menu appears and sends its commands -------------------
+// The pop-up menus appear where asked and send the chosen command to the top-level window, with
+// "Inline" checked as asked; the tray menu brings its window to the front first.
+std::vector<WORD> g_commands;
+UINT g_inlineState;  // in the menu shown, or kAbsent
+RECT g_menuRect;
 
-// A top-level window with a child button; it records the menu state it is shown and the
-// commands it receives.
-class CommandWindow {
- public:
-  CommandWindow() {
-    hwnd = ::CreateWindowExA(0, test::TestClass("PelmoTestCommandWindow", Proc), "commands",
-                             WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, nullptr, nullptr,
-                             nullptr, nullptr);
-    child = ::CreateWindowExA(0, "BUTTON", "child", WS_CHILD | WS_VISIBLE, 5, 5, 60, 20, hwnd,
-                              nullptr, nullptr, nullptr);
-    s_current = this;
-  }
-  ~CommandWindow() {
-    ::DestroyWindow(hwnd);
-    s_current = nullptr;
-  }
+// Chooses the first item of this thread's pop-up menu from inside its loop, noting where it is.
+void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menu = ::FindWindowA("#32768", nullptr);
+  if (!menu || !::IsWindowVisible(menu)) return;
+  ::KillTimer(nullptr, timer);
+  ::GetWindowRect(menu, &g_menuRect);
+  ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
 
-  HWND hwnd;
-  HWND child;
-  UINT inlineState = 0;
-  std::vector<WORD> commands;
-
- private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    CommandWindow* self = s_current;
-    if (self && msg == WM_INITMENUPOPUP && !HIWORD(lp))
-      self->inlineState =
-          ::GetMenuState(reinterpret_cast<HMENU>(wp), ID_TOGGLE_INLINE, MF_BYCOMMAND);
-    if (self && msg == WM_COMMAND) self->commands.push_back(LOWORD(wp));
-    return ::DefWindowProcA(hwnd, msg, wp, lp);
-  }
-  static inline CommandWindow* s_current = nullptr;
-};
+LRESULT CALLBACK RecordCommands(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_INITMENUPOPUP && !HIWORD(lp))
+    g_inlineState = ::GetMenuState(reinterpret_cast<HMENU>(wp), ID_TOGGLE_INLINE, MF_BYCOMMAND);
+  if (msg == WM_COMMAND) g_commands.push_back(LOWORD(wp));
+  return ::DefWindowProcA(hwnd, msg, wp, lp);
+}
 
 TEST(PopupMenus, ShownMenuSendsTheChosenCommandToTheTopLevelWindow) {
   constexpr UINT kAbsent = 0xFFFFFFFF;
@@ -146,26 +126,33 @@ TEST(PopupMenus, ShownMenuSendsTheChosenCommandToTheTopLevelWindow) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.menu << (c.fromChild ? " from child" : "")
                                     << (c.inlineChecked ? " checked" : ""));
-    CommandWindow window;
-    HWND elsewhere = ::CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 300, 300,
-                                       50, 50, nullptr, nullptr, nullptr, nullptr);
+    g_commands.clear();
+    g_inlineState = kAbsent;
+    g_menuRect = RECT{};
+    HWND window = ::CreateWindowExA(0, test::TestClass("PelmoTestCommands", RecordCommands), "",
+                                    WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                                    nullptr, nullptr, nullptr);
+    HWND child = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 5, 5, 60, 20, window,
+                                   nullptr, nullptr, nullptr);
+    HWND elsewhere = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300, 50, 50,
+                                       nullptr, nullptr, nullptr, nullptr);
     ::SetForegroundWindow(elsewhere);
     test::Settle(50);
     const POINT at{200, 150};
-    const test::MenuWatch menu(true);
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, ChooseFirstItem);
     if (c.menu == IDR_TRAY_MENU) {
-      ShowTrayMenu(window.hwnd, at, c.inlineChecked);
-      EXPECT_EQ(::GetForegroundWindow(), window.hwnd);
+      ShowTrayMenu(window, at, c.inlineChecked);
+      EXPECT_EQ(::GetForegroundWindow(), window);
     } else {
-      ShowWindowMenu(c.menu, c.fromChild ? window.child : window.hwnd, at, c.inlineChecked);
+      ShowWindowMenu(c.menu, c.fromChild ? child : window, at, c.inlineChecked);
     }
     test::Settle(50);
+    ::KillTimer(nullptr, timer);
     ::DestroyWindow(elsewhere);
-
-    EXPECT_EQ(window.commands, std::vector<WORD>{c.firstCommand});
-    EXPECT_EQ(window.inlineState == kAbsent ? kAbsent : window.inlineState & MF_CHECKED,
-              c.inlineState);
-    EXPECT_EQ(menu.TopLeft(), (Point{at.x, at.y}));
+    ::DestroyWindow(window);
+    EXPECT_EQ(g_commands, std::vector<WORD>{c.firstCommand});
+    EXPECT_EQ(g_inlineState == kAbsent ? kAbsent : g_inlineState & MF_CHECKED, c.inlineState);
+    EXPECT_EQ((Point{g_menuRect.left, g_menuRect.top}), (Point{at.x, at.y}));
   }
 }
 

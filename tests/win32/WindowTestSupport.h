@@ -115,37 +115,6 @@ inline bool PressKey(HWND target, HWND top, int key, bool shift = false) {
   return consumed;
 }
 
-// Watches for this thread's next pop-up menu from inside its loop: notes where it appeared, then
-// closes it or chooses its first item with the keyboard.
-class MenuWatch {
- public:
-  explicit MenuWatch(bool chooseFirst) : m_timer(::SetTimer(nullptr, 0, 30, Tick)) {
-    s_chooseFirst = chooseFirst;
-    s_rect = RECT{};
-  }
-  ~MenuWatch() { ::KillTimer(nullptr, m_timer); }
-  MenuWatch(const MenuWatch&) = delete;
-  MenuWatch& operator=(const MenuWatch&) = delete;
-  Point TopLeft() const { return {s_rect.left, s_rect.top}; }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND menu = ::FindWindowA("#32768", nullptr);
-    if (!menu || !::IsWindowVisible(menu)) return;
-    ::KillTimer(nullptr, timer);
-    ::GetWindowRect(menu, &s_rect);
-    if (!s_chooseFirst) {
-      ::EndMenu();
-      return;
-    }
-    ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-  }
-  static inline RECT s_rect{};
-  static inline bool s_chooseFirst = false;
-  UINT_PTR m_timer;
-};
-
 // Opens `path` without sharing, as another program may: it cannot be replaced until closed.
 inline HANDLE LockFile(const std::string& path) {
   return ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
