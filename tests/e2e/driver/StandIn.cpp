@@ -1,28 +1,6 @@
 #include "StandIn.h"
 
-#include <windows.h>
-
 #include <cstdio>
-
-namespace {
-
-// Runs the messages of this thread for about `ms`, or until `done` holds.
-template <typename Done>
-bool PumpUntil(Done done, unsigned long ms) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= ms) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(20);
-  }
-  return true;
-}
-
-}  // namespace
 
 int RunStandIn(unsigned long ms) {
   HWND window =

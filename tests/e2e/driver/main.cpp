@@ -24,7 +24,6 @@
 namespace {
 
 const unsigned long kDefaultWaitMs = 10000;
-const DWORD kPollMs = 50;
 const int kHistoryControl = 1000;
 const UINT kAnswerTimeoutMs = 5000;
 
@@ -114,19 +113,8 @@ bool ParseNumber(const char* text, unsigned long& value) {
   return *text >= '0' && *text <= '9' && *end == '\0';
 }
 
-// Polls `done` until it holds or `ms` milliseconds have passed; true when it holds.
-template <typename Done>
-bool WaitFor(Done done, unsigned long ms) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= ms) return false;
-    Sleep(kPollMs);
-  }
-  return true;
-}
-
 int WaitWindow(unsigned long ms) {
-  if (WaitFor([] { return MainWindow::Find().HeadsViewerChain(); }, ms)) return 0;
+  if (PumpUntil([] { return MainWindow::Find().HeadsViewerChain(); }, ms)) return 0;
   std::fputs(MainWindow::Find() ? "pelmo-driver: the main window is not in the viewer chain\n"
                                 : "pelmo-driver: no Pelmo main window\n",
              stderr);
@@ -136,7 +124,7 @@ int WaitWindow(unsigned long ms) {
 int Rows(unsigned long minimum, unsigned long ms) {
   std::vector<std::string> rows;
   bool read = false;
-  const bool enough = WaitFor(
+  const bool enough = PumpUntil(
       [&] {
         const MainWindow window = MainWindow::Find();
         read = window && window.ReadRows(rows);
