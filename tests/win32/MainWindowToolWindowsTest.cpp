@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "MainWindowFixture.h"
-#include "SaveCounter.h"
 #include "framework/SystemCodePage.h"
 
 namespace pelmo {
@@ -15,8 +14,57 @@ using test::ClipboardText;
 using test::MainWindowTest;
 using test::ModalScript;
 using test::PumpUntil;
-using test::SaveCounter;
 using test::Settle;
+
+// Counts the saves of one file: every save puts a finished temporary file in the file's place,
+// which the folder reports as a rename to the file's name. The folder keeps its reports from the
+// first read on; they are collected when the count is asked for.
+class SaveCounter {
+ public:
+  explicit SaveCounter(const std::string& path) {
+    const size_t slash = path.find_last_of('\\');
+    m_name.assign(path.begin() + static_cast<std::ptrdiff_t>(slash) + 1, path.end());
+    m_folder =
+        ::CreateFileA(path.substr(0, slash).c_str(), FILE_LIST_DIRECTORY,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
+    Read();
+  }
+  ~SaveCounter() {
+    ::CancelIo(m_folder);
+    ::GetOverlappedResult(m_folder, &m_overlapped, &m_bytes, TRUE);
+    ::CloseHandle(m_folder);
+  }
+
+  // The saves since the start; waits a moment for reports still on their way.
+  int Count() {
+    ::Sleep(300);
+    int count = 0;
+    for (; ::GetOverlappedResult(m_folder, &m_overlapped, &m_bytes, FALSE); Read()) {
+      for (const char* at = m_buffer; m_bytes;) {
+        const auto* info = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(at);
+        count +=
+            (info->Action == FILE_ACTION_RENAMED_NEW_NAME || info->Action == FILE_ACTION_ADDED) &&
+            m_name == std::wstring(info->FileName, info->FileNameLength / sizeof(WCHAR));
+        if (!info->NextEntryOffset) break;
+        at += info->NextEntryOffset;
+      }
+    }
+    return count;
+  }
+
+ private:
+  void Read() {
+    ::ReadDirectoryChangesW(m_folder, m_buffer, sizeof m_buffer, FALSE,
+                            FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &m_overlapped, nullptr);
+  }
+
+  std::wstring m_name;
+  HANDLE m_folder;
+  OVERLAPPED m_overlapped{};
+  DWORD m_bytes = 0;
+  alignas(DWORD) char m_buffer[16384];
+};
 
 class StripAndToolWindowsTest : public MainWindowTest {
  protected:
@@ -24,23 +72,35 @@ class StripAndToolWindowsTest : public MainWindowTest {
   // copies `copied` and the editor is closed with OK.
   void EditWhileCopying(int row, const char* text, const std::string& copied) {
     Combo().SetCurSel(row);
-    const int before = workspace.history.Count();
     ModalScript script({[&](HWND editor) {
-                          ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
-                          other.Copy(copied);
-                        },
-                        [&](HWND) {
-                          PumpUntil([&] {
-                            return workspace.history.Count() != before ||
-                                   workspace.history.At(0).text == copied;
-                          });
-                        },
-                        [](HWND editor) { Click(editor, IDOK); }});
+      ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
+      other.Copy(copied);
+      PumpUntil([&] { return workspace.history.At(0).text == copied; });
+      Click(editor, IDOK);
+    }});
     Command(ID_EDIT_ITEM);
-    EXPECT_EQ(script.StepsRun(), 3u);
+    EXPECT_EQ(script.StepsRun(), 1u);
     Settle();
   }
   std::vector<std::string> Texts() { return workspace.history.Texts(); }
+  // Copies as the user does, with the other program in front, and waits for the capture.
+  void CopyInFront(const std::string& text) {
+    ASSERT_TRUE(other.CopyInFront(text));
+    PumpUntil([&] { return workspace.history.At(0).text == text; });
+    Settle(300);
+  }
+  // Runs `command`, types `text` into `field` of the window it opens and confirms it; returns
+  // what the field held before.
+  std::string Answer(WORD command, int field, const char* text) {
+    std::string before;
+    ModalScript script({[&](HWND window) {
+      before = WindowText(::GetDlgItem(window, field));
+      ::SetDlgItemTextA(window, field, text);
+      Click(window, IDOK);
+    }});
+    Command(command);
+    return before;
+  }
 };
 
 TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanwhile) {
@@ -140,26 +200,19 @@ TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
 }
 
 TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesExactlyOnce) {
-  const struct {
-    const char* name;
-    UINT message;
-    WPARAM wParam;
-  } endings[] = {
-      {"Exit", WM_COMMAND, IDOK},
-      {"Cancel", WM_COMMAND, IDCANCEL},
-      {"close", WM_CLOSE, 0},
-      {"end of session", WM_QUERYENDSESSION, 0},
-  };
+  // Exit, Cancel, a close and the end of the session.
+  const std::pair<UINT, WPARAM> endings[] = {
+      {WM_COMMAND, IDOK}, {WM_COMMAND, IDCANCEL}, {WM_CLOSE, 0}, {WM_QUERYENDSESSION, 0}};
   dialog.DestroyWindow();
-  for (const auto& ending : endings) {
-    SCOPED_TRACE(ending.name);
+  for (const auto& [message, wParam] : endings) {
+    SCOPED_TRACE(testing::Message() << message << " " << wParam);
     test::RemoveItemFiles();
     Workspace stripWorkspace(ModuleFileName());
     CMainDialog strip(stripWorkspace);
     ASSERT_TRUE(strip.Create(nullptr));
     stripWorkspace.options.save = 1;
     SaveCounter saves(stripWorkspace.Files().ItemsPath());
-    ::SendMessageA(strip.m_hWnd, ending.message, ending.wParam, 0);
+    ::SendMessageA(strip.m_hWnd, message, wParam, 0);
     Settle();
     EXPECT_EQ(saves.Count(), 1);
   }
@@ -234,6 +287,41 @@ TEST_F(StripAndToolWindowsTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone
   Command(ID_TOGGLE_DESKTOP);
   EXPECT_TRUE(::IsWindowVisible(desktop));
   ::DestroyWindow(desktop);
+}
+
+// The ClipBook's copy is made while it is in front: its capture keeps the user's window, to which
+// a double click returns the focus.
+TEST_F(StripAndToolWindowsTest, ToClipBookTheClipBookToQuickRepAndConcatenate) {
+  workspace.options.autoFocus = workspace.options.quickRep = 1;
+  CopyInFront("a text longer than the thirty-five characters of a name");
+  EXPECT_EQ(Answer(ID_TO_CLIPBOOK, IDC_EDIT_TEXT, ""), "a text longer than the thirty-five ");
+  ASSERT_EQ(workspace.clipBook.size(), 1u);
+  EXPECT_EQ(workspace.clipBook[0].text,
+            "\na text longer than the thirty-five characters of a name");
+
+  workspace.clipBook.push_back({"book\nfrom the ClipBook", {}});
+  HWND front = nullptr;
+  ModalScript script({[&](HWND book) {  // on the bottom row
+    test::Notify(book, IDC_ITEM_LIST, LBN_DBLCLK);
+    PumpUntil([&] { return workspace.history.At(0).text == "from the ClipBook"; });
+    front = ::GetForegroundWindow();
+    Click(book, IDCANCEL);
+  }});
+  Command(ID_CLIPBOOK);
+  EXPECT_EQ(workspace.history.At(0).text, "from the ClipBook");
+  EXPECT_EQ(front, other.Hwnd());
+
+  Combo().SetCurSel(-1);
+  Answer(ID_TO_QUICKREP, IDC_EDIT_TEXT, "sh");
+  ASSERT_EQ(workspace.quickRep.size(), 1u);
+  EXPECT_EQ(workspace.quickRep[0].shortcut, "sh");
+  EXPECT_EQ(workspace.quickRep[0].text, "*empty*");
+
+  CopyInFront("b");
+  Answer(ID_CONCATENATE, IDC_FIRST_COUNT, "1");
+  PumpUntil([&] { return workspace.history.At(0).text == "b\r\n"; });
+  EXPECT_EQ(ClipboardText(), "b\r\n");
+  EXPECT_EQ(workspace.history.At(0).kind, kConcatenated);
 }
 
 // The hotkey opens the quick window at the caret of the window being typed in; typing narrows the

@@ -9,10 +9,8 @@ int main() {
   char path[MAX_PATH];
   ::GetModuleFileNameA(nullptr, path, MAX_PATH);
   STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   ::GetStartupInfoA(&startup);
-  const std::string record = std::string(path) + ".txt";
-  if (FILE* file = std::fopen(record.c_str(), "ab")) {
+  if (FILE* file = std::fopen((std::string(path) + ".txt").c_str(), "ab")) {
     std::fprintf(file, "%s\n%u\n", ::GetCommandLineA(), static_cast<unsigned>(startup.wShowWindow));
     std::fclose(file);
   }
