@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "../TestSupport.h"
 #include "app/ChainWatch.h"
 #include "app/ClipboardCapture.h"
 #include "app/RetrySchedule.h"
@@ -34,11 +35,9 @@ class FakeHost : public CaptureHost {
     clipboard = text;
     ++sequence;
     writes.push_back(paste ? text + " (pasted)" : text);
-    if (!echo || writes.size() >= kMaxWrites) return true;
-    if (echoLater)
-      ++undelivered;
-    else
-      capture->OnChange();
+    const bool echoes = echo && writes.size() < kMaxWrites;
+    if (echoes && echoLater) ++undelivered;
+    if (echoes && !echoLater) capture->OnChange();
     return true;
   }
 
@@ -46,8 +45,8 @@ class FakeHost : public CaptureHost {
   std::optional<std::string> clipboard;
   std::u16string wide;  // what the clipboard offers beyond its ANSI text
   uint32_t sequence = 0;
-  bool markedPrivate = false, echo = false, echoLater = false;
-  bool locked = false;  // writes fail
+  bool markedPrivate = false, echo = false, echoLater = false,
+       locked = false;  // locked: writes fail
   int undelivered = 0, remembered = 0, reads = 0, selected = 0;
   Rows writes;  // the replacements written, each marked when it is to be pasted
   size_t lastLimit = 0;
@@ -105,14 +104,12 @@ TEST_F(ClipboardCaptureTest, AWideTextRidesAlongWithItsAnsiText) {
   EXPECT_EQ(Change("?????"), CaptureResult::kIgnored) << "5 ANSI bytes are over the limit";
   host.wide = u"λόγ";
   EXPECT_EQ(Change("???"), CaptureResult::kInserted);
-  EXPECT_EQ(workspace.history.At(0).text, "???");
-  EXPECT_EQ(workspace.history.At(0).wide, u"λόγ");
+  EXPECT_EQ(test::Shown(workspace.history.At(0)), "??? | λόγ");
 
   options.quickRep = 1;
   workspace.quickRep = {{"???", "abc"}};
   Change("???");
-  EXPECT_EQ(workspace.history.At(0).text, "abc");
-  EXPECT_TRUE(workspace.history.At(0).wide.empty()) << "the replacement has no wide text";
+  EXPECT_EQ(test::Shown(workspace.history.At(0)), "abc") << "the replacement has no wide text";
 }
 
 TEST_F(ClipboardCaptureTest, AnOwnWriteIsSkippedOnceWithoutReading) {
@@ -157,10 +154,8 @@ TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
   EXPECT_EQ(capture.OnHeal(), CaptureResult::kInserted);
   EXPECT_EQ(host.writes.size(), 2u);
   EXPECT_EQ(host.remembered, remembered + 2);
-}
 
-// Greek and Russian text both read as question marks in ANSI: the wide text tells them apart.
-TEST_F(ClipboardCaptureTest, AHealTellsTextsApartByTheirWideText) {
+  // Greek and Russian text both read as question marks in ANSI: the wide text tells them apart.
   host.wide = u"λ";
   Change("?");
   host.wide = u"л";
@@ -228,21 +223,19 @@ class QuickReplaceCaptureTest : public ClipboardCaptureTest {
 
 TEST_F(QuickReplaceCaptureTest, TheReplacementIsWrittenPastedOnRequestAndRecorded) {
   workspace.quickRep = {{"sig", "Best regards"}};
-  const struct {
-    int quickRep, autoFocus, autoPaste;
-    Rows writes;
-  } cases[] = {{0, 1, 1, {}},
-               {1, 0, 1, {"Best regards"}},
-               {1, 1, 0, {"Best regards"}},
-               {1, 1, 1, {"Best regards (pasted)"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.quickRep << c.autoFocus << c.autoPaste);
+  // QuickRep, AutoFocus, AutoPaste, and the writes.
+  const std::tuple<int, int, int, Rows> cases[] = {{0, 1, 1, {}},
+                                                   {1, 0, 1, {"Best regards"}},
+                                                   {1, 1, 0, {"Best regards"}},
+                                                   {1, 1, 1, {"Best regards (pasted)"}}};
+  for (const auto& [quickRep, autoFocus, autoPaste, writes] : cases) {
+    SCOPED_TRACE(testing::Message() << quickRep << autoFocus << autoPaste);
     Restart();
-    options.quickRep = c.quickRep, options.autoFocus = c.autoFocus, options.autoPaste = c.autoPaste;
+    options.quickRep = quickRep, options.autoFocus = autoFocus, options.autoPaste = autoPaste;
     Change("sig");
-    EXPECT_EQ(host.writes, c.writes);
+    EXPECT_EQ(host.writes, writes);
     // The write's own change is captured as well as the replaced copy.
-    EXPECT_EQ(Texts(), (c.quickRep ? Rows{"Best regards", "Best regards"} : Rows{"sig"}));
+    EXPECT_EQ(Texts(), (quickRep ? Rows{"Best regards", "Best regards"} : Rows{"sig"}));
   }
 }
 
@@ -262,28 +255,26 @@ TEST_F(QuickReplaceCaptureTest, TheLengthLimitTestsTheTextAsRead) {
 // (a viewer ahead posted it on late), or the write failed (the text is recorded all the same).
 TEST_F(QuickReplaceCaptureTest, EachCopyIsReplacedOnce) {
   const std::vector<QuickRepItem> same = {{"a", "a"}}, swap = {{"a", "b"}, {"b", "a"}};
-  const struct {
-    const char* name;
-    std::vector<QuickRepItem> pairs;
-    bool echo, echoLater, locked;
-  } cases[] = {{"a to a, during the write", same, true, false, false},
-               {"a to a, later", same, true, true, false},
-               {"a to b to a, during the write", swap, true, false, false},
-               {"a to b to a, later", swap, true, true, false},
-               {"change never arrived", {{"a", "b"}}, false, false, false},
-               {"write failed", {{"a", "b"}}, false, false, true}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  // The pairs; whether the write's change arrives, and later; whether the write fails.
+  const std::tuple<const char*, std::vector<QuickRepItem>, bool, bool, bool> cases[] = {
+      {"a to a, during the write", same, true, false, false},
+      {"a to a, later", same, true, true, false},
+      {"a to b to a, during the write", swap, true, false, false},
+      {"a to b to a, later", swap, true, true, false},
+      {"change never arrived", {{"a", "b"}}, false, false, false},
+      {"write failed", {{"a", "b"}}, false, false, true}};
+  for (const auto& [name, pairs, echo, echoLater, locked] : cases) {
+    SCOPED_TRACE(name);
     Restart();
-    workspace.quickRep = c.pairs;
-    host.echo = c.echo, host.echoLater = c.echoLater, host.locked = c.locked;
+    workspace.quickRep = pairs;
+    host.echo = echo, host.echoLater = echoLater, host.locked = locked;
     Change("a");
-    const std::string replacement = c.pairs.front().text;
-    EXPECT_EQ(Texts(), (c.echo ? Rows{replacement, replacement} : Rows{replacement}));
-    EXPECT_EQ(host.writes.size(), c.locked ? 0u : 1u);
+    const std::string replacement = pairs.front().text;
+    EXPECT_EQ(Texts(), (echo ? Rows{replacement, replacement} : Rows{replacement}));
+    EXPECT_EQ(host.writes.size(), locked ? 0u : 1u);
     host.locked = false;
     Change("a");  // the next copy of the user is replaced again
-    EXPECT_EQ(host.writes.size(), c.locked ? 1u : 2u);
+    EXPECT_EQ(host.writes.size(), locked ? 1u : 2u);
     EXPECT_EQ(host.clipboard, replacement);
   }
 }

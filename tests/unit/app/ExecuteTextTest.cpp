@@ -16,10 +16,10 @@ struct RecordingShell : Shell {
   std::vector<std::string> calls;
 };
 
-TEST(ExecuteText, Parsing) {
-  const struct {
-    const char *text, *file, *parameters;
-  } cases[] = {
+// The text, the file opened and its parameters; the shell is called once per text that holds
+// more than white space, and only listed failures give a message, some with a trailing blank.
+TEST(ExecuteText, ParsesTheTextCallsTheShellAndReportsListedFailures) {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"notepad c:\\notes.txt", "notepad", "c:\\notes.txt"},
       {" \t\r\n\v\f prog a  b  ", "prog", "a  b  "},    // trailing blanks stay
       {"my\tprog a", "my\tprog", "a"},                  // only a blank splits
@@ -30,25 +30,20 @@ TEST(ExecuteText, Parsing) {
       {"MailTo:jo@example.org", "MailTo:jo@example.org", ""},
       {"Jo Doe jo@example.org", "mailto:Jo Doe jo@example.org", ""},
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, file, parameters] : cases) {
     RecordingShell shell;
-    ExecuteText(c.text, false, shell);
-    EXPECT_EQ(shell.calls,
-              std::vector<std::string>{std::string("open|") + c.file + "|" + c.parameters})
-        << c.text;
+    ExecuteText(text, false, shell);
+    EXPECT_EQ(shell.calls, std::vector<std::string>{std::string("open|") + file + "|" + parameters})
+        << text;
   }
-}
 
-// The shell is called once per text that holds more than white space; only listed failures
-// give a message, some with a trailing blank.
-TEST(ExecuteText, CallsTheShellAndReportsListedFailures) {
-  const std::pair<std::intptr_t, const char*> cases[] = {
+  const std::pair<std::intptr_t, const char*> results[] = {
       {33, "none"},
       {2, "The specified file was not found. "},
       {4, "none"},
       {0, "The operating system is out of memory or resources."},
       {32, "The specified dynamic-link library was not found."}};
-  for (const auto& [result, message] : cases) {
+  for (const auto& [result, message] : results) {
     RecordingShell shell;
     shell.result = result;
     EXPECT_EQ(ExecuteText("  winword report.doc", true, shell).value_or("none"), message) << result;

@@ -2,14 +2,14 @@
 // its history file: its exact bytes, the limit, and damaged files.
 #include <gtest/gtest.h>
 
-#include "../framework/TempDir.h"
+#include "../TestSupport.h"
 #include "calc/CalculatorKeys.h"
 #include "model/CalculatorHistory.h"
 
 namespace pelmo::test {
 namespace {
 
-using Rows = std::vector<std::string>;
+using Rows = Strings;
 
 // The three texts the window shows: expression, result and indicator.
 std::string Shown(const CalculatorKeys& keys) {
@@ -74,54 +74,41 @@ TEST(CalculatorKeys, ClearBackspaceErrorAndChoosingAnEntry) {
   EXPECT_EQ(Shown(keys), "pi||M");
 }
 
-// "e<first>" ... "e<first + count - 1>", the last one first: a list with the newest on top.
-std::vector<std::string> NewestFirst(int first, int count) {
-  std::vector<std::string> entries;
-  for (int i = first + count - 1; i >= first; --i) entries.push_back("e" + std::to_string(i));
-  return entries;
-}
-
-// The file of those entries: the count, then the oldest first.
-std::string FileOf(int first, int count) {
-  std::string bytes = Int32(count);
-  for (int i = first; i < first + count; ++i) bytes += Text("e" + std::to_string(i));
-  return bytes;
-}
-
 TEST(CalculatorHistory, WritesTheNewestEntriesUpToTheLimitOldestFirst) {
+  Rows newestFirst;
+  for (int i = 29; i >= 0; --i) newestFirst.push_back(std::to_string(i));
+  const auto fileOf = [](int first, int count) {  // the count, then the oldest first
+    std::string bytes = Int32(count);
+    for (int i = first; i < first + count; ++i) bytes += Text(std::to_string(i));
+    return bytes;
+  };
   TempDir dir;
   const std::string path = dir.File("Pelmo.clc");
-  SaveCalculatorHistory(path, NewestFirst(0, 30), 20);
-  EXPECT_EQ(ReadBytes(path), FileOf(10, 20));
-  SaveCalculatorHistory(path, NewestFirst(0, 30), 2);
-  EXPECT_EQ(ReadBytes(path), FileOf(26, 4)) << "a limit below 4 counts as 4";
+  SaveCalculatorHistory(path, newestFirst, 20);
+  EXPECT_EQ(ReadBytes(path), fileOf(10, 20));
+  SaveCalculatorHistory(path, newestFirst, 2);
+  EXPECT_EQ(ReadBytes(path), fileOf(26, 4)) << "a limit below 4 counts as 4";
   SaveCalculatorHistory(path, {}, 20);
   EXPECT_EQ(ReadBytes(path), Int32(0));
 }
 
+// What was read is kept, newest first, and the error names the offset. A count of four billion
+// allocates nothing for it: the file ends at the first entry.
 TEST(CalculatorHistory, ADamagedFileKeepsWhatWasReadAndNamesTheOffset) {
+  const std::tuple<std::string, unsigned, size_t, Rows, const char*> cases[] = {
+      // The third entry claims 200 bytes that are not there.
+      {Int32(3) + Text("a") + Text("bc") + "\xC8xyz", 20, 9, {"bc", "a"}, "entry 3 of 3"},
+      {Int32(0xFFFFFFF0u), 0xFFFFFFFFu, 4, {}, "entry 1 of 4294967280"},
+      {"\x01\x00", 20, 0, {}, "entry count"}};
   TempDir dir;
-  const std::string path = dir.File("Pelmo.clc");
-  // Three entries announced, the third claims 200 bytes that are not there.
-  WriteBytes(path, Int32(3) + Text("a") + Text("bc") + "\xC8xyz");
-  auto loaded = LoadCalculatorHistory(path, 20);
-  ASSERT_TRUE(loaded.error);
-  EXPECT_EQ(loaded.error->Offset(), 9u);
-  EXPECT_NE(loaded.error->Problem().find("entry 3 of 3"), std::string::npos)
-      << loaded.error->Problem();
-  EXPECT_EQ(loaded.content, (std::vector<std::string>{"bc", "a"}));
-
-  // A count of four billion allocates nothing for it: the file ends at the first entry.
-  WriteBytes(path, Int32(0xFFFFFFF0u));
-  loaded = LoadCalculatorHistory(path, 0xFFFFFFFFu);
-  ASSERT_TRUE(loaded.error);
-  EXPECT_EQ(loaded.error->Offset(), 4u);
-  EXPECT_TRUE(loaded.content.empty());
-
-  WriteBytes(path, "\x01\x00");
-  loaded = LoadCalculatorHistory(path, 20);
-  ASSERT_TRUE(loaded.error);
-  EXPECT_EQ(loaded.error->Offset(), 0u);
+  for (const auto& [bytes, limit, offset, read, problem] : cases) {
+    WriteBytes(dir.File("Pelmo.clc"), bytes);
+    const auto loaded = LoadCalculatorHistory(dir.File("Pelmo.clc"), limit);
+    ASSERT_TRUE(loaded.error) << problem;
+    EXPECT_EQ(loaded.error->Offset(), offset) << problem;
+    EXPECT_TRUE(Has(loaded.error->Problem(), problem)) << loaded.error->Problem();
+    EXPECT_EQ(loaded.content, read) << problem;
+  }
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 // Greys either side of each threshold of the brightness, and colours that tell its weights
 // (77 R + 153 G + 25 B) / 255 apart; the last two, the key colour and an entry past the count,
 // stay as they are.
-TEST(BitmapButtonGrey, ColourTable) {
+TEST(BitmapButtonGrey, ColourTableAndItsSize) {
   const auto entry = [](Rgb c) { return ColourTableEntry{c.blue, c.green, c.red, 0}; };
   // clang-format off
   const std::vector<std::pair<Rgb, std::uint8_t>> cases = {
@@ -33,28 +33,19 @@ TEST(BitmapButtonGrey, ColourTable) {
     EXPECT_EQ((Rgb{table[i].red, table[i].green, table[i].blue}), expected) << i;
     EXPECT_EQ(table[i].reserved, 0);
   }
-}
 
-TEST(BitmapButtonGrey, ColourTableSize) {
-  // Bits per pixel, colours used, entries.
-  const unsigned cases[][3] = {{1, 0, 2}, {4, 0, 16},  {8, 0, 256}, {4, 6, 6},
+  // The size of the table: bits per pixel, colours used, entries.
+  const unsigned sizes[][3] = {{1, 0, 2}, {4, 0, 16},  {8, 0, 256}, {4, 6, 6},
                                {8, 1, 1}, {4, 99, 16}, {24, 16, 0}, {0, 0, 0}};
-  for (const auto& c : cases)
-    EXPECT_EQ(ColourTableSize(static_cast<int>(c[0]), c[1]), c[2]) << c[0] << " bits, " << c[1];
+  for (const auto& [bits, used, entries] : sizes)
+    EXPECT_EQ(ColourTableSize(static_cast<int>(bits), used), entries) << bits << " bits, " << used;
 }
 
 TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
   using H = HorizontalAlignment;
   using V = VerticalAlignment;
-  struct Case {
-    const char* name;
-    Rect item;
-    std::optional<Size> caption;
-    H horizontal;
-    V vertical;
-    bool pressed;
-    Rect picturePlace, captionPlace;
-  };
+  // The button, its caption, alignments and state, and where picture and caption go.
+  using Case = std::tuple<const char*, Rect, std::optional<Size>, H, V, bool, Rect, Rect>;
   const Rect square{0, 0, 40, 40};
   const Size text{20, 8};
   // A 16 by 16 picture. In 40 by 40 the picture area (22 by 22) and the caption area (30 by 12)
@@ -70,26 +61,23 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
       {"nothing fits", {0, 0, 4, 2}, Size{50, 8}, H::kCentre, V::kCentre, false, {3, 3, 3, 3}, {5, 0, 5, 0}},
   };
   // clang-format on
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ButtonLayout layout =
-        LayOutButton(c.item, Size{16, 16}, c.caption, c.horizontal, c.vertical, c.pressed);
-    EXPECT_EQ(layout.picture, c.picturePlace);
-    EXPECT_EQ(layout.caption, c.captionPlace);
+  for (const auto& [name, item, caption, h, v, pressed, picturePlace, captionPlace] : cases) {
+    SCOPED_TRACE(name);
+    const ButtonLayout layout = LayOutButton(item, Size{16, 16}, caption, h, v, pressed);
+    EXPECT_EQ(layout.picture, picturePlace);
+    EXPECT_EQ(layout.caption, captionPlace);
   }
 }
 
 TEST(BitmapButtonText, SplitsCaptionAndTooltipAndSetsTheTooltipAlone) {
-  const struct {
-    const char *text, *caption, *tooltip;
-  } cases[] = {{"", "", ""},
-               {"\nEdit", "", "Edit"},
-               {"Go", "Go", ""},
-               {"Go\nGo there\nignored", "Go", "Go there"}};
-  for (const auto& c : cases) {
-    const ButtonText split = SplitButtonText(c.text);
-    EXPECT_EQ(split.caption, c.caption) << c.text;
-    EXPECT_EQ(split.tooltip, c.tooltip) << c.text;
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"", "", ""},
+      {"\nEdit", "", "Edit"},
+      {"Go", "Go", ""},
+      {"Go\nGo there\nignored", "Go", "Go there"}};
+  for (const auto& [text, caption, tooltip] : cases) {
+    const ButtonText split = SplitButtonText(text);
+    EXPECT_EQ(split.caption + "|" + split.tooltip, std::string(caption) + "|" + tooltip) << text;
   }
   EXPECT_EQ(WithToolTip("Go\nOld\nrest", "New"), "Go\nNew");
 }
@@ -107,8 +95,7 @@ TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
       {{false, true, true, true}, ButtonFace::kPlain, kDisabledPicture},
   };
   for (const auto& [s, face, picture] : cases) {
-    SCOPED_TRACE(testing::Message() << "pressed " << s.pressed << " disabled " << s.disabled
-                                    << " flat " << s.flat << " hot " << s.hot);
+    SCOPED_TRACE(testing::Message() << s.pressed << s.disabled << s.flat << s.hot);
     EXPECT_EQ(ChooseFace(s), face);
     EXPECT_EQ(ChoosePicture(s, 3), picture);
     // Without the derived pictures the colour one stands in.
@@ -118,7 +105,7 @@ TEST(BitmapButtonDrawing, FaceAndPictureForEveryState) {
   EXPECT_EQ(ChoosePicture({false, false, true, false}, 2), kGreyPicture);
 }
 
-TEST(HistoryRowRules, PictureFollowsKindThenLinesThenTheLabel) {
+TEST(HistoryRowRules, PictureFollowsKindThenLinesThenTheLabelAndColourTheState) {
   const auto pictureOf = [](const std::string& text, int kind = kPlain) {
     HistoryItem item{text, {}, kind, 0};
     return PictureOf(item, MakeLabel(item));
@@ -135,9 +122,8 @@ TEST(HistoryRowRules, PictureFollowsKindThenLinesThenTheLabel) {
   EXPECT_EQ(pictureOf("C:\\a\r\nC:\\www.b", kDroppedFiles), kSeveralFilesPicture);
   // Only the label counts: an address beyond its 50 bytes shows nothing.
   EXPECT_EQ(pictureOf(std::string(50, 'x') + "www.a.org"), kNoPicture);
-}
 
-TEST(HistoryRowRules, StateColoursOnlyWhenNotHighlighted) {
+  // The state colours only when the row is not highlighted.
   EXPECT_EQ(TextColourOf(kMarked, false), RowTextColour::kMarked);
   EXPECT_EQ(TextColourOf(kConcatenated, false), RowTextColour::kConcatenated);
   EXPECT_EQ(TextColourOf(kDroppedFiles, false), RowTextColour::kNormal);

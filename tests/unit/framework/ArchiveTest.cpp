@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -14,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-#include "TempDir.h"
+#include "../TestSupport.h"
 #include "framework/Archive.h"
 #include "framework/FileReplace.h"
 
@@ -22,17 +21,13 @@ namespace pelmo {
 namespace {
 
 namespace fs = std::filesystem;
-using test::ReadBytes;
-using test::TempDir;
-using test::WriteBytes;
+using namespace test;
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string bytes;
-  for (const int v : values) bytes += static_cast<char>(v);
-  return bytes;
+std::string Bytes(std::initializer_list<unsigned char> values) {
+  return std::string(values.begin(), values.end());
 }
 
-std::string WriteStrings(const std::string& path, const std::vector<std::string>& texts) {
+std::string WriteStrings(const std::string& path, const Strings& texts) {
   SaveArchive(path, [&](ArchiveWriter& archive) {
     for (const std::string& text : texts) archive.WriteString(text);
   });
@@ -40,11 +35,11 @@ std::string WriteStrings(const std::string& path, const std::vector<std::string>
 }
 
 // Reads `count` strings, the last of them "error: <what>" when one raised an error.
-std::vector<std::string> ReadStrings(const std::string& path, size_t count) {
+Strings ReadStrings(const std::string& path, size_t count) {
   std::optional<InputFile> file = InputFile::Open(path);
   if (!file) return {"cannot open"};
   ArchiveReader archive(*file);
-  std::vector<std::string> texts;
+  Strings texts;
   try {
     while (texts.size() < count) texts.push_back(archive.ReadString());
     EXPECT_EQ(archive.Remaining(), 0u);
@@ -68,14 +63,14 @@ TEST(Archive, StringPrefixes) {
   for (const auto& [length, prefix] : cases) {
     const std::string text(length, 'x');
     EXPECT_EQ(WriteStrings(dir.File("s"), {text}), prefix + text) << length;
-    EXPECT_EQ(ReadStrings(dir.File("s"), 1), std::vector<std::string>{text}) << length;
+    EXPECT_EQ(ReadStrings(dir.File("s"), 1), Strings{text}) << length;
   }
 }
 
 // Values that straddle the archive's 4096-byte buffer or the file's 1 MB write buffer, and
 // values larger than either, come back whole.
 TEST(Archive, RoundTripAcrossBufferBoundaries) {
-  std::vector<std::string> texts;
+  Strings texts;
   for (const size_t length : {1, 4095, 4096, 4097, 0, 10000, 3, 1048575, 1048576, 7, 2100000, 5}) {
     std::string text(length, '\0');
     for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>(i * 7 + length);
@@ -89,11 +84,7 @@ TEST(Archive, RoundTripAcrossBufferBoundaries) {
 // Sixteen-bit characters are read as ANSI. Damaged input fails at once with the offset of the
 // fault; nothing is allocated for a length that the file cannot hold.
 TEST(Archive, ReadsMarkedAndDamagedStrings) {
-  const struct {
-    const char* name;
-    std::string bytes;
-    std::string result;
-  } cases[] = {
+  const std::tuple<const char*, std::string, std::string> cases[] = {
       {"16-bit characters", Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 0xAC, 0x20, 0x16, 0x04}), "a\x80?"},
       {"16-bit length after the marker",
        Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01}) + std::string(600, '\0'),
@@ -113,19 +104,10 @@ TEST(Archive, ReadsMarkedAndDamagedStrings) {
        "error: byte 0: string marker repeated"},
   };
   TempDir dir;
-  for (const auto& c : cases) {
-    WriteBytes(dir.File("w"), c.bytes);
-    EXPECT_EQ(ReadStrings(dir.File("w"), 1), std::vector<std::string>{c.result}) << c.name;
+  for (const auto& [name, bytes, result] : cases) {
+    WriteBytes(dir.File("w"), bytes);
+    EXPECT_EQ(ReadStrings(dir.File("w"), 1), Strings{result}) << name;
   }
-}
-
-// The names of the files in a directory: what a save left behind.
-std::vector<std::string> Names(const std::string& dir) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 // A save replaces the target; one that fails half-way keeps the previous file byte for byte.
@@ -134,16 +116,15 @@ TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
   TempDir dir;
   const std::string path = dir.File("items.clp");
   WriteBytes(path, "old content");
-  EXPECT_THROW(SaveArchive(path,
-                           [](ArchiveWriter& archive) {
-                             archive.WriteString(std::string(100000, 'x'));
-                             throw std::runtime_error("interrupted");
-                           }),
-               std::runtime_error);
+  const auto interrupted = [](ArchiveWriter& archive) {
+    archive.WriteString(std::string(100000, 'x'));
+    throw std::runtime_error("interrupted");
+  };
+  EXPECT_THROW(SaveArchive(path, interrupted), std::runtime_error);
   EXPECT_EQ(ReadBytes(path), "old content");
-  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+  EXPECT_EQ(dir.Names(), Strings{"items.clp"});
   EXPECT_EQ(WriteStrings(path, {"new"}), "\x03new");
-  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+  EXPECT_EQ(dir.Names(), Strings{"items.clp"});
 }
 
 // A complete file that cannot replace its target (a folder) is kept aside; the error says where.
@@ -156,13 +137,11 @@ TEST(SafeFile, AFileThatCannotReplaceItsTargetIsKeptAside) {
     WriteStrings(path, {"new"});
     ADD_FAILURE() << "the save replaced a folder";
   } catch (const FileError& e) {
-    EXPECT_NE(std::string(e.what()).find(dir.File("items.clp.unsaved2")), std::string::npos)
-        << e.what();
+    EXPECT_TRUE(Has(e.what(), dir.File("items.clp.unsaved2"))) << e.what();
   }
   EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved2")), "\x03new");
   EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved")), "kept earlier");
-  EXPECT_EQ(Names(dir.File("")),
-            (std::vector<std::string>{"items.clp", "items.clp.unsaved", "items.clp.unsaved2"}));
+  EXPECT_EQ(dir.Names(), (Strings{"items.clp", "items.clp.unsaved", "items.clp.unsaved2"}));
 }
 
 #ifdef _WIN32
@@ -181,7 +160,7 @@ TEST(SafeFile, ATargetHeldOpenForAMomentIsReplacedOnceFree) {
   EXPECT_NO_THROW(WriteStrings(path, {"new"}));
   release.join();
   EXPECT_EQ(ReadBytes(path), "\x03new");
-  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+  EXPECT_EQ(dir.Names(), Strings{"items.clp"});
 }
 #else
 // Two running copies save the same file at the same moment: each publishes its own complete
@@ -206,7 +185,7 @@ TEST(SafeFile, ConcurrentSaversNeverMix) {
     file.Commit();
   }
   EXPECT_EQ(ReadBytes(path), mine);
-  EXPECT_EQ(Names(dir.File("")), (std::vector<std::string>{"items.clp", "theirs"}));
+  EXPECT_EQ(dir.Names(), (Strings{"items.clp", "theirs"}));
 }
 #endif
 
@@ -221,7 +200,7 @@ TEST(SafeFile, TempFilesOfEndedProcessesAreRemoved) {
   const pid_t other = ::getppid();
 #endif
   const std::string running = "." + std::to_string(other) + ".tmp";
-  std::vector<std::string> stay = {
+  Strings stay = {
       "Pelmo.clp",     "Pelmo.clp" + running, "Pelmo.clp.unsaved",      "Pelmo.clp.1a.tmp",
       "Pelmo.clp.tmp", "Other.clp" + ended,   "Pelmo.clp" + ended + "x"};
   for (const std::string& name : stay) WriteBytes(dir.File(name), "x");
@@ -231,7 +210,7 @@ TEST(SafeFile, TempFilesOfEndedProcessesAreRemoved) {
   stay.push_back("Pelmo.clc." + std::to_string(CurrentProcessId()) + ".tmp");
   RemoveAbandonedTempFiles(dir.File("Pelmo."));
   std::sort(stay.begin(), stay.end());
-  EXPECT_EQ(Names(dir.File("")), stay);
+  EXPECT_EQ(dir.Names(), stay);
 }
 
 #ifdef __linux__
@@ -259,7 +238,7 @@ TEST(SafeFile, FailedFlushNeverReplacesTheTarget) {
   ::close(null);
   EXPECT_THROW(file.Commit(), FileError);
   EXPECT_EQ(ReadBytes(path), "old content");
-  EXPECT_EQ(Names(dir.File("")), std::vector<std::string>{"items.clp"});
+  EXPECT_EQ(dir.Names(), Strings{"items.clp"});
 }
 #endif
 

@@ -3,8 +3,6 @@
 // history file and the browser setting.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <future>
@@ -17,8 +15,7 @@
 #include <sys/stat.h>
 #endif
 
-#include "../framework/TempDir.h"
-#include "framework/AnsiCodePage.h"
+#include "../TestSupport.h"
 #include "model/BrowserSetting.h"
 #include "model/CalculatorHistoryStore.h"
 #include "model/ItemFiles.h"
@@ -48,16 +45,7 @@ namespace pelmo {
 namespace {
 
 namespace fs = std::filesystem;
-using test::Int32;
-using test::ReadBytes;
-using test::TempDir;
-using test::Text;
-using test::WriteBytes;
-using Strings = std::vector<std::string>;
-
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+using namespace test;
 
 // What a test saves and compares: the lists' entries by value.
 using Stored = ItemLists<HistoryItem, HistoryItem, std::string>;
@@ -76,15 +64,11 @@ void Save(const std::string& path, const Stored& items) {
   SaveItemsFile(path, view);
 }
 
-// The lists of what was saved or loaded, an entry that keeps a wide text as "text | wide"; and
-// all their elements in file order.
+// The lists of what was saved or loaded, and all their elements in file order.
 std::vector<Strings> Lists(const Stored& items) {
   std::vector<Strings> lists = {{}, {}, items.links};
-  const auto shown = [](const HistoryItem& e) {
-    return e.wide.empty() ? e.text : e.text + " | " + Utf16ToUtf8(e.wide);
-  };
-  for (const HistoryItem& entry : items.history) lists[0].push_back(shown(entry));
-  for (const HistoryItem& entry : items.clipBook) lists[1].push_back(shown(entry));
+  for (const HistoryItem& entry : items.history) lists[0].push_back(Shown(entry));
+  for (const HistoryItem& entry : items.clipBook) lists[1].push_back(Shown(entry));
   return lists;
 }
 std::vector<Strings> Lists(const ItemsFile& items) {
@@ -196,13 +180,9 @@ TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
   std::string links;
   for (int i = 0; i < 250; ++i) links += Text("l");
   const std::string noMore = Int32(0) + Int32(0);
-  const struct {
-    const char *name, *file;
-    std::string bytes;
-    size_t loaded;
-    std::string saved;
-    const char* reported;
-  } cases[] = {
+  // What the file holds, the entries loaded, what the save writes, and the report.
+  using Case = std::tuple<const char*, const char*, std::string, size_t, std::string, const char*>;
+  const Case cases[] = {
       {"2^31-1 entries", "Pelmo.clp", Int32(0x7FFFFFFF) + Text("a") + Text("b"), 2,
        Int32(2) + Text("a") + Text("b") + noMore,
        "byte 8: history entry 3 of 2147483647: file ends early"},
@@ -225,24 +205,24 @@ TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
        Int32(1000000) + std::string(1000000, '\0') + noMore,
        "200000 more history entries were left out"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, file, bytes, loaded, saved, reported] : cases) {
+    SCOPED_TRACE(name);
     TempDir dir;
-    const std::string path = dir.File(c.file);
-    WriteBytes(path, c.bytes);
+    const std::string path = dir.File(file);
+    WriteBytes(path, bytes);
     Workspace workspace(dir.File("Pelmo.exe"));
     const bool items = path == workspace.Files().ItemsPath();
     const FileOutcome load = items ? workspace.LoadItems() : workspace.LoadQuickRep();
     EXPECT_TRUE(load.done);
-    EXPECT_EQ(items ? workspace.history.Texts().size() : workspace.quickRep.size(), c.loaded);
-    EXPECT_TRUE(Has(load.problem, c.reported) && Has(load.problem, path + ".damaged"))
+    EXPECT_EQ(items ? workspace.history.Texts().size() : workspace.quickRep.size(), loaded);
+    EXPECT_TRUE(Has(load.problem, reported) && Has(load.problem, path + ".damaged"))
         << load.problem;
     EXPECT_FALSE(fs::exists(path + ".damaged"));  // loading alone changes nothing
 
     const auto save = [&] { return items ? workspace.SaveItems() : workspace.SaveQuickRep(); };
     EXPECT_TRUE(save().done);
-    EXPECT_EQ(ReadBytes(path + ".damaged"), c.bytes);
-    EXPECT_EQ(ReadBytes(path), c.saved);
+    EXPECT_EQ(ReadBytes(path + ".damaged"), bytes);
+    EXPECT_EQ(ReadBytes(path), saved);
     WriteBytes(path + ".damaged", "moved on");
     EXPECT_TRUE(save().done);
     EXPECT_EQ(ReadBytes(path + ".damaged"), "moved on");

@@ -18,10 +18,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
-  const struct {
-    std::string text, label;
-    int multiLine;
-  } cases[] = {
+  const std::tuple<std::string, std::string, int> cases[] = {
       // Trimming comes before the cut, so blanks before the line break stay.
       {"   first line  \r\nsecond line", "first line  ", 1},
       {std::string(30, 'a') + std::string(50, 'b'), std::string(30, 'a') + std::string(20, 'b'), 0},
@@ -32,11 +29,11 @@ TEST(MakeLabel, TakesTheTrimmedFirstLineOfTheFirst50Bytes) {
       {"\n\nlead", "lead", 1},
       {"\v\f lead \f\v", "lead", 0},
   };
-  for (const auto& c : cases) {
-    HistoryItem item{c.text, u""};
-    EXPECT_EQ(MakeLabel(item), c.label) << c.text;
-    EXPECT_EQ(item.multiLine, c.multiLine) << c.text;
-    EXPECT_EQ(item.text, c.text) << "the entry keeps its whole text";
+  for (const auto& [text, label, multiLine] : cases) {
+    HistoryItem item{text, u""};
+    EXPECT_EQ(MakeLabel(item), label) << text;
+    EXPECT_EQ(item.multiLine, multiLine) << text;
+    EXPECT_EQ(item.text, text) << "the entry keeps its whole text";
   }
 }
 
@@ -61,14 +58,13 @@ class RecordingView : public HistoryView {
   // still fills.
   void ExpectMatches(const History& history, int count = -1) const {
     ASSERT_EQ(rows.size(), static_cast<size_t>(count < 0 ? history.Count() : count));
-    for (size_t row = 0; row < rows.size(); ++row) {
-      HistoryItem entry = history.At(static_cast<int>(row));
-      EXPECT_EQ(rows[row].second, &history.At(static_cast<int>(row))) << "row " << row;
-      EXPECT_EQ(rows[row].first, MakeLabel(entry)) << "row " << row;
+    for (int row = 0; row < RowCount(); ++row) {
+      HistoryItem entry = history.At(row);
+      EXPECT_EQ(rows[row], std::make_pair(MakeLabel(entry), &history.At(row))) << "row " << row;
     }
   }
 
-  std::vector<std::pair<std::string, HistoryItem*>> rows;  // label and entry
+  std::vector<std::pair<std::string, const HistoryItem*>> rows;  // label and entry
   HistoryRowSource* source = nullptr;
 };
 
@@ -76,11 +72,8 @@ class RecordingView : public HistoryView {
 // ask: until then each shows the top rows, whatever changes meanwhile, and at the end every row.
 TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
   const int first = History::kFirstRows;
-  const struct {
-    const char* name;
-    void (*change)(History&);
-    int rowsThen;  // rows of the view right after the change
-  } cases[] = {
+  // What changes, and the rows of the view right after the change.
+  const std::tuple<const char*, void (*)(History&), int> cases[] = {
       {"nothing", [](History&) {}, first},
       {"a capture", [](History& h) { h.InsertTop("new\nsecond line", kPlain); }, first + 1},
       {"editing a shown row",
@@ -96,8 +89,8 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
       {"refreshing a row to come", [](History& h) { h.Refresh(first + 1); }, first},
       {"deleting every row", [](History& h) { h.DeleteAll(); }, 0},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, change, rowsThen] : cases) {
+    SCOPED_TRACE(name);
     History history;
     RecordingView view;
     history.AddView(&view);
@@ -107,8 +100,8 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
     history.AppendBottom(entries);
     view.ExpectMatches(history, first);
     ASSERT_TRUE(view.source);
-    c.change(history);
-    view.ExpectMatches(history, c.rowsThen);
+    change(history);
+    view.ExpectMatches(history, rowsThen);
     view.TakeAllRows();
     view.ExpectMatches(history);
     HistoryItem stranger;
@@ -118,18 +111,15 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
   }
 }
 
-TEST(HistorySelection, UpDownAndDeleteRules) {
-  EXPECT_EQ(UpTarget(-1, 5), 3) << "nothing selected: second row from the bottom";
-  EXPECT_EQ(UpTarget(-1, 1), std::nullopt);
-  EXPECT_EQ(UpTarget(0, 5), std::nullopt);
-  EXPECT_EQ(UpTarget(3, 5), 2);
-  EXPECT_EQ(UpTarget(-1, 0), std::nullopt);
-  EXPECT_EQ(DownTarget(-1, 5), 0);
-  EXPECT_EQ(DownTarget(3, 5), 4);
-  EXPECT_EQ(DownTarget(4, 5), std::nullopt);
-  EXPECT_EQ(DownTarget(-1, 0), std::nullopt);
-  EXPECT_EQ(SelectionAfterDelete(2, 4), 2) << "the row that moved up into its place";
-  EXPECT_EQ(SelectionAfterDelete(4, 4), -1) << "after the bottom row nothing is selected";
+// Up with nothing selected goes to the second row from the bottom.
+TEST(HistorySelection, UpAndDownRules) {
+  // The selected row (-1: none) of `count` rows, and the rows Up and Down go to (-2: none).
+  const int cases[][4] = {{-1, 5, 3, 0}, {-1, 1, -2, 0}, {0, 5, -2, 1},
+                          {3, 5, 2, 4},  {4, 5, 3, -2},  {-1, 0, -2, -2}};
+  for (const auto& [selected, count, up, down] : cases) {
+    EXPECT_EQ(UpTarget(selected, count).value_or(-2), up) << selected << " of " << count;
+    EXPECT_EQ(DownTarget(selected, count).value_or(-2), down) << selected << " of " << count;
+  }
 }
 
 History MakeHistory(const Strings& rowsTopDown) {
@@ -140,21 +130,16 @@ History MakeHistory(const Strings& rowsTopDown) {
 }
 
 TEST(HistoryCommands, DeleteMarkAndEditChangeTheRowAndSayWhatToSelect) {
-  const struct {
-    int row;
-    std::optional<int> selected;
-    Strings left;
-  } deletes[] = {
-      {0, 0, {"b", "c"}},
-      {1, 1, {"a", "c"}},
-      {2, -1, {"a", "b"}},  // after the bottom row nothing is selected
-      {-1, std::nullopt, {"a", "b", "c"}},
-      {3, std::nullopt, {"a", "b", "c"}},
-  };
-  for (const auto& d : deletes) {
+  // Row deleted, row then selected (the one moved up; -1 past the bottom; -2: none), rows left.
+  const std::tuple<int, int, Strings> deletes[] = {{0, 0, {"b", "c"}},
+                                                   {1, 1, {"a", "c"}},
+                                                   {2, -1, {"a", "b"}},
+                                                   {-1, -2, {"a", "b", "c"}},
+                                                   {3, -2, {"a", "b", "c"}}};
+  for (const auto& [row, selected, left] : deletes) {
     History history = MakeHistory({"a", "b", "c"});
-    EXPECT_EQ(DeleteEntry(history, d.row), d.selected) << d.row;
-    EXPECT_EQ(history.Texts(), d.left) << d.row;
+    EXPECT_EQ(DeleteEntry(history, row).value_or(-2), selected) << row;
+    EXPECT_EQ(history.Texts(), left) << row;
   }
   History history = MakeHistory({"a", "b", "c"});
   EXPECT_EQ(MarkEntry(history, 1), 1);
@@ -189,32 +174,29 @@ std::string Folded(std::string text) {
 // its wide text: a typed '?' finds only real question marks.
 TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
   const Strings alpha = {"Alpha", "beta", "ALPHABET"}, wide = {"???????? WORLD", "a real ?"};
-  const struct {
-    Strings rows;
-    std::string typed;
-    int from, row, next;
-    std::u16string wideTop = u"";  // the top row's wide text
-  } cases[] = {
-      {alpha, "alp", 0, 0, 1},
-      {alpha, "alp", 1, 2, 3},
-      {alpha, "alp", 2, 0, 1},
-      {{"needle", "x", "y", "z"}, "NEEDLE", 2, 0, 1},
-      {{"needle", "x", "y", "z"}, "absent", 1, -1, 0},
-      {{"label line\r\nhidden word", "other"}, "HIDDEN", 0, 0, 1},
+  // The rows, the top row's wide text, the typed text, the find position, the row found and the
+  // find position after it.
+  const std::tuple<Strings, std::u16string, std::string, int, int, int> cases[] = {
+      {alpha, u"", "alp", 0, 0, 1},
+      {alpha, u"", "alp", 1, 2, 3},
+      {alpha, u"", "alp", 2, 0, 1},
+      {{"needle", "x", "y", "z"}, u"", "NEEDLE", 2, 0, 1},
+      {{"needle", "x", "y", "z"}, u"", "absent", 1, -1, 0},
+      {{"label line\r\nhidden word", "other"}, u"", "HIDDEN", 0, 0, 1},
       // The ANSI code page's letters, at either end of an entry, never past it.
-      {{"Gr\xDC\xDF"}, "gr\xFC", 0, 0, 1},
-      {{"ZEBRA at the start"}, "zebra", 0, 0, 1},
-      {{"at the end: zEbRa"}, "zebra", 0, 0, 1},
-      {{"the zebr"}, "the zebra", 0, -1, 0},
-      {wide, "world", 0, 0, 1, u"Καλημέρα WORLD"},
-      {wide, "?", 0, 1, 2, u"Καλημέρα WORLD"},
+      {{"Gr\xDC\xDF"}, u"", "gr\xFC", 0, 0, 1},
+      {{"ZEBRA at the start"}, u"", "zebra", 0, 0, 1},
+      {{"at the end: zEbRa"}, u"", "zebra", 0, 0, 1},
+      {{"the zebr"}, u"", "the zebra", 0, -1, 0},
+      {wide, u"Καλημέρα WORLD", "world", 0, 0, 1},
+      {wide, u"Καλημέρα WORLD", "?", 0, 1, 2},
   };
-  for (const auto& c : cases) {
-    History history = MakeHistory(c.rows);
-    history.At(0).wide = c.wideTop;
-    const FindResult found = FindNext(history, c.typed, c.from);
-    EXPECT_EQ(found.row, c.row) << c.typed << " from " << c.from;
-    EXPECT_EQ(found.findPosition, c.next) << c.typed << " from " << c.from;
+  for (const auto& [rows, wideTop, typed, from, row, next] : cases) {
+    History history = MakeHistory(rows);
+    history.At(0).wide = wideTop;
+    const FindResult found = FindNext(history, typed, from);
+    EXPECT_EQ(std::make_pair(found.row, found.findPosition), std::make_pair(row, next))
+        << typed << " from " << from;
   }
   EXPECT_EQ(Folded("AZ az@[ \xC0\xDC\xDE \xD7\xDF \x8A\x8C\x8E\x9F"),
             "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
@@ -275,25 +257,19 @@ TEST(QuickFilter, KeepsTheEntriesHoldingEveryWordInAnyCase) {
 }
 
 TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
-  const struct {
-    const char *text, *why;  // why it is refused; none when it is read
-    unsigned modifiers, key;
-  } cases[] = {
+  // The text, why it is refused (none when it is read), the modifiers and the key.
+  // clang-format off
+  const struct { const char *text, *why; unsigned modifiers, key; } cases[] = {
       {"Ctrl+Shift+V", nullptr, kHotKeyControl | kHotKeyShift, 'V'},
       {"control+alt+9", nullptr, kHotKeyControl | kHotKeyAlt, '9'},
-      {"Win+space", nullptr, kHotKeyWin, 0x20},
-      {"F12", nullptr, 0, 0x7B},
-      {"Shift+F1", nullptr, kHotKeyShift, 0x70},
-      {"alt+f24", nullptr, kHotKeyAlt, 0x87},
-      {"V", "it needs Ctrl, Alt or Win", 0, 0},
-      {"Shift+V", "it needs Ctrl, Alt or Win", 0, 0},
-      {"Ctrl+Shift", "it names no key", 0, 0},
-      {"Ctrl+V+W", "it names two keys", 0, 0},
-      {"Ctrl+Ctrl+V", "Ctrl is named twice", 0, 0},
+      {"Win+space", nullptr, kHotKeyWin, 0x20}, {"F12", nullptr, 0, 0x7B},
+      {"Shift+F1", nullptr, kHotKeyShift, 0x70}, {"alt+f24", nullptr, kHotKeyAlt, 0x87},
+      {"V", "it needs Ctrl, Alt or Win", 0, 0}, {"Shift+V", "it needs Ctrl, Alt or Win", 0, 0},
+      {"Ctrl+Shift", "it names no key", 0, 0}, {"Ctrl+V+W", "it names two keys", 0, 0},
+      {"Ctrl+Ctrl+V", "Ctrl is named twice", 0, 0}, {"Ctrl++V", "\"\" is no key name", 0, 0},
       {"Ctrl+Hyper+V", "\"Hyper\" is no key name", 0, 0},
-      {"Ctrl++V", "\"\" is no key name", 0, 0},
-      {"Ctrl+F25", "\"F25\" is no key name", 0, 0},
-  };
+      {"Ctrl+F25", "\"F25\" is no key name", 0, 0}};
+  // clang-format on
   for (const auto& c : cases) {
     const HotKeyParse parsed = ParseHotKey(c.text);
     EXPECT_EQ(parsed.hotKey.value_or(HotKey{0, 0}), (HotKey{c.modifiers, c.key})) << c.text;

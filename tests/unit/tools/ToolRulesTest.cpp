@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "framework/AnsiCodePage.h"
+#include "../TestSupport.h"
 #include "model/QuickReplace.h"
 #include "model/Settings.h"
 #include "tools/ClipBook.h"
@@ -14,6 +14,8 @@
 
 namespace pelmo {
 namespace {
+
+using test::Shown;
 
 // With `every`, each key missing from `values` holds that number. A write to the settings
 // section is recorded under its key alone.
@@ -115,41 +117,32 @@ TEST(QuickReplace, MatchesTheWholeTextExactlyFirstPairFirst) {
   }
 }
 
-HistoryItem Item(std::string text, std::u16string wide = {}) {
-  return {std::move(text), std::move(wide), kPlain, 0};
-}
-
 TEST(ClipBook, EntriesSplitAtTheFirstLineFeed) {
-  const HistoryItem entry = MakeClipBookEntry("name", u"name", Item("line 1\nline 2"));
-  EXPECT_EQ(entry.text, "name\nline 1\nline 2");
-  EXPECT_TRUE(entry.wide.empty());
+  const HistoryItem entry = MakeClipBookEntry("name", u"name", {"line 1\nline 2", u""});
+  EXPECT_EQ(Shown(entry), "name\nline 1\nline 2");
   EXPECT_EQ(ClipBookName(entry.text), "name");
-  EXPECT_EQ(ClipBookText(entry).text, "line 1\nline 2");
-  EXPECT_TRUE(ClipBookText(entry).wide.empty());
+  EXPECT_EQ(Shown(ClipBookText(entry)), "line 1\nline 2");
   EXPECT_EQ(ClipBookName("\nthe text"), "");
-  EXPECT_EQ(ClipBookText(Item("\nthe text")).text, "the text");
+  EXPECT_EQ(ClipBookText({"\nthe text", u""}).text, "the text");
   EXPECT_EQ(ClipBookName("no line feed"), "no line feed");
-  EXPECT_EQ(ClipBookText(Item("no line feed")).text, "no line feed");
+  EXPECT_EQ(ClipBookText({"no line feed", u""}).text, "no line feed");
 
   // A wide text keeps its UTF-16 form under the name, and is put back whole.
-  const HistoryItem greek = MakeClipBookEntry("n?", u"nΩ", Item("??\n?", u"Γα\nω"));
-  EXPECT_EQ(greek.text, "n?\n??\n?");
-  EXPECT_EQ(greek.wide, u"nΩ\nΓα\nω");
-  EXPECT_EQ(ClipBookText(greek).text, "??\n?");
-  EXPECT_EQ(ClipBookText(greek).wide, u"Γα\nω");
+  const HistoryItem greek = MakeClipBookEntry("n?", u"nΩ", {"??\n?", u"Γα\nω"});
+  EXPECT_EQ(Shown(greek), "n?\n??\n? | nΩ\nΓα\nω");
+  EXPECT_EQ(Shown(ClipBookText(greek)), "??\n? | Γα\nω");
   EXPECT_EQ(ClipBookName(greek.wide), u"nΩ");
   EXPECT_EQ(ProposedClipBookName("ten chars!"), "ten chars!");
   EXPECT_EQ(ProposedClipBookName(std::string(100, 'n')), std::string(35, 'n'));
 }
 
 TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
-  const std::vector<HistoryItem> items = {Item("a"), Item("b"), Item("c"), Item("d")};
+  const std::vector<HistoryItem> items = {{"a", u""}, {"b", u""}, {"c", u""}, {"d", u""}};
   const std::vector<int> selected = {0, 1, 3};
   const auto join = [&](int itemChoice, unsigned first, int delimiterChoice, const char* string) {
     const ConcatenateChoice choice{delimiterChoice, string, itemChoice, first};
     const std::optional<HistoryItem> joined = Concatenate(items, selected, choice, AnsiToUtf16);
-    EXPECT_TRUE(joined && joined->wide.empty());
-    return joined ? joined->text : "-";
+    return joined ? Shown(*joined) : "-";
   };
   EXPECT_EQ(join(kFirstItems, 3, kEachOnNewLine, ""), "a\r\nb\r\nc\r\n");
   EXPECT_EQ(join(kFirstItems, 10, kEachOnNewLine, ""), "a\r\nb\r\nc\r\nd\r\n");
@@ -162,6 +155,12 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   EXPECT_EQ(Concatenate(items, {}, {kEachOnNewLine, "", kSelectedReversed, 0}, AnsiToUtf16),
             std::nullopt)
       << "nothing selected: the window stays";
+
+  // A chosen wide text makes the result keep one: the UTF-16 forms joined with the delimiter.
+  const std::vector<HistoryItem> mixed = {{"caf\xE9", u""}, {"??", u"Ωω"}, {"x", u""}};
+  const ConcatenateChoice firstTwo{kDelimiterString, "\xA7", kFirstItems, 2};
+  EXPECT_EQ(Shown(Concatenate(mixed, {}, firstTwo, AnsiToUtf16).value()),
+            "caf\xE9\xA7??\xA7 | café§Ωω§");
 }
 
 // The list's rows, in either form of a text, and the count that one selected row proposes.
@@ -180,17 +179,7 @@ TEST(Concatenate, RowsAreNumberedTrimmedAndCutAndOneSelectedRowProposesTheFirstN
   EXPECT_EQ(choice.itemChoice, kSelectedItems);
 }
 
-// A chosen wide text makes the result keep one: the UTF-16 forms joined with the delimiter.
-TEST(Concatenate, AWideTextKeepsTheResultWide) {
-  const std::vector<HistoryItem> items = {Item("caf\xE9"), Item("??", u"Ωω"), Item("x")};
-  const ConcatenateChoice choice{kDelimiterString, "\xA7", kFirstItems, 2};
-  const std::optional<HistoryItem> joined = Concatenate(items, {}, choice, AnsiToUtf16);
-  ASSERT_TRUE(joined);
-  EXPECT_EQ(joined->text, "caf\xE9\xA7??\xA7");
-  EXPECT_EQ(joined->wide, u"café§Ωω§");
-}
-
-TEST(InlineLayout, TheTaskButtonsEndTheWidthBeforeTheNotificationAreaAndTheWindowFillsTheGap) {
+TEST(InlineLayout, TheWindowFillsTheGapBeforeTheNotificationAreaAndExpandingRestoresItsWidth) {
   const Rect taskSwitch{60, 2, 900, 28};
   const Rect notifyArea{1000, 4, 1100, 26};
   const InlinePlacement placed = PlaceInline(taskSwitch, notifyArea, 150);
@@ -198,9 +187,8 @@ TEST(InlineLayout, TheTaskButtonsEndTheWidthBeforeTheNotificationAreaAndTheWindo
   EXPECT_EQ(placed.inlineWindow, (Rect{850, 4, 1000, 26}));
   // No width taken yet: the default.
   EXPECT_EQ(PlaceInline(taskSwitch, notifyArea, 0).inlineWindow, (Rect{900, 4, 1000, 26}));
-}
 
-TEST(InlineLayout, ExpandingRestoresTheWidthInEffectBeforeCollapsing) {
+  // Expanding restores the width in effect before collapsing.
   InlineCollapse collapse;
   EXPECT_EQ(collapse.Toggle(170, 9), 9);
   EXPECT_TRUE(collapse.Collapsed());
@@ -209,15 +197,13 @@ TEST(InlineLayout, ExpandingRestoresTheWidthInEffectBeforeCollapsing) {
   EXPECT_EQ(collapse.Toggle(170, 12), 12);
 }
 
-TEST(SettingsForm, CountsAreUnsignedWithBlanksAroundAndMustFitTheOption) {
+TEST(SettingsForm, CountsAreUnsignedAndMustFitTheOptionAndAnOptionOnIsShownChecked) {
   EXPECT_EQ(ParseCount(" \t3 "), 3);
   EXPECT_EQ(ParseCount("0"), 0);
   EXPECT_EQ(ParseCount("2147483647"), 2147483647);
   for (const char* refused : {"-3", "", "3x", "2147483648", "4294967295"})
     EXPECT_EQ(ParseCount(refused), std::nullopt) << refused;
-}
-
-TEST(SettingsForm, AnOptionTheProgramTreatsAsOnIsShownChecked) {
+  // An option the program treats as on is shown checked.
   EXPECT_FALSE(ShownChecked(0));
   for (int on : {1, 2, 5, -1}) EXPECT_TRUE(ShownChecked(on)) << on;
 }

@@ -1,7 +1,8 @@
-// A fresh directory for one test's files, removed with everything in it afterwards, and the
-// bytes of the files in it.
+// What the unit tests share: a fresh directory for one test's files (removed with everything in
+// it afterwards), the bytes of files, the file formats' building blocks, and entries as text.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -9,17 +10,22 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#include "framework/AnsiCodePage.h"
+#include "model/HistoryItem.h"
 
 namespace pelmo::test {
+
+using Strings = std::vector<std::string>;
 
 class TempDir {
  public:
   TempDir() {
     static std::atomic<int> serial{0};
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     path_ = std::filesystem::temp_directory_path() /
-            ("pelmo-test-" +
-             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
-             std::to_string(serial++));
+            ("pelmo-test-" + std::to_string(now) + "-" + std::to_string(serial++));
     std::filesystem::create_directories(path_);
   }
   ~TempDir() {
@@ -30,6 +36,14 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   std::string File(const std::string& name) const { return (path_ / name).string(); }
+  // The names of the files in it, sorted: what a save left behind.
+  Strings Names() const {
+    Strings names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
 
  private:
   std::filesystem::path path_;
@@ -45,8 +59,7 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
       .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The file formats' building blocks: a 32-bit little-endian count, and a short archive string
-// (one length byte, then the text).
+// A 32-bit little-endian count, and a short archive string (one length byte, then the text).
 inline std::string Int32(std::uint32_t v) {
   return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
           static_cast<char>(v >> 24)};
@@ -54,6 +67,15 @@ inline std::string Int32(std::uint32_t v) {
 
 inline std::string Text(const std::string& text) {
   return static_cast<char>(text.size()) + text;
+}
+
+inline bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+// An entry as its text, followed by " | " and its wide text (in UTF-8) when it keeps one.
+inline std::string Shown(const HistoryItem& entry) {
+  return entry.wide.empty() ? entry.text : entry.text + " | " + Utf16ToUtf8(entry.wide);
 }
 
 }  // namespace pelmo::test
