@@ -200,6 +200,8 @@ TEST(HelpWindow, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
   for (HWND window : HelpWindows()) ::SendMessageA(window, WM_CLOSE, 0, 0);
 }
 
+// The calculator is driven by clicks on its buttons; what it shows is read back from the controls.
+
 const std::string kHistoryFile = ItemFileName(ModuleFileName(), kCalculatorHistoryExtension);
 
 Rows Saved() {
@@ -217,6 +219,10 @@ Rows Shown(HWND dialog) {
   for (const int id : {IDC_CALC_LIST, IDC_CALC_RESULT, IDC_CALC_INDICATOR})
     shown.push_back(WindowText(::GetDlgItem(dialog, id)));
   return shown;
+}
+
+Rows ListRows(HWND dialog) {
+  return test::ListBoxRows(::GetDlgItem(dialog, IDC_CALC_LIST), true);
 }
 
 // The help command goes to the application, as the framework's help key does.
@@ -246,7 +252,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
         reports.push_back(AnswerActiveWindow(IDOK, dlg));
         ::GetDlgItemTextW(dlg, IDC_CALC_DIVIDE, divide, 4);
         seen.push_back(Shown(dlg));
-        seen.push_back(test::ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
+        seen.push_back(ListRows(dlg));
         Press(dlg, {IDC_CALC_7, IDC_CALC_MULTIPLY});
         seen.push_back(Shown(dlg));
         Press(dlg, {IDC_CALC_8, IDC_CALC_EQUALS});
@@ -254,7 +260,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
         // A click takes the focus to its key; "=" gives it back to the expression.
         focusOnExpression = ::GetParent(::GetFocus()) == ::GetDlgItem(dlg, IDC_CALC_LIST);
         Press(dlg, {IDC_CALC_EQUALS});
-        seen.push_back(test::ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
+        seen.push_back(ListRows(dlg));
         Press(dlg, {IDC_CALC_CLEAR});
         seen.push_back(Shown(dlg));
         Press(dlg, {IDC_CALC_CLEAR, IDC_CALC_SHIFT, IDC_CALC_7, IDC_CALC_SIN, IDC_CALC_SHIFT,
