@@ -15,7 +15,7 @@ using namespace test;
 
 // Every copy is captured, newest first, equal texts included. Up, Down, Delete and Mark copy the
 // entry they leave selected, and a copy of our own adds no row.
-TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsCopyTheEntryTheyLeaveSelected) {
+TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsActOnTheSelectedEntry) {
   CopyAndWait("r2");
   CopyAndWait("r1");
   CopyAndWait("r0\r\nsecond line");
@@ -53,17 +53,27 @@ TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsCopyTheEntryTheyLea
   EXPECT_EQ(ClipboardText(), "r0\r\nsecond line") << "the copy did nothing";
   CopyAndWait("after");
   EXPECT_EQ(Rows().front(), "after");
+
+  // Keep Top puts a chosen entry on top; Delete Rest keeps the clipboard's text alone.
+  workspace.options.keepTop = 1;
+  Choose(4);
+  PumpUntil([&] { return workspace.history.Count() == 6; });
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"on the clipboard at start", "after", "r0", "r0",
+                                              "r2", "on the clipboard at start"}));
+  workspace.clipBook.emplace_back().text = "kept";
+  workspace.links.push_back("www.kept.org");
+  Command(ID_DELETE_REST);
+  EXPECT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
+  EXPECT_EQ(workspace.clipBook.size(), 1u);
+  EXPECT_EQ(workspace.links.size(), 1u);
 }
 
 TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
   CopyAndWait("old text");
   Combo().SetCurSel(0);
-  Command(ID_MARK_ITEM);
   EditWith("new\r\ntext", IDOK);
   EXPECT_EQ(Rows(), (std::vector<std::string>{"new", "on the clipboard at start"}));
   EXPECT_EQ(workspace.history.At(0).text, "new\r\ntext");
-  EXPECT_EQ(workspace.history.At(0).multiLine, 1);
-  EXPECT_EQ(workspace.history.At(0).kind, kMarked) << "an edited entry keeps its mark";
   EXPECT_EQ(ClipboardText(), "new\r\ntext");
 
   // Done without a change, and Cancel, change and copy nothing.
@@ -102,23 +112,6 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   PumpUntil([&] { return WindowRect(dialog.m_hWnd).top >= 0; });
   EXPECT_EQ(WindowRect(dialog.m_hWnd), (Rect{123, 77, 123 + hidden.Width(), 77 + hidden.Height()}))
       << "moved back, not resized";
-}
-
-TEST_F(MainWindowTest, KeepTopPutsAChosenEntryOnTopAndDeleteRestKeepsTheClipboardsTextAlone) {
-  CopyAndWait("older");
-  CopyAndWait("newest");
-  workspace.options.keepTop = 1;
-  Choose(2);
-  PumpUntil([&] { return workspace.history.Count() == 4; });
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"on the clipboard at start", "newest", "older",
-                                              "on the clipboard at start"}));
-
-  workspace.clipBook.emplace_back().text = "kept";
-  workspace.links.push_back("www.kept.org");
-  Command(ID_DELETE_REST);
-  EXPECT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
-  EXPECT_EQ(workspace.clipBook.size(), 1u);
-  EXPECT_EQ(workspace.links.size(), 1u);
 }
 
 // Runs `during` while another program's thread, having copied `text`, holds the clipboard open as

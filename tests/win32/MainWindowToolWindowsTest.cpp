@@ -16,9 +16,8 @@ using test::ModalScript;
 using test::PumpUntil;
 using test::Settle;
 
-// Counts the saves of one file: every save puts a finished temporary file in the file's place,
-// which the folder reports as a rename to the file's name. The folder keeps its reports from the
-// first read on; they are collected when the count is asked for.
+// Counts the saves of one file: each puts a finished temporary file in its place, which the folder
+// reports as a rename; the reports kept from the first read on are collected by Count().
 class SaveCounter {
  public:
   explicit SaveCounter(const std::string& path) {
@@ -68,29 +67,13 @@ class SaveCounter {
 
 class StripAndToolWindowsTest : public MainWindowTest {
  protected:
-  // Runs Edit Item on row `row`; inside the editor the text is set to `text`, the other program
-  // copies `copied` and the editor is closed with OK.
-  void EditWhileCopying(int row, const char* text, const std::string& copied) {
-    Combo().SetCurSel(row);
-    ModalScript script({[&](HWND editor) {
-      ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
-      other.Copy(copied);
-      PumpUntil([&] { return workspace.history.At(0).text == copied; });
-      Click(editor, IDOK);
-    }});
-    Command(ID_EDIT_ITEM);
-    EXPECT_EQ(script.StepsRun(), 1u);
-    Settle();
-  }
   std::vector<std::string> Texts() { return workspace.history.Texts(); }
-  // Copies as the user does, with the other program in front, and waits for the capture.
   void CopyInFront(const std::string& text) {
     ASSERT_TRUE(other.CopyInFront(text));
     PumpUntil([&] { return workspace.history.At(0).text == text; });
     Settle(300);
   }
-  // Runs `command`, types `text` into `field` of the window it opens and confirms it; returns
-  // what the field held before.
+  // Runs `command` and confirms its window with `text` in `field`; returns what `field` held.
   std::string Answer(WORD command, int field, const char* text) {
     std::string before;
     ModalScript script({[&](HWND window) {
@@ -103,20 +86,23 @@ class StripAndToolWindowsTest : public MainWindowTest {
   }
 };
 
+// The editor holds its entry, not its row: a copy meanwhile moves the entry down. (An entry
+// evicted meanwhile is kept as a new one: HistoryCommands.)
 TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanwhile) {
   CopyAndWait("edit me");
-  EditWhileCopying(0, "edited", "copied meanwhile");
+  Combo().SetCurSel(0);
+  ModalScript script({[&](HWND editor) {
+    ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, "edited");
+    other.Copy("copied meanwhile");
+    PumpUntil([&] { return workspace.history.At(0).text == "copied meanwhile"; });
+    Click(editor, IDOK);
+  }});
+  Command(ID_EDIT_ITEM);
+  EXPECT_EQ(script.StepsRun(), 1u);
   EXPECT_EQ(Texts(),
             (std::vector<std::string>{"copied meanwhile", "edited", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(ClipboardText(), "edited");
-
-  // The entry being edited is evicted by the copy: the edit is kept as a new entry.
-  workspace.options.deleteAfter = 3;
-  EditWhileCopying(2, "rescued", "evicts the bottom");
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"rescued", "evicts the bottom", "copied meanwhile",
-                                               "edited"}));
-  EXPECT_EQ(Selected(), 0);
 }
 
 // Each window, known by a control of its own, is owned by the strip and disables it; what the
@@ -135,21 +121,16 @@ TEST_F(StripAndToolWindowsTest, EveryToolWindowIsOwnedByTheStripWhoseCommandsWai
   for (const auto& tool : tools) {
     SCOPED_TRACE(tool.command);
     Combo().SetCurSel(0);
-    bool hasControl = false, stripEnabled = true;
-    HWND owner = nullptr;
     ModalScript script({[&](HWND window) {
-                          hasControl = ::GetDlgItem(window, tool.control) != nullptr;
-                          owner = ::GetWindow(window, GW_OWNER);
-                          stripEnabled = ::IsWindowEnabled(dialog.m_hWnd) != FALSE;
+                          EXPECT_NE(::GetDlgItem(window, tool.control), nullptr);
+                          EXPECT_EQ(::GetWindow(window, GW_OWNER), dialog.m_hWnd);
+                          EXPECT_FALSE(::IsWindowEnabled(dialog.m_hWnd));
                           Command(IDC_DELETE_ITEM);
                           Command(ID_DELETE_REST);
                         },
                         [](HWND window) { Click(window, IDCANCEL); }});
     Command(tool.command);
     EXPECT_EQ(script.StepsRun(), 2u);
-    EXPECT_TRUE(hasControl);
-    EXPECT_EQ(owner, dialog.m_hWnd);
-    EXPECT_FALSE(stripEnabled);
     EXPECT_TRUE(::IsWindowEnabled(dialog.m_hWnd));
     EXPECT_EQ(Texts(), (std::vector<std::string>{"keep me", "on the clipboard at start"}));
   }
@@ -163,10 +144,27 @@ TEST_F(StripAndToolWindowsTest, EveryToolWindowIsOwnedByTheStripWhoseCommandsWai
   EXPECT_EQ(Texts(), std::vector<std::string>{"on the clipboard at start"});
 }
 
-// The program runs the strip modally, as here, so the editor's loop runs inside the strip's: the
-// tray's Exit must end the editor before the strip can end and save.
-TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
+TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesOnceAndExitEndsAnOpenEditorFirst) {
+  // Exit, Cancel, a close and the end of the session.
+  const std::pair<UINT, WPARAM> endings[] = {
+      {WM_COMMAND, IDOK}, {WM_COMMAND, IDCANCEL}, {WM_CLOSE, 0}, {WM_QUERYENDSESSION, 0}};
   dialog.DestroyWindow();
+  for (const auto& [message, wParam] : endings) {
+    SCOPED_TRACE(testing::Message() << message << " " << wParam);
+    test::RemoveItemFiles();
+    Workspace stripWorkspace(ModuleFileName());
+    CMainDialog strip(stripWorkspace);
+    ASSERT_TRUE(strip.Create(nullptr));
+    stripWorkspace.options.save = 1;
+    SaveCounter saves(stripWorkspace.Files().ItemsPath());
+    ::SendMessageA(strip.m_hWnd, message, wParam, 0);
+    Settle();
+    EXPECT_EQ(saves.Count(), 1);
+  }
+
+  // The program runs the strip modally, as here, so the editor's loop runs inside the strip's: the
+  // tray's Exit must end the editor before the strip can end and save.
+  test::RemoveItemFiles();
   ASSERT_TRUE(other.Copy("saved as it was"));
   Workspace stripWorkspace(ModuleFileName());
   CMainDialog strip(stripWorkspace);
@@ -197,25 +195,6 @@ TEST_F(StripAndToolWindowsTest, ExitWithTheEditorOpenCancelsItThenSavesOnce) {
   const Loaded<ItemsFile> file = LoadItemsFile(stripWorkspace.Files().ItemsPath());
   ASSERT_EQ(file.content.history.size(), 1u);
   EXPECT_EQ(file.content.history[0]->text, "saved as it was");
-}
-
-TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesExactlyOnce) {
-  // Exit, Cancel, a close and the end of the session.
-  const std::pair<UINT, WPARAM> endings[] = {
-      {WM_COMMAND, IDOK}, {WM_COMMAND, IDCANCEL}, {WM_CLOSE, 0}, {WM_QUERYENDSESSION, 0}};
-  dialog.DestroyWindow();
-  for (const auto& [message, wParam] : endings) {
-    SCOPED_TRACE(testing::Message() << message << " " << wParam);
-    test::RemoveItemFiles();
-    Workspace stripWorkspace(ModuleFileName());
-    CMainDialog strip(stripWorkspace);
-    ASSERT_TRUE(strip.Create(nullptr));
-    stripWorkspace.options.save = 1;
-    SaveCounter saves(stripWorkspace.Files().ItemsPath());
-    ::SendMessageA(strip.m_hWnd, message, wParam, 0);
-    Settle();
-    EXPECT_EQ(saves.Count(), 1);
-  }
 }
 
 // Choosing an entry gives the focus back to the window the copy came from, when it can.
@@ -338,11 +317,10 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   Settle();
 
   RECT opened{};
-  bool visible = false;
   std::vector<LRESULT> counts;
   ModalScript script({[&](HWND window) {
                         ::GetWindowRect(window, &opened);
-                        visible = ::IsWindowVisible(window) != FALSE;
+                        EXPECT_TRUE(::IsWindowVisible(window));
                         HWND filter = ::GetDlgItem(window, IDC_QUICK_FILTER);
                         HWND list = ::GetDlgItem(window, IDC_QUICK_LIST);
                         for (const wchar_t* typed : {L"", L"ROAD", L"road long", L"ΚΑΛΗ"}) {
@@ -357,7 +335,6 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   ::SendMessageA(dialog.m_hWnd, WM_HOTKEY, QuickWindowHotKey::kId, 0);
   Settle();
 
-  EXPECT_TRUE(visible);
   EXPECT_EQ(counts, (std::vector<LRESULT>{4, 2, 1, 1}));
   const Rect caret = WindowRect(target);
   EXPECT_LT(std::abs(opened.left - caret.left), 50) << "opened at the target's caret";

@@ -67,10 +67,6 @@ void (*const kCloseWays[])(HWND) = {
     [](HWND dlg) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); },
 };
 
-int Selected(HWND list) {
-  return static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
-}
-
 // The rows in UTF-16 as the list itself holds them; asked through our ANSI subclass, a text
 // outside the code page would be '?'s.
 std::vector<std::u16string> WideRows(HWND list) {
@@ -99,17 +95,17 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAndWideRowsShowAsCopied) {
       {[&](HWND dialog) {
          HWND list = ::GetDlgItem(dialog, IDC_ITEM_LIST);
          EXPECT_EQ(WideRows(list), (WideTexts{u"top", u"", u"Γεια"}));
-         EXPECT_EQ(Selected(list), 2) << "opens on the bottom row";
+         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 2) << "opens on the bottom row";
 
          Click(dialog, IDC_DOWN);  // the bottom entry stays
          Click(dialog, IDC_UP);
          EXPECT_EQ(entries[1].text, bottom);
-         EXPECT_EQ(Selected(list), 1);
+         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
          Click(dialog, IDC_UP);
          Click(dialog, IDC_UP);
          EXPECT_EQ(entries[0].text, bottom) << "the top entry stays";
          EXPECT_EQ(entries[2].text, "\nunnamed text");
-         EXPECT_EQ(Selected(list), 0);
+         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
 
          // The unnamed entry copies its full text, as a copy from our own window; a double click
          // also goes back to the target.
@@ -122,10 +118,10 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAndWideRowsShowAsCopied) {
 
          Click(dialog, IDC_CLIPBOOK_DELETE);
          EXPECT_EQ(WideRows(list), (WideTexts{u"top", u""}));
-         EXPECT_EQ(Selected(list), 0) << "the row that moved up";
+         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 0) << "the row that moved up";
          ::SendMessageA(list, LB_SETCURSEL, 1, 0);
          Click(dialog, IDC_CLIPBOOK_DELETE);
-         EXPECT_EQ(Selected(list), -1) << "none after the last row";
+         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), -1) << "none after the last row";
          for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
            Click(dialog, id);
          EXPECT_EQ(WideRows(list), WideTexts{u"top"});
@@ -200,8 +196,6 @@ TEST(HelpWindow, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
   for (HWND window : HelpWindows()) ::SendMessageA(window, WM_CLOSE, 0, 0);
 }
 
-// The calculator is driven by clicks on its buttons; what it shows is read back from the controls.
-
 const std::string kHistoryFile = ItemFileName(ModuleFileName(), kCalculatorHistoryExtension);
 
 Rows Saved() {
@@ -219,10 +213,6 @@ Rows Shown(HWND dialog) {
   for (const int id : {IDC_CALC_LIST, IDC_CALC_RESULT, IDC_CALC_INDICATOR})
     shown.push_back(WindowText(::GetDlgItem(dialog, id)));
   return shown;
-}
-
-Rows ListRows(HWND dialog) {
-  return test::ListBoxRows(::GetDlgItem(dialog, IDC_CALC_LIST), true);
 }
 
 // The help command goes to the application, as the framework's help key does.
@@ -252,7 +242,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
         reports.push_back(AnswerActiveWindow(IDOK, dlg));
         ::GetDlgItemTextW(dlg, IDC_CALC_DIVIDE, divide, 4);
         seen.push_back(Shown(dlg));
-        seen.push_back(ListRows(dlg));
+        seen.push_back(test::ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
         Press(dlg, {IDC_CALC_7, IDC_CALC_MULTIPLY});
         seen.push_back(Shown(dlg));
         Press(dlg, {IDC_CALC_8, IDC_CALC_EQUALS});
@@ -260,7 +250,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
         // A click takes the focus to its key; "=" gives it back to the expression.
         focusOnExpression = ::GetParent(::GetFocus()) == ::GetDlgItem(dlg, IDC_CALC_LIST);
         Press(dlg, {IDC_CALC_EQUALS});
-        seen.push_back(ListRows(dlg));
+        seen.push_back(test::ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
         Press(dlg, {IDC_CALC_CLEAR});
         seen.push_back(Shown(dlg));
         Press(dlg, {IDC_CALC_CLEAR, IDC_CALC_SHIFT, IDC_CALC_7, IDC_CALC_SIN, IDC_CALC_SHIFT,
