@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# The installer, made from this 64-bit tree's exes with the stub this host can start: a silent
-# install on 64-bit Windows (as every Wine prefix of ours is) chooses the 64-bit program and puts
-# it into the user's own programs folder with a Start-menu entry and an entry in the programs
-# list; the installed Pelmo.exe starts, captures a copy and ends; the silent uninstaller removes
-# the program, the entries and itself, and keeps the user's history (it asks first, and silence
-# means no).
+# The installer made from this tree's exes: a silent install on 64-bit Windows (every Wine prefix
+# of ours) puts the 64-bit program and its entries in the user's programs folder; it runs; the
+# silent uninstaller removes all but the user's history (it asks first, and silence means no).
 # Arguments: PELMO CLI DRIVER VERSION_RC
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$1" "$2" "$3"

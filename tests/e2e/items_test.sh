@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Texts copied in X become rows of the history, newest first, and survive a restart: a plain close
-# saves the items file and the settings, pelmo-cli reads the rows and the captured link back, and
-# the next start shows the clipboard's text above the saved rows, reads the settings and takes the
-# Quick Replace pairs of its file. With "Save" off no items file is written.
+# Texts copied in X become history rows that survive a restart, as pelmo-cli reads them back; the
+# next start reads the settings and Quick Replace pairs. With "Save" off no items file is written.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 

@@ -1,12 +1,7 @@
 # shellcheck shell=bash
-# Shared by the end-to-end tests. A test sources it with its own arguments, PELMO CLI DRIVER (the
-# tree's Pelmo.exe, pelmo-cli.exe and pelmo-driver.exe), and then drives the real program in the
-# tree's Wine environment: copies made with xclip on the tree's display, rows read by the driver,
-# a plain close by Wine's taskkill.
-#
-# Each test runs its own copy of Pelmo under a unique name in a fresh folder, so that the files
-# named after the executable (items, INI) never meet another test's. The folder is removed when
-# the test passes and kept, with the program's output and a screenshot, when it fails.
+# Shared by the end-to-end tests, sourced with PELMO CLI DRIVER (the tree's three exes): copies made
+# with xclip, rows read by the driver, a plain close by Wine's taskkill. Each test runs its own copy
+# of Pelmo under a unique name in a fresh folder, kept with a screenshot when the test fails.
 set -uo pipefail
 
 [ $# -eq 3 ] || {
@@ -79,16 +74,14 @@ e2e_until() {
   return 1
 }
 
-# What X serves as the clipboard. An owner that never answers (Wine busy with a write of its own)
-# would keep xclip waiting for good: the read gives up after a few seconds and is tried again.
+# What X serves as the clipboard; gives up after 5 s on an owner that never answers (Wine busy).
 e2e_clipboard() {
   timeout 5 xclip -o -selection clipboard -display "$DISPLAY"
 }
 
-# Puts TEXT on the display's clipboard, as a copy in an X program does, and waits until X serves
-# it. xclip stays in the foreground (-quiet) until another owner takes the selection, so that its
-# pid is known and nothing outlives the test. An owner that grabs the selection late (Wine,
-# publishing an earlier Windows write) makes xclip quit; it is then offered again.
+# Copies TEXT as an X program does and waits until X serves it. xclip stays in the foreground
+# (-quiet) so that nothing outlives the test; an owner grabbing the selection late (Wine publishing
+# an earlier write) makes it quit, and the text is offered again.
 e2e_copy() {
   local text=$1 tries pid="" served=""
   for ((tries = 0; tries < 100; tries++)); do
@@ -106,17 +99,15 @@ e2e_copy() {
     "xclip said: $(cat "$e2e_dir/xclip.log")"
 }
 
-# Starts the test's copy of Pelmo and waits until its main window has joined the clipboard viewer
-# chain, and so has captured the text on the clipboard: a copy made before that would be taken
-# for the text at start.
+# Starts the test's copy of Pelmo and waits until it has joined the viewer chain (and so captured
+# the text at start).
 e2e_start() {
   pelmo_wine "$e2e_dir/$e2e_name.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
   e2e_pid=$!
   e2e_drive wait-window 30000 || e2e_fail "the main window did not appear"
 }
 
-# Waits until the history has as many rows as ROWS... and checks that they are exactly those, top
-# first.
+# Waits for as many history rows as ROWS... and checks that they are those, top first.
 e2e_expect_rows() {
   local expected actual
   expected=$(printf '%s\n' "$@")
@@ -126,8 +117,7 @@ e2e_expect_rows() {
     e2e_fail "rows differ"$'\n'"--- expected:"$'\n'"$expected"$'\n'"--- found:"$'\n'"$actual"
 }
 
-# Ends the program with a plain close (Wine's taskkill without /F sends WM_CLOSE to its
-# top-level windows) and checks that the process ends, with status 0.
+# Ends the program with a plain close (taskkill without /F: WM_CLOSE) and checks its status 0.
 e2e_close() {
   local status
   pelmo_wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 ||

@@ -77,8 +77,7 @@ inline CHistoryCombo& HistoryComboOf(HWND window, int id = IDC_HISTORY) {
   return *combo;
 }
 
-// A drag of a text onto a window, made in the test's own thread as a user's drag would be; it
-// drops as soon as the drag has passed over the target a few times.
+// A drag of a text onto a window, made in this thread as a user's; it drops after a few passes.
 class ScriptedDropSource : public ComObject<IDropSource> {
  public:
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {

@@ -13,8 +13,7 @@ namespace {
 
 using namespace test;
 
-// Every copy is captured, newest first, equal texts included. Up, Down, Delete and Mark copy the
-// entry they leave selected, and a copy of our own adds no row.
+// Equal texts are captured too, newest first, and a copy of our own adds no row.
 TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsActOnTheSelectedEntry) {
   CopyAndWait("r2");
   CopyAndWait("r1");
@@ -305,9 +304,8 @@ TEST_F(MainWindowTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
   EXPECT_EQ(ClipboardUnicode(), u"Привет, мир");
 }
 
-// Inline mode against a stand-in taskbar. Wine's own "Shell_TrayWnd" is hidden and has no
-// children; the stand-in is a topmost window of that class made later, so the lookup by class
-// name meets it first.
+// Inline mode against a stand-in taskbar: Wine's own "Shell_TrayWnd" is hidden and childless, and
+// a topmost one made later is what the lookup by class name meets first.
 class InlineModeTest : public MainWindowTest {
  protected:
   // A taskbar along the bottom of the screen, in place of the last one, whose direct children are
@@ -339,9 +337,8 @@ class InlineModeTest : public MainWindowTest {
   HWND notifyArea = nullptr;
 };
 
-// The task buttons are the last task switch, or else the first rebar (older taskbars keep them in
-// one). The Inline window fills the gap they leave before the notification area; it shows every
-// capture, and its Delete, F3, drop target and put-back work as the strip's.
+// The task buttons are the last task switch, else the first rebar (older taskbars keep them in
+// one). Inline fills the gap they leave before the notification area.
 TEST_F(InlineModeTest, FillsTheGapBeforeTheNotificationAreaAndWorksAsTheStrip) {
   MakeTaskbar({"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32"});
   EXPECT_EQ(FindTaskbar()->taskSwitch, tasks[2]);

@@ -1,5 +1,4 @@
-// The strip while one of its tool windows is open, the settings and quick windows, the desktop
-// toggle, and every way of ending the program.
+// The strip with its tool windows, the settings and quick windows, and every way of ending.
 #include <cstdlib>
 #include <optional>
 

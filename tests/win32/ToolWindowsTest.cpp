@@ -1,5 +1,4 @@
-// The tool windows on a context of their own, driven as a user would: the ClipBook and
-// Concatenate lists, the item editor, the help window, the calculator and the HTTP captures window.
+// The tool windows on a context of their own, driven as a user would.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -58,8 +57,7 @@ struct ToolTestContext {
   ToolContext context{workspace, port, owner};
 };
 
-// The ways of closing a dialog: its OK and Cancel buttons, Escape in the focused field, the close
-// box.
+// The ways of closing a dialog: OK, Cancel, Escape in the focused field, the close box.
 void (*const kCloseWays[])(HWND) = {
     [](HWND dlg) { Click(dlg, IDOK); },
     [](HWND dlg) { Click(dlg, IDCANCEL); },
@@ -67,8 +65,7 @@ void (*const kCloseWays[])(HWND) = {
     [](HWND dlg) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); },
 };
 
-// The rows in UTF-16 as the list itself holds them; asked through our ANSI subclass, a text
-// outside the code page would be '?'s.
+// The rows in UTF-16 as the list holds them (through our ANSI subclass they would be '?'s).
 std::vector<std::u16string> WideRows(HWND list) {
   const auto listProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(list, GCLP_WNDPROC));
   std::vector<std::u16string> rows;
@@ -164,8 +161,7 @@ std::vector<HWND> HelpWindows() {
   return found;
 }
 
-// One window, naming the files of this very executable; a later request brings it back to the
-// front, restored, and after the user closed it opens it again.
+// A later request brings the one window back to the front, restored, or reopens it once closed.
 TEST(HelpWindow, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
   ShowHelpTopic(IDH_GETTING_STARTED);
   ASSERT_EQ(HelpWindows().size(), 1u);
@@ -292,8 +288,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
   ::DeleteFileA(kHistoryFile.c_str());
 }
 
-// Each way of closing saves once; a save that fails is reported once, leaves the old file whole,
-// and the window closes all the same.
+// A failed save is reported once, keeps the old file whole, and the window closes all the same.
 TEST(CalculatorWindow, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
   for (int way = 0; way < 4; ++way) {
     for (const bool fails : {false, true}) {

@@ -1,5 +1,4 @@
-// Helpers for the in-process window tests: pumping messages until something happens, stand-in
-// windows, message boxes, files and the real clipboard.
+// Helpers for the in-process window tests: pumping, stand-in windows, message boxes, clipboard.
 #pragma once
 
 #include <windows.h>
@@ -76,8 +75,7 @@ inline const char* TestClass(const char* name, WNDPROC proc = ::DefWindowProcA) 
   return name;
 }
 
-// The message box (or file dialog) active now, unless that is `unless`: closes it with `button`
-// and returns its text.
+// Closes the active message box or file dialog (unless it is `unless`) with `button`; its text.
 inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) {
   HWND box = ::GetActiveWindow();
   if (!box || box == unless) return std::string();

@@ -1,14 +1,9 @@
 // pelmo-driver: reads the running Pelmo from another process, for the end-to-end tests.
-//
-//   pelmo-driver wait-window [MS]      wait until the main window exists and has joined the
-//                                      clipboard viewer chain
-//   pelmo-driver rows [MIN [MS]]       print the history rows, one per line, top first, once
-//                                      there are at least MIN (waiting up to MS)
-//   pelmo-driver windows               list the top-level windows (for failure reports)
-//   pelmo-driver command ID            send the main window the command ID (a menu entry)
-//   pelmo-driver stand-in [MS]         a focused window with a caret, for the quick window's
-//                                      hotkey (StandIn.h says what it prints)
-//
+//   wait-window [MS]   until the main window has joined the clipboard viewer chain
+//   rows [MIN [MS]]    the history rows, top first, once there are at least MIN
+//   windows            the top-level windows (for failure reports)
+//   command ID         sends the main window a command (a menu entry)
+//   stand-in [MS]      a focused window with a caret (StandIn.h says what it prints)
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
 #include <io.h>
@@ -49,8 +44,7 @@ bool Ask(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   return true;
 }
 
-// Pelmo's main window as another process sees it: a dialog titled "Pelmo" whose control 1000 is
-// the history drop-down.
+// Pelmo's main window as another process sees it: dialog "Pelmo", control 1000 the drop-down.
 class MainWindow {
  public:
   // The first such window on the desktop, or an empty object when there is none.

@@ -250,9 +250,8 @@ TEST_F(QuickReplaceCaptureTest, TheLengthLimitTestsTheTextAsRead) {
   EXPECT_EQ(Texts(), (Rows{"no text", "far longer than five"}));
 }
 
-// Each copy of a shortcut is replaced once, also with pairs that loop: the replacement's own
-// change is captured but not replaced again, whether it arrives during the write, later, never
-// (a viewer ahead posted it on late), or the write failed (the text is recorded all the same).
+// Each copy of a shortcut is replaced once, also with looping pairs: the replacement's own change
+// is captured, not replaced, arriving during the write, later, never, or after a failed write.
 TEST_F(QuickReplaceCaptureTest, EachCopyIsReplacedOnce) {
   const std::vector<QuickRepItem> same = {{"a", "a"}}, swap = {{"a", "b"}, {"b", "a"}};
   // The pairs; whether the write's change arrives, and later; whether the write fails.

@@ -1,6 +1,5 @@
-// The expression evaluator behind the calculator: its grammar and error texts, the function
-// table, the edges of the special functions and the formatting of the result field. (Values
-// inside the reference data's ranges are checked by the accuracy test.)
+// The calculator's evaluator: grammar, error texts, function table, special functions' edges and
+// the result's format (values inside the reference ranges: the accuracy test).
 #include <gtest/gtest.h>
 
 #include <cmath>

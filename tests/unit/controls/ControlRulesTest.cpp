@@ -1,5 +1,4 @@
-// The portable rules of the bitmap buttons (grey pictures, layout, texts, faces) and of the
-// history rows (picture, colour, dragging).
+// The portable rules of the bitmap buttons and of the history rows.
 #include <gtest/gtest.h>
 
 #include <tuple>

@@ -67,8 +67,7 @@ TEST(Archive, StringPrefixes) {
   }
 }
 
-// Values that straddle the archive's 4096-byte buffer or the file's 1 MB write buffer, and
-// values larger than either, come back whole.
+// Values straddling or exceeding the 4096-byte archive buffer or the 1 MB write buffer.
 TEST(Archive, RoundTripAcrossBufferBoundaries) {
   Strings texts;
   for (const size_t length : {1, 4095, 4096, 4097, 0, 10000, 3, 1048575, 1048576, 7, 2100000, 5}) {
@@ -110,8 +109,7 @@ TEST(Archive, ReadsMarkedAndDamagedStrings) {
   }
 }
 
-// A save replaces the target; one that fails half-way keeps the previous file byte for byte.
-// Neither leaves its temporary file behind.
+// A save replaces the target, one failing half-way keeps it whole; neither leaves its temp file.
 TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
   TempDir dir;
   const std::string path = dir.File("items.clp");
@@ -163,9 +161,8 @@ TEST(SafeFile, ATargetHeldOpenForAMomentIsReplacedOnceFree) {
   EXPECT_EQ(dir.Names(), Strings{"items.clp"});
 }
 #else
-// Two running copies save the same file at the same moment: each publishes its own complete
-// file, never a mixture. Here the second copy (a child process) saves from start to end while
-// the first is half-way through its own save.
+// Two copies save the same file at once: each publishes its own complete file, never a mixture.
+// The second (a child process) saves from start to end while the first is half-way through.
 TEST(SafeFile, ConcurrentSaversNeverMix) {
   TempDir dir;
   const std::string path = dir.File("items.clp");
@@ -214,8 +211,7 @@ TEST(SafeFile, TempFilesOfEndedProcessesAreRemoved) {
 }
 
 #ifdef __linux__
-// When the data cannot be pushed onto the disk (fsync fails, as on an I/O error), the complete
-// temporary file is thrown away and the saved file stays as it was.
+// When fsync fails (as on an I/O error), the temporary file is dropped and the target kept.
 TEST(SafeFile, FailedFlushNeverReplacesTheTarget) {
   TempDir dir;
   const std::string path = dir.File("items.clp");

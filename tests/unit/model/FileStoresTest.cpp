@@ -1,6 +1,4 @@
-// The program's stores: the bytes of the items and Quick Replace files, what loading makes of
-// damaged ones, and what a save may do to a file after what loading found there; the calculator's
-// history file and the browser setting.
+// The stores: the items, Quick Replace and calculator files, damaged or not, and the browser.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -83,10 +81,8 @@ Strings All(const Items& items) {
   return all;
 }
 
-// All comes back as saved, but links beyond the first 200: left out, and that is no damage. An
-// entry that keeps a wide text is stored in the 16-bit form and comes back whole, with its ANSI
-// text; the entries around it and the links keep their narrow bytes. A 16-bit string that the
-// code page holds exactly loads as a plain entry.
+// Links beyond the first 200 are left out, which is no damage. A 16-bit string that the code page
+// holds exactly loads as a plain entry.
 TEST(ItemFiles, RoundTripWithWideEntriesInTheirOwnForm) {
   const std::u16string longWide = std::u16string(150, u'Ж') + std::u16string(150, u'z');
   Stored items = {Entries({"newest", "two\r\nlines", std::string("nul\0inside", 10), "\x80\xE9\xFF",
@@ -172,10 +168,8 @@ const std::string kGoodItems =
     Int32(3) + Text("one") + Text("two") + Text("three") + Int32(1) + Text("name\ntext") + Int32(0);
 const std::string kGoodPairs = Int32(1) + Text("ab") + Text("xyz");
 
-// A file that loaded incompletely is reported, with where it is damaged, and kept beside as
-// "<file>.damaged" before the first save over it, and only then: a later save in the same run
-// leaves that copy alone. Counts and lengths the file cannot hold fail where they stand, without
-// reserving for them; so do bytes after the last list, also after links beyond the cap.
+// A file loaded in part is reported with the fault's place, and copied to "<file>.damaged" before
+// the first save only. Impossible counts and lengths fail where they stand, reserving nothing.
 TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
   std::string links;
   for (int i = 0; i < 250; ++i) links += Text("l");
@@ -229,10 +223,8 @@ TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
   }
 }
 
-// Puts a store's file at `path` as `place` says, and returns what lets it go: missing, intact,
-// or there but unreadable: a folder, or held: a FIFO (opening it to read would wait for a writer
-// for good, and the start with it), or under Windows a file another program holds open without
-// sharing and lets go before the saves. With "memory" the file is intact.
+// Puts a store's file at `path` as `place` says, and returns what lets it go. "held" is a FIFO (a
+// read would wait for a writer for good) or, under Windows, a file open without sharing.
 std::function<void()> Put(const std::string& place, const std::string& path,
                           const std::string& intact) {
   if (place == "folder") fs::create_directory(path);
@@ -265,11 +257,8 @@ std::string Bytes(const std::string& path) {
   return fs::is_regular_file(path) ? ReadBytes(path) : "none";
 }
 
-// A missing file is no problem and the first save creates it; nothing in an intact file counts as
-// damage, and it is saved back as it was, its links in their order. One that is there but cannot
-// be read, also for want of memory, is reported when loading and again, once, by the first save,
-// which leaves it alone; later saves leave it alone without a word. Set-up goes on: what the
-// history held stays, and the Quick Replace file loads and is saved as ever.
+// Missing and intact files load silently and are saved. One that cannot be read (also for want of
+// memory) is reported at load and once by the first save, and never saved over; set-up goes on.
 TEST(ItemStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
   const std::string lists = Int32(0) + Int32(2) + Text("www.first.org") + Text("www.next.org");
   for (const std::string place : {"missing", "intact", "folder", "held", "memory"}) {

@@ -1,5 +1,4 @@
-// The history: labels, views, selection, what the strip's Delete, Mark and Edit do to it, find,
-// and the quick window's filter and hotkey.
+// The history: labels, views, selection, the strip's commands, find, the quick window's rules.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -169,9 +168,8 @@ std::string Folded(std::string text) {
   return text;
 }
 
-// A case-insensitive search of the full texts (not the labels) from the find position down,
-// wrapping once to the top; from the last row it starts at the top. A wide entry is searched in
-// its wide text: a typed '?' finds only real question marks.
+// A caseless search of the full texts (not the labels) from the find position down, wrapping once;
+// a wide entry is searched in its wide text, so a typed '?' finds only real question marks.
 TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
   const Strings alpha = {"Alpha", "beta", "ALPHABET"}, wide = {"???????? WORLD", "a real ?"};
   // The rows, the top row's wide text, the typed text, the find position, the row found and the
@@ -202,9 +200,8 @@ TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
             "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
 }
 
-// Short texts over a few bytes, so that matches, near misses and both ends of a text are common;
-// the texts are long enough for several word steps and a tail. The high bytes are letter pairs
-// and the bytes that only resemble one (0xBF, 0xDF beside 0x9F and 0xFF).
+// Texts over a few bytes, so that matches and near misses are common, long enough for word steps
+// and a tail; the high bytes are letter pairs and look-alikes (0xBF, 0xDF beside 0x9F and 0xFF).
 TEST(CaselessFinder, AgreesWithFindingInLowerCaseCopies) {
   static const char kBytes[] = "aAeEzZ \x8A\x9A\x9F\xFF\xBF\xDF\xC9\xE9";
   std::mt19937 random(1);

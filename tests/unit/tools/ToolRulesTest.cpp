@@ -1,5 +1,4 @@
-// The settings as the INI file holds them, and the rules of the settings form and of the ClipBook,
-// Quick Replace, Concatenate and inline windows.
+// The settings in the INI file, and the rules of the settings form and the tool windows.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -76,9 +75,8 @@ TEST(Settings, TheStoredPositionIsUsedOnlyStrictlyInsideTheScreen) {
     EXPECT_EQ(StartPosition(stored, screen).has_value(), used) << stored.x << "," << stored.y;
 }
 
-// Saving writes the position, then every option in its order: numbers as they are, on/off
-// options as 1 or 0. A window hidden above the screen keeps the position the minimize action
-// stored.
+// Saving writes the position, then every option in order, on/off ones as 1 or 0. A window hidden
+// above the screen keeps the position the minimize action stored.
 TEST(Settings, SaveOrderAndValues) {
   FakeProfile profile;
   profile.Set("Inline", 2);
