@@ -34,7 +34,7 @@ class SaveCounter {
     ::CloseHandle(m_folder);
   }
 
-  // The saves since the start; waits a moment for reports still on their way.
+  // The saves since the start or the last count; waits a moment for reports on their way.
   int Count() {
     ::Sleep(300);
     int count = 0;
