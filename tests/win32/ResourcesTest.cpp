@@ -24,10 +24,11 @@ TEST(Resources, IdsAreUniqueInEveryDialogTheVersionIsTheAboutBoxsAndTheManifestK
   std::set<std::string> aboutTexts;
   for (const UINT dialogId : {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX, IDD_CALCULATOR, IDD_CLIPBOOK,
                               IDD_CLIPBOOK_ENTRY, IDD_QUICK_REPLACE, IDD_SHORTCUT, IDD_CONCATENATE,
-                              IDD_PREVIEW, IDD_SETTINGS, IDD_WEB_CAPTURES}) {
+                              IDD_PREVIEW, IDD_SETTINGS, IDD_WEB_CAPTURES, IDD_INLINE,
+                              IDD_QUICK_WINDOW}) {
     SCOPED_TRACE(dialogId);
     HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId),
-                                       nullptr, nullptr, 0);
+                                       ::GetDesktopWindow(), nullptr, 0);  // Inline's is a child
     ASSERT_NE(dialog, nullptr);
     std::set<int> ids;
     // Direct children only: a combo box's own edit field has an id of its own choosing.
