@@ -52,14 +52,14 @@ int main() {
   pelmo::History small;
   for (int i = 0; i < 100; ++i) small.InsertTop(history.At(i).text, pelmo::kPlain);
   const pelmo::History* const histories[] = {&small, &history};
+  std::vector<int> narrowed;  // every row of the big history, as the window opens on it
   for (const pelmo::History* opened : histories) {
     const auto start = std::chrono::steady_clock::now();
-    const size_t rows = pelmo::FilterRows(*opened, pelmo::QuickFilter(u"")).size();
-    std::printf("opening with %zu entries: %.2f ms\n", rows, Milliseconds(start));
+    narrowed = pelmo::FilterRows(*opened, pelmo::QuickFilter(u""));
+    std::printf("opening with %zu entries: %.2f ms\n", narrowed.size(), Milliseconds(start));
   }
   const std::u16string typed = u"window rep";
   std::printf("%-14s %10s %10s %8s\n", "typed", "whole ms", "narrow ms", "rows");
-  std::vector<int> narrowed = pelmo::FilterRows(history, pelmo::QuickFilter(u""));
   double worstWhole = 0, worstNarrow = 0;
   for (size_t length = 1; length <= typed.size(); ++length) {
     const pelmo::QuickFilter filter(typed.substr(0, length));

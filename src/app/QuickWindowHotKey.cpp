@@ -2,27 +2,27 @@
 
 #include "framework/WinApp.h"
 #include "model/HotKeyText.h"
+#include "model/Settings.h"
 
 namespace pelmo {
 
 void QuickWindowHotKey::Take(HWND window, const std::string& text) {
-  if (m_held && window == m_window && text == m_text) return;
+  if (m_window && window == m_window && text == m_text) return;
   Release();
-  m_window = window;
   m_text = text;
   const HotKeyParse parse = ParseHotKey(text);
   if (!parse.hotKey) {
     if (!parse.problem.empty()) Tell("QuickWindowKey " + parse.problem + ".");
     return;
   }
-  m_held = ::RegisterHotKey(window, kId, parse.hotKey->modifiers | MOD_NOREPEAT,
-                            parse.hotKey->key) != FALSE;
-  if (!m_held) Tell("Another program already uses " + text + ".");
+  if (::RegisterHotKey(window, kId, parse.hotKey->modifiers | MOD_NOREPEAT, parse.hotKey->key))
+    m_window = window;
+  else
+    Tell("Another program already uses " + text + ".");
 }
 
 void QuickWindowHotKey::Release() {
-  if (m_held) ::UnregisterHotKey(m_window, kId);
-  m_held = false;
+  if (m_window) ::UnregisterHotKey(m_window, kId);
   m_window = nullptr;
   m_text.clear();
 }
@@ -32,7 +32,7 @@ void QuickWindowHotKey::Tell(const std::string& problem) {
   m_told = m_text;
   AppMessageBox(problem +
                     "\nPelmo goes on without the quick window's key; set another as "
-                    "QuickWindowKey in the [Settings ] section of its INI file.",
+                    "QuickWindowKey in the [" + kSettingsSection + "] section of its INI file.",
                 MB_OK | MB_ICONINFORMATION);
 }
 

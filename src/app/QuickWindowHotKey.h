@@ -26,8 +26,7 @@ class QuickWindowHotKey {
  private:
   void Tell(const std::string& problem);
 
-  HWND m_window = nullptr;
-  bool m_held = false;
+  HWND m_window = nullptr;  // the window the key is held for; none while no key is held
   std::string m_text;  // the text of the key held, or tried
   std::string m_told;  // the text whose problem the user was told last
 };

@@ -49,10 +49,8 @@ bool StripClipboardPort::TakeForeground() {
 }
 
 bool StripClipboardPort::ReturnFocus() {
-  if (!m_target || !m_workspace.options.autoFocus || m_strip.listOpen()) return false;
-  if (!::IsWindow(m_target)) return false;
-  ::SetForegroundWindow(m_target);
-  return true;
+  if (!m_workspace.options.autoFocus || m_strip.listOpen()) return false;
+  return GoToTarget(false);
 }
 
 void StripClipboardPort::RememberTarget() {

@@ -21,10 +21,6 @@ bool KeyDown(const MSG& msg, WPARAM key) {
   return msg.message == WM_KEYDOWN && msg.wParam == key && KeyHeld(static_cast<int>(key));
 }
 
-bool ShiftHeld() {
-  return KeyHeld(VK_SHIFT);
-}
-
 }  // namespace
 
 CHistoryCombo::CHistoryCombo() = default;
@@ -91,12 +87,12 @@ bool CHistoryCombo::RouteKey(const MSG& msg) {
     const std::string text = EditTextOrBeep();
     if (!text.empty()) {
       SelectAllText();
-      m_owner->ExecuteText(text, ShiftHeld());
+      m_owner->ExecuteText(text, KeyHeld(VK_SHIFT));
     }
     return true;
   }
   if (KeyDown(msg, VK_RETURN)) {
-    if (!ShiftHeld() && !GetDroppedState()) {
+    if (!KeyHeld(VK_SHIFT) && !GetDroppedState()) {
       if (m_inline) {
         SelectAllText();
         Copy();
@@ -104,7 +100,7 @@ bool CHistoryCombo::RouteKey(const MSG& msg) {
         m_owner->AddItem();
         ::MessageBeep(MB_ICONASTERISK);
       }
-    } else if (ShiftHeld() && !m_inline) {
+    } else if (KeyHeld(VK_SHIFT) && !m_inline) {
       m_owner->AddToClipBook();
     }
     return false;  // Enter goes on to the control as well

@@ -24,7 +24,7 @@ FileOutcome CalculatorHistoryStore::Load(std::vector<std::string>& newestFirst) 
 
 FileOutcome CalculatorHistoryStore::Save(const std::vector<std::string>& newestFirst) {
   FileOutcome outcome;
-  if (m_guard.BeforeSave() != UnreadableFileGuard::Save::kWrite) return outcome;
+  if (m_guard.Unreadable()) return outcome;  // its load's report said so already
   try {
     SaveCalculatorHistory(m_path, newestFirst, m_limit);
     outcome.done = true;

@@ -43,12 +43,11 @@ void CClipBookDialog::DoDataExchange(DataExchange& dx) {
 }
 
 BOOL CClipBookDialog::OnInitDialog() {
-  CDialog::OnInitDialog();
+  CListToolDialog::OnInitDialog();
   SetUpFlatButtons({{m_deleteButton, IDB_DELETE, "Delete"},
                     {m_upButton, IDB_UP, "Move Up"},
                     {m_downButton, IDB_DOWN, "Move Down"},
                     {m_copyButton, IDB_COPY, "Copy to clipboard"}});
-  Fill(LastRow());
   return TRUE;
 }
 

@@ -43,10 +43,6 @@ Rect WorkAreaAt(const Rect& place) {
   return ToRect(monitor.rcWork);
 }
 
-bool ShiftHeld() {
-  return KeyHeld(VK_SHIFT);
-}
-
 class CQuickWindow : public CDialog {
  public:
   explicit CQuickWindow(const ToolContext& context)
@@ -62,7 +58,7 @@ class CQuickWindow : public CDialog {
   BOOL PreTranslateMessage(MSG* msg) override;
   bool OnCommand(WORD id, WORD code, HWND control) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnOK() override { Choose(!ShiftHeld()); }
+  void OnOK() override { Choose(!KeyHeld(VK_SHIFT)); }
   void OnCancel() override { End(Ending::kEscaped); }
 
  private:
@@ -147,7 +143,7 @@ BOOL CQuickWindow::PreTranslateMessage(MSG* msg) {
       m_keying = false;
       return TRUE;
     case VK_RETURN:
-      Choose(!ShiftHeld());
+      Choose(!KeyHeld(VK_SHIFT));
       return TRUE;
     case VK_ESCAPE:
       End(Ending::kEscaped);
@@ -166,7 +162,7 @@ bool CQuickWindow::OnCommand(WORD id, WORD code, HWND) {
   // A click or a double click chooses as Enter does; moving by the keys only selects.
   const bool clicked = code == LBN_DBLCLK || (code == LBN_SELCHANGE && !m_keying);
   if (id != IDC_QUICK_LIST || !clicked) return false;
-  Choose(!ShiftHeld());
+  Choose(!KeyHeld(VK_SHIFT));
   return true;
 }
 

@@ -172,8 +172,6 @@ void CWebCapturesDialog::SelectBrowser() {
       AskFile(m_hWnd, stored.empty() ? "*.exe" : stored, nullptr, nullptr, false);
   if (!chosen) return;
   m_browser.Save(*chosen);
-  // Shown in the hidden path field, as the choice always was.
-  ::SetDlgItemTextA(m_hWnd, IDC_WEB_BROWSER_PATH, chosen->c_str());
 }
 
 void CWebCapturesDialog::ExportLinks() {
