@@ -20,7 +20,6 @@ fi
 link="http://example.com/$e2e_id.html"
 files=("$e2e_name.clp" "$e2e_name.qrp" "$e2e_name.clc")
 
-
 # Runs EXE as the test's program through the same actions, and keeps what it wrote in DIR.
 session() {
   local exe=$1 dir=$2 file

@@ -16,7 +16,7 @@ int RunStandIn(unsigned long ms) {
   GetGUIThreadInfo(GetCurrentThreadId(), &thread);
   POINT caret{thread.rcCaret.left, thread.rcCaret.bottom};
   ClientToScreen(window, &caret);
-  std::printf("caret %ld %ld\n", caret.x, caret.y);
+  if (focused) std::printf("caret %ld %ld\n", caret.x, caret.y);
   std::fflush(stdout);
   HWND opened = nullptr;
   const bool left = focused && PumpUntil(
@@ -25,9 +25,11 @@ int RunStandIn(unsigned long ms) {
                                      return opened && opened != window;
                                    },
                                    ms);
-  RECT rect{};
-  GetWindowRect(opened, &rect);
-  if (left) std::printf("opened %ld %ld\n", rect.left, rect.top);
+  if (left) {
+    RECT rect{};
+    GetWindowRect(opened, &rect);
+    std::printf("opened %ld %ld\n", rect.left, rect.top);
+  }
   std::fflush(stdout);
   const bool back = left && PumpUntil([&] { return GetForegroundWindow() == window; }, ms);
   if (back) std::printf("back\n");

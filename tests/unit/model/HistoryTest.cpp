@@ -58,8 +58,8 @@ class RecordingView : public HistoryView {
   void ExpectMatches(const History& history, int count = -1) const {
     ASSERT_EQ(rows.size(), static_cast<size_t>(count < 0 ? history.Count() : count));
     for (int row = 0; row < RowCount(); ++row) {
-      HistoryItem entry = history.At(row);
-      EXPECT_EQ(rows[row], std::make_pair(MakeLabel(entry), &history.At(row))) << "row " << row;
+      const HistoryItem& entry = history.At(row);
+      EXPECT_EQ(rows[row], std::make_pair(Label(entry), &entry)) << "row " << row;
     }
   }
 
