@@ -25,11 +25,8 @@ int RunStandIn(unsigned long ms) {
                                      return opened && opened != window;
                                    },
                                    ms);
-  if (left) {
-    RECT rect{};
-    GetWindowRect(opened, &rect);
-    std::printf("opened %ld %ld\n", rect.left, rect.top);
-  }
+  RECT rect{};
+  if (left && GetWindowRect(opened, &rect)) std::printf("opened %ld %ld\n", rect.left, rect.top);
   std::fflush(stdout);
   const bool back = left && PumpUntil([&] { return GetForegroundWindow() == window; }, ms);
   if (back) std::printf("back\n");

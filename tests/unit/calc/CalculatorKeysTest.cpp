@@ -9,8 +9,6 @@
 namespace pelmo::test {
 namespace {
 
-using Rows = Strings;
-
 // The three texts the window shows: expression, result and indicator.
 std::string Shown(const CalculatorKeys& keys) {
   return keys.texts.expression + "|" + keys.texts.result + "|" + keys.texts.indicator;
@@ -25,7 +23,7 @@ TEST(CalculatorKeys, OperatorShowsTheRunningResultAndEqualsRecordsTheExpression)
   keys.Append("8");
   EXPECT_TRUE(keys.Equals());
   EXPECT_EQ(Shown(keys), "7*8|56|=");
-  EXPECT_EQ(keys.History(), Rows{"7*8"});
+  EXPECT_EQ(keys.History(), Strings{"7*8"});
 
   EXPECT_FALSE(keys.Equals()) << "the same expression twice";
   keys.texts.expression = "1e3";
@@ -33,7 +31,7 @@ TEST(CalculatorKeys, OperatorShowsTheRunningResultAndEqualsRecordsTheExpression)
   keys.texts.expression = "1E3";
   EXPECT_FALSE(keys.Equals()) << "the search ignores case";
   EXPECT_EQ(keys.texts.result, "1000");
-  EXPECT_EQ(keys.History(), (Rows{"1e3", "7*8"}));
+  EXPECT_EQ(keys.History(), (Strings{"1e3", "7*8"}));
 }
 
 // The value is shown despite the unmatched bracket; nothing before the operator counts as 0.
@@ -75,7 +73,7 @@ TEST(CalculatorKeys, ClearBackspaceErrorAndChoosingAnEntry) {
 }
 
 TEST(CalculatorHistory, WritesTheNewestEntriesUpToTheLimitOldestFirst) {
-  Rows newestFirst;
+  Strings newestFirst;
   for (int i = 29; i >= 0; --i) newestFirst.push_back(std::to_string(i));
   const auto fileOf = [](int first, int count) {  // the count, then the oldest first
     std::string bytes = Int32(count);
@@ -95,7 +93,7 @@ TEST(CalculatorHistory, WritesTheNewestEntriesUpToTheLimitOldestFirst) {
 // What was read is kept, newest first, and the error names the offset. A count of four billion
 // allocates nothing for it: the file ends at the first entry.
 TEST(CalculatorHistory, ADamagedFileKeepsWhatWasReadAndNamesTheOffset) {
-  const std::tuple<std::string, unsigned, size_t, Rows, const char*> cases[] = {
+  const std::tuple<std::string, unsigned, size_t, Strings, const char*> cases[] = {
       // The third entry claims 200 bytes that are not there.
       {Int32(3) + Text("a") + Text("bc") + "\xC8xyz", 20, 9, {"bc", "a"}, "entry 3 of 3"},
       {Int32(0xFFFFFFF0u), 0xFFFFFFFFu, 4, {}, "entry 1 of 4294967280"},

@@ -173,13 +173,8 @@ TEST(SafeFile, ConcurrentSaversNeverMix) {
     file.Write(mine.data(), mine.size() / 2);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
-    if (child == 0) {  // never back into the test: its folder and file belong to the parent
-      try {
-        ::_exit(CopyFileSafely(dir.File("theirs"), path) ? 0 : 1);
-      } catch (...) {
-        ::_exit(1);
-      }
-    }
+    if (child == 0)  // noexcept: a throw ends the child, never unwinding into the parent's test
+      [&]() noexcept { ::_exit(CopyFileSafely(dir.File("theirs"), path) ? 0 : 1); }();
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
