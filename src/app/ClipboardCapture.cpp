@@ -1,6 +1,7 @@
 #include "app/ClipboardCapture.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/QuickReplace.h"
 #include "web/LinkRecognition.h"
@@ -8,50 +9,125 @@
 namespace pelmo {
 
 CaptureResult ClipboardCapture::OnChange() {
-  m_healing = false;
-  if (TakeSkip()) return CaptureResult::kSkipped;
-  return ReadAndInsert();
+  if (m_reading) {
+    m_announcedDuringRead = true;
+    return CaptureResult::kDeferred;
+  }
+  // The platform may announce one change twice, or announce it after a read already found it.
+  if (m_taken == m_host.ClipboardSequence()) {
+    m_readAnnounced = false;
+    return CaptureResult::kUnchanged;
+  }
+  return Take(std::exchange(m_readAnnounced, false));
+}
+
+CaptureResult ClipboardCapture::CaptureNow() {
+  return Take(false);
 }
 
 CaptureResult ClipboardCapture::OnHeal() {
-  // The flags are taken once the read shows that there is a change at all.
-  m_healing = true;
-  return ReadAndInsert();
+  if (m_taken == m_host.ClipboardSequence()) return CaptureResult::kUnchanged;
+  return Take(true);
 }
 
-bool ClipboardCapture::TakeSkip() {
+CaptureResult ClipboardCapture::Take(bool mayRepeat) {
+  // A newer change makes a pending read again of an older one pointless: its text is gone.
+  StopRetry();
+  return TakeAnnouncedDuringRead(TakeOnce(mayRepeat));
+}
+
+CaptureResult ClipboardCapture::TakeOnce(bool mayRepeat) {
+  m_mayRepeat = mayRepeat;
+  // When the change may be the last one again, the flags are taken once the read shows that it
+  // is not.
+  if (!mayRepeat && TakeSkip(m_host.ClipboardSequence())) return CaptureResult::kSkipped;
+  const CaptureResult result = ReadAndInsert();
+  if (result == CaptureResult::kBusy && m_retryTimer) m_retryTimer->Start(m_retrySchedule.Start());
+  return result;
+}
+
+CaptureResult ClipboardCapture::TakeAnnouncedDuringRead(CaptureResult result) {
+  while (std::exchange(m_announcedDuringRead, false) && m_taken != m_host.ClipboardSequence()) {
+    StopRetry();
+    TakeOnce(true);
+  }
+  return result;
+}
+
+CaptureResult ClipboardCapture::OnRetryTimer() {
+  CaptureResult result = ReadAndInsert();
+  if (result == CaptureResult::kBusy) {
+    if (const std::optional<unsigned> wait = m_retrySchedule.Next()) {
+      m_retryTimer->Start(*wait);
+      return result;
+    }
+  }
+  StopRetry();
+  return TakeAnnouncedDuringRead(result);
+}
+
+void ClipboardCapture::StopRetry() {
+  if (m_retryTimer) m_retryTimer->Stop();
+}
+
+void ClipboardCapture::OwnWriteDone(bool written) {
+  if (!written) {
+    m_skipFlag = 0;
+    return;
+  }
+  // A change announced during the write has used the flag up; otherwise the change comes later
+  // and is known by the number the write left.
+  if (m_skipFlag) m_ownWrite = m_host.ClipboardSequence();
+}
+
+bool ClipboardCapture::TakeSkip(uint32_t sequence) {
   if (m_workspace.options.autoFocus && m_rememberFlag) m_host.RememberTarget();
   m_rememberFlag = 1;
-  const bool skip = m_skipFlag != 0;
+  // Only our own write is skipped: a change that another program made after it, before its
+  // notification came, is that program's copy.
+  const bool own = m_skipFlag != 0 && (!m_ownWrite || *m_ownWrite == sequence);
   m_skipFlag = 0;
-  return skip;
-}
-
-CaptureResult ClipboardCapture::Retry() {
-  return ReadAndInsert();
+  m_ownWrite.reset();
+  if (own) {
+    m_taken = sequence;
+    m_lastContent.reset();  // the clipboard holds our text now, not what the last capture read
+  }
+  return own;
 }
 
 CaptureResult ClipboardCapture::ReadAndInsert() {
   const Settings& options = m_workspace.options;
-  // Taken before the read: reading may have the owner render the text, which moves it too.
-  const uint32_t sequence = m_host.ClipboardSequence();
+  m_reading = true;
   std::optional<ClipboardRead> read = m_host.ReadClipboard(options.oem != 0, ReadLimit());
+  m_reading = false;
   if (!read) return CaptureResult::kBusy;
-  if (m_healing) {
-    m_healing = false;
-    if (m_lastContent && !read->isPrivate && m_lastContent->first == read->text &&
-        m_lastContent->second == read->wide)
-      return CaptureResult::kSkipped;
-    if (TakeSkip()) return CaptureResult::kSkipped;
+  const uint32_t sequence = read->sequence;
+  m_readAnnounced = read->renderedTo.has_value();
+  const uint32_t now = m_host.TickCount();
+  const bool mayRepeat = std::exchange(m_mayRepeat, false);
+  // The change made by a Quick Replace write is captured but not replaced again: a pair whose
+  // text is a shortcut would otherwise replace without end, one clipboard change calling up the
+  // next. That change is known by the write running (it may arrive during the write) or by the
+  // sequence number the write left, never by "the next change": its notification may never come.
+  // It is an entry of its own, also when it brings the text just read.
+  const bool ownReplacement = m_replacing || sequence == m_replacementSequence;
+  if ((mayRepeat || (now - m_lastReadAt < kRepeatMs && !ownReplacement)) && m_lastContent &&
+      !read->isPrivate && m_lastContent->first == read->text &&
+      m_lastContent->second == read->wide) {
+    m_taken = read->renderedTo.value_or(sequence);
+    return CaptureResult::kUnchanged;
   }
+  if (mayRepeat && TakeSkip(sequence)) return CaptureResult::kSkipped;
+  m_taken = read->renderedTo.value_or(sequence);
   if (read->isPrivate) return CaptureResult::kPrivate;
+  if (!ownReplacement) m_lastReadAt = now;
   m_lastContent.emplace(read->text, read->wide);
   std::string text = std::move(read->text);
   // The length limit applies to the text as read, also when Quick Replace swaps it.
   const long long length = static_cast<long long>(text.size());
   // Every rule works on the ANSI text; the wide one only rides along with it into the entry.
   std::u16string wide = std::move(read->wide);
-  if (QuickReplace(text, sequence)) wide.clear();
+  if (!ownReplacement && QuickReplace(text)) wide.clear();
   RecordLink(text, length);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
   m_workspace.history.InsertTop(std::move(text), m_pendingKind, std::move(wide));
@@ -73,12 +149,7 @@ size_t ClipboardCapture::ReadLimit() const {
   return longest + 1;
 }
 
-bool ClipboardCapture::QuickReplace(std::string& text, uint32_t sequence) {
-  // The change made by a replacement is captured but not replaced again: a pair whose text is a
-  // shortcut would otherwise replace without end, one clipboard change calling up the next. That
-  // change is known by the write running (it may arrive during the write) or by the sequence
-  // number the write left, never by "the next change": its notification may never come.
-  if (m_replacing || sequence == m_replacementSequence) return false;
+bool ClipboardCapture::QuickReplace(std::string& text) {
   const Settings& options = m_workspace.options;
   if (!options.quickRep) return false;
   const QuickRepItem* pair = FindQuickRep(m_workspace.quickRep, text);

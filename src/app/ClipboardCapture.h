@@ -10,13 +10,16 @@
 #include <string>
 #include <utility>
 
+#include "app/RetrySchedule.h"
 #include "model/Workspace.h"
 
 namespace pelmo {
 
 // What one read of the clipboard found.
 struct ClipboardRead {
-  static ClipboardRead Private() { return {std::string(), true, std::u16string()}; }
+  static ClipboardRead Private(uint32_t sequence) {
+    return {std::string(), true, std::u16string(), sequence, std::nullopt};
+  }
 
   std::string text;
   // The content carries a mark asking clipboard tools not to record it (a password manager's
@@ -25,6 +28,12 @@ struct ClipboardRead {
   // The same text in UTF-16 when the ANSI `text` lost characters of it, otherwise empty; read in
   // the same session, only for a text that was not cut.
   std::u16string wide;
+  // The clipboard's sequence number while it was open for this read: the change that was read.
+  uint32_t sequence = 0;
+  // The number moved while the clipboard was open: its owner rendered a format on demand, and the
+  // system announces that as a change when the clipboard closes. Only the sequence number as the
+  // read left it counts then.
+  std::optional<uint32_t> renderedTo;
 };
 
 class CaptureHost {
@@ -40,62 +49,108 @@ class CaptureHost {
   virtual void SelectNewEntry() = 0;
   // The clipboard's sequence number, which moves with every change.
   virtual uint32_t ClipboardSequence() = 0;
+  // Milliseconds since some fixed moment; only differences count.
+  virtual uint32_t TickCount() = 0;
   // Quick Replace: puts the replacement on the clipboard and then, with `paste` and a remembered
   // target that still exists, brings the target to the foreground and posts it Ctrl+V. False,
   // pasting nothing, when the clipboard could not be written.
   virtual bool PutReplacement(const std::string& text, bool paste) = 0;
 };
 
+// The timer that reads a held clipboard again: OnRetryTimer is to be called `ms` after Start.
+class RetryTimer {
+ public:
+  virtual ~RetryTimer() = default;
+  virtual void Start(unsigned ms) = 0;
+  virtual void Stop() = 0;
+};
+
 enum class CaptureResult {
-  kSkipped,   // the change was the program's own write
-  kBusy,      // the clipboard could not be opened: Retry later
-  kIgnored,   // empty, or longer than the length limit
-  kPrivate,   // marked not to be recorded: nothing is done with it
-  kInserted,  // a new entry at the top of the history
+  kUnchanged,  // nothing new since the last change taken in: a change announced twice, or late
+  kDeferred,   // announced while a read runs, which may run messages: taken in after that read
+  kSkipped,    // the change was the program's own write
+  kBusy,       // the clipboard could not be opened: it is read again on the retry timer
+  kIgnored,    // empty, or longer than the length limit
+  kPrivate,    // marked not to be recorded: nothing is done with it
+  kInserted,   // a new entry at the top of the history
 };
 
 class ClipboardCapture {
  public:
+  // Faster than anyone copies one text twice on purpose, slower than the platform's repeats.
+  static constexpr uint32_t kRepeatMs = 200;
+
   ClipboardCapture(Workspace& workspace, CaptureHost& host)
       : m_workspace(workspace), m_host(host) {}
 
-  // A clipboard change arrived.
+  // Set once by the window that runs the timer; without one, a held clipboard is not read again.
+  void UseRetryTimer(RetryTimer* timer) { m_retryTimer = timer; }
+
+  // A clipboard change was announced. Each change is taken in once: a notification that comes
+  // after a read already found its change, or that repeats one, brings nothing. One copy may
+  // also come as two changes in a row (Wine imports an X copy twice when it held the selection
+  // itself, and reads an X copy for the change before it when the copies come fast): a change
+  // that brings the text of the one before it, announced while that one was read or within
+  // kRepeatMs of it, is that copy again.
   CaptureResult OnChange();
+  // Takes in the clipboard as it is now, as if it had just changed.
+  CaptureResult CaptureNow();
   // The viewer chain was joined again because the clipboard moved without a notification. That
   // is not proof of a lost change (an owner rendering a format on demand moves the number too):
-  // a clipboard that still holds what the last capture left there is not taken in again.
+  // a clipboard that still holds what the last change left there is not taken in again.
   CaptureResult OnHeal();
-  // Reads the clipboard again after it was busy; the target and the flags were dealt with when
-  // the change arrived.
-  CaptureResult Retry();
+  // The retry timer fired: reads a clipboard that was held again; the target and the flags were
+  // dealt with when the change arrived.
+  CaptureResult OnRetryTimer();
 
-  // The next change is the program's own write and is not captured.
-  void SkipNextChange() { m_skipFlag = 1; }
-  // The own write did not happen after all: the next change is captured.
-  void CancelSkip() { m_skipFlag = 0; }
+  // The program writes the clipboard now; that change is not captured. OwnWriteDone follows the
+  // write, whose change may have been announced during it or may come later.
+  void SkipNextChange() {
+    m_skipFlag = 1;
+    m_ownWrite.reset();
+  }
+  void OwnWriteDone(bool written);
   // The next entry created gets this kind (concatenated, dropped files).
   void SetPendingKind(int kind) { m_pendingKind = kind; }
   // The next change keeps the remembered target (a copy made from one of our own windows).
   void KeepTarget() { m_rememberFlag = 0; }
 
  private:
-  // The flags a change uses up: remembers the target and says whether to skip the change.
-  bool TakeSkip();
+  // Takes in the change that arrived, then those announced while it was read.
+  CaptureResult Take(bool mayRepeat);
+  // Reads the change that arrived, or schedules its reads again while the clipboard is held.
+  // With `mayRepeat`, a read that finds what the last one found is no new change.
+  CaptureResult TakeOnce(bool mayRepeat);
+  CaptureResult TakeAnnouncedDuringRead(CaptureResult result);
+  // The flags a change uses up: remembers the target and says whether the change is our own write.
+  bool TakeSkip(uint32_t sequence);
   CaptureResult ReadAndInsert();
   size_t ReadLimit() const;
   // True when the text was replaced.
-  bool QuickReplace(std::string& text, uint32_t sequence);
+  bool QuickReplace(std::string& text);
   // Puts the address the text holds at the head of the captured links.
   void RecordLink(const std::string& text, long long lengthAsRead);
+  void StopRetry();
 
   Workspace& m_workspace;
   CaptureHost& m_host;
+  RetryTimer* m_retryTimer = nullptr;
+  RetrySchedule m_retrySchedule;
   int m_pendingKind = kPlain;
   int m_rememberFlag = 1;
   int m_skipFlag = 0;
-  bool m_healing = false;  // the change being read was found by a heal
+  // The sequence number our own write left, once the write is done and its change has not come.
+  std::optional<uint32_t> m_ownWrite;
+  bool m_mayRepeat = false;  // the change being read may be the last one again
+  bool m_reading = false;    // the host reads the clipboard, and may run messages meanwhile
+  bool m_announcedDuringRead = false;
+  // A read moved the sequence number: the change the system announces for it is what was read.
+  bool m_readAnnounced = false;
+  // The sequence number of the last change taken in (read, or skipped as our own write).
+  std::optional<uint32_t> m_taken;
   // What the last capture left on the clipboard: the text as read, or the replacement written.
   std::optional<std::pair<std::string, std::u16string>> m_lastContent;
+  uint32_t m_lastReadAt = 0;  // when the last change from another program was read
   bool m_replacing = false;  // a Quick Replace write of ours runs
   std::optional<uint32_t> m_replacementSequence;  // the clipboard as that write left it
 };

@@ -25,7 +25,7 @@ void ClipboardViewer::Join(HWND window) {
 void ClipboardViewer::Leave() {
   if (!m_window) return;
   ::KillTimer(m_window, kChainCheckTimer);
-  StopRetry();
+  Stop();
   ::ChangeClipboardChain(m_window, m_next);
   m_window = nullptr;
 }
@@ -40,7 +40,7 @@ bool ClipboardViewer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return true;
     case WM_TIMER:
       if (wParam == kCaptureRetryTimer)
-        Retry();
+        m_capture.OnRetryTimer();
       else if (wParam == kChainCheckTimer)
         CheckChain();
       else
@@ -52,8 +52,7 @@ bool ClipboardViewer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ClipboardViewer::CaptureNow() {
-  StopRetry();
-  Capture();
+  m_capture.CaptureNow();
 }
 
 void ClipboardViewer::CheckChain() {
@@ -71,15 +70,11 @@ void ClipboardViewer::OnDrawClipboard() {
   // A viewer that missed our leaving still points at us: the change we are passing on comes back
   // round, and passing it on again would never end.
   if (m_forwarding == sequence) return;
-  // A notification without a new change since the last capture (the platform may announce one
-  // change twice) brings nothing to take in; it is still passed on.
-  if (m_capturedSequence != sequence) {
-    // A newer change makes a pending read again of the previous one pointless.
-    CaptureNow();
-    // Read after the capture: reading may have the owner render the text, which moves it too.
-    m_capturedSequence = ::GetClipboardSequenceNumber();
-  }
-  m_chainWatch.Notified(*m_capturedSequence);
+  if (m_healing)
+    m_capture.OnHeal();
+  else
+    m_capture.OnChange();
+  m_chainWatch.Notified(sequence);
   if (!m_next) return;
   const std::optional<DWORD> outer = m_forwarding;
   m_forwarding = sequence;
@@ -95,25 +90,11 @@ void ClipboardViewer::OnChangeCbChain(HWND removed, HWND next) {
                    reinterpret_cast<LPARAM>(next));
 }
 
-void ClipboardViewer::Capture() {
-  const CaptureResult result = m_healing ? m_capture.OnHeal() : m_capture.OnChange();
-  if (result == CaptureResult::kBusy)
-    ::SetTimer(m_window, kCaptureRetryTimer, m_retrySchedule.Start(), nullptr);
+void ClipboardViewer::Start(unsigned ms) {
+  ::SetTimer(m_window, kCaptureRetryTimer, ms, nullptr);
 }
 
-void ClipboardViewer::Retry() {
-  if (m_capture.Retry() != CaptureResult::kBusy) {
-    // The read may have found a newer change than the one notified: its own notification, when
-    // it comes, brings nothing new.
-    m_capturedSequence = ::GetClipboardSequenceNumber();
-  } else if (const std::optional<unsigned> wait = m_retrySchedule.Next()) {
-    ::SetTimer(m_window, kCaptureRetryTimer, *wait, nullptr);
-    return;
-  }
-  StopRetry();
-}
-
-void ClipboardViewer::StopRetry() {
+void ClipboardViewer::Stop() {
   if (m_window) ::KillTimer(m_window, kCaptureRetryTimer);
 }
 

@@ -1,7 +1,7 @@
 // The strip's place in the clipboard viewer chain. Every change arrives as WM_DRAWCLIPBOARD and
-// is handed to the capture, then passed on to the next viewer; a clipboard that another program
-// holds open is read again by a timer, at growing intervals; and a timer checks that the chain
-// still brings the changes, joining it again when another viewer stopped passing them on.
+// is handed to the capture, then passed on to the next viewer; the viewer runs the capture's
+// timer that reads a held clipboard again; and a timer checks that the chain still brings the
+// changes, joining it again when another viewer stopped passing them on.
 #pragma once
 
 #include <windows.h>
@@ -10,14 +10,18 @@
 
 #include "app/ChainWatch.h"
 #include "app/ClipboardCapture.h"
-#include "app/RetrySchedule.h"
 
 namespace pelmo {
 
-class ClipboardViewer {
+class ClipboardViewer : private RetryTimer {
  public:
-  explicit ClipboardViewer(ClipboardCapture& capture) : m_capture(capture) {}
-  ~ClipboardViewer() { Leave(); }
+  explicit ClipboardViewer(ClipboardCapture& capture) : m_capture(capture) {
+    m_capture.UseRetryTimer(this);
+  }
+  ~ClipboardViewer() override {
+    Leave();
+    m_capture.UseRetryTimer(nullptr);
+  }
   ClipboardViewer(const ClipboardViewer&) = delete;
   ClipboardViewer& operator=(const ClipboardViewer&) = delete;
 
@@ -36,16 +40,13 @@ class ClipboardViewer {
   void CheckChain();
   void OnDrawClipboard();
   void OnChangeCbChain(HWND removed, HWND next);
-  void Capture();
-  void Retry();
-  void StopRetry();
+  void Start(unsigned ms) override;
+  void Stop() override;
 
   ClipboardCapture& m_capture;
   HWND m_window = nullptr;
   HWND m_next = nullptr;
   ChainWatch m_chainWatch;
-  RetrySchedule m_retrySchedule;
-  std::optional<DWORD> m_capturedSequence;  // the clipboard as the last capture left it
   // The sequence number of the change being passed on, to recognise it when a looping chain
   // brings it back; nullopt when none is.
   std::optional<DWORD> m_forwarding;

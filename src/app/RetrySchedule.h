@@ -1,5 +1,6 @@
 // The waits between reads of a clipboard that another program holds open. Most programs let go
-// within moments, so the first waits are short; some keep it for seconds, so the waits grow and
+// within moments (another viewer reading the same change), so the first waits are short enough
+// to read the change before the next copy replaces it; some keep it for seconds, so the waits grow and
 // the reads go on until ten seconds after the change. Each wait is a timer's interval: the
 // window goes on working meanwhile.
 #pragma once
@@ -27,7 +28,7 @@ class RetrySchedule {
   }
 
  private:
-  static constexpr unsigned kFirstMs = 100;
+  static constexpr unsigned kFirstMs = 10;
   static constexpr unsigned kLongestMs = 2000;
   static constexpr unsigned kTotalMs = 10000;
 

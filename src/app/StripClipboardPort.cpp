@@ -16,11 +16,11 @@ void StripClipboardPort::WriteText(const std::string& text) {
 }
 
 void StripClipboardPort::PutBack(const HistoryItem& item, bool forced) {
-  ClipboardSession clipboard(m_window);
-  if (!clipboard.IsOpen()) return;
   // Our own write must not come back as a new entry, unless the user wants chosen entries on top.
-  if (!m_workspace.options.keepTop || forced) m_capture.SkipNextChange();
-  if (!clipboard.WriteText(item.text, item.wide)) m_capture.CancelSkip();
+  const bool own = !m_workspace.options.keepTop || forced;
+  if (own) m_capture.SkipNextChange();
+  const bool written = WriteClipboardText(m_window, item.text, item.wide);
+  if (own) m_capture.OwnWriteDone(written);
 }
 
 void StripClipboardPort::CopyAs(const HistoryItem& text, int kind) {
@@ -61,7 +61,18 @@ void StripClipboardPort::RememberTarget() {
 std::optional<ClipboardRead> StripClipboardPort::ReadClipboard(bool oem, size_t maxBytes) {
   ClipboardSession clipboard(m_window);
   if (!clipboard.IsOpen()) return std::nullopt;
-  if (clipboard.AsksNotToBeRecorded()) return ClipboardRead::Private();
+  // Nobody else changes the clipboard while we hold it open: this is the change that is read.
+  const uint32_t sequence = ::GetClipboardSequenceNumber();
+  ClipboardRead read = ReadOpenClipboard(clipboard, oem, maxBytes);
+  read.sequence = sequence;
+  if (const uint32_t after = ::GetClipboardSequenceNumber(); after != sequence)
+    read.renderedTo = after;
+  return read;
+}
+
+ClipboardRead StripClipboardPort::ReadOpenClipboard(const ClipboardSession& clipboard, bool oem,
+                                                    size_t maxBytes) {
+  if (clipboard.AsksNotToBeRecorded()) return ClipboardRead::Private(0);
   ClipboardRead read;
   if (!oem && clipboard.UnicodeTextFirst()) {
     // Read alone and converted here as the system converts it: under Wine, every read of a format

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/ClipboardCapture.h"
+#include "framework/Clipboard.h"
 #include "model/ClipboardPort.h"
 #include "model/Workspace.h"
 
@@ -42,9 +43,12 @@ class StripClipboardPort : public ClipboardPort, private CaptureHost {
 
  private:
   std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override;
+  static ClipboardRead ReadOpenClipboard(const ClipboardSession& clipboard, bool oem,
+                                         size_t maxBytes);
   void SelectNewEntry() override { m_strip.selectNewEntry(); }
   bool PutReplacement(const std::string& text, bool paste) override;
   uint32_t ClipboardSequence() override { return ::GetClipboardSequenceNumber(); }
+  uint32_t TickCount() override { return ::GetTickCount(); }
 
   Workspace& m_workspace;
   Strip m_strip;

@@ -4,6 +4,9 @@
 //   windows            the top-level windows (for failure reports)
 //   command ID         sends the main window a command (a menu entry)
 //   stand-in [MS]      a focused window with a caret (StandIn.h says what it prints)
+//   watch LOG          the reference clipboard viewer (ClipboardTools.h)
+//   copy COUNT MS PREFIX   copies COUNT texts MS apart, as a Windows program does
+//   hold MS            holds the clipboard open for MS
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
 #include <io.h>
@@ -14,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "ClipboardTools.h"
 #include "StandIn.h"
 
 namespace {
@@ -96,7 +100,7 @@ class MainWindow {
 int Usage() {
   std::fputs(
       "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | windows | command ID | "
-      "stand-in [MS]\n",
+      "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | hold MS\n",
       stderr);
   return 2;
 }
@@ -175,6 +179,16 @@ int main(int argc, char** argv) {
   if (command == "stand-in" && argc <= 3) {
     if (argc == 3 && !ParseNumber(argv[2], ms)) return Usage();
     return RunStandIn(ms);
+  }
+  if (command == "watch" && argc == 3) return RunReferenceViewer(argv[2]);
+  unsigned long count = 0;
+  if (command == "copy" && argc == 5) {
+    if (!ParseNumber(argv[2], count) || !ParseNumber(argv[3], ms)) return Usage();
+    return CopyTexts(count, ms, argv[4]);
+  }
+  if (command == "hold" && argc == 3) {
+    if (!ParseNumber(argv[2], ms)) return Usage();
+    return HoldClipboard(ms);
   }
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);

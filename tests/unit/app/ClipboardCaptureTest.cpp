@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <utility>
 
 #include "../TestSupport.h"
 #include "app/ChainWatch.h"
@@ -25,11 +27,16 @@ class FakeHost : public CaptureHost {
     ++reads;
     lastLimit = maxBytes;
     if (!clipboard) return std::nullopt;
-    if (markedPrivate) return ClipboardRead::Private();
-    return ClipboardRead{clipboard->substr(0, maxBytes), false, wide};
+    if (markedPrivate) return ClipboardRead::Private(sequence);
+    ClipboardRead read{clipboard->substr(0, maxBytes), false, wide, sequence, std::nullopt};
+    if (rendering) read.renderedTo = ++sequence;
+    // What happens while the read runs messages or closes the clipboard, once.
+    if (const auto during = std::exchange(duringRead, nullptr)) during();
+    return read;
   }
   void SelectNewEntry() override { ++selected; }
   uint32_t ClipboardSequence() override { return sequence; }
+  uint32_t TickCount() override { return now += ClipboardCapture::kRepeatMs; }
   bool PutReplacement(const std::string& text, bool paste) override {
     if (locked) return false;
     clipboard = text;
@@ -42,30 +49,46 @@ class FakeHost : public CaptureHost {
   }
 
   ClipboardCapture* capture = nullptr;
+  std::function<void()> duringRead;
   std::optional<std::string> clipboard;
   std::u16string wide;  // what the clipboard offers beyond its ANSI text
   uint32_t sequence = 0;
-  bool markedPrivate = false, echo = false, echoLater = false,
+  uint32_t now = 0;  // each look at the clock is a while after the last, unless set back
+  bool markedPrivate = false, echo = false, echoLater = false, rendering = false,
        locked = false;  // locked: writes fail
   int undelivered = 0, remembered = 0, reads = 0, selected = 0;
   Rows writes;  // the replacements written, each marked when it is to be pasted
   size_t lastLimit = 0;
 };
 
+// The retry timer's state: the wait it was started with, 0 when stopped.
+struct FakeTimer : RetryTimer {
+  void Start(unsigned ms) override { wait = ms; }
+  void Stop() override { wait = 0; }
+  unsigned wait = 0;
+};
+
 class ClipboardCaptureTest : public ::testing::Test {
  protected:
-  ClipboardCaptureTest() { host.capture = &capture; }
-  // The clipboard changes to `text`; every change that follows from it is delivered.
-  CaptureResult Change(std::optional<std::string> text) {
+  ClipboardCaptureTest() {
+    host.capture = &capture;
+    capture.UseRetryTimer(&timer);
+  }
+  // Another program changes the clipboard; its notification has not come yet.
+  void Copied(std::optional<std::string> text) {
     host.clipboard = std::move(text);
     ++host.sequence;
+  }
+  // The clipboard changes to `text`; every change that follows from it is delivered.
+  CaptureResult Change(std::optional<std::string> text) {
+    Copied(std::move(text));
     const CaptureResult result = capture.OnChange();
     for (; host.undelivered > 0; --host.undelivered) capture.OnChange();
     return result;
   }
   CaptureResult Retry(std::optional<std::string> text) {
     host.clipboard = std::move(text);
-    return capture.Retry();
+    return capture.OnRetryTimer();
   }
   Rows Texts() const { return workspace.history.Texts(); }
   void Restart() { workspace.history.DeleteAll(), host.writes.clear(); }
@@ -73,6 +96,7 @@ class ClipboardCaptureTest : public ::testing::Test {
   Workspace workspace{"C:\\pelmo\\Pelmo.exe"};
   Settings& options = workspace.options;
   FakeHost host;
+  FakeTimer timer;
   ClipboardCapture capture{workspace, host};
 };
 
@@ -112,45 +136,121 @@ TEST_F(ClipboardCaptureTest, AWideTextRidesAlongWithItsAnsiText) {
   EXPECT_EQ(test::Shown(workspace.history.At(0)), "abc") << "the replacement has no wide text";
 }
 
-TEST_F(ClipboardCaptureTest, AnOwnWriteIsSkippedOnceWithoutReading) {
+// Our own write is skipped unread, whether its notification comes during the write or after it;
+// a copy that another program made before that notification came is that program's.
+TEST_F(ClipboardCaptureTest, OnlyOurOwnWriteIsSkipped) {
   capture.SkipNextChange();
   EXPECT_EQ(Change("own write"), CaptureResult::kSkipped);
+  capture.OwnWriteDone(true);
   EXPECT_EQ(host.reads, 0);
   EXPECT_EQ(Change("next"), CaptureResult::kInserted);
 
   capture.SkipNextChange();
-  capture.CancelSkip();
+  Copied("own write, announced later");
+  capture.OwnWriteDone(true);
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kSkipped);
+
+  capture.SkipNextChange();
+  Copied("own write, overtaken");
+  capture.OwnWriteDone(true);
+  Copied("another program's copy");
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kInserted);
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged) << "that copy's own notification";
+
+  capture.SkipNextChange();
+  capture.OwnWriteDone(false);
   EXPECT_EQ(Change("written by nobody"), CaptureResult::kInserted);
+  EXPECT_EQ(Texts(), (Rows{"written by nobody", "another program's copy", "next"}));
+}
+
+// Each change is taken in once, in order, however its notification comes: twice, while another
+// change is read, or after a read found its change already.
+TEST_F(ClipboardCaptureTest, EachChangeIsTakenInOnce) {
+  Change("a");
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged) << "announced twice";
+  host.duringRead = [&] { Copied("b"); };
+  Change("a2");
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kInserted) << "b, copied while a2 was read";
+
+  // A read may run messages: a notification that comes meanwhile is taken in after it, and one
+  // copy announced twice in a row (the second time during the read) makes one entry.
+  host.duringRead = [&] {
+    Copied("c");
+    EXPECT_EQ(capture.OnChange(), CaptureResult::kDeferred);
+  };
+  Change("b2");
+  host.duringRead = [&] {
+    ++host.sequence;
+    capture.OnChange();
+  };
+  EXPECT_EQ(Change("d"), CaptureResult::kInserted);
+
+  // X's copy may be read for the change before its own: that change brings it once more at once.
+  Change("t");
+  host.now -= 1;  // the next look at the clock is just within kRepeatMs of this read
+  EXPECT_EQ(Change("t"), CaptureResult::kUnchanged);
+  EXPECT_EQ(Change("t"), CaptureResult::kInserted) << "copied again a while later";
+
+  // An owner that renders on demand moves the number during the read, and the system announces a
+  // change as the read closes the clipboard, sometimes moving the number once more.
+  host.rendering = true;
+  Change("r");
+  host.rendering = false;
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged);
+  EXPECT_EQ(Change("r"), CaptureResult::kInserted) << "copied again";
+  host.rendering = true;
+  Change("s");
+  host.rendering = false;
+  ++host.sequence;
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged);
+
+  // A held clipboard is read again on the timer; a newer change ends that, and a change that a
+  // read again took in is not taken again when it is announced.
+  EXPECT_EQ(Change(std::nullopt), CaptureResult::kBusy);
+  EXPECT_EQ(timer.wait, 10u);
+  EXPECT_EQ(Change("e"), CaptureResult::kInserted);
+  EXPECT_EQ(timer.wait, 0u);
+  EXPECT_EQ(Change(std::nullopt), CaptureResult::kBusy);
+  EXPECT_EQ(capture.OnRetryTimer(), CaptureResult::kBusy);
+  EXPECT_EQ(timer.wait, 20u);
+  Copied("f");
+  EXPECT_EQ(capture.OnRetryTimer(), CaptureResult::kInserted);
+  EXPECT_EQ(timer.wait, 0u);
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged) << "f's own notification";
+  EXPECT_EQ(Texts(), (Rows{"f", "e", "s", "r", "r", "t", "t", "d", "c", "b2", "b", "a2", "a"}));
 }
 
 TEST(RetryScheduleTest, WaitsLongerEachTimeUntilTenSecondsAfterTheChange) {
   RetrySchedule schedule;
   std::vector<unsigned> waits{schedule.Start()};
   while (const std::optional<unsigned> wait = schedule.Next()) waits.push_back(*wait);
-  EXPECT_EQ(waits, (std::vector<unsigned>{100, 200, 400, 800, 1600, 2000, 2000, 2000, 900}));
-  EXPECT_EQ(schedule.Start(), 100u) << "the next change starts again";
+  EXPECT_EQ(waits, (std::vector<unsigned>{10, 20, 40, 80, 160, 320, 640, 1280, 2000, 2000, 2000,
+                                           1450}));
+  EXPECT_EQ(schedule.Start(), 10u) << "the next change starts again";
 }
 
 // A heal joins the chain again when the sequence number moved without a notification, which an
-// owner rendering on demand also causes: what the last capture left is not taken in twice.
+// owner rendering on demand also causes: what the last change left is not taken in twice, but a
+// copy whose notification the chain swallowed is, also of a text read before our own write.
 TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
   options.autoFocus = options.captureHTML = options.quickRep = 1;
   workspace.quickRep = {{"sig", "Best regards"}};
   host.wide = u"www.a.com λ";
   Change("www.a.com ?");
   const int remembered = host.remembered;
-  EXPECT_EQ(capture.OnHeal(), CaptureResult::kSkipped) << "the last read is still there";
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kUnchanged) << "nothing moved";
+  ++host.sequence;
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kUnchanged) << "the last read is still there";
   host.wide.clear();
   Change("sig");
-  EXPECT_EQ(capture.OnHeal(), CaptureResult::kSkipped) << "the replacement is still there";
+  ++host.sequence;
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kUnchanged) << "the replacement is still there";
   EXPECT_EQ(Texts(), (Rows{"Best regards", "www.a.com ?"}));
   EXPECT_EQ(workspace.links.size(), 1u);
   EXPECT_EQ(host.writes.size(), 1u);
   EXPECT_EQ(host.remembered, remembered + 1) << "only the copy of sig took the target";
 
-  // A copy whose notification the chain swallowed.
-  host.clipboard = "sig";
-  ++host.sequence;
+  Copied("sig");
   EXPECT_EQ(capture.OnHeal(), CaptureResult::kInserted);
   EXPECT_EQ(host.writes.size(), 2u);
   EXPECT_EQ(host.remembered, remembered + 2);
@@ -159,7 +259,26 @@ TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
   host.wide = u"λ";
   Change("?");
   host.wide = u"л";
+  ++host.sequence;
   EXPECT_EQ(capture.OnHeal(), CaptureResult::kInserted);
+  host.wide.clear();
+
+  Change("g");
+  capture.SkipNextChange();
+  Change("put back");
+  capture.OwnWriteDone(true);
+  Copied("g");
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kInserted) << "g again, after our own write";
+
+  // A heal that found the clipboard held ends with the next change, which is a new one even when
+  // it brings the text the last change did.
+  Copied(std::nullopt);
+  EXPECT_EQ(capture.OnHeal(), CaptureResult::kBusy);
+  const int before = host.remembered;
+  EXPECT_EQ(Change("g"), CaptureResult::kInserted);
+  EXPECT_EQ(host.remembered, before + 1);
+  EXPECT_EQ(workspace.history.At(0).text, "g");
+  EXPECT_EQ(workspace.history.At(1).text, "g");
 }
 
 TEST_F(ClipboardCaptureTest, PutsEveryRecognisedLinkAtTheHeadWithinItsOwnConditions) {

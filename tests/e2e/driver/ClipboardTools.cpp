@@ -1,0 +1,116 @@
+#include "ClipboardTools.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "StandIn.h"
+
+namespace {
+
+// Another viewer may be reading: a copy or a read waits for it as a program would, briefly.
+bool OpenWhenFree(HWND owner) {
+  for (int tries = 0; tries < 500; ++tries) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(2);
+  }
+  return false;
+}
+
+std::string ReadUtf8Text(HWND owner) {
+  std::string utf8;
+  if (!OpenWhenFree(owner)) return "(the clipboard stayed open)";
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+      const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+      utf8.resize(size > 0 ? size - 1 : 0);
+      if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], size, nullptr, nullptr);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return utf8;
+}
+
+struct Viewer {
+  FILE* log = nullptr;
+  HWND next = nullptr;
+};
+
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* viewer = reinterpret_cast<Viewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_DRAWCLIPBOARD:
+      if (!viewer) return 0;  // the join's own notification, before the viewer is set up
+      std::fprintf(viewer->log, "%s\n", ReadUtf8Text(window).c_str());
+      std::fflush(viewer->log);
+      if (viewer->next) SendMessageW(viewer->next, message, wParam, lParam);
+      return 0;
+    case WM_CHANGECBCHAIN:
+      if (!viewer) return 0;
+      if (reinterpret_cast<HWND>(wParam) == viewer->next)
+        viewer->next = reinterpret_cast<HWND>(lParam);
+      else if (viewer->next)
+        SendMessageW(viewer->next, message, wParam, lParam);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+int RunReferenceViewer(const char* log) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = ViewerProc;
+  windowClass.lpszClassName = L"PelmoReferenceViewer";
+  RegisterClassW(&windowClass);
+  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"reference viewer", WS_POPUP, 0, 0,
+                                0, 0, nullptr, nullptr, nullptr, nullptr);
+  if (!window) return 1;
+  Viewer viewer;
+  viewer.next = SetClipboardViewer(window);
+  // The log appears once the viewer is in the chain: a test waits for it before it copies.
+  viewer.log = std::fopen(log, "ab");
+  if (!viewer.log) return 1;
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&viewer));
+  const std::string stop = std::string(log) + ".stop";
+  PumpUntil([&] { return GetFileAttributesA(stop.c_str()) != INVALID_FILE_ATTRIBUTES; },
+            24 * 3600 * 1000UL);
+  ChangeClipboardChain(window, viewer.next);
+  DestroyWindow(window);
+  std::fclose(viewer.log);
+  return 0;
+}
+
+int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
+  for (unsigned long n = 1; n <= count; ++n) {
+    const std::string text = std::string(prefix) + " " + std::to_string(n);
+    const std::wstring wide(text.begin(), text.end());  // the prefix is ASCII
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    if (!block) return 1;
+    std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    if (!OpenWhenFree(nullptr)) {
+      GlobalFree(block);
+      std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for copy %lu\n", n);
+      return 1;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    CloseClipboard();
+    if (ms) Sleep(ms);
+  }
+  return 0;
+}
+
+int HoldClipboard(unsigned long ms) {
+  if (!OpenWhenFree(nullptr)) return 1;
+  std::printf("held\n");
+  std::fflush(stdout);
+  Sleep(ms);
+  CloseClipboard();
+  return 0;
+}

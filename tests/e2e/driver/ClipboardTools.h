@@ -1,0 +1,13 @@
+// The clipboard as other Windows programs use it, for the capture tests: a plain viewer that logs
+// what it reads (the reference every capture is held against), a program that copies, and one
+// that holds the clipboard open.
+#pragma once
+
+// Joins the viewer chain and appends each text it reads, one line in UTF-8 per notification, to
+// `log`, until a file named `log` + ".stop" appears. 0 when it ran.
+int RunReferenceViewer(const char* log);
+// Copies `count` texts "<prefix> <n>" (n from 1), `ms` milliseconds apart, as a Windows program
+// does (CF_UNICODETEXT, written at once). 0 when every copy was written.
+int CopyTexts(unsigned long count, unsigned long ms, const char* prefix);
+// Opens the clipboard, prints "held", keeps it open for `ms` milliseconds and closes it.
+int HoldClipboard(unsigned long ms);
