@@ -39,8 +39,10 @@ bool ClipboardViewer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnChangeCbChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
       return true;
     case WM_TIMER:
-      if (wParam == kCaptureRetryTimer)
+      if (wParam == kCaptureRetryTimer) {
         m_capture.OnRetryTimer();
+        PassOnPending();
+      }
       else if (wParam == kChainCheckTimer)
         CheckChain();
       else
@@ -53,6 +55,7 @@ bool ClipboardViewer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void ClipboardViewer::CaptureNow() {
   m_capture.CaptureNow();
+  PassOnPending();
 }
 
 void ClipboardViewer::CheckChain() {
@@ -70,16 +73,27 @@ void ClipboardViewer::OnDrawClipboard() {
   // A viewer that missed our leaving still points at us: the change we are passing on comes back
   // round, and passing it on again would never end.
   if (m_forwarding == sequence) return;
-  if (m_healing)
-    m_capture.OnHeal();
-  else
-    m_capture.OnChange();
+  const CaptureResult result = m_healing ? m_capture.OnHeal() : m_capture.OnChange();
   m_chainWatch.Notified(sequence);
+  // Announced while our read holds the clipboard open: the next viewer would wait for it in vain,
+  // so the change is passed on once that read is done.
+  if (result == CaptureResult::kDeferred)
+    m_passOnPending = true;
+  else
+    PassOn(sequence);
+}
+
+void ClipboardViewer::PassOn(DWORD sequence) {
+  m_passOnPending = false;
   if (!m_next) return;
   const std::optional<DWORD> outer = m_forwarding;
   m_forwarding = sequence;
   ::SendMessageA(m_next, WM_DRAWCLIPBOARD, 0, 0);
   m_forwarding = outer;
+}
+
+void ClipboardViewer::PassOnPending() {
+  if (m_passOnPending) PassOn(::GetClipboardSequenceNumber());
 }
 
 void ClipboardViewer::OnChangeCbChain(HWND removed, HWND next) {

@@ -39,6 +39,8 @@ class ClipboardViewer : private RetryTimer {
   void Rejoin();
   void CheckChain();
   void OnDrawClipboard();
+  void PassOn(DWORD sequence);
+  void PassOnPending();
   void OnChangeCbChain(HWND removed, HWND next);
   void Start(unsigned ms) override;
   void Stop() override;
@@ -51,6 +53,7 @@ class ClipboardViewer : private RetryTimer {
   // brings it back; nullopt when none is.
   std::optional<DWORD> m_forwarding;
   bool m_healing = false;  // the notification comes from joining the chain again
+  bool m_passOnPending = false;  // a change announced during a read waits to be passed on
 };
 
 }  // namespace pelmo

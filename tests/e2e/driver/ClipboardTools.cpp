@@ -85,32 +85,43 @@ int RunReferenceViewer(const char* log) {
   return 0;
 }
 
+namespace {
+
+// Puts the ASCII `text` on the open clipboard as CF_UNICODETEXT.
+bool PutText(const std::string& text) {
+  const std::wstring wide(text.begin(), text.end());
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  if (!block) return false;
+  std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(block);
+  EmptyClipboard();
+  if (SetClipboardData(CF_UNICODETEXT, block)) return true;
+  GlobalFree(block);
+  return false;
+}
+
+}  // namespace
+
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
   for (unsigned long n = 1; n <= count; ++n) {
-    const std::string text = std::string(prefix) + " " + std::to_string(n);
-    const std::wstring wide(text.begin(), text.end());  // the prefix is ASCII
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-    if (!block) return 1;
-    std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
     if (!OpenWhenFree(nullptr)) {
-      GlobalFree(block);
       std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for copy %lu\n", n);
       return 1;
     }
-    EmptyClipboard();
-    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    const bool put = PutText(std::string(prefix) + " " + std::to_string(n));
     CloseClipboard();
+    if (!put) return 1;
     if (ms) Sleep(ms);
   }
   return 0;
 }
 
-int HoldClipboard(unsigned long ms) {
+int HoldClipboard(unsigned long ms, const char* text) {
   if (!OpenWhenFree(nullptr)) return 1;
+  const bool put = PutText(text);
   std::printf("held\n");
   std::fflush(stdout);
   Sleep(ms);
   CloseClipboard();
-  return 0;
+  return put ? 0 : 1;
 }

@@ -6,7 +6,7 @@
 //   stand-in [MS]      a focused window with a caret (StandIn.h says what it prints)
 //   watch LOG          the reference clipboard viewer (ClipboardTools.h)
 //   copy COUNT MS PREFIX   copies COUNT texts MS apart, as a Windows program does
-//   hold MS            holds the clipboard open for MS
+//   hold MS TEXT       copies TEXT, holding the clipboard open for MS
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
 #include <io.h>
@@ -100,7 +100,7 @@ class MainWindow {
 int Usage() {
   std::fputs(
       "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | windows | command ID | "
-      "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | hold MS\n",
+      "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | hold MS TEXT\n",
       stderr);
   return 2;
 }
@@ -186,9 +186,9 @@ int main(int argc, char** argv) {
     if (!ParseNumber(argv[2], count) || !ParseNumber(argv[3], ms)) return Usage();
     return CopyTexts(count, ms, argv[4]);
   }
-  if (command == "hold" && argc == 3) {
+  if (command == "hold" && argc == 4) {
     if (!ParseNumber(argv[2], ms)) return Usage();
-    return HoldClipboard(ms);
+    return HoldClipboard(ms, argv[3]);
   }
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);
