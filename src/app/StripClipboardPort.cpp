@@ -59,7 +59,9 @@ void StripClipboardPort::RememberTarget() {
 }
 
 std::optional<ClipboardRead> StripClipboardPort::ReadClipboard(bool oem, size_t maxBytes) {
-  ClipboardSession clipboard(m_window);
+  // Longer holds are read again on the capture's timer, while the strip goes on working.
+  constexpr unsigned kWaitMs = 20;
+  ClipboardSession clipboard(m_window, kWaitMs);
   if (!clipboard.IsOpen()) return std::nullopt;
   // Nobody else changes the clipboard while we hold it open: this is the change that is read.
   const uint32_t sequence = ::GetClipboardSequenceNumber();

@@ -29,6 +29,13 @@ bool HandOver(UINT format, const void* data, size_t bytes) {
 
 }  // namespace
 
+ClipboardSession::ClipboardSession(HWND owner, unsigned waitMs) : ClipboardSession(owner) {
+  for (const DWORD start = ::GetTickCount(); !m_open && ::GetTickCount() - start < waitMs;) {
+    ::Sleep(1);
+    m_open = ::OpenClipboard(owner) != FALSE;
+  }
+}
+
 std::string ClipboardSession::ReadText(UINT format, size_t maxBytes) const {
   if (!m_open) return std::string();
   HANDLE data = ::GetClipboardData(format);

@@ -10,6 +10,9 @@ namespace pelmo {
 class ClipboardSession {
  public:
   explicit ClipboardSession(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
+  // Waits up to `waitMs` for another program to let go of the clipboard: one that reads or writes
+  // a change holds it only for moments, and the change may be gone after a longer wait.
+  ClipboardSession(HWND owner, unsigned waitMs);
   ~ClipboardSession() {
     if (m_open) ::CloseClipboard();
   }
