@@ -4,6 +4,7 @@
 
 #include "app/MainFrame.h"
 #include "app/PopupMenus.h"
+#include "app/RunningCopy.h"
 #include "app/ToolCommands.h"
 #include "framework/WindowMessages.h"
 #include "model/HistoryCommands.h"
@@ -170,6 +171,10 @@ bool CMainDialog::RunCommand(WORD id) {
 
 LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (m_viewer.OnMessage(message, wParam, lParam)) return 0;
+  if (message == RunningCopy::OpenMessage()) {
+    m_placement.Open(m_hWnd);
+    return 0;
+  }
   switch (message) {
     case WM_ITEMS_READ:
       m_files.TakeItemsRead();

@@ -4,6 +4,7 @@
 
 #include "app/HelpWindow.h"
 #include "app/MainDialog.h"
+#include "app/RunningCopy.h"
 #include "framework/BufferedFile.h"
 #include "framework/ModulePath.h"
 #include "model/ItemFiles.h"
@@ -11,6 +12,11 @@
 namespace pelmo {
 
 BOOL CMultiClipboardApp::InitInstance() {
+  const RunningCopy runningCopy;
+  if (!runningCopy.IsFirst()) {
+    runningCopy.OpenFirst();
+    return FALSE;
+  }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 

@@ -13,6 +13,12 @@ e2e_copy "start $e2e_id"
 e2e_start
 e2e_expect_rows "start $e2e_id"
 [ ! -e "$abandoned" ] || e2e_fail "the abandoned temporary file is still there"
+# A second start of the same program hands over to the running copy and ends, blocking nothing:
+# one copy saves the files.
+timeout 20 "$(pelmo_wine_loader "$e2e_dir/$e2e_name.exe")" "$e2e_dir/$e2e_name.exe" </dev/null \
+  >"$e2e_dir/second.log" 2>&1 || e2e_fail "a second start did not end by itself with status 0"
+[ "$(e2e_drive windows | grep -c '"#32770" text "Pelmo"')" -eq 1 ] ||
+  e2e_fail "a second start left two strips"
 e2e_copy "see $link"
 e2e_expect_rows "see $link" "start $e2e_id"
 e2e_copy "beta $e2e_id"$'\n'"second line"
