@@ -4,7 +4,7 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-link="http://example.com/$e2e_id.html"
+link="https://example.com/$e2e_id.html"
 # Each copy is waited for: Wine may fold X clipboard changes that come faster than it polls.
 # What a save killed before its replace left behind (no process has that id) goes at start.
 abandoned=$e2e_items.2147483600.tmp
