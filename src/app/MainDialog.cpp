@@ -27,8 +27,7 @@ CMainDialog::CMainDialog(Workspace& workspace)
       }) {}
 
 BOOL CMainDialog::OnInitDialog() {
-  if (m_placement.TakeFirstRun())
-    RunToolCommand(ID_HELP_TOPICS, {m_workspace, m_port, *this}, nullptr);
+  const bool firstRun = m_placement.TakeFirstRun();
   m_controls.AutoLoad(m_hWnd);
   CDialog::OnInitDialog();
   CHistoryCombo& combo = m_controls.history;
@@ -55,6 +54,8 @@ BOOL CMainDialog::OnInitDialog() {
   SetFrameCloseTarget(m_hWnd);
   combo.SetPreview(options.preview != 0);
   if (options.inlineMode) ToggleInline();
+  // Once the strip stands where it will be seen, so that the help can open clear of it.
+  if (firstRun) RunToolCommand(ID_HELP_TOPICS, {m_workspace, m_port, *this}, nullptr);
   return TRUE;
 }
 

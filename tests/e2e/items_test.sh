@@ -1,10 +1,34 @@
 #!/usr/bin/env bash
 # Texts copied in X become history rows that survive a restart, as pelmo-cli reads them back; the
 # next start reads the settings and Quick Replace pairs. With "Save" off no items file is written.
+# A first start shows the help clear of the strip.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
 link="https://example.com/$e2e_id.html"
+
+# The places ("left top right bottom") of the visible help window and strip, once there is help.
+find_help() {
+  local listing
+  listing=$(e2e_drive windows)
+  help=$(sed -n 's/^visible .* class "PelmoHelpWindow" text "Pelmo Help" at //p' <<<"$listing")
+  strip=$(sed -n 's/^visible .* class "#32770" text "Pelmo" at //p' <<<"$listing")
+  [ -n "$help" ] && [ -n "$strip" ]
+}
+# A first start opens the help whole on the screen and clear of the strip, which stays on top.
+expect_help_clear_of_strip() {
+  local help strip hl ht hr hb sl st sr sb width height
+  e2e_until 100 find_help || e2e_fail "the first start showed no help"
+  read -r hl ht hr hb <<<"$help"
+  read -r sl st sr sb <<<"$strip"
+  read -r width height < <(xdpyinfo -display "$DISPLAY" |
+    sed -n 's/.*dimensions: *\([0-9]*\)x\([0-9]*\) .*/\1 \2/p')
+  ((hl >= 0 && ht >= 0 && hr <= width && hb <= height)) ||
+    e2e_fail "the help at $help is not whole on the ${width}x$height screen"
+  ((hr <= sl || sr <= hl || hb <= st || sb <= ht)) ||
+    e2e_fail "the strip at $strip covers the help at $help"
+}
+
 # Each copy is waited for: Wine may fold X clipboard changes that come faster than it polls.
 # What a save killed before its replace left behind (no process has that id) goes at start.
 abandoned=$e2e_items.2147483600.tmp
@@ -12,6 +36,7 @@ abandoned=$e2e_items.2147483600.tmp
 e2e_copy "start $e2e_id"
 e2e_start
 e2e_expect_rows "start $e2e_id"
+expect_help_clear_of_strip
 [ ! -e "$abandoned" ] || e2e_fail "the abandoned temporary file is still there"
 e2e_copy "see $link"
 e2e_expect_rows "see $link" "start $e2e_id"
@@ -51,10 +76,12 @@ e2e_copy "qs $e2e_id"
 e2e_expect_clipboard "replaced $e2e_id"
 e2e_close
 
-printf '[Settings ]\r\nSave=0\r\nNewWindow=1\r\n' >"$e2e_ini"
+# A first start again, with the strip where the centred help would be (the screen is 1280 by 800).
+printf '[Settings ]\r\nSave=0\r\n[Window Position]\r\nX=500\r\nY=500\r\n' >"$e2e_ini"
 rm -f "$e2e_items"
 e2e_copy "unsaved, café $e2e_id"
 e2e_start
 e2e_expect_rows "unsaved, café $e2e_id"
+expect_help_clear_of_strip
 e2e_close
 [ ! -e "$e2e_items" ] || e2e_fail "an items file was written with Save off"
