@@ -44,7 +44,7 @@ BOOL CMainDialog::OnInitDialog() {
   const Settings& options = m_workspace.options = m_placement.ReadSettings();
   m_controls.SetFlat(options.softButtons != 0);
   m_trayIcon.Start();
-  m_hotKey.Take(m_hWnd, m_placement.QuickWindowKey());
+  TakeQuickWindowKey();
 
   if (options.save) m_files.StartItemsRead(m_hWnd);
   m_files.LoadQuickRep();
@@ -65,6 +65,15 @@ BOOL CMainDialog::PreTranslateMessage(MSG* msg) {
   if (!shiftF10 && msg->message != WM_CONTEXTMENU) return CDialog::PreTranslateMessage(msg);
   ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, KeyboardMenuPosition(m_hWnd), m_inline.On());
   return TRUE;
+}
+
+void CMainDialog::TakeQuickWindowKey() {
+  const std::string key = m_placement.QuickWindowKey();
+  const std::string problem = m_hotKey.Take(m_hWnd, key);
+  // Never a message box: the strip must not wait for an answer at every start.
+  if (!problem.empty())
+    m_placement.TellOncePerKey(
+        key, [&] { return m_trayIcon.ShowBalloon("Pelmo: the quick window's key", problem); });
 }
 
 void CMainDialog::SetFrameCloseTarget(HWND target) const {

@@ -1,4 +1,5 @@
-// The stores: the items, Quick Replace and calculator files, damaged or not, and the browser.
+// The stores: the items, Quick Replace and calculator files, damaged or not, the browser, and the
+// quick window key last told.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "model/BrowserSetting.h"
 #include "model/CalculatorHistoryStore.h"
 #include "model/ItemFiles.h"
+#include "model/Settings.h"
 #include "model/Workspace.h"
 
 // While set, every allocation of this many bytes or more fails: a 32-bit address space that is
@@ -349,6 +351,29 @@ TEST(BrowserSetting, IsThePathUnderPathBrowserAndEmptyUntilChosen) {
   BrowserSetting(profile).Save("C:\\browser.exe");
   EXPECT_EQ(profile.values, (decltype(profile.values){{"PATH/BROWSER", "C:\\browser.exe"}}));
   EXPECT_EQ(BrowserSetting(profile).Load(), "C:\\browser.exe");
+}
+
+// Each start with a key that cannot be held tells it, unless the same key was told before.
+TEST(TellOncePerKey, TellsEachKeyOnceAndAgainWhenTheTellingFailed) {
+  MapProfile profile;
+  int told = 0;
+  const struct {
+    const char* key;
+    bool said;  // whether the telling reached the user
+    int told;   // the tellings so far
+  } starts[] = {
+      {"Ctrl+Shift+V", false, 1}, {"Ctrl+Shift+V", true, 2}, {"Ctrl+Shift+V", true, 2},
+      {"Ctrl+Alt+H", true, 3},    {"Ctrl+Alt+H", true, 3},   {"Ctrl+Shift+V", true, 4},
+  };
+  for (const auto& start : starts) {
+    TellOncePerKey(profile, start.key, [&] {
+      ++told;
+      return start.said;
+    });
+    EXPECT_EQ(told, start.told) << start.key;
+  }
+  EXPECT_EQ(profile.values,
+            (decltype(profile.values){{"Settings /QuickWindowKeyTold", "Ctrl+Shift+V"}}));
 }
 
 }  // namespace
