@@ -117,9 +117,10 @@ NOTIFYICONDATAA COXTaskbarIcon::MakeRecord(DWORD request) const {
   return record;
 }
 
-NOTIFYICONDATAA COXTaskbarIcon::MakeBalloonRecord(const std::string& title,
-                                                  const std::string& text) const {
-  NOTIFYICONDATAA record{};  // zeros: every text copied below stays terminated
+bool COXTaskbarIcon::ShowBalloon(const std::string& title, const std::string& text) {
+  if (!m_shown) return false;
+  // The second record version, the first with a balloon. Zeros: the texts stay terminated.
+  NOTIFYICONDATAA record{};
   record.cbSize = NOTIFYICONDATAA_V2_SIZE;
   record.hWnd = m_hWnd;
   record.uID = m_id;
@@ -128,12 +129,6 @@ NOTIFYICONDATAA COXTaskbarIcon::MakeBalloonRecord(const std::string& title,
   record.uTimeout = kBalloonMs;
   title.copy(record.szInfoTitle, sizeof record.szInfoTitle - 1);
   text.copy(record.szInfo, sizeof record.szInfo - 1);
-  return record;
-}
-
-bool COXTaskbarIcon::ShowBalloon(const std::string& title, const std::string& text) {
-  if (!m_shown) return false;
-  NOTIFYICONDATAA record = MakeBalloonRecord(title, text);
   return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 

@@ -39,7 +39,8 @@ class COXTaskbarIcon : public CWnd {
   virtual bool Refresh();
 
   // A balloon from the shown icon: it tells the user something without stopping anything, and
-  // goes by itself. False when the icon is not shown or the shell refused.
+  // goes by itself. The texts are cut to 63 and 255 characters. False when the icon is not shown
+  // or the shell refused.
   virtual bool ShowBalloon(const std::string& title, const std::string& text);
 
   virtual std::string GetTooltipText() const;
@@ -57,9 +58,6 @@ class COXTaskbarIcon : public CWnd {
   // The shell's record for a request: the first version of the record, which every shell reads,
   // so the tooltip shows at most 63 characters. A delete names only the icon.
   NOTIFYICONDATAA MakeRecord(DWORD request) const;
-  // A balloon's record: the second record version, the first that has one; the texts are cut to
-  // its 63 and 255 characters.
-  NOTIFYICONDATAA MakeBalloonRecord(const std::string& title, const std::string& text) const;
 
  protected:
   // Adds, updates or removes the icon (NIM_ADD, NIM_MODIFY or NIM_DELETE).

@@ -5,8 +5,6 @@
 #include "MainWindowFixture.h"
 #include "framework/IniProfile.h"
 #include "framework/SystemCodePage.h"
-#include "model/HotKeyText.h"
-#include "model/Settings.h"
 
 namespace pelmo {
 namespace {
@@ -346,8 +344,8 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   EXPECT_EQ(::GetForegroundWindow(), target);
   ::DestroyWindow(target);
 
-  // A key another program holds stops nothing: no message box waits for an answer, a balloon from
-  // the tray icon tells it, and the INI file keeps the key told.
+  // Taking a key another program holds opens no message box: a balloon from the tray icon tells
+  // it, and the INI file keeps the key told.
   ASSERT_TRUE(::RegisterHotKey(other.Hwnd(), 1, MOD_CONTROL | MOD_ALT, 'H'));
   IniProfile ini;
   ini.WriteString(kSettingsSection, "QuickWindowKey", "Ctrl+Alt+H");
@@ -355,7 +353,7 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   std::string box = "not looked for";
   ModalScript settings({[](HWND window) { Click(window, IDOK); },
                         [&](HWND) { box = test::AnswerActiveWindow(IDOK, dialog.m_hWnd); }});
-  Command(ID_SETTINGS);
+  Command(ID_SETTINGS);  // its OK takes the key again
   Settle();
   EXPECT_EQ(box, "");
   EXPECT_EQ(ini.GetString(kSettingsSection, "QuickWindowKeyTold", ""), "Ctrl+Alt+H");

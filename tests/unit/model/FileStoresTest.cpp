@@ -353,24 +353,21 @@ TEST(BrowserSetting, IsThePathUnderPathBrowserAndEmptyUntilChosen) {
   EXPECT_EQ(BrowserSetting(profile).Load(), "C:\\browser.exe");
 }
 
-// Each start with a key that cannot be held tells it, unless the same key was told before.
+// Each start with a key that cannot be held tells it, unless the same key was told before; a
+// telling that did not reach the user does not count.
 TEST(TellOncePerKey, TellsEachKeyOnceAndAgainWhenTheTellingFailed) {
   MapProfile profile;
   int told = 0;
-  const struct {
-    const char* key;
-    bool said;  // whether the telling reached the user
-    int told;   // the tellings so far
-  } starts[] = {
+  // The key, whether its telling reaches the user, and the tellings so far.
+  const std::tuple<const char*, bool, int> starts[] = {
       {"Ctrl+Shift+V", false, 1}, {"Ctrl+Shift+V", true, 2}, {"Ctrl+Shift+V", true, 2},
-      {"Ctrl+Alt+H", true, 3},    {"Ctrl+Alt+H", true, 3},   {"Ctrl+Shift+V", true, 4},
-  };
-  for (const auto& start : starts) {
-    TellOncePerKey(profile, start.key, [&] {
+      {"Ctrl+Alt+H", true, 3},    {"Ctrl+Alt+H", true, 3},   {"Ctrl+Shift+V", true, 4}};
+  for (const auto& [key, reaches, tellings] : starts) {
+    TellOncePerKey(profile, key, [&, reaches = reaches] {
       ++told;
-      return start.said;
+      return reaches;
     });
-    EXPECT_EQ(told, start.told) << start.key;
+    EXPECT_EQ(told, tellings) << key;
   }
   EXPECT_EQ(profile.values,
             (decltype(profile.values){{"Settings /QuickWindowKeyTold", "Ctrl+Shift+V"}}));
