@@ -9,10 +9,11 @@ namespace pelmo {
 namespace {
 
 std::string WithAdvice(const std::string& problem) {
-  return problem +
-         " Pelmo goes on without the quick window's key; set another as QuickWindowKey "
-         "in the [" +
-         kSettingsSection + "] section of " + ModuleBaseName() + ".INI.";
+  std::string advice = problem;
+  advice += " Pelmo goes on without the quick window's key; set another as QuickWindowKey in the [";
+  advice += kSettingsSection;
+  advice += "] section of " + ModuleBaseName() + ".INI.";
+  return advice;
 }
 
 }  // namespace
