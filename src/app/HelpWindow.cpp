@@ -2,10 +2,12 @@
 
 #include <string>
 
-#include "model/ItemFiles.h"
+#include "framework/Gdi.h"
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
+#include "model/HelpWindowPlace.h"
+#include "model/ItemFiles.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -75,12 +77,16 @@ std::string GettingStartedText() {
 
 class CHelpWindow : public CWnd {
  public:
-  bool Open() {
+  bool Open(HWND strip) {
     const char* windowClass =
         RegisterOwnClass("PelmoHelpWindow", CS_HREDRAW | CS_VREDRAW,
                          ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-    return CreateEx(0, windowClass, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                    kWidth, kHeight, nullptr, nullptr);
+    // The system's default place is the top left, where the strip often stands and covers it.
+    const Rect stripRect = strip ? WindowRect(strip) : Rect{};
+    const Rect place =
+        HelpWindowRect({kWidth, kHeight}, WorkAreaAt({stripRect.left, stripRect.top}), stripRect);
+    return CreateEx(0, windowClass, kCaption, WS_OVERLAPPEDWINDOW, place.left, place.top,
+                    place.Width(), place.Height(), nullptr, nullptr);
   }
 
   void BringToFront() const {
@@ -125,10 +131,10 @@ class CHelpWindow : public CWnd {
 
 }  // namespace
 
-void ShowHelpTopic(DWORD_PTR) {
+void ShowHelpTopic(DWORD_PTR, HWND strip) {
   // Lives until the user closes it; a later request opens it anew.
   static CHelpWindow window;
-  if (!window.m_hWnd && !window.Open()) {
+  if (!window.m_hWnd && !window.Open(strip)) {
     AppMessageBox("Failed to launch help.", MB_OK | MB_ICONEXCLAMATION);
     return;
   }

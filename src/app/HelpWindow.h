@@ -8,7 +8,8 @@
 namespace pelmo {
 
 // Opens the help window, or brings it to the front when it is open already (one per process).
-// Every context shows the getting-started text, the only topic there is.
-void ShowHelpTopic(DWORD_PTR context);
+// Every context shows the getting-started text, the only topic there is. It opens centred on the
+// work area of the monitor of `strip` (the always-on-top strip, if any), clear of the strip.
+void ShowHelpTopic(DWORD_PTR context, HWND strip);
 
 }  // namespace pelmo

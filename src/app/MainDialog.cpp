@@ -28,8 +28,7 @@ CMainDialog::CMainDialog(Workspace& workspace)
       }) {}
 
 BOOL CMainDialog::OnInitDialog() {
-  if (m_placement.TakeFirstRun())
-    RunToolCommand(ID_HELP_TOPICS, {m_workspace, m_port, *this}, nullptr);
+  const bool firstRun = m_placement.TakeFirstRun();
   m_controls.AutoLoad(m_hWnd);
   CDialog::OnInitDialog();
   CHistoryCombo& combo = m_controls.history;
@@ -46,7 +45,7 @@ BOOL CMainDialog::OnInitDialog() {
   const Settings& options = m_workspace.options = m_placement.ReadSettings();
   m_controls.SetFlat(options.softButtons != 0);
   m_trayIcon.Start();
-  m_hotKey.Take(m_hWnd, m_placement.QuickWindowKey());
+  TakeQuickWindowKey();
 
   if (options.save) m_files.StartItemsRead(m_hWnd);
   m_files.LoadQuickRep();
@@ -56,6 +55,8 @@ BOOL CMainDialog::OnInitDialog() {
   SetFrameCloseTarget(m_hWnd);
   combo.SetPreview(options.preview != 0);
   if (options.inlineMode) ToggleInline();
+  // Once the strip stands where it will be seen, so that the help can open clear of it.
+  if (firstRun) RunToolCommand(ID_HELP_TOPICS, {m_workspace, m_port, *this}, nullptr);
   return TRUE;
 }
 
@@ -65,6 +66,15 @@ BOOL CMainDialog::PreTranslateMessage(MSG* msg) {
   if (!shiftF10 && msg->message != WM_CONTEXTMENU) return CDialog::PreTranslateMessage(msg);
   ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, KeyboardMenuPosition(m_hWnd), m_inline.On());
   return TRUE;
+}
+
+void CMainDialog::TakeQuickWindowKey() {
+  const std::string key = m_placement.QuickWindowKey();
+  const std::string problem = m_hotKey.Take(m_hWnd, key);
+  // Never a message box: the strip must not wait for an answer at every start.
+  if (!problem.empty())
+    m_placement.TellOncePerKey(
+        key, [&] { return m_trayIcon.ShowBalloon("Pelmo: the quick window's key", problem); });
 }
 
 void CMainDialog::SetFrameCloseTarget(HWND target) const {

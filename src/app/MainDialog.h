@@ -38,6 +38,9 @@ class CMainDialog : public CDialog, private HistoryComboOwner, private InlineOwn
   bool RunCommand(WORD id);
   void SaveAll();
   void SetFrameCloseTarget(HWND target) const;
+  // Holds the quick window's key from the INI file; what keeps it from being held is told once
+  // per key, by a balloon from the tray icon.
+  void TakeQuickWindowKey();
 
   // The history commands and the drop-down's requests (MainDialogItems.cpp)
   void PutBackSelected(bool forced);

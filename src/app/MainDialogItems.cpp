@@ -74,7 +74,7 @@ void CMainDialog::ApplySettings() {
   // The rest acts when it is next used: the limits at the next capture, the editor's font when it
   // next opens, "Inline", "Minimize" and "Save" at the next start or save.
   m_controls.SetFlat(m_workspace.options.softButtons != 0);
-  m_hotKey.Take(m_hWnd, m_placement.QuickWindowKey());
+  TakeQuickWindowKey();
   m_controls.history.SetPreview(m_workspace.options.preview != 0);
   m_inline.SetPreview(m_workspace.options.preview != 0);
 }

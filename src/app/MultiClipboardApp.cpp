@@ -32,7 +32,9 @@ BOOL CMultiClipboardApp::InitInstance() {
   {
     Workspace workspace(ModuleFileName());
     CMainDialog dialog(workspace);
+    m_strip = &dialog;
     dialog.DoModal();
+    m_strip = nullptr;
   }
   ::SendMessageA(m_frame->m_hWnd, WM_CLOSE, 0, 0);
   return TRUE;
@@ -43,7 +45,7 @@ BOOL CMultiClipboardApp::InitInstance() {
 namespace pelmo {
 
 void CMultiClipboardApp::WinHelp(DWORD_PTR data, UINT command) {
-  if (command != HELP_QUIT) ShowHelpTopic(data);
+  if (command != HELP_QUIT) ShowHelpTopic(data, m_strip ? m_strip->m_hWnd : nullptr);
 }
 
 }  // namespace pelmo

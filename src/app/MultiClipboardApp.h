@@ -12,11 +12,12 @@ namespace pelmo {
 class CMultiClipboardApp : public CWinApp {
  public:
   BOOL InitInstance() override;
-  // Help requests open the program's own help window.
+  // Help requests open the program's own help window, clear of the strip.
   void WinHelp(DWORD_PTR data, UINT command) override;
 
  private:
   std::unique_ptr<CMainFrame> m_frame;
+  const CWnd* m_strip = nullptr;  // while it runs
 };
 
 }  // namespace pelmo

@@ -1,6 +1,6 @@
 // The quick window's hotkey, held for the strip's window from its text (the INI file's
 // "QuickWindowKey", like "Ctrl+Shift+V"; empty for none). A text that is no hotkey, or a key that
-// another program already holds, is told to the user once, and the program goes on without it.
+// another program already holds, leaves the program without it, and says why.
 #pragma once
 
 #include <windows.h>
@@ -19,16 +19,14 @@ class QuickWindowHotKey {
   QuickWindowHotKey& operator=(const QuickWindowHotKey&) = delete;
   ~QuickWindowHotKey() { Release(); }
 
-  // Holds the key `text` names for `window`, letting go of the one held before.
-  void Take(HWND window, const std::string& text);
+  // Holds the key `text` names for `window`, letting go of the one held before. Empty when it is
+  // held (or `text` names none); otherwise why the program goes on without it, in plain words.
+  std::string Take(HWND window, const std::string& text);
   void Release();
 
  private:
-  void Tell(const std::string& problem);
-
   HWND m_window = nullptr;  // the window the key is held for; none while no key is held
-  std::string m_text;  // the text of the key held, or tried
-  std::string m_told;  // the text whose problem the user was told last
+  std::string m_text;       // the text of the key held, or tried
 };
 
 }  // namespace pelmo

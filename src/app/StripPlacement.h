@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "framework/IniProfile.h"
@@ -21,6 +22,10 @@ class StripPlacement {
   // The quick window's hotkey as text: read only, it is never written.
   std::string QuickWindowKey() {
     return m_profile.GetString(kSettingsSection, "QuickWindowKey", kDefaultQuickWindowKey);
+  }
+  // Calls `tell` unless it told of trouble with this very key before.
+  void TellOncePerKey(const std::string& key, const std::function<bool()>& tell) {
+    pelmo::TellOncePerKey(m_profile, key, tell);
   }
   // Writes the position (unless the window is out of sight) and every option.
   void Save(HWND window, const Settings& settings);

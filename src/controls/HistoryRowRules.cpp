@@ -15,7 +15,7 @@ bool Holds(std::string_view label, std::string_view part) {
 RowPicture PictureOf(const HistoryItem& item, std::string_view label) {
   if (item.kind == kDroppedFiles) return item.multiLine ? kSeveralFilesPicture : kOneFilePicture;
   if (item.multiLine) return kMultiLinePicture;
-  if (Holds(label, "http:") || Holds(label, "www.")) return kWebPicture;
+  if (Holds(label, "http:") || Holds(label, "https:") || Holds(label, "www.")) return kWebPicture;
   if (Holds(label, "ftp.") || Holds(label, "ftp://")) return kFtpPicture;
   if (Holds(label, "@") && Holds(label, ".")) return kMailPicture;
   return kNoPicture;

@@ -20,8 +20,9 @@ enum RowPicture : int {
   kSeveralFilesPicture = 5,
 };
 
-// The picture of a row: dropped files first, then multi-line, then what the label holds (web
-// before FTP before e-mail). Only the label counts: an address hidden beyond it shows nothing.
+// The picture of a row: dropped files first, then multi-line, then what the label holds (web,
+// "http:", "https:" or "www.", before FTP before e-mail). Only the label counts: an address
+// hidden beyond it shows nothing.
 RowPicture PictureOf(const HistoryItem& item, std::string_view label);
 
 enum class RowTextColour { kHighlight, kNormal, kMarked, kConcatenated };

@@ -13,6 +13,9 @@ namespace {
 constexpr UINT kIconWindowClassStyle = CS_GLOBALCLASS | CS_CLASSDC;
 constexpr int kTipBytes = 64;  // the first record version's tooltip, terminating zero included
 
+// How long older shells show a balloon; newer ones choose for themselves.
+constexpr UINT kBalloonMs = 15000;
+
 // The shell takes the first record version: the handles, the flags and a 64-byte tip. That is
 // 88 bytes on 32-bit Windows; on 64-bit the handles are wider and the record grows with them.
 static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + kTipBytes,
@@ -112,6 +115,21 @@ NOTIFYICONDATAA COXTaskbarIcon::MakeRecord(DWORD request) const {
     GetTooltipText(record.szTip, kTipBytes);
   }
   return record;
+}
+
+bool COXTaskbarIcon::ShowBalloon(const std::string& title, const std::string& text) {
+  if (!m_shown) return false;
+  // The second record version, the first with a balloon. Zeros: the texts stay terminated.
+  NOTIFYICONDATAA record{};
+  record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+  record.hWnd = m_hWnd;
+  record.uID = m_id;
+  record.uFlags = NIF_INFO;
+  record.dwInfoFlags = NIIF_INFO;
+  record.uTimeout = kBalloonMs;
+  title.copy(record.szInfoTitle, sizeof record.szInfoTitle - 1);
+  text.copy(record.szInfo, sizeof record.szInfo - 1);
+  return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 BOOL COXTaskbarIcon::NotifyIcon(DWORD request) {

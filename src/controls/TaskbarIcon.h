@@ -38,6 +38,11 @@ class COXTaskbarIcon : public CWnd {
   virtual bool Hide();
   virtual bool Refresh();
 
+  // A balloon from the shown icon: it tells the user something without stopping anything, and
+  // goes by itself. The texts are cut to 63 and 255 characters. False when the icon is not shown
+  // or the shell refused.
+  virtual bool ShowBalloon(const std::string& title, const std::string& text);
+
   virtual std::string GetTooltipText() const;
   virtual void GetTooltipText(char* buffer, int size) const;
   virtual HICON GetIcon() const;
@@ -55,7 +60,7 @@ class COXTaskbarIcon : public CWnd {
   NOTIFYICONDATAA MakeRecord(DWORD request) const;
 
  protected:
-  // The single place that talks to the shell (NIM_ADD, NIM_MODIFY or NIM_DELETE).
+  // Adds, updates or removes the icon (NIM_ADD, NIM_MODIFY or NIM_DELETE).
   virtual BOOL NotifyIcon(DWORD request);
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

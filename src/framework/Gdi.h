@@ -55,6 +55,14 @@ inline Rect RectInParent(HWND parent, HWND window) {
   return ToRect(r);
 }
 
+// The work area (the screen without the taskbar) of the monitor at `place`, or nearest to it.
+inline Rect WorkAreaAt(Point place) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoA(::MonitorFromPoint({place.x, place.y}, MONITOR_DEFAULTTONEAREST), &monitor);
+  return ToRect(monitor.rcWork);
+}
+
 inline constexpr COLORREF ToColorRef(Rgb colour) {
   return RGB(colour.red, colour.green, colour.blue);
 }

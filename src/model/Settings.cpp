@@ -91,6 +91,13 @@ bool TakeFirstRun(Profile& profile) {
   return true;
 }
 
+void TellOncePerKey(TextProfile& profile, const std::string& key,
+                    const std::function<bool()>& tell) {
+  constexpr const char* kTold = "QuickWindowKeyTold";
+  if (profile.GetString(kSettingsSection, kTold, "") != key && tell())
+    profile.WriteString(kSettingsSection, kTold, key);
+}
+
 Settings ReadSettings(Profile& profile) {
   Settings settings;
   for (const Option& option : kOptions) ReadOption(profile, option, settings);

@@ -2,7 +2,9 @@
 // the main window's stored position.
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "framework/Geometry.h"
 #include "framework/Profile.h"
@@ -36,6 +38,12 @@ struct Settings {
 
 // True on the first start ("NewWindow" is not 1), which it then records.
 bool TakeFirstRun(Profile& profile);
+
+// What is wrong with the quick window's key is told once per key text, not at every start: the
+// profile keeps the key last told ("QuickWindowKeyTold"). `tell` says it and answers whether it
+// could; a key told in vain is told again the next time.
+void TellOncePerKey(TextProfile& profile, const std::string& key,
+                    const std::function<bool()>& tell);
 
 // The options as stored, each by its read rule, over the built-in values.
 Settings ReadSettings(Profile& profile);

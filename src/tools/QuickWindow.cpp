@@ -35,14 +35,6 @@ Rect CaretOrMouse() {
   return {mouse.x, mouse.y, mouse.x, mouse.y};
 }
 
-Rect WorkAreaAt(const Rect& place) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  ::GetMonitorInfoA(::MonitorFromPoint({place.left, place.top}, MONITOR_DEFAULTTONEAREST),
-                    &monitor);
-  return ToRect(monitor.rcWork);
-}
-
 class CQuickWindow : public CDialog {
  public:
   explicit CQuickWindow(const ToolContext& context)
@@ -98,8 +90,8 @@ BOOL CQuickWindow::OnInitDialog() {
   ::SendMessageA(m_list, LB_SETITEMHEIGHT, 0, kRowHeight);
   const Rect window = WindowRect(m_hWnd);
   const Rect caret = CaretOrMouse();
-  const Point origin =
-      QuickWindowOrigin(caret, {window.Width(), window.Height()}, WorkAreaAt(caret));
+  const Point origin = QuickWindowOrigin(caret, {window.Width(), window.Height()},
+                                         WorkAreaAt({caret.left, caret.top}));
   ::SetWindowPos(m_hWnd, HWND_TOPMOST, origin.x, origin.y, 0, 0, SWP_NOSIZE);
   Filter();
   ::SetForegroundWindow(m_hWnd);

@@ -7,7 +7,10 @@ namespace pelmo {
 namespace {
 
 constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-constexpr std::string_view kPrefixes[] = {"http://", "ftp://", "www.", "ftp."};
+// In order of preference, whatever their positions. A secure web address is a web address: the
+// two schemes share the first rank, where the earlier of them wins.
+constexpr std::string_view kPrefixRanks[][2] = {
+    {"http://", "https://"}, {"ftp://"}, {"www."}, {"ftp."}};
 constexpr std::string_view kTerminators = " \"\n\r";
 constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
 constexpr std::string_view kPageEnd = ".htm";
@@ -49,12 +52,22 @@ size_t FindText(std::string_view text, std::string_view what, const LeadBytes& l
                          [&](size_t from) { return FindAnchored(text, what, from); });
 }
 
+// The earliest prefix of one rank.
+size_t FindRank(std::string_view text, const std::string_view (&rank)[2],
+                const LeadBytes& leadBytes) {
+  size_t start = std::string_view::npos;
+  for (std::string_view prefix : rank) {
+    if (!prefix.empty()) start = std::min(start, FindText(text, prefix, leadBytes));
+  }
+  return start;
+}
+
 }  // namespace
 
 std::string ExtractLink(std::string_view text, const LeadBytes& leadBytes) {
   size_t start = std::string_view::npos;
-  for (std::string_view prefix : kPrefixes) {
-    start = FindText(text, prefix, leadBytes);
+  for (const auto& rank : kPrefixRanks) {
+    start = FindRank(text, rank, leadBytes);
     if (start != std::string_view::npos) break;
   }
   if (start == std::string_view::npos) return std::string();

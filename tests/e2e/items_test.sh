@@ -1,10 +1,25 @@
 #!/usr/bin/env bash
 # Texts copied in X become history rows that survive a restart, as pelmo-cli reads them back; the
 # next start reads the settings and Quick Replace pairs. With "Save" off no items file is written.
+# A first start shows the help clear of the strip.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
-link="http://example.com/$e2e_id.html"
+link="https://example.com/$e2e_id.html"
+
+# A first start shows the help whole on the 1280 by 800 screen, clear of the always-on-top strip.
+expect_help_clear_of_strip() {
+  local windows help strip hl ht hr hb sl st sr sb
+  e2e_until 100 eval 'windows=$(e2e_drive windows)
+    help=$(sed -n "s/^visible .* \"Pelmo Help\" at //p" <<<"$windows")
+    strip=$(sed -n "s/^visible .* \"#32770\" text \"Pelmo\" at //p" <<<"$windows")
+    [ -n "$help" ] && [ -n "$strip" ]' || e2e_fail "the first start showed no help"
+  read -r hl ht hr hb <<<"$help"
+  read -r sl st sr sb <<<"$strip"
+  ((hl >= 0 && ht >= 0 && hr <= 1280 && hb <= 800)) || e2e_fail "the help at $help is cut off"
+  ((hr <= sl || sr <= hl || hb <= st || sb <= ht)) || e2e_fail "strip $strip covers help $help"
+}
+
 # Each copy is waited for: Wine may fold X clipboard changes that come faster than it polls.
 # What a save killed before its replace left behind (no process has that id) goes at start.
 abandoned=$e2e_items.2147483600.tmp
@@ -12,6 +27,7 @@ abandoned=$e2e_items.2147483600.tmp
 e2e_copy "start $e2e_id"
 e2e_start
 e2e_expect_rows "start $e2e_id"
+expect_help_clear_of_strip
 [ ! -e "$abandoned" ] || e2e_fail "the abandoned temporary file is still there"
 # A second start of the same program hands over to the running copy and ends, blocking nothing:
 # one copy saves the files.
@@ -57,10 +73,12 @@ e2e_copy "qs $e2e_id"
 e2e_expect_clipboard "replaced $e2e_id"
 e2e_close
 
-printf '[Settings ]\r\nSave=0\r\nNewWindow=1\r\n' >"$e2e_ini"
+# A first start again, with the strip where the centred help would be (the screen is 1280 by 800).
+printf '[Settings ]\r\nSave=0\r\n[Window Position]\r\nX=500\r\nY=500\r\n' >"$e2e_ini"
 rm -f "$e2e_items"
 e2e_copy "unsaved, café $e2e_id"
 e2e_start
 e2e_expect_rows "unsaved, café $e2e_id"
+expect_help_clear_of_strip
 e2e_close
 [ ! -e "$e2e_items" ] || e2e_fail "an items file was written with Save off"

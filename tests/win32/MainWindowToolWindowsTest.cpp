@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "MainWindowFixture.h"
+#include "framework/IniProfile.h"
 #include "framework/SystemCodePage.h"
 
 namespace pelmo {
@@ -303,7 +304,8 @@ TEST_F(StripAndToolWindowsTest, ToClipBookTheClipBookToQuickRepAndConcatenate) {
 }
 
 // The hotkey opens the quick window at the caret of the window being typed in; typing narrows the
-// list, and Enter puts the chosen entry back whole and returns the focus.
+// list, and Enter puts the chosen entry back whole and returns the focus. A key that cannot be
+// held is told without a box.
 TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEntryBack) {
   const std::u16string greek = u"Καλημέρα κόσμε";
   workspace.history.InsertTop("address: 12 Long Road", kPlain);
@@ -341,6 +343,21 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   EXPECT_EQ(test::ClipboardUnicode(), greek);
   EXPECT_EQ(::GetForegroundWindow(), target);
   ::DestroyWindow(target);
+
+  // Taking a key another program holds opens no message box: a balloon from the tray icon tells
+  // it, and the INI file keeps the key told.
+  ASSERT_TRUE(::RegisterHotKey(other.Hwnd(), 1, MOD_CONTROL | MOD_ALT, 'H'));
+  IniProfile ini;
+  ini.WriteString(kSettingsSection, "QuickWindowKey", "Ctrl+Alt+H");
+  ini.WriteString(kSettingsSection, "QuickWindowKeyTold", "");
+  std::string box = "not looked for";
+  ModalScript settings({[](HWND window) { Click(window, IDOK); },
+                        [&](HWND) { box = test::AnswerActiveWindow(IDOK, dialog.m_hWnd); }});
+  Command(ID_SETTINGS);  // its OK takes the key again
+  Settle();
+  EXPECT_EQ(box, "");
+  EXPECT_EQ(ini.GetString(kSettingsSection, "QuickWindowKeyTold", ""), "Ctrl+Alt+H");
+  ini.WriteString(kSettingsSection, "QuickWindowKey", kDefaultQuickWindowKey);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST(TaskbarIcon, TheShellIsAskedOnlyWhenTheStateChangesAndARestartedOneGetsTheI
   EXPECT_EQ(std::string(icon.MakeRecord(NIM_ADD).szTip), std::string(63, 'x'));
 }
 
-TEST(TaskbarIconShell, RealShellAddsUpdatesAndRemovesTheSmallPicture) {
+TEST(TaskbarIconShell, RealShellAddsUpdatesAndRemovesTheSmallPictureAndShowsABalloon) {
   COXTaskbarIcon icon;
   ASSERT_TRUE(icon.Create(3));
   icon.SetIcon(static_cast<UINT>(IDI_TRAY), false);
@@ -78,8 +78,10 @@ TEST(TaskbarIconShell, RealShellAddsUpdatesAndRemovesTheSmallPicture) {
   ::GetObjectA(mask.Get(), sizeof bits, &bits);
   EXPECT_EQ(bits.bmWidth, ::GetSystemMetrics(SM_CXSMICON)) << "the small picture";
   icon.SetTooltipText("Pelmo test", false);
+  EXPECT_FALSE(icon.ShowBalloon("Pelmo test", "no icon, no balloon"));
   ASSERT_TRUE(icon.Show());
   EXPECT_TRUE(icon.Refresh());
+  EXPECT_TRUE(icon.ShowBalloon("Pelmo test", std::string(300, 'b')));
   EXPECT_TRUE(icon.Hide());
   NOTIFYICONDATAA record = icon.MakeRecord(NIM_DELETE);
   EXPECT_FALSE(::Shell_NotifyIconA(NIM_DELETE, &record));  // already gone

@@ -163,7 +163,7 @@ std::vector<HWND> HelpWindows() {
 
 // A later request brings the one window back to the front, restored, or reopens it once closed.
 TEST(HelpWindow, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
-  ShowHelpTopic(IDH_GETTING_STARTED);
+  ShowHelpTopic(IDH_GETTING_STARTED, nullptr);
   ASSERT_EQ(HelpWindows().size(), 1u);
   HWND help = HelpWindows()[0], text = ::GetWindow(help, GW_CHILD);
   EXPECT_TRUE(::IsWindowVisible(help));
@@ -179,7 +179,7 @@ TEST(HelpWindow, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
   ::ShowWindow(help, SW_MINIMIZE);
   ::SetForegroundWindow(other);
-  ShowHelpTopic(ID_HELP_TOPICS);
+  ShowHelpTopic(ID_HELP_TOPICS, nullptr);
   EXPECT_EQ(HelpWindows(), std::vector<HWND>{help});
   EXPECT_EQ(::GetForegroundWindow(), help);
   EXPECT_FALSE(::IsIconic(help));
@@ -187,7 +187,7 @@ TEST(HelpWindow, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
 
   ::SendMessageA(help, WM_CLOSE, 0, 0);
   ASSERT_TRUE(HelpWindows().empty());
-  ShowHelpTopic(IDH_GETTING_STARTED);
+  ShowHelpTopic(IDH_GETTING_STARTED, nullptr);
   EXPECT_EQ(HelpWindows().size(), 1u);
   for (HWND window : HelpWindows()) ::SendMessageA(window, WM_CLOSE, 0, 0);
 }

@@ -1,7 +1,7 @@
 // pelmo-driver: reads the running Pelmo from another process, for the end-to-end tests.
 //   wait-window [MS]   until the main window has joined the clipboard viewer chain
 //   rows [MIN [MS]]    the history rows, top first, once there are at least MIN
-//   windows            the top-level windows (for failure reports)
+//   windows            the top-level windows and their places (left top right bottom)
 //   command ID         sends the main window a command (a menu entry)
 //   stand-in [MS]      a focused window with a caret (StandIn.h says what it prints)
 //   watch LOG          the reference clipboard viewer (ClipboardTools.h)
@@ -147,9 +147,11 @@ BOOL CALLBACK PrintTopLevelWindow(HWND hwnd, LPARAM) {
   GetWindowTextW(hwnd, text, 256);
   DWORD process = 0;
   GetWindowThreadProcessId(hwnd, &process);
-  std::printf("%s pid %lu class \"%s\" text \"%s\"\n",
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  std::printf("%s pid %lu class \"%s\" text \"%s\" at %ld %ld %ld %ld\n",
               IsWindowVisible(hwnd) ? "visible" : "hidden ", static_cast<unsigned long>(process),
-              ToUtf8(className).c_str(), ToUtf8(text).c_str());
+              ToUtf8(className).c_str(), ToUtf8(text).c_str(), r.left, r.top, r.right, r.bottom);
   return TRUE;
 }
 

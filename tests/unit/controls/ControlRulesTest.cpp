@@ -110,6 +110,7 @@ TEST(HistoryRowRules, PictureFollowsKindThenLinesThenTheLabelAndColourTheState) 
     return PictureOf(item, MakeLabel(item));
   };
   EXPECT_EQ(pictureOf("see http:x"), kWebPicture);
+  EXPECT_EQ(pictureOf("https://a.org/x"), kWebPicture);
   EXPECT_EQ(pictureOf("ftp.a.org and www.b.org"), kWebPicture) << "web before FTP";
   EXPECT_EQ(pictureOf("ftp://a"), kFtpPicture);
   EXPECT_EQ(pictureOf("me@here.org"), kMailPicture);

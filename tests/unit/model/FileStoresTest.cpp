@@ -1,4 +1,5 @@
-// The stores: the items, Quick Replace and calculator files, damaged or not, and the browser.
+// The stores: the items, Quick Replace and calculator files, damaged or not, the browser, and the
+// quick window key last told.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "model/BrowserSetting.h"
 #include "model/CalculatorHistoryStore.h"
 #include "model/ItemFiles.h"
+#include "model/Settings.h"
 #include "model/Workspace.h"
 
 // While set, every allocation of this many bytes or more fails: a 32-bit address space that is
@@ -349,6 +351,26 @@ TEST(BrowserSetting, IsThePathUnderPathBrowserAndEmptyUntilChosen) {
   BrowserSetting(profile).Save("C:\\browser.exe");
   EXPECT_EQ(profile.values, (decltype(profile.values){{"PATH/BROWSER", "C:\\browser.exe"}}));
   EXPECT_EQ(BrowserSetting(profile).Load(), "C:\\browser.exe");
+}
+
+// Each start with a key that cannot be held tells it, unless the same key was told before; a
+// telling that did not reach the user does not count.
+TEST(TellOncePerKey, TellsEachKeyOnceAndAgainWhenTheTellingFailed) {
+  MapProfile profile;
+  int told = 0;
+  // The key, whether its telling reaches the user, and the tellings so far.
+  const std::tuple<const char*, bool, int> starts[] = {
+      {"Ctrl+Shift+V", false, 1}, {"Ctrl+Shift+V", true, 2}, {"Ctrl+Shift+V", true, 2},
+      {"Ctrl+Alt+H", true, 3},    {"Ctrl+Alt+H", true, 3},   {"Ctrl+Shift+V", true, 4}};
+  for (const auto& [key, reaches, tellings] : starts) {
+    TellOncePerKey(profile, key, [&, reaches = reaches] {
+      ++told;
+      return reaches;
+    });
+    EXPECT_EQ(told, tellings) << key;
+  }
+  EXPECT_EQ(profile.values,
+            (decltype(profile.values){{"Settings /QuickWindowKeyTold", "Ctrl+Shift+V"}}));
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
-// The history: labels, views, selection, the strip's commands, find, the quick window's rules.
+// The history: labels, views, selection, the strip's commands, find, the quick window's rules,
+// where the help window opens.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "framework/AnsiCodePage.h"
 #include "model/CaselessFind.h"
+#include "model/HelpWindowPlace.h"
 #include "model/History.h"
 #include "model/HistoryCommands.h"
 #include "model/HotKeyText.h"
@@ -291,6 +293,26 @@ TEST(QuickWindowOrigin, BelowTheCaretAndWhollyOnTheScreen) {
   };
   for (const auto& [caret, origin] : cases)
     EXPECT_EQ(QuickWindowOrigin(caret, window, screen), origin) << caret.left << "," << caret.top;
+}
+
+// Centred on the work area unless the strip would cover part of it; then below or above it,
+// whichever is nearer, and in the taller band, shortened, when neither fits.
+TEST(HelpWindowRect, CentredOnTheWorkAreaAndClearOfTheStrip) {
+  const Rect screen{0, 0, 1280, 800};
+  // The work area, the strip, and the help window's place.
+  const std::tuple<Rect, Rect, Rect> cases[] = {
+      {screen, {0, 0, 300, 26}, {380, 180, 900, 620}},
+      {screen, {400, 300, 700, 326}, {380, 326, 900, 766}},
+      {screen, {400, 500, 700, 526}, {380, 60, 900, 500}},
+      {{1280, 40, 2560, 1024}, {1300, 45, 1600, 71}, {1660, 312, 2180, 752}},  // taskbar on top
+      {{0, 0, 800, 480}, {100, 200, 400, 226}, {140, 226, 660, 480}},
+      {{0, 0, 640, 400}, {0, 0, 300, 26}, {60, 26, 580, 400}},
+  };
+  for (const auto& [workArea, strip, place] : cases) {
+    const Rect placed = HelpWindowRect({520, 440}, workArea, strip);
+    EXPECT_EQ(placed, place) << placed.left << "," << placed.top << " " << placed.right << ","
+                             << placed.bottom;
+  }
 }
 
 }  // namespace
