@@ -55,6 +55,15 @@ inline Rect RectInParent(HWND parent, HWND window) {
   return ToRect(r);
 }
 
+// The work area of the screen that shows `place`'s top-left corner, or of the nearest one.
+inline Rect WorkAreaAt(const Rect& place) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoA(::MonitorFromPoint({place.left, place.top}, MONITOR_DEFAULTTONEAREST),
+                    &monitor);
+  return ToRect(monitor.rcWork);
+}
+
 inline constexpr COLORREF ToColorRef(Rgb colour) {
   return RGB(colour.red, colour.green, colour.blue);
 }

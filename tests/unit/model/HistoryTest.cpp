@@ -317,8 +317,9 @@ TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
   EXPECT_EQ(ParseHotKey("").problem, "") << "empty is off, not wrong";
 }
 
-// Below the caret when it fits, above it when not, and always whole on the screen.
-TEST(QuickWindowOrigin, BelowTheCaretAndWhollyOnTheScreen) {
+// Below the caret when it fits, above it when not, and always whole on the screen; its preview
+// beside it, at its right when there is room.
+TEST(QuickWindowPlace, BelowTheCaretWhollyOnTheScreenAndThePreviewBeside) {
   const Rect screen{0, 0, 1000, 700};
   const Size window{300, 200};
   const std::pair<Rect, Point> cases[] = {
@@ -330,6 +331,14 @@ TEST(QuickWindowOrigin, BelowTheCaretAndWhollyOnTheScreen) {
   };
   for (const auto& [caret, origin] : cases)
     EXPECT_EQ(QuickWindowOrigin(caret, window, screen), origin) << caret.left << "," << caret.top;
+  const std::pair<Rect, Point> previews[] = {
+      {{100, 100, 400, 300}, {400, 100}},
+      {{600, 100, 900, 300}, {200, 100}},  // no room at the right
+      {{100, 600, 400, 800}, {400, 500}},
+      {{150, 100, 850, 300}, {0, 100}},  // no room either side
+  };
+  for (const auto& [quick, origin] : previews)
+    EXPECT_EQ(PreviewOrigin(quick, {400, 200}, screen), origin) << quick.left << "," << quick.top;
 }
 
 }  // namespace
