@@ -37,16 +37,25 @@ int DrawPiece(HDC dc, RECT rect, std::u16string_view piece) {
   return size.cx;
 }
 
+// How the marked parts of a row are drawn.
+struct MarkStyle {
+  HFONT font;
+  COLORREF colour;
+};
+
 // `text` is the part of the entry's text a row shows, in either form.
 template <typename Char>
 void DrawMarked(HDC dc, RECT rect, std::basic_string_view<Char> text, const QuickRow& row,
-                HFONT bold) {
+                MarkStyle style) {
+  const COLORREF plain = ::GetTextColor(dc);
   size_t at = 0;
   for (size_t i = 0; i < row.markCount; ++i) {
     const TextSpan mark = row.marks[i];
     rect.left += DrawPiece(dc, rect, text.substr(at, mark.start - at));
-    const SelectedObject marked(dc, bold);
+    const SelectedObject marked(dc, style.font);
+    ::SetTextColor(dc, style.colour);
     rect.left += DrawPiece(dc, rect, text.substr(mark.start, mark.length));
+    ::SetTextColor(dc, plain);
     at = mark.start + mark.length;
   }
   DrawPiece(dc, rect, text.substr(at));
@@ -77,13 +86,14 @@ void HistoryRowPainter::Draw(HDC dc, RECT rect, const HistoryItem& item, const Q
                              bool highlighted) {
   rect = DrawFrame(dc, rect, item, LabelIn(item), highlighted);
   if (row.cutBefore) rect.left += DrawPiece(dc, rect, u"\u2026");
-  const HFONT bold = MarkFont(dc);
+  // In bold, and in the highlight's colour where the row is not highlighted itself.
+  const MarkStyle style{MarkFont(dc), highlighted ? ::GetTextColor(dc) : m_highlightBackground};
   if (item.wide.empty())
     DrawMarked(dc, rect, std::string_view(item.text).substr(row.text.start, row.text.length), row,
-               bold);
+               style);
   else
     DrawMarked(dc, rect, std::u16string_view(item.wide).substr(row.text.start, row.text.length),
-               row, bold);
+               row, style);
 }
 
 RECT HistoryRowPainter::DrawFrame(HDC dc, RECT rect, const HistoryItem& item,

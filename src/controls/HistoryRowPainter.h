@@ -1,6 +1,6 @@
 // Draws one history row as the strip's drop-down does: its picture, its colour and its label,
 // a wide label in its own characters. The quick window's rows may show another line of the entry,
-// with the typed words in bold.
+// with the typed words marked.
 #pragma once
 
 #include <windows.h>
@@ -19,7 +19,8 @@ class HistoryRowPainter {
   // `label` is the row's ANSI label (MakeLabel's).
   void Draw(HDC dc, RECT rect, const HistoryItem& item, std::string_view label,
             bool highlighted) const;
-  // The part of the entry's text `row` names, its marked spans in bold.
+  // The part of the entry's text `row` names, its marked spans in bold and, unless the row is
+  // highlighted, in the highlight's colour.
   void Draw(HDC dc, RECT rect, const HistoryItem& item, const QuickRow& row, bool highlighted);
 
  private:
