@@ -1,5 +1,6 @@
 // Draws one history row as the strip's drop-down does: its picture, its colour and its label,
-// a wide label in its own characters.
+// a wide label in its own characters. The quick window's rows may show another line of the entry,
+// with the typed words marked.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include "framework/Gdi.h"
 #include "model/HistoryItem.h"
+#include "model/QuickRow.h"
 
 namespace pelmo {
 
@@ -17,9 +19,17 @@ class HistoryRowPainter {
   // `label` is the row's ANSI label (MakeLabel's).
   void Draw(HDC dc, RECT rect, const HistoryItem& item, std::string_view label,
             bool highlighted) const;
+  // The part of the entry's text `row` names, its marked spans in bold and, unless the row is
+  // highlighted, in the highlight's colour.
+  void Draw(HDC dc, RECT rect, const HistoryItem& item, const QuickRow& row, bool highlighted);
 
  private:
+  // Fills the row, sets its text colour and draws its picture; the rectangle left for the text.
+  RECT DrawFrame(HDC dc, RECT rect, const HistoryItem& item, std::string_view label,
+                 bool highlighted) const;
   void DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const;
+  // The bold form of the font `dc` draws with, made again only when that font changes.
+  HFONT MarkFont(HDC dc);
 
   // Taken once: a later change of the system colours is not followed.
   COLORREF m_highlightBackground;
@@ -27,6 +37,8 @@ class HistoryRowPainter {
   COLORREF m_highlightText;
   COLORREF m_normalBackground;
   ScopedImageList m_pictures;
+  GdiObject<HFONT> m_markFont;
+  HFONT m_markFontOf = nullptr;  // the font it is the bold form of
 };
 
 }  // namespace pelmo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/QuickWindowPlace.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -37,8 +38,8 @@ bool CPreviewWindow::EnsureCreated() {
   return m_hWnd || Create(nullptr);
 }
 
-void CPreviewWindow::ShowText(const std::string& text, const std::u16string& wide) {
-  if (!EnsureCreated()) return;
+std::optional<Size> CPreviewWindow::Fit(const std::string& text, const std::u16string& wide) {
+  if (!EnsureCreated()) return std::nullopt;
   HWND edit = GetDlgItem(IDC_PREVIEW_TEXT);
   if (wide.empty())
     ::SetWindowTextA(edit, text.c_str());
@@ -49,15 +50,28 @@ void CPreviewWindow::ShowText(const std::string& text, const std::u16string& wid
       ::SendMessageA(edit, EM_POSFROMCHAR, characters == 0 ? 0 : characters - 1, 0);
   int height = static_cast<short>(HIWORD(last)) + kBottomMargin;
   height = std::min(height, ScreenHeight());
-  RECT window;
-  ::GetWindowRect(m_hWnd, &window);
-  ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, window.right - window.left, height,
-                 SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  const int width = WindowRect(m_hWnd).Width();
+  ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client;
   ::GetClientRect(m_hWnd, &client);
   ::MoveWindow(edit, 0, 0, client.right, client.bottom, TRUE);
+  return Size{width, height};
+}
+
+void CPreviewWindow::ShowText(const std::string& text, const std::u16string& wide) {
+  if (!Fit(text, wide)) return;
   CenterOnScreen(m_hWnd);
-  ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
+  ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void CPreviewWindow::ShowTextBeside(const std::string& text, const std::u16string& wide,
+                                    const Rect& window) {
+  const std::optional<Size> size = Fit(text, wide);
+  if (!size) return;
+  const Point origin = PreviewOrigin(window, *size, WorkAreaAt({window.left, window.top}));
+  ::SetWindowPos(m_hWnd, HWND_TOPMOST, origin.x, origin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void CPreviewWindow::Hide() const {

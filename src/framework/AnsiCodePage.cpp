@@ -47,6 +47,16 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 }  // namespace
 
+size_t UnitsOfCharacters(std::u16string_view text, size_t characters) {
+  size_t units = 0;
+  for (; characters > 0 && units < text.size(); --characters) {
+    const bool pair =
+        IsHighSurrogate(text[units]) && units + 1 < text.size() && IsLowSurrogate(text[units + 1]);
+    units += pair ? 2 : 1;
+  }
+  return units;
+}
+
 std::string Utf16ToAnsi(std::u16string_view text) {
   std::string result;
   result.reserve(text.size());

@@ -15,6 +15,10 @@ inline bool IsLowSurrogate(char16_t unit) {
   return unit >= 0xDC00 && unit < 0xE000;
 }
 
+// How many code units the first `characters` characters of `text` take, a surrogate pair being one
+// character (as it is one '?' in the code page).
+size_t UnitsOfCharacters(std::u16string_view text, size_t characters);
+
 // UTF-16 code units to Windows-1252; characters the code page lacks become '?'.
 std::string Utf16ToAnsi(std::u16string_view text);
 // Windows-1252 bytes to UTF-16; every byte maps to one unit and back.

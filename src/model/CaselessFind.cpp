@@ -1,5 +1,6 @@
 #include "model/CaselessFind.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -58,6 +59,20 @@ size_t LeastCommonAt(const std::string& pattern, size_t besides) {
   return least;
 }
 
+char16_t LowerCaseUnit(char16_t c) {
+  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+  if (c == 0x160 || c == 0x152 || c == 0x17D) return c + 1;     // Š Œ Ž
+  if (c == 0x178) return 0xFF;                                  // Ÿ
+  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek capitals
+  if (c == 0x386) return 0x3AC;                                 // Greek capitals with tonos
+  if (c >= 0x388 && c <= 0x38A) return c + 0x25;
+  if (c == 0x38C) return 0x3CC;
+  if (c == 0x38E || c == 0x38F) return c + 0x3F;
+  if (c >= 0x410 && c <= 0x42F) return c + 0x20;  // Cyrillic capitals
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;  // Ѐ to Џ
+  return c;
+}
+
 std::string Folded(std::string text) {
   for (char& c : text) c = static_cast<char>(kFold[static_cast<unsigned char>(c)]);
   return text;
@@ -93,9 +108,9 @@ bool CaselessFinder::MatchesAt(const char* start) const {
   return true;
 }
 
-bool CaselessFinder::FoundIn(const std::string& text) const {
-  if (m_pattern.empty()) return true;
-  if (m_pattern.size() > text.size()) return false;
+size_t CaselessFinder::Find(std::string_view text) const {
+  if (m_pattern.empty()) return 0;
+  if (m_pattern.size() > text.size()) return text.npos;
   const char* start = text.data();
   const char* const end = start + (text.size() - m_pattern.size() + 1);  // past the last start
   // Whole steps while every word read stays inside the text; the last starts one by one.
@@ -113,11 +128,27 @@ bool CaselessFinder::FoundIn(const std::string& text) const {
     unsigned char candidates[kStep];
     std::memcpy(candidates, hits, kStep);
     for (size_t i = 0; i < kStep; ++i)
-      if (candidates[i] && MatchesAt(start + i)) return true;
+      if (candidates[i] && MatchesAt(start + i))
+        return static_cast<size_t>(start + i - text.data());
   }
   for (; start < end; ++start)
-    if (MatchesAt(start)) return true;
-  return false;
+    if (MatchesAt(start)) return static_cast<size_t>(start - text.data());
+  return text.npos;
+}
+
+std::u16string LowerCaseWide(std::u16string_view text) {
+  std::u16string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(), LowerCaseUnit);
+  return lower;
+}
+
+size_t FindCaselessWide(std::u16string_view text, std::u16string_view lowerPattern) {
+  for (size_t at = 0; at + lowerPattern.size() <= text.size(); ++at) {
+    size_t i = 0;
+    while (i < lowerPattern.size() && LowerCaseUnit(text[at + i]) == lowerPattern[i]) ++i;
+    if (i == lowerPattern.size()) return at;
+  }
+  return text.npos;
 }
 
 }  // namespace pelmo

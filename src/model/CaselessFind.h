@@ -1,17 +1,20 @@
 // Searching a text for a pattern with letters compared without case, in the program's ANSI code
-// page (Windows-1252), without making lower-case copies of the text.
+// page (Windows-1252) or in UTF-16, without making lower-case copies of the text.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace pelmo {
 
 class CaselessFinder {
  public:
   explicit CaselessFinder(const std::string& pattern);
-  // Whether `text` holds the pattern; an empty pattern is in every text.
-  bool FoundIn(const std::string& text) const;
+  // Where the pattern first starts in `text`, npos when nowhere; an empty pattern is at 0.
+  size_t Find(std::string_view text) const;
+  bool FoundIn(std::string_view text) const { return Find(text) != std::string_view::npos; }
+  size_t Length() const { return m_pattern.size(); }
 
  private:
   // One byte of the pattern in either case, looked for in every byte of a machine word at once.
@@ -30,5 +33,11 @@ class CaselessFinder {
   std::string m_pattern;  // in lower case
   WordProbe m_rare[2];    // the pattern's two least common bytes: few starts have both
 };
+
+// Lower case of the basic Latin, Latin-1, Greek and Cyrillic letters and of the code page's other
+// letters; others stay as they are.
+std::u16string LowerCaseWide(std::u16string_view text);
+// Where `lowerPattern` (in lower case) first starts in `text` in any case, npos when nowhere.
+size_t FindCaselessWide(std::u16string_view text, std::u16string_view lowerPattern);
 
 }  // namespace pelmo

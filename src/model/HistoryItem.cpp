@@ -11,21 +11,26 @@ constexpr Char kWhiteSpace[] = {' ', '\t', '\n', '\v', '\f', '\r', 0};
 template <typename Char>
 constexpr Char kLineEnds[] = {'\r', '\n', 0};
 
-// Trims the white space from both ends, then cuts before the first line end.
 template <typename Char>
-std::basic_string<Char> FirstLineTrimmed(std::basic_string<Char> label) {
+std::basic_string_view<Char> Trimmed(std::basic_string_view<Char> label) {
   const size_t first = label.find_first_not_of(kWhiteSpace<Char>);
-  if (first == label.npos) return {};
+  if (first == label.npos) return label.substr(0, 0);
   label = label.substr(first, label.find_last_not_of(kWhiteSpace<Char>) - first + 1);
-  const size_t lineEnd = label.find_first_of(kLineEnds<Char>);
-  if (lineEnd != label.npos) label.resize(lineEnd);
-  return label;
+  return label.substr(0, label.find_first_of(kLineEnds<Char>));
 }
 
 }  // namespace
 
+std::string_view FirstLineTrimmed(std::string_view text) {
+  return Trimmed(text);
+}
+
+std::u16string_view FirstLineTrimmed(std::u16string_view text) {
+  return Trimmed(text);
+}
+
 std::string Label(const HistoryItem& item) {
-  return FirstLineTrimmed(item.text.substr(0, kLabelBytes));
+  return std::string(LabelIn(item));
 }
 
 std::string MakeLabel(HistoryItem& item) {
@@ -34,14 +39,16 @@ std::string MakeLabel(HistoryItem& item) {
 }
 
 std::u16string WideLabel(const HistoryItem& item) {
-  const std::u16string& wide = item.wide;
-  size_t units = 0;
-  for (size_t characters = 0; characters < kLabelBytes && units < wide.size(); ++characters) {
-    const bool pair =
-        IsHighSurrogate(wide[units]) && units + 1 < wide.size() && IsLowSurrogate(wide[units + 1]);
-    units += pair ? 2 : 1;
-  }
-  return FirstLineTrimmed(wide.substr(0, units));
+  return std::u16string(WideLabelIn(item));
+}
+
+std::string_view LabelIn(const HistoryItem& item) {
+  return FirstLineTrimmed(std::string_view(item.text).substr(0, kLabelBytes));
+}
+
+std::u16string_view WideLabelIn(const HistoryItem& item) {
+  const std::u16string_view wide = item.wide;
+  return FirstLineTrimmed(wide.substr(0, UnitsOfCharacters(wide, kLabelBytes)));
 }
 
 }  // namespace pelmo

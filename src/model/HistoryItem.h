@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace pelmo {
 
@@ -35,5 +36,13 @@ std::string MakeLabel(HistoryItem& item);
 // surrogate pair is one '?'), so the first 50 characters are the ones the 50 bytes stand for and
 // the wide label converts to exactly the ANSI label. Empty for an entry without a wide text.
 std::u16string WideLabel(const HistoryItem& item);
+
+// Label and WideLabel without a copy: the part of the entry's text, or of its wide text, they are.
+std::string_view LabelIn(const HistoryItem& item);
+std::u16string_view WideLabelIn(const HistoryItem& item);
+
+// The first line of `text`, white space taken off both ends first, as a label is made of it.
+std::string_view FirstLineTrimmed(std::string_view text);
+std::u16string_view FirstLineTrimmed(std::u16string_view text);
 
 }  // namespace pelmo

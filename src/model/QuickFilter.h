@@ -3,7 +3,9 @@
 // words it cannot hold (Greek, Cyrillic, ...) in the wide text the entry keeps.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/CaselessFind.h"
@@ -29,7 +31,9 @@ std::vector<int> FilterRows(const History& history, const QuickFilter& filter);
 std::vector<int> FilterRows(const History& history, const QuickFilter& filter,
                             const std::vector<int>& candidates);
 
-// Lower case of the basic Latin, Latin-1, Greek and Cyrillic letters; others stay as they are.
-std::u16string LowerCaseWide(std::u16string_view text);
+// The words of a typed text: what stands between blanks.
+std::vector<std::u16string> TypedWords(std::u16string_view typed);
+// A typed word in the code page, when the code page holds all of it.
+std::optional<std::string> InAnsi(const std::u16string& word);
 
 }  // namespace pelmo

@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "controls/HistoryRowPainter.h"
+#include "controls/PreviewWindow.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "model/QuickFilter.h"
+#include "model/QuickRow.h"
 #include "model/QuickWindowPlace.h"
 #include "resource.h"
 
@@ -38,7 +40,9 @@ Rect CaretOrMouse() {
 class CQuickWindow : public CDialog {
  public:
   explicit CQuickWindow(const ToolContext& context)
-      : CDialog(IDD_QUICK_WINDOW, &context.owner), m_history(context.workspace.history) {}
+      : CDialog(IDD_QUICK_WINDOW, &context.owner),
+        m_history(context.workspace.history),
+        m_previewEnabled(context.workspace.options.preview != 0) {}
   Ending HowItEnded() const { return m_ending; }
   // The chosen entry, while it is in the history.
   const HistoryItem* Chosen() const {
@@ -57,7 +61,9 @@ class CQuickWindow : public CDialog {
   void Filter();
   void Choose(bool paste);
   void End(Ending ending);
-  void DrawRow(const DRAWITEMSTRUCT& draw) const;
+  void DrawRow(const DRAWITEMSTRUCT& draw);
+  // With "Preview" on, the selected entry's whole text beside the window when it is multi-line.
+  void FollowSelection();
   // The entry a row of the list shows; null when it has left the history meanwhile.
   const HistoryItem* EntryAt(int row) const;
   // Whether the history is as the last filter found it: no copy added or evicted an entry since.
@@ -67,6 +73,9 @@ class CQuickWindow : public CDialog {
 
   History& m_history;
   HistoryRowPainter m_painter;
+  QuickRowMarker m_marker{u""};
+  const bool m_previewEnabled;
+  CPreviewWindow m_preview;  // made when first shown, gone with this object
   HWND m_filter = nullptr;
   HWND m_list = nullptr;
   // The entries the list shows, held rather than their rows: copies made while the window is
@@ -106,6 +115,7 @@ void CQuickWindow::Filter() {
   const bool narrows = AsFiltered() && typed.compare(0, m_typed.size(), m_typed) == 0;
   m_rows = narrows ? FilterRows(m_history, filter, m_rows) : FilterRows(m_history, filter);
   m_typed = typed;
+  m_marker = QuickRowMarker(typed);
   m_count = m_history.Count();
   m_top = m_count ? &m_history.At(0) : nullptr;
   m_shown.clear();
@@ -113,6 +123,16 @@ void CQuickWindow::Filter() {
   for (int row : m_rows) m_shown.push_back(&m_history.At(row));
   ::SendMessageA(m_list, LB_SETCOUNT, m_shown.size(), 0);
   ::SendMessageA(m_list, LB_SETCURSEL, m_shown.empty() ? static_cast<WPARAM>(-1) : 0, 0);
+  FollowSelection();
+}
+
+void CQuickWindow::FollowSelection() {
+  if (!m_previewEnabled) return;
+  const HistoryItem* entry = EntryAt(static_cast<int>(::SendMessageA(m_list, LB_GETCURSEL, 0, 0)));
+  if (entry && entry->multiLine)
+    m_preview.ShowTextBeside(entry->text, entry->wide, WindowRect(m_hWnd));
+  else
+    m_preview.Hide();
 }
 
 const HistoryItem* CQuickWindow::EntryAt(int row) const {
@@ -129,7 +149,8 @@ BOOL CQuickWindow::PreTranslateMessage(MSG* msg) {
     case VK_DOWN:
     case VK_PRIOR:
     case VK_NEXT:
-      if (msg->hwnd != m_filter) break;
+      // From the list too, when it has the focus: the list alone would take a move for a click.
+      if (msg->hwnd != m_filter && msg->hwnd != m_list) break;
       m_keying = true;
       ::SendMessageA(m_list, WM_KEYDOWN, msg->wParam, msg->lParam);
       m_keying = false;
@@ -151,10 +172,12 @@ bool CQuickWindow::OnCommand(WORD id, WORD code, HWND) {
     Filter();
     return true;
   }
+  if (id != IDC_QUICK_LIST || (code != LBN_SELCHANGE && code != LBN_DBLCLK)) return false;
   // A click or a double click chooses as Enter does; moving by the keys only selects.
-  const bool clicked = code == LBN_DBLCLK || (code == LBN_SELCHANGE && !m_keying);
-  if (id != IDC_QUICK_LIST || !clicked) return false;
-  Choose(!KeyHeld(VK_SHIFT));
+  if (code == LBN_SELCHANGE && m_keying)
+    FollowSelection();
+  else
+    Choose(!KeyHeld(VK_SHIFT));
   return true;
 }
 
@@ -174,12 +197,12 @@ LRESULT CQuickWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return CDialog::WindowProc(message, wParam, lParam);
 }
 
-void CQuickWindow::DrawRow(const DRAWITEMSTRUCT& draw) const {
+void CQuickWindow::DrawRow(const DRAWITEMSTRUCT& draw) {
   if (draw.itemAction == ODA_FOCUS) return;
   static const HistoryItem kGone;
   const HistoryItem* entry = EntryAt(static_cast<int>(draw.itemID));
   if (!entry) entry = &kGone;
-  m_painter.Draw(draw.hDC, draw.rcItem, *entry, Label(*entry),
+  m_painter.Draw(draw.hDC, draw.rcItem, *entry, m_marker.RowOf(*entry),
                  (draw.itemState & ODS_SELECTED) != 0);
 }
 

@@ -112,10 +112,14 @@ TEST_F(StripAndToolWindowsTest, EveryToolWindowIsOwnedByTheStripWhoseCommandsWai
     WORD command;
     int control;
   } tools[] = {
-      {ID_EDIT_ITEM, IDC_EDIT_TEXT},      {ID_ABOUT, IDOK},
-      {ID_CALCULATOR, IDC_CALC_LIST},     {ID_CLIPBOOK, IDC_CLIPBOOK_COPY},
-      {ID_QUICKREP, IDC_QUICKREP_DELETE}, {ID_CONCATENATE, IDC_CONCATENATE_LIST},
-      {ID_WEB, IDC_WEB_LIST},             {ID_SETTINGS, IDC_SET_ITEM_MAXIMUM},
+      {ID_EDIT_ITEM, IDC_EDIT_TEXT},
+      {ID_ABOUT, IDOK},
+      {ID_CALCULATOR, IDC_CALC_LIST},
+      {ID_CLIPBOOK, IDC_CLIPBOOK_COPY},
+      {ID_QUICKREP, IDC_QUICKREP_DELETE},
+      {ID_CONCATENATE, IDC_CONCATENATE_LIST},
+      {ID_WEB, IDC_WEB_LIST},
+      {ID_SETTINGS, IDC_SET_ITEM_MAXIMUM},
   };
   CopyAndWait("keep me");
   for (const auto& tool : tools) {
@@ -303,13 +307,27 @@ TEST_F(StripAndToolWindowsTest, ToClipBookTheClipBookToQuickRepAndConcatenate) {
   EXPECT_EQ(workspace.history.At(0).kind, kConcatenated);
 }
 
+// This thread's preview window that is showing, if any.
+BOOL CALLBACK FindShownPreview(HWND window, LPARAM found) {
+  if (!::IsWindowVisible(window) || !::GetDlgItem(window, IDC_PREVIEW_TEXT)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+HWND ShownPreview() {
+  HWND found = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindShownPreview, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 // The hotkey opens the quick window at the caret of the window being typed in; typing narrows the
-// list, and Enter puts the chosen entry back whole and returns the focus. A key that cannot be
-// held is told without a box.
+// list, and Enter puts the chosen entry back whole and returns the focus. A selected multi-line
+// entry shows whole beside the window. A key that cannot be held is told without a box.
 TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEntryBack) {
-  const std::u16string greek = u"Καλημέρα κόσμε";
+  workspace.options.preview = 1;
+  const std::u16string greek = u"Καλημέρα\r\nκόσμε";
   workspace.history.InsertTop("address: 12 Long Road", kPlain);
   workspace.history.InsertTop(ToSystemAnsi(greek), kPlain, greek);
+  workspace.history.InsertTop("Hi Sam,\r\nthe meeting", kPlain);
   workspace.history.InsertTop("the road ahead", kPlain);
   HWND target = ::CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 200, 150, 300, 40, nullptr,
                                   nullptr, nullptr, nullptr);
@@ -318,25 +336,41 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   Settle();
 
   RECT opened{};
+  LRESULT moved = -1;
+  Rect preview{};
+  std::u16string previewText;
   std::vector<LRESULT> counts;
-  ModalScript script({[&](HWND window) {
-                        ::GetWindowRect(window, &opened);
-                        EXPECT_TRUE(::IsWindowVisible(window));
-                        HWND filter = ::GetDlgItem(window, IDC_QUICK_FILTER);
-                        HWND list = ::GetDlgItem(window, IDC_QUICK_LIST);
-                        for (const wchar_t* typed : {L"", L"ROAD", L"road long", L"ΚΑΛΗ"}) {
-                          ::SetWindowTextW(filter, typed);
-                          counts.push_back(::SendMessageA(list, LB_GETCOUNT, 0, 0));
-                        }
-                      },
-                      [](HWND window) {
-                        ::PostMessageA(::GetDlgItem(window, IDC_QUICK_FILTER), WM_KEYDOWN,
-                                       VK_RETURN, 0);
-                      }});
+  std::vector<bool> previewed;
+  ModalScript script(
+      {[&](HWND window) {
+         ::GetWindowRect(window, &opened);
+         EXPECT_TRUE(::IsWindowVisible(window));
+         HWND filter = ::GetDlgItem(window, IDC_QUICK_FILTER);
+         HWND list = ::GetDlgItem(window, IDC_QUICK_LIST);
+         ::SetFocus(list);  // moving in the list itself chooses nothing either
+         test::PressKey(list, window, VK_DOWN);
+         moved = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
+         preview = WindowRect(ShownPreview());
+         previewText = WideWindowText(::GetDlgItem(ShownPreview(), IDC_PREVIEW_TEXT));
+         ::SetFocus(filter);
+         for (const wchar_t* typed : {L"ROAD", L"", L"road long", L"ΚΑΛΗ"}) {
+           ::SetWindowTextW(filter, typed);
+           counts.push_back(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+           previewed.push_back(ShownPreview() != nullptr);
+         }
+       },
+       [](HWND window) {
+         ::PostMessageA(::GetDlgItem(window, IDC_QUICK_FILTER), WM_KEYDOWN, VK_RETURN, 0);
+       }});
   ::SendMessageA(dialog.m_hWnd, WM_HOTKEY, QuickWindowHotKey::kId, 0);
   Settle();
 
-  EXPECT_EQ(counts, (std::vector<LRESULT>{4, 2, 1, 1}));
+  EXPECT_EQ(moved, 1);
+  EXPECT_EQ(previewText, u"Hi Sam,\r\nthe meeting");
+  EXPECT_EQ((Point{preview.left, preview.top}), (Point{opened.right, opened.top})) << "beside it";
+  EXPECT_EQ(counts, (std::vector<LRESULT>{2, 5, 1, 1}));
+  EXPECT_EQ(previewed, (std::vector<bool>{false, false, false, true}));
+  EXPECT_EQ(ShownPreview(), nullptr) << "gone with the window";
   const Rect caret = WindowRect(target);
   EXPECT_LT(std::abs(opened.left - caret.left), 50) << "opened at the target's caret";
   EXPECT_GE(opened.top, caret.top);

@@ -11,6 +11,7 @@
 #include "model/HistoryCommands.h"
 #include "model/HotKeyText.h"
 #include "model/QuickFilter.h"
+#include "model/QuickRow.h"
 #include "model/QuickWindowPlace.h"
 
 namespace pelmo {
@@ -204,7 +205,7 @@ TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
 
 // Texts over a few bytes, so that matches and near misses are common, long enough for word steps
 // and a tail; the high bytes are letter pairs and look-alikes (0xBF, 0xDF beside 0x9F and 0xFF).
-TEST(CaselessFinder, AgreesWithFindingInLowerCaseCopies) {
+TEST(CaselessFinder, FindsWhereFindingInLowerCaseCopiesFinds) {
   static const char kBytes[] = "aAeEzZ \x8A\x9A\x9F\xFF\xBF\xDF\xC9\xE9";
   std::mt19937 random(1);
   const auto randomByte = [&] { return kBytes[random() % (sizeof kBytes - 1)]; };
@@ -223,8 +224,7 @@ TEST(CaselessFinder, AgreesWithFindingInLowerCaseCopies) {
         while (Folded({pattern[i]}) != Folded({text[from + i]})) pattern[i] = randomByte();
       }
     }
-    const bool expected = Folded(text).find(Folded(pattern)) != std::string::npos;
-    ASSERT_EQ(CaselessFinder(pattern).FoundIn(text), expected)
+    ASSERT_EQ(CaselessFinder(pattern).Find(text), Folded(text).find(Folded(pattern)))
         << "pattern \"" << pattern << "\" in \"" << text << "\"";
   }
   EXPECT_TRUE(CaselessFinder("").FoundIn(""));
@@ -255,6 +255,45 @@ TEST(QuickFilter, KeepsTheEntriesHoldingEveryWordInAnyCase) {
   }
 }
 
+// What a row shows: "…" where its line was cut before the match, marks in brackets.
+std::string Shown(const HistoryItem& entry, const QuickRow& row) {
+  const std::u16string text = entry.wide.empty() ? AnsiToUtf16(entry.text) : entry.wide;
+  std::u16string shown = row.cutBefore ? u"…" : u"";
+  size_t at = row.text.start;
+  for (size_t i = 0; i < row.markCount; ++i) {
+    const size_t start = row.text.start + row.marks[i].start;
+    shown += text.substr(at, start - at) + u"[" + text.substr(start, row.marks[i].length) + u"]";
+    at = start + row.marks[i].length;
+  }
+  return Utf16ToUtf8(shown + text.substr(at, row.text.start + row.text.length - at));
+}
+
+// The line of the first match, its words marked: the label when that is where the match is.
+TEST(QuickRow, ShowsTheLineOfTheFirstMatchWithEveryTypedWordMarked) {
+  const std::u16string x40(40, u'x'), smiles = u"\U0001F642", x60(60, u'x');
+  std::u16string manySmiles;
+  for (int i = 0; i < 60; ++i) manySmiles += smiles;
+  const std::tuple<std::u16string, std::u16string, std::string> cases[] = {
+      {u"Hi Sam,\r\nthe meeting is at ten", u"meet TEN", "the [meet]ing is at [ten]"},
+      {u"Meeting notes\nmeet at ten", u"meet", "[Meet]ing notes"},
+      {u"Hi Sam,\r\n\r\n  see you at ten \r\nthe meeting", u"meeting ten", "see you at [ten] "},
+      {u"  Hi Sam,  \r\nthe meeting", u"", "Hi Sam,  "},
+      {u"Hi Sam,\r\nthe meeting", u"zzz", "Hi Sam,"},
+      // Cut to a label's length, or before a match beyond it, a surrogate pair as one character.
+      {u"meeting " + x40 + u" meeting", u"meet", "[meet]ing " + Utf16ToUtf8(x40) + " [m]"},
+      {u"Dear all,\r\n" + x60 + u" meeting", u"meet", "…xxxxxxxxx [meet]ing"},
+      {manySmiles + u" встреча", u"ВСТРЕЧА",
+       "…" + Utf16ToUtf8(manySmiles.substr(0, 18)) + " [встреча]"},
+      // Wide texts in their own letters, in any case.
+      {u"Καλημέρα\nη συνάντηση, ΣΥΝΆΝΤΗΣΗ", u"συνάντηση", "η [συνάντηση], [ΣΥΝΆΝΤΗΣΗ]"},
+      {u"Ж\r\nŠkoda", u"škoda", "[Škoda]"},
+  };
+  for (const auto& [text, typed, shown] : cases) {
+    const HistoryItem entry{Utf16ToAnsi(text), InAnsi(text) ? u"" : text};
+    EXPECT_EQ(Shown(entry, QuickRowMarker(typed).RowOf(entry)), shown) << Utf16ToUtf8(typed);
+  }
+}
+
 TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
   // The text, why it is refused (none when it is read), the modifiers and the key.
   // clang-format off
@@ -280,8 +319,9 @@ TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
   EXPECT_EQ(ParseHotKey("").problem, "") << "empty is off, not wrong";
 }
 
-// Below the caret when it fits, above it when not, and always whole on the screen.
-TEST(QuickWindowOrigin, BelowTheCaretAndWhollyOnTheScreen) {
+// Below the caret when it fits, above it when not, and always whole on the screen; its preview
+// beside it, at its right when there is room.
+TEST(QuickWindowPlace, BelowTheCaretWhollyOnTheScreenAndThePreviewBeside) {
   const Rect screen{0, 0, 1000, 700};
   const Size window{300, 200};
   const std::pair<Rect, Point> cases[] = {
@@ -293,6 +333,14 @@ TEST(QuickWindowOrigin, BelowTheCaretAndWhollyOnTheScreen) {
   };
   for (const auto& [caret, origin] : cases)
     EXPECT_EQ(QuickWindowOrigin(caret, window, screen), origin) << caret.left << "," << caret.top;
+  const std::pair<Rect, Point> previews[] = {
+      {{100, 100, 400, 300}, {400, 100}},
+      {{600, 100, 900, 300}, {200, 100}},  // no room at the right
+      {{100, 600, 400, 800}, {400, 500}},
+      {{150, 100, 850, 300}, {0, 100}},  // no room either side
+  };
+  for (const auto& [quick, origin] : previews)
+    EXPECT_EQ(PreviewOrigin(quick, {400, 200}, screen), origin) << quick.left << "," << quick.top;
 }
 
 // Centred on the work area unless the strip would cover part of it; then below or above it,
