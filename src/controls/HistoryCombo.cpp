@@ -29,6 +29,14 @@ CHistoryCombo::~CHistoryCombo() {
   RevokeDropTarget();
 }
 
+void CHistoryCombo::PreSubclassWindow() {
+  // The platform gives the rows the height of the dialog's font; the pictures, scaled for the
+  // DPI, keep a pixel of the row above and below them.
+  const LRESULT height = SendMessage(CB_GETITEMHEIGHT, 0);
+  const int wanted = m_painter.PictureHeight() + 2;
+  if (height != CB_ERR && height < wanted) SendMessage(CB_SETITEMHEIGHT, 0, wanted);
+}
+
 void CHistoryCombo::InsertRow(int row, const std::string& label, HistoryItem* item) {
   const int index = InsertString(row, label);
   if (index >= 0) SetItemDataPtr(index, item);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/HistoryRowRules.h"
+#include "framework/PictureScale.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -13,20 +14,38 @@ namespace {
 
 constexpr COLORREF kMarkedText = RGB(192, 0, 0);
 constexpr COLORREF kConcatenatedText = RGB(0, 0, 128);
+// At 96 DPI.
 constexpr int kPictureWidth = 13;
 constexpr int kNoPictureIndent = 12;
 constexpr int kLabelGap = 2;
 
+HIMAGELIST LoadPictures(int dpi) {
+  const GdiObject<HBITMAP> strip =
+      LoadScaledBitmap(MAKEINTRESOURCEA(IDB_HISTORY_TYPES), dpi, kPictureWidth);
+  BITMAP size{};
+  if (!strip || !::GetObjectA(strip.Get(), sizeof size, &size)) return nullptr;
+  HIMAGELIST pictures = ::ImageList_Create(ScaleToDpi(kPictureWidth, dpi), size.bmHeight,
+                                           ILC_COLORDDB | ILC_MASK, 0, 1);
+  if (pictures) ::ImageList_AddMasked(pictures, strip.Get(), kKeyColourRef);
+  return pictures;
+}
+
 }  // namespace
 
-HistoryRowPainter::HistoryRowPainter()
+HistoryRowPainter::HistoryRowPainter(int dpi)
     : m_highlightBackground(::GetSysColor(COLOR_HIGHLIGHT)),
       m_normalText(::GetSysColor(COLOR_WINDOWTEXT)),
       m_highlightText(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
       m_normalBackground(::GetSysColor(COLOR_WINDOW)),
-      m_pictures(::ImageList_LoadImageA(::GetModuleHandleA(nullptr),
-                                        MAKEINTRESOURCEA(IDB_HISTORY_TYPES), kPictureWidth, 0,
-                                        kKeyColourRef, IMAGE_BITMAP, 0)) {}
+      m_noPictureIndent(ScaleToDpi(kNoPictureIndent, dpi)),
+      m_labelGap(ScaleToDpi(kLabelGap, dpi)),
+      m_pictures(LoadPictures(dpi)) {}
+
+int HistoryRowPainter::PictureHeight() const {
+  int width = 0, height = 0;
+  if (m_pictures) ::ImageList_GetIconSize(m_pictures.get(), &width, &height);
+  return height;
+}
 
 void HistoryRowPainter::Draw(HDC dc, RECT rect, const HistoryItem& item, std::string_view label,
                              bool highlighted) const {
@@ -50,10 +69,10 @@ void HistoryRowPainter::Draw(HDC dc, RECT rect, const HistoryItem& item, std::st
   }
   const RowPicture picture = PictureOf(item, label);
   if (picture == kNoPicture)
-    rect.left += kNoPictureIndent;
+    rect.left += m_noPictureIndent;
   else
     DrawPicture(dc, rect, picture, background);
-  rect.left += kLabelGap;
+  rect.left += m_labelGap;
   constexpr UINT kFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
   if (item.wide.empty()) {
     ::DrawTextA(dc, label.data(), static_cast<int>(label.size()), &rect, kFlags);

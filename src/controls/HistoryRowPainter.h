@@ -7,16 +7,20 @@
 #include <string_view>
 
 #include "framework/Gdi.h"
+#include "framework/ScaledBitmap.h"
 #include "model/HistoryItem.h"
 
 namespace pelmo {
 
 class HistoryRowPainter {
  public:
-  HistoryRowPainter();
+  // Pictures and indents drawn for 96 DPI are scaled for `dpi`.
+  explicit HistoryRowPainter(int dpi = SystemDpi());
   // `label` is the row's ANSI label (MakeLabel's).
   void Draw(HDC dc, RECT rect, const HistoryItem& item, std::string_view label,
             bool highlighted) const;
+  // The height of the row pictures (0 without them): rows must be at least as high.
+  int PictureHeight() const;
 
  private:
   void DrawPicture(HDC dc, RECT& rect, int picture, COLORREF background) const;
@@ -26,6 +30,8 @@ class HistoryRowPainter {
   COLORREF m_normalText;
   COLORREF m_highlightText;
   COLORREF m_normalBackground;
+  int m_noPictureIndent;
+  int m_labelGap;
   ScopedImageList m_pictures;
 };
 

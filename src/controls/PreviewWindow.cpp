@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/PictureScale.h"
+#include "framework/ScaledBitmap.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -9,7 +11,7 @@ namespace pelmo {
 namespace {
 
 constexpr COLORREF kLightYellow = RGB(255, 255, 226);
-// Room below the last line's top edge for the line itself and the border.
+// Room below the last line's top edge for the line itself and the border, at 96 DPI.
 constexpr int kBottomMargin = 15;
 
 int ScreenHeight() {
@@ -47,7 +49,7 @@ void CPreviewWindow::ShowText(const std::string& text, const std::u16string& wid
   const size_t characters = wide.empty() ? text.size() : wide.size();
   const LRESULT last =
       ::SendMessageA(edit, EM_POSFROMCHAR, characters == 0 ? 0 : characters - 1, 0);
-  int height = static_cast<short>(HIWORD(last)) + kBottomMargin;
+  int height = static_cast<short>(HIWORD(last)) + ScaleToDpi(kBottomMargin, SystemDpi());
   height = std::min(height, ScreenHeight());
   RECT window;
   ::GetWindowRect(m_hWnd, &window);

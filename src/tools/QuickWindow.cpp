@@ -6,6 +6,8 @@
 #include "controls/HistoryRowPainter.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "framework/PictureScale.h"
+#include "framework/ScaledBitmap.h"
 #include "model/QuickFilter.h"
 #include "model/QuickWindowPlace.h"
 #include "resource.h"
@@ -14,7 +16,7 @@ namespace pelmo {
 
 namespace {
 
-constexpr int kRowHeight = 16;
+constexpr int kRowHeight = 16;  // at 96 DPI
 
 enum class Ending { kLeft, kEscaped, kChosen, kChosenToPaste };
 
@@ -95,7 +97,7 @@ BOOL CQuickWindow::OnInitDialog() {
   SetWindowText("Pelmo quick window");  // not shown: for the task list and for finding it
   m_filter = GetDlgItem(IDC_QUICK_FILTER);
   m_list = GetDlgItem(IDC_QUICK_LIST);
-  ::SendMessageA(m_list, LB_SETITEMHEIGHT, 0, kRowHeight);
+  ::SendMessageA(m_list, LB_SETITEMHEIGHT, 0, ScaleToDpi(kRowHeight, SystemDpi()));
   const Rect window = WindowRect(m_hWnd);
   const Rect caret = CaretOrMouse();
   const Point origin =
