@@ -131,7 +131,7 @@ bool CHistoryCombo::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LR
       *result = TRUE;
       return true;
     case WM_MEASUREITEM:
-      return false;  // rows keep the platform's height for the dialog font
+      return false;  // it comes before the control is ours: PreSubclassWindow sizes the rows
     case WM_COMMAND:
       switch (HIWORD(wParam)) {
         case CBN_CLOSEUP:
