@@ -50,7 +50,7 @@ BOOL CMainDialog::OnInitDialog() {
   if (options.save) m_files.StartItemsRead(m_hWnd);
   m_files.LoadQuickRep();
   combo.RegisterDropTarget();
-  StripPlacement::FitAround(m_hWnd, m_controls.down.m_hWnd, combo.m_hWnd);
+  StripPlacement::FitAround(m_hWnd, m_controls.down.m_hWnd, combo.m_hWnd, m_controls.menu.m_hWnd);
   if (options.minimize) StripPlacement::MinimizeSoon(m_hWnd);
   SetFrameCloseTarget(m_hWnd);
   combo.SetPreview(options.preview != 0);

@@ -33,11 +33,14 @@ void StripPlacement::Restore(HWND window) {
     ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void StripPlacement::FitAround(HWND window, HWND rightmost, HWND lowest) {
+void StripPlacement::FitAround(HWND window, HWND rightmost, HWND lowest, HWND leftmost) {
   const Rect frame = WindowRect(window);
   const int width = WindowRect(rightmost).right - frame.left + 6;
-  const int height =
-      std::max(WindowRect(lowest).bottom, WindowRect(rightmost).bottom) - frame.top + 2;
+  // A pixel to spare below the drop-down and the buttons beside it; none below the picture
+  // buttons on the left, which fill the strip's height at 96 DPI and reach lower above it.
+  const int bottom = std::max({WindowRect(lowest).bottom + 1, WindowRect(rightmost).bottom + 1,
+                               WindowRect(leftmost).bottom});
+  const int height = bottom - frame.top + 1;  // and the border
   ::MoveWindow(window, frame.left, frame.top, width, height, TRUE);
 }
 

@@ -32,8 +32,9 @@ class StripPlacement {
 
   // Topmost at the stored position when it lies inside the screen, otherwise where it stands.
   void Restore(HWND window);
-  // Sizes the window to reach just past `rightmost` and `lowest`, two of its controls.
-  static void FitAround(HWND window, HWND rightmost, HWND lowest);
+  // Sizes the window to reach just past `rightmost` and `lowest`, two of its controls, and to
+  // hold the whole of `leftmost`, which may reach to its bottom edge.
+  static void FitAround(HWND window, HWND rightmost, HWND lowest, HWND leftmost);
   // Out of sight above the screen, storing the position; or back at the stored position.
   void Minimize(HWND window);
   void Open(HWND window);

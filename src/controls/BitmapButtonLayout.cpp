@@ -28,13 +28,6 @@ void GreyColourTable(ColourTableEntry* entries, std::size_t count, Rgb transpare
   }
 }
 
-std::size_t ColourTableSize(int bitsPerPixel, std::uint32_t coloursUsed) {
-  if (bitsPerPixel < 1 || bitsPerPixel > 8) return 0;
-  const std::size_t full = std::size_t{1} << bitsPerPixel;
-  // A shorter table is followed by the pixels: reading it as full would grey the picture's bits.
-  return coloursUsed == 0 ? full : std::min<std::size_t>(coloursUsed, full);
-}
-
 Rect Inflate(const Rect& rect, Size by) {
   return {rect.left - by.width, rect.top - by.height, rect.right + by.width,
           rect.bottom + by.height};

@@ -28,10 +28,6 @@ Rgb ToGrey(Rgb colour);
 // Greys every entry except those equal to the transparent colour.
 void GreyColourTable(ColourTableEntry* entries, std::size_t count, Rgb transparent);
 
-// Entries a bitmap's colour table holds: the used-colour count when the header gives one (never
-// more than the bit depth allows), otherwise the full table; none above 8 bits per pixel.
-std::size_t ColourTableSize(int bitsPerPixel, std::uint32_t coloursUsed);
-
 // Grows a rectangle by the given amount on every side (negative amounts shrink it).
 Rect Inflate(const Rect& rect, Size by);
 Rect Offset(const Rect& rect, Size by);

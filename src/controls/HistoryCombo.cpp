@@ -29,6 +29,14 @@ CHistoryCombo::~CHistoryCombo() {
   RevokeDropTarget();
 }
 
+void CHistoryCombo::PreSubclassWindow() {
+  // The platform gives the rows the height of the dialog's font; the pictures, scaled for the
+  // DPI, keep a pixel of the row above and below them.
+  const LRESULT height = SendMessage(CB_GETITEMHEIGHT, 0);
+  const int wanted = m_painter.PictureHeight() + 2;
+  if (height != CB_ERR && height < wanted) SendMessage(CB_SETITEMHEIGHT, 0, wanted);
+}
+
 void CHistoryCombo::InsertRow(int row, const std::string& label, HistoryItem* item) {
   const int index = InsertString(row, label);
   if (index >= 0) SetItemDataPtr(index, item);
@@ -123,7 +131,7 @@ bool CHistoryCombo::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LR
       *result = TRUE;
       return true;
     case WM_MEASUREITEM:
-      return false;  // rows keep the platform's height for the dialog font
+      return false;  // it comes before the control is ours: PreSubclassWindow sizes the rows
     case WM_COMMAND:
       switch (HIWORD(wParam)) {
         case CBN_CLOSEUP:

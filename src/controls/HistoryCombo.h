@@ -79,6 +79,9 @@ class CHistoryCombo : public CComboBox, public HistoryView {
   bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+ protected:
+  void PreSubclassWindow() override;
+
  private:
   void ShowWideSelection() const;
   void DrawItem(const DRAWITEMSTRUCT& dis);

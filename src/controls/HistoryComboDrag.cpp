@@ -6,6 +6,7 @@
 #include "controls/HistoryCombo.h"
 #include "controls/HistoryDropTarget.h"
 #include "controls/HistoryRowRules.h"
+#include "framework/ScaledBitmap.h"
 
 namespace pelmo {
 
@@ -104,7 +105,7 @@ bool CHistoryCombo::StartDrag(POINT press, HWND pressed) {
   RECT client;
   ::GetClientRect(m_hWnd, &client);
   if (!StartsDrag(LOWORD(selection), HIWORD(selection), GetLBText(row).size(), press.x,
-                  client.right))
+                  client.right, SystemDpi()))
     return false;
   POINT screen = press;
   ::ClientToScreen(m_hWnd, &screen);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "controls/HistoryRowRules.h"
+#include "framework/PictureScale.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -13,6 +14,7 @@ namespace {
 
 constexpr COLORREF kMarkedText = RGB(192, 0, 0);
 constexpr COLORREF kConcatenatedText = RGB(0, 0, 128);
+// At 96 DPI.
 constexpr int kPictureWidth = 13;
 constexpr int kNoPictureIndent = 12;
 constexpr int kLabelGap = 2;
@@ -61,16 +63,33 @@ void DrawMarked(HDC dc, RECT rect, std::basic_string_view<Char> text, const Quic
   DrawPiece(dc, rect, text.substr(at));
 }
 
+HIMAGELIST LoadPictures(int dpi) {
+  const GdiObject<HBITMAP> strip =
+      LoadScaledBitmap(MAKEINTRESOURCEA(IDB_HISTORY_TYPES), dpi, kPictureWidth);
+  BITMAP size{};
+  if (!strip || !::GetObjectA(strip.Get(), sizeof size, &size)) return nullptr;
+  HIMAGELIST pictures = ::ImageList_Create(ScaleToDpi(kPictureWidth, dpi), size.bmHeight,
+                                           ILC_COLORDDB | ILC_MASK, 0, 1);
+  if (pictures) ::ImageList_AddMasked(pictures, strip.Get(), kKeyColourRef);
+  return pictures;
+}
+
 }  // namespace
 
-HistoryRowPainter::HistoryRowPainter()
+HistoryRowPainter::HistoryRowPainter(int dpi)
     : m_highlightBackground(::GetSysColor(COLOR_HIGHLIGHT)),
       m_normalText(::GetSysColor(COLOR_WINDOWTEXT)),
       m_highlightText(::GetSysColor(COLOR_HIGHLIGHTTEXT)),
       m_normalBackground(::GetSysColor(COLOR_WINDOW)),
-      m_pictures(::ImageList_LoadImageA(::GetModuleHandleA(nullptr),
-                                        MAKEINTRESOURCEA(IDB_HISTORY_TYPES), kPictureWidth, 0,
-                                        kKeyColourRef, IMAGE_BITMAP, 0)) {}
+      m_noPictureIndent(ScaleToDpi(kNoPictureIndent, dpi)),
+      m_labelGap(ScaleToDpi(kLabelGap, dpi)),
+      m_pictures(LoadPictures(dpi)) {}
+
+int HistoryRowPainter::PictureHeight() const {
+  int width = 0, height = 0;
+  if (m_pictures) ::ImageList_GetIconSize(m_pictures.get(), &width, &height);
+  return height;
+}
 
 void HistoryRowPainter::Draw(HDC dc, RECT rect, const HistoryItem& item, std::string_view label,
                              bool highlighted) const {
@@ -118,10 +137,10 @@ RECT HistoryRowPainter::DrawFrame(HDC dc, RECT rect, const HistoryItem& item,
   }
   const RowPicture picture = PictureOf(item, label);
   if (picture == kNoPicture)
-    rect.left += kNoPictureIndent;
+    rect.left += m_noPictureIndent;
   else
     DrawPicture(dc, rect, picture, background);
-  rect.left += kLabelGap;
+  rect.left += m_labelGap;
   return rect;
 }
 

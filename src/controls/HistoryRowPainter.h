@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "framework/Gdi.h"
+#include "framework/ScaledBitmap.h"
 #include "model/HistoryItem.h"
 #include "model/QuickRow.h"
 
@@ -15,13 +16,16 @@ namespace pelmo {
 
 class HistoryRowPainter {
  public:
-  HistoryRowPainter();
+  // Pictures and indents drawn for 96 DPI are scaled for `dpi`.
+  explicit HistoryRowPainter(int dpi = SystemDpi());
   // `label` is the row's ANSI label (MakeLabel's).
   void Draw(HDC dc, RECT rect, const HistoryItem& item, std::string_view label,
             bool highlighted) const;
   // The part of the entry's text `row` names, its marked spans in bold and, unless the row is
   // highlighted, in the highlight's colour.
   void Draw(HDC dc, RECT rect, const HistoryItem& item, const QuickRow& row, bool highlighted);
+  // The height of the row pictures (0 without them): rows must be at least as high.
+  int PictureHeight() const;
 
  private:
   // Fills the row, sets its text colour and draws its picture; the rectangle left for the text.
@@ -36,6 +40,8 @@ class HistoryRowPainter {
   COLORREF m_normalText;
   COLORREF m_highlightText;
   COLORREF m_normalBackground;
+  int m_noPictureIndent;
+  int m_labelGap;
   ScopedImageList m_pictures;
   GdiObject<HFONT> m_markFont;
   HFONT m_markFontOf = nullptr;  // the font it is the bold form of

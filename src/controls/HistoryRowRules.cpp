@@ -1,10 +1,12 @@
 #include "controls/HistoryRowRules.h"
 
+#include "framework/PictureScale.h"
+
 namespace pelmo {
 
 namespace {
 
-constexpr int kDropButtonWidth = 20;
+constexpr int kDropButtonWidth = 20;  // at 96 DPI
 
 bool Holds(std::string_view label, std::string_view part) {
   return label.find(part) != std::string_view::npos;
@@ -34,10 +36,10 @@ RowTextColour TextColourOf(int kind, bool highlighted) {
 }
 
 bool StartsDrag(int selectionStart, int selectionEnd, std::size_t labelLength, int pressX,
-                int clientWidth) {
+                int clientWidth, int dpi) {
   const bool wholeLabel = selectionStart == 0 && selectionEnd >= 0 &&
                           static_cast<std::size_t>(selectionEnd) == labelLength;
-  return wholeLabel && pressX < clientWidth - kDropButtonWidth;
+  return wholeLabel && pressX < clientWidth - ScaleToDpi(kDropButtonWidth, dpi);
 }
 
 DragScroll DragScrollAt(int x, int y, int width, int height, int inset) {

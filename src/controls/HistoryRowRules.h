@@ -31,9 +31,10 @@ enum class RowTextColour { kHighlight, kNormal, kMarked, kConcatenated };
 RowTextColour TextColourOf(int kind, bool highlighted);
 
 // A press starts a drag only when the edit field holds the whole label selected and the press
-// is not on the drop-down button (the rightmost 20 pixels of the client area).
+// is not on the drop-down button (the rightmost 20 pixels of the client area at 96 DPI, wider
+// at a higher `dpi`, as the button is).
 bool StartsDrag(int selectionStart, int selectionEnd, std::size_t labelLength, int pressX,
-                int clientWidth);
+                int clientWidth, int dpi);
 
 enum class DragScroll { kNone, kUp, kDown, kLeft, kRight };
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "framework/PictureScale.h"
 #include "framework/WindowMessages.h"
 
 namespace pelmo {
@@ -12,13 +13,6 @@ namespace pelmo {
 namespace {
 
 constexpr std::size_t kMaxColourTable = 256;
-
-// A writable device-independent copy of a bitmap resource, so that its colour table can change.
-GdiObject<HBITMAP> LoadDib(UINT bitmapId) {
-  return GdiObject<HBITMAP>(
-      static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId),
-                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
 
 struct ColourTable {
   std::array<ColourTableEntry, kMaxColourTable> entries{};
@@ -85,10 +79,11 @@ VerticalAlignment VerticalOf(LONG style) {
 
 }  // namespace
 
-bool COXBitmapButton::LoadBitmap(UINT bitmapId, COLORREF transparent) {
+bool COXBitmapButton::LoadBitmap(UINT bitmapId, COLORREF transparent, int dpi) {
   m_images.reset();
   m_palette.Reset();
-  const GdiObject<HBITMAP> colour = LoadDib(bitmapId);
+  // Writable copies of the resource, so that the grey one's colour table can change.
+  const GdiObject<HBITMAP> colour = LoadScaledBitmap(MAKEINTRESOURCEA(bitmapId), dpi);
   if (!colour) return false;
   BITMAP info{};
   if (!::GetObjectA(colour.Get(), sizeof info, &info)) return false;
@@ -96,7 +91,7 @@ bool COXBitmapButton::LoadBitmap(UINT bitmapId, COLORREF transparent) {
   const ColourTable table = ReadColourTable(colour.Get());
   if (table.size > 0) m_palette.Reset(MakePalette(table));
 
-  GdiObject<HBITMAP> grey = LoadDib(bitmapId);
+  GdiObject<HBITMAP> grey = LoadScaledBitmap(MAKEINTRESOURCEA(bitmapId), dpi);
   if (grey) {
     ColourTable greyTable = ReadColourTable(grey.Get());
     GreyColourTable(greyTable.entries.data(), greyTable.size,

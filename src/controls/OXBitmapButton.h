@@ -15,6 +15,7 @@
 
 #include "controls/BitmapButtonLayout.h"
 #include "framework/Gdi.h"
+#include "framework/ScaledBitmap.h"
 #include "framework/Wnd.h"
 
 namespace pelmo {
@@ -23,9 +24,10 @@ class COXBitmapButton : public CWnd {
  public:
   COXBitmapButton() = default;
 
-  // Builds the colour and grey pictures from a bitmap resource (the disabled one follows when it
-  // is first drawn); false, and no pictures, when the resource cannot be loaded.
-  bool LoadBitmap(UINT bitmapId, COLORREF transparent);
+  // Builds the colour and grey pictures from a bitmap resource, scaled for `dpi` (the disabled
+  // one follows when it is first drawn); false, and no pictures, when the resource cannot be
+  // loaded.
+  bool LoadBitmap(UINT bitmapId, COLORREF transparent, int dpi = SystemDpi());
   // False, changing nothing, unless the control is owner-drawn.
   bool SetFlat(bool flat);
   void SetFocusFrame(bool focusFrame) { m_focusFrame = focusFrame; }

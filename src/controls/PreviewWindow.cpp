@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/PictureScale.h"
+#include "framework/ScaledBitmap.h"
 #include "model/QuickWindowPlace.h"
 #include "resource.h"
 
@@ -10,7 +12,7 @@ namespace pelmo {
 namespace {
 
 constexpr COLORREF kLightYellow = RGB(255, 255, 226);
-// Room below the last line's top edge for the line itself and the border.
+// Room below the last line's top edge for the line itself and the border, at 96 DPI.
 constexpr int kBottomMargin = 15;
 
 int ScreenHeight() {
@@ -48,7 +50,7 @@ std::optional<Size> CPreviewWindow::Fit(const std::string& text, const std::u16s
   const size_t characters = wide.empty() ? text.size() : wide.size();
   const LRESULT last =
       ::SendMessageA(edit, EM_POSFROMCHAR, characters == 0 ? 0 : characters - 1, 0);
-  int height = static_cast<short>(HIWORD(last)) + kBottomMargin;
+  int height = static_cast<short>(HIWORD(last)) + ScaleToDpi(kBottomMargin, SystemDpi());
   height = std::min(height, ScreenHeight());
   const int width = WindowRect(m_hWnd).Width();
   ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,21 +1,15 @@
 #include "framework/BitmapButton.h"
 
+#include "framework/ScaledBitmap.h"
+
 namespace pelmo {
-
-namespace {
-
-HBITMAP LoadNamedBitmap(const std::string& name) {
-  return static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP,
-                                           0, 0, LR_DEFAULTCOLOR));
-}
-
-}  // namespace
 
 bool CBitmapButton::AutoLoad(int id, HWND parent) {
   if (!SubclassDlgItem(id, parent)) return false;
   const std::string name = GetWindowText();
-  m_up.Reset(LoadNamedBitmap(name + "U"));
-  m_down.Reset(LoadNamedBitmap(name + "D"));
+  const int dpi = SystemDpi();
+  m_up = LoadScaledBitmap((name + "U").c_str(), dpi);
+  m_down = LoadScaledBitmap((name + "D").c_str(), dpi);
   if (!m_up) return false;
   BITMAP info{};
   ::GetObjectA(m_up.Get(), sizeof info, &info);

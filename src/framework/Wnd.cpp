@@ -99,6 +99,7 @@ bool CWnd::SubclassDlgItem(int id, HWND parent) {
 bool CWnd::SubclassWindow(HWND hwnd) {
   if (m_hWnd || FromHandle(hwnd)) return false;
   Bind(hwnd);
+  PreSubclassWindow();
   m_previousProc = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProc)));
   return true;

@@ -81,6 +81,9 @@ class CWnd {
  protected:
   // The procedure the window had before we took it over (or DefWindowProc).
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+  // Called when a control is taken over, bound already, before its messages come through us:
+  // set-up that a dialog's control must have before it is shown.
+  virtual void PreSubclassWindow() {}
   // Called after the window is gone; the object is unbound by then.
   virtual void PostNcDestroy() {}
 

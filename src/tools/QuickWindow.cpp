@@ -7,6 +7,8 @@
 #include "controls/PreviewWindow.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "framework/PictureScale.h"
+#include "framework/ScaledBitmap.h"
 #include "model/QuickFilter.h"
 #include "model/QuickRow.h"
 #include "model/QuickWindowPlace.h"
@@ -16,7 +18,7 @@ namespace pelmo {
 
 namespace {
 
-constexpr int kRowHeight = 16;
+constexpr int kRowHeight = 16;  // at 96 DPI
 
 enum class Ending { kLeft, kEscaped, kChosen, kChosenToPaste };
 
@@ -96,7 +98,7 @@ BOOL CQuickWindow::OnInitDialog() {
   SetWindowText("Pelmo quick window");  // not shown: for the task list and for finding it
   m_filter = GetDlgItem(IDC_QUICK_FILTER);
   m_list = GetDlgItem(IDC_QUICK_LIST);
-  ::SendMessageA(m_list, LB_SETITEMHEIGHT, 0, kRowHeight);
+  ::SendMessageA(m_list, LB_SETITEMHEIGHT, 0, ScaleToDpi(kRowHeight, SystemDpi()));
   const Rect window = WindowRect(m_hWnd);
   const Rect caret = CaretOrMouse();
   const Point origin = QuickWindowOrigin(caret, {window.Width(), window.Height()},

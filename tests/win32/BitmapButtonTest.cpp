@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "WindowTestSupport.h"
 #include "controls/OXBitmapButton.h"
+#include "framework/ScaledBitmap.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -97,6 +99,52 @@ TEST(BitmapButton, DisabledButtonShowsTheEmbossedPictureAndIgnoresMouseAndKeys) 
   }
 }
 
+// Pictures are drawn for 96 DPI and scaled once, as they are loaded, for the system's: pixel for
+// pixel, so that magenta stays transparent; at 150% the arrows are drawn again, with their slopes.
+TEST(BitmapButton, PicturesAreLoadedScaledForTheDpi) {
+  const struct {
+    LPCSTR name;
+    int cellWidth;
+    int dpi;
+    SIZE size;
+  } pictures[] = {{MAKEINTRESOURCEA(IDB_EDIT), 0, 120, {20, 20}},
+                  {MAKEINTRESOURCEA(IDB_HISTORY_TYPES), 13, 144, {120, 17}},
+                  {"MINIMIZEU", 0, 192, {24, 22}},
+                  {"MENUPOPU", 0, 144, {18, 17}},
+                  {MAKEINTRESOURCEA(IDB_UP), 0, 192, {14, 8}}};
+  for (const auto& p : pictures) {
+    BITMAP info{};
+    ASSERT_TRUE(
+        ::GetObjectA(LoadScaledBitmap(p.name, p.dpi, p.cellWidth).Get(), sizeof info, &info));
+    EXPECT_EQ(info.bmWidth, p.size.cx) << p.dpi;
+    EXPECT_EQ(info.bmHeight, p.size.cy) << p.dpi;
+    EXPECT_EQ(info.bmBitsPixel, 4) << "its colour table kept";
+  }
+  const GdiObject<HBITMAP> up = LoadScaledBitmap(MAKEINTRESOURCEA(IDB_UP), 144);
+  MemoryDC dc(nullptr);
+  SelectedObject selected(dc, up.Get());
+  EXPECT_EQ(::GetPixel(dc, 3, 1), kKeyColourRef);
+  EXPECT_EQ(::GetPixel(dc, 4, 1), RGB(0, 0, 0)) << "the second row three pixels wide";
+
+  // A soft button draws its grey picture whole, the black outline of the pencil's page from its
+  // first column to its last, and nothing of the key colour.
+  for (const auto& [dpi, width] : {std::pair(96, 16), std::pair(144, 24)}) {
+    TestButton t;
+    ::SetWindowPos(t.button, nullptr, 0, 0, 40, 40, SWP_NOMOVE | SWP_NOZORDER);
+    t.button.LoadBitmap(IDB_EDIT, kKeyColourRef, dpi);
+    t.button.SetFlat(true);
+    const Pixels pixels = Render(t.button);
+    int left = 40, right = -1;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+      if (pixels[i] != RGB(0, 0, 0)) continue;
+      left = std::min(left, static_cast<int>(i % 40));
+      right = std::max(right, static_cast<int>(i % 40));
+    }
+    EXPECT_EQ(right - left + 1, width) << dpi;
+    EXPECT_EQ(Count(pixels, kKeyColourRef), 0) << dpi;
+  }
+}
+
 // The program's buttons carry their tooltip in the window text, after a line feed.
 TEST(BitmapButton, TheToolTipShowsTheTextAfterTheLineFeed) {
   for (const char* tip : {"Edit", ""}) {
@@ -117,8 +165,15 @@ TEST(BitmapButton, TheToolTipShowsTheTextAfterTheLineFeed) {
     t.button.SetToolTipText(tip);
     EXPECT_EQ(::SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0), *tip ? 1 : 0);
     char shown[80] = "";
-    TOOLINFOA tool{TTTOOLINFOA_V1_SIZE, 0, t.parent, reinterpret_cast<UINT_PTR>(t.button.m_hWnd),
-                   {}, nullptr, shown, 0, nullptr};
+    TOOLINFOA tool{TTTOOLINFOA_V1_SIZE,
+                   0,
+                   t.parent,
+                   reinterpret_cast<UINT_PTR>(t.button.m_hWnd),
+                   {},
+                   nullptr,
+                   shown,
+                   0,
+                   nullptr};
     ::SendMessageA(toolTip, TTM_GETTEXTA, sizeof shown, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(shown, tip);
     t.button.EnableToolTip(false);

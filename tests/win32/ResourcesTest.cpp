@@ -1,6 +1,6 @@
 // Every dialog template's controls have distinct ids: one duplicate would route a click or a
 // data exchange to the wrong control, and no compiler notices. The file's version is the About
-// box's, and the manifest keeps what the program relies on.
+// box's, the manifest keeps what the program relies on, and the icons have their sizes.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -22,10 +22,10 @@ std::string ResourceBytes(LPCSTR name, LPCSTR type) {
 
 TEST(Resources, IdsAreUniqueInEveryDialogTheVersionIsTheAboutBoxsAndTheManifestKeepsWhatWeNeed) {
   std::set<std::string> aboutTexts;
-  for (const UINT dialogId : {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX, IDD_CALCULATOR, IDD_CLIPBOOK,
-                              IDD_CLIPBOOK_ENTRY, IDD_QUICK_REPLACE, IDD_SHORTCUT, IDD_CONCATENATE,
-                              IDD_PREVIEW, IDD_SETTINGS, IDD_WEB_CAPTURES, IDD_INLINE,
-                              IDD_QUICK_WINDOW}) {
+  for (const UINT dialogId :
+       {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX, IDD_CALCULATOR, IDD_CLIPBOOK, IDD_CLIPBOOK_ENTRY,
+        IDD_QUICK_REPLACE, IDD_SHORTCUT, IDD_CONCATENATE, IDD_PREVIEW, IDD_SETTINGS,
+        IDD_WEB_CAPTURES, IDD_INLINE, IDD_QUICK_WINDOW}) {
     SCOPED_TRACE(dialogId);
     HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId),
                                        ::GetDesktopWindow(), nullptr, 0);  // Inline's is a child
@@ -62,6 +62,16 @@ TEST(Resources, IdsAreUniqueInEveryDialogTheVersionIsTheAboutBoxsAndTheManifestK
   // Declaring an execution level switches off the redirection that lets a user without
   // administrator rights write Pelmo.INI into the Windows directory.
   EXPECT_EQ(manifest.find("requestedExecutionLevel level"), std::string::npos);
+
+  // Each icon has a picture for the small icon at 100%, 150% and 200%: a directory of entries
+  // of 14 bytes after a 6-byte header, each starting with its width.
+  for (const UINT iconId : {IDR_MAINFRAME, IDI_TRAY}) {
+    const std::string group = ResourceBytes(MAKEINTRESOURCEA(iconId), RT_GROUP_ICON);
+    std::set<int> widths;
+    for (std::size_t entry = 6; entry + 14 <= group.size(); entry += 14)
+      widths.insert(static_cast<unsigned char>(group[entry]));
+    EXPECT_EQ(widths, (std::set<int>{16, 24, 32})) << iconId;
+  }
 }
 
 }  // namespace
