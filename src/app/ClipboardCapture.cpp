@@ -18,29 +18,30 @@ CaptureResult ClipboardCapture::OnChange() {
     m_readAnnounced = false;
     return CaptureResult::kUnchanged;
   }
-  return Take(std::exchange(m_readAnnounced, false));
+  return Take(std::exchange(m_readAnnounced, false) ? Repeat::kMayBe : Repeat::kIfSoon);
 }
 
 CaptureResult ClipboardCapture::CaptureNow() {
-  return Take(false);
+  return Take(Repeat::kNever);
 }
 
 CaptureResult ClipboardCapture::OnHeal() {
   if (m_taken == m_host.ClipboardSequence()) return CaptureResult::kUnchanged;
-  return Take(true);
+  return Take(Repeat::kMayBe);
 }
 
-CaptureResult ClipboardCapture::Take(bool mayRepeat) {
+CaptureResult ClipboardCapture::Take(Repeat repeat) {
   // A newer change makes a pending read again of an older one pointless: its text is gone.
   StopRetry();
-  return TakeAnnouncedDuringRead(TakeOnce(mayRepeat));
+  return TakeAnnouncedDuringRead(TakeOnce(repeat));
 }
 
-CaptureResult ClipboardCapture::TakeOnce(bool mayRepeat) {
-  m_mayRepeat = mayRepeat;
+CaptureResult ClipboardCapture::TakeOnce(Repeat repeat) {
+  m_repeat = repeat;
   // When the change may be the last one again, the flags are taken once the read shows that it
   // is not.
-  if (!mayRepeat && TakeSkip(m_host.ClipboardSequence())) return CaptureResult::kSkipped;
+  if (repeat != Repeat::kMayBe && TakeSkip(m_host.ClipboardSequence()))
+    return CaptureResult::kSkipped;
   const CaptureResult result = ReadAndInsert();
   if (result == CaptureResult::kBusy && m_retryTimer) m_retryTimer->Start(m_retrySchedule.Start());
   return result;
@@ -49,7 +50,7 @@ CaptureResult ClipboardCapture::TakeOnce(bool mayRepeat) {
 CaptureResult ClipboardCapture::TakeAnnouncedDuringRead(CaptureResult result) {
   while (std::exchange(m_announcedDuringRead, false) && m_taken != m_host.ClipboardSequence()) {
     StopRetry();
-    TakeOnce(true);
+    TakeOnce(Repeat::kMayBe);
   }
   return result;
 }
@@ -104,16 +105,17 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   const uint32_t sequence = read->sequence;
   m_readAnnounced = read->renderedTo.has_value();
   const uint32_t now = m_host.TickCount();
-  const bool mayRepeat = std::exchange(m_mayRepeat, false);
+  const Repeat repeat = std::exchange(m_repeat, Repeat::kIfSoon);
+  const bool mayRepeat = repeat == Repeat::kMayBe;
   // The change made by a Quick Replace write is captured but not replaced again: a pair whose
   // text is a shortcut would otherwise replace without end, one clipboard change calling up the
   // next. That change is known by the write running (it may arrive during the write) or by the
   // sequence number the write left, never by "the next change": its notification may never come.
   // It is an entry of its own, also when it brings the text just read.
   const bool ownReplacement = m_replacing || sequence == m_replacementSequence;
-  if ((mayRepeat || (now - m_lastReadAt < kRepeatMs && !ownReplacement)) && m_lastContent &&
-      !read->isPrivate && m_lastContent->first == read->text &&
-      m_lastContent->second == read->wide) {
+  const bool soon = repeat == Repeat::kIfSoon && now - m_lastReadAt < kRepeatMs && !ownReplacement;
+  if ((mayRepeat || soon) && m_lastContent && !read->isPrivate &&
+      m_lastContent->first == read->text && m_lastContent->second == read->wide) {
     m_taken = read->renderedTo.value_or(sequence);
     return CaptureResult::kUnchanged;
   }

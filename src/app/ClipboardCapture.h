@@ -117,10 +117,15 @@ class ClipboardCapture {
 
  private:
   // Takes in the change that arrived, then those announced while it was read.
-  CaptureResult Take(bool mayRepeat);
+  // Whether a change that brings the text the last one did is that change again.
+  enum class Repeat {
+    kMayBe,   // it may be: a heal, or an announcement during a read or after a render
+    kIfSoon,  // when it comes within kRepeatMs: any other announcement
+    kNever,   // taken in whatever it holds: the clipboard as it is now
+  };
+  CaptureResult Take(Repeat repeat);
   // Reads the change that arrived, or schedules its reads again while the clipboard is held.
-  // With `mayRepeat`, a read that finds what the last one found is no new change.
-  CaptureResult TakeOnce(bool mayRepeat);
+  CaptureResult TakeOnce(Repeat repeat);
   CaptureResult TakeAnnouncedDuringRead(CaptureResult result);
   // The flags a change uses up: remembers the target and says whether the change is our own write.
   bool TakeSkip(uint32_t sequence);
@@ -141,8 +146,8 @@ class ClipboardCapture {
   int m_skipFlag = 0;
   // The sequence number our own write left, once the write is done and its change has not come.
   std::optional<uint32_t> m_ownWrite;
-  bool m_mayRepeat = false;  // the change being read may be the last one again
-  bool m_reading = false;    // the host reads the clipboard, and may run messages meanwhile
+  Repeat m_repeat = Repeat::kIfSoon;  // for the change being read
+  bool m_reading = false;  // the host reads the clipboard, and may run messages meanwhile
   bool m_announcedDuringRead = false;
   // A read moved the sequence number: the change the system announces for it is what was read.
   bool m_readAnnounced = false;
@@ -151,7 +156,7 @@ class ClipboardCapture {
   // What the last capture left on the clipboard: the text as read, or the replacement written.
   std::optional<std::pair<std::string, std::u16string>> m_lastContent;
   uint32_t m_lastReadAt = 0;  // when the last change from another program was read
-  bool m_replacing = false;  // a Quick Replace write of ours runs
+  bool m_replacing = false;   // a Quick Replace write of ours runs
   std::optional<uint32_t> m_replacementSequence;  // the clipboard as that write left it
 };
 

@@ -42,8 +42,7 @@ bool ClipboardViewer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kCaptureRetryTimer) {
         m_capture.OnRetryTimer();
         PassOnPending();
-      }
-      else if (wParam == kChainCheckTimer)
+      } else if (wParam == kChainCheckTimer)
         CheckChain();
       else
         return false;

@@ -52,7 +52,7 @@ class ClipboardViewer : private RetryTimer {
   // The sequence number of the change being passed on, to recognise it when a looping chain
   // brings it back; nullopt when none is.
   std::optional<DWORD> m_forwarding;
-  bool m_healing = false;  // the notification comes from joining the chain again
+  bool m_healing = false;        // the notification comes from joining the chain again
   bool m_passOnPending = false;  // a change announced during a read waits to be passed on
 };
 

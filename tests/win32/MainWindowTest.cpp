@@ -18,6 +18,8 @@ TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsActOnTheSelectedEnt
   CopyAndWait("r2");
   CopyAndWait("r1");
   CopyAndWait("r0\r\nsecond line");
+  // The same text copied again by a person, later than the platform repeats one copy.
+  ::Sleep(ClipboardCapture::kRepeatMs);
   CopyAndWait("r0\r\nsecond line");
   EXPECT_EQ(Rows(),
             (std::vector<std::string>{"r0", "r0", "r1", "r2", "on the clipboard at start"}));

@@ -9,8 +9,8 @@ int RunStandIn(unsigned long ms) {
   if (!window) return 1;
   SetForegroundWindow(window);
   SetFocus(window);
-  const bool focused = PumpUntil(
-      [&] { return GetForegroundWindow() == window && GetFocus() == window; }, ms);
+  const bool focused =
+      PumpUntil([&] { return GetForegroundWindow() == window && GetFocus() == window; }, ms);
   GUITHREADINFO thread{};
   thread.cbSize = sizeof thread;
   GetGUIThreadInfo(GetCurrentThreadId(), &thread);

@@ -224,8 +224,8 @@ TEST(RetryScheduleTest, WaitsLongerEachTimeUntilTenSecondsAfterTheChange) {
   RetrySchedule schedule;
   std::vector<unsigned> waits{schedule.Start()};
   while (const std::optional<unsigned> wait = schedule.Next()) waits.push_back(*wait);
-  EXPECT_EQ(waits, (std::vector<unsigned>{10, 20, 40, 80, 160, 320, 640, 1280, 2000, 2000, 2000,
-                                           1450}));
+  EXPECT_EQ(waits,
+            (std::vector<unsigned>{10, 20, 40, 80, 160, 320, 640, 1280, 2000, 2000, 2000, 1450}));
   EXPECT_EQ(schedule.Start(), 10u) << "the next change starts again";
 }
 
