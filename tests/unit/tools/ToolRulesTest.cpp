@@ -66,6 +66,17 @@ TEST(Settings, ReadRules) {
   EXPECT_EQ(ReadSettings(profile).autoPaste, 0);
 }
 
+// Help opens on the first start only ("NewWindow" is not 1), which is recorded once.
+TEST(Settings, OnlyTheFirstStartAsksForHelpAndRecordsIt) {
+  FakeProfile profile;
+  EXPECT_TRUE(TakeFirstRun(profile));
+  EXPECT_FALSE(TakeFirstRun(profile));
+  EXPECT_FALSE(TakeFirstRun(profile));
+  EXPECT_EQ(profile.writes, (decltype(profile.writes){{"NewWindow", 1}}));
+  profile.Set("NewWindow", 2);
+  EXPECT_TRUE(TakeFirstRun(profile));
+}
+
 TEST(Settings, TheStoredPositionIsUsedOnlyStrictlyInsideTheScreen) {
   const Size screen{1280, 800};
   const std::pair<Point, bool> cases[] = {
