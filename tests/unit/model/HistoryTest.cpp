@@ -140,23 +140,31 @@ TEST(HistoryCommands, DeleteMarkAndEditChangeTheRowAndSayWhatToSelect) {
     EXPECT_EQ(DeleteEntry(history, row).value_or(-2), selected) << row;
     EXPECT_EQ(history.Texts(), left) << row;
   }
+  // A marked or edited row is made again in the views (a stale row shows what was there).
   History history = MakeHistory({"a", "b", "c"});
+  RecordingView view;
+  history.AddView(&view);
+  history.Refill(view);
+  view.rows[1].first = "stale";
   EXPECT_EQ(MarkEntry(history, 1), 1);
+  view.ExpectMatches(history);
   EXPECT_EQ(history.At(1).kind, kMarked);
   EXPECT_EQ(history.At(0).kind, kPlain);
   EXPECT_EQ(MarkEntry(history, -1), std::nullopt);
 
-  // An edit replaces its entry, or becomes a new one.
+  // An edit replaces its entry, the top one too, or becomes a new one.
   HistoryItem* b = &history.At(1);
   EXPECT_EQ(StoreEdit(history, b, "b", u""), std::nullopt) << "unchanged";
   EXPECT_EQ(StoreEdit(history, b, "b\r\nedited", u""), 1);
-  EXPECT_EQ(history.At(1).text, "b\r\nedited");
   EXPECT_EQ(history.At(1).kind, kMarked) << "an edited entry keeps its mark";
   EXPECT_EQ(StoreEdit(history, b, "b\r\nedited", u"\u03b2"), 1) << "a new wide text is a change";
   EXPECT_EQ(history.At(1).wide, u"\u03b2");
+  EXPECT_EQ(StoreEdit(history, &history.At(0), "top", u""), 0);
+  view.ExpectMatches(history);
+  EXPECT_EQ(history.Texts(), (Strings{"top", "b\r\nedited", "c"}));
   // A typed text, or an entry deleted while it was edited, is a new top entry.
   EXPECT_EQ(StoreEdit(history, nullptr, "", u""), 0);
-  EXPECT_EQ(history.Texts(), (Strings{"", "a", "b\r\nedited", "c"}));
+  EXPECT_EQ(history.Texts(), (Strings{"", "top", "b\r\nedited", "c"}));
   HistoryItem gone;
   EXPECT_EQ(StoreEdit(history, &gone, "kept", u""), 0);
   EXPECT_EQ(history.At(0).kind, kPlain);
