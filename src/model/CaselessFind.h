@@ -1,9 +1,10 @@
 // Searching a text for a pattern with letters compared without case, in the program's ANSI code
-// page (Windows-1252), without making lower-case copies of the text.
+// page (Windows-1252) without making lower-case copies of the text, and lower case for UTF-16.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace pelmo {
 
@@ -30,5 +31,9 @@ class CaselessFinder {
   std::string m_pattern;  // in lower case
   WordProbe m_rare[2];    // the pattern's two least common bytes: few starts have both
 };
+
+// Lower case of every capital of the scripts typed texts are matched in: Latin (Latin-1 and Latin
+// Extended-A), Greek (the final sigma as sigma), Cyrillic and Armenian. Every other unit stays.
+std::u16string LowerCaseWide(std::u16string_view text);
 
 }  // namespace pelmo

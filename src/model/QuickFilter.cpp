@@ -12,25 +12,7 @@ bool IsBlank(char16_t c) {
   return c == u' ' || c == u'\t';
 }
 
-char16_t LowerCase(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-  if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek capitals
-  if (c == 0x386) return 0x3AC;                                  // Greek capitals with tonos
-  if (c >= 0x388 && c <= 0x38A) return c + 0x25;
-  if (c == 0x38C) return 0x3CC;
-  if (c == 0x38E || c == 0x38F) return c + 0x3F;
-  if (c >= 0x410 && c <= 0x42F) return c + 0x20;                 // Cyrillic capitals
-  if (c >= 0x400 && c <= 0x40F) return c + 0x50;                 // Ѐ to Џ
-  return c;
-}
-
 }  // namespace
-
-std::u16string LowerCaseWide(std::u16string_view text) {
-  std::u16string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), LowerCase);
-  return lower;
-}
 
 QuickFilter::QuickFilter(const std::u16string& typed) {
   for (size_t start = 0; start < typed.size();) {

@@ -29,7 +29,4 @@ std::vector<int> FilterRows(const History& history, const QuickFilter& filter);
 std::vector<int> FilterRows(const History& history, const QuickFilter& filter,
                             const std::vector<int>& candidates);
 
-// Lower case of the basic Latin, Latin-1, Greek and Cyrillic letters; others stay as they are.
-std::u16string LowerCaseWide(std::u16string_view text);
-
 }  // namespace pelmo
