@@ -1,10 +1,14 @@
 #include "controls/HistoryRowRules.h"
 
+#include <algorithm>
+
 namespace pelmo {
 
 namespace {
 
 constexpr int kDropButtonWidth = 20;
+// Room below the last line's top edge for the line itself and the border.
+constexpr int kPreviewBottomMargin = 15;
 
 bool Holds(std::string_view label, std::string_view part) {
   return label.find(part) != std::string_view::npos;
@@ -38,6 +42,10 @@ bool StartsDrag(int selectionStart, int selectionEnd, std::size_t labelLength, i
   const bool wholeLabel = selectionStart == 0 && selectionEnd >= 0 &&
                           static_cast<std::size_t>(selectionEnd) == labelLength;
   return wholeLabel && pressX < clientWidth - kDropButtonWidth;
+}
+
+int PreviewHeight(int lastLineTop, int screenHeight) {
+  return std::min(lastLineTop + kPreviewBottomMargin, screenHeight);
 }
 
 DragScroll DragScrollAt(int x, int y, int width, int height, int inset) {

@@ -1,7 +1,6 @@
 #include "controls/PreviewWindow.h"
 
-#include <algorithm>
-
+#include "controls/HistoryRowRules.h"
 #include "resource.h"
 
 namespace pelmo {
@@ -9,8 +8,6 @@ namespace pelmo {
 namespace {
 
 constexpr COLORREF kLightYellow = RGB(255, 255, 226);
-// Room below the last line's top edge for the line itself and the border.
-constexpr int kBottomMargin = 15;
 
 int ScreenHeight() {
   RECT screen;
@@ -47,8 +44,7 @@ void CPreviewWindow::ShowText(const std::string& text, const std::u16string& wid
   const size_t characters = wide.empty() ? text.size() : wide.size();
   const LRESULT last =
       ::SendMessageA(edit, EM_POSFROMCHAR, characters == 0 ? 0 : characters - 1, 0);
-  int height = static_cast<short>(HIWORD(last)) + kBottomMargin;
-  height = std::min(height, ScreenHeight());
+  const int height = PreviewHeight(static_cast<short>(HIWORD(last)), ScreenHeight());
   RECT window;
   ::GetWindowRect(m_hWnd, &window);
   ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, window.right - window.left, height,

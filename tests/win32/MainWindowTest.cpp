@@ -6,7 +6,6 @@
 #include "MainWindowFixture.h"
 #include "framework/SystemCodePage.h"
 #include "framework/WindowMessages.h"
-#include "tools/InlineDialog.h"
 
 namespace pelmo {
 namespace {
@@ -304,54 +303,41 @@ TEST_F(MainWindowTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
   EXPECT_EQ(ClipboardUnicode(), u"Привет, мир");
 }
 
-// Inline mode against a stand-in taskbar: Wine's own "Shell_TrayWnd" is hidden and childless, and
-// a topmost one made later is what the lookup by class name meets first.
+// Inline mode against a stand-in taskbar along the bottom of the screen, its task buttons (which
+// FindTaskbarParts chooses) at the left: Wine's own "Shell_TrayWnd" is hidden and childless, and a
+// topmost one made later is what the lookup by class name meets first.
 class InlineModeTest : public MainWindowTest {
  protected:
-  // A taskbar along the bottom of the screen, in place of the last one, whose direct children are
-  // made of these classes, each 900 pixels wide from the left, the notification area at the right.
-  void MakeTaskbar(std::initializer_list<const char*> taskClasses) {
-    if (taskbar) ::DestroyWindow(taskbar);
-    tasks.clear();
+  void SetUp() override {
+    MainWindowTest::SetUp();
     taskbar =
         ::CreateWindowExA(WS_EX_TOPMOST, TestClass("Shell_TrayWnd"), "", WS_POPUP | WS_VISIBLE, 0,
                           760, 1280, 40, nullptr, nullptr, nullptr, nullptr);
-    for (const char* name : taskClasses)
-      tasks.push_back(::CreateWindowExA(0, TestClass(name), "", WS_CHILD | WS_VISIBLE,
-                                        60 + 10 * static_cast<int>(tasks.size()), 2, 900, 36,
-                                        taskbar, nullptr, nullptr, nullptr));
+    tasks = ::CreateWindowExA(0, TestClass("MSTaskSwWClass"), "", WS_CHILD | WS_VISIBLE, 60, 2, 900,
+                              36, taskbar, nullptr, nullptr, nullptr);
     notifyArea = ::CreateWindowExA(0, TestClass("TrayNotifyWnd"), "", WS_CHILD | WS_VISIBLE, 1100,
                                    4, 170, 32, taskbar, nullptr, nullptr, nullptr);
   }
   void TearDown() override {
-    if (InlineOn()) Command(ID_TOGGLE_INLINE);
+    if (taskbar && InlineWindow()) Command(ID_TOGGLE_INLINE);
     if (taskbar) ::DestroyWindow(taskbar);
     MainWindowTest::TearDown();
   }
   // The Inline window: the dialog among the taskbar's children.
   HWND InlineWindow() { return ::FindWindowExA(taskbar, nullptr, "#32770", nullptr); }
-  bool InlineOn() { return taskbar && InlineWindow(); }
 
-  HWND taskbar = nullptr;
-  std::vector<HWND> tasks;
-  HWND notifyArea = nullptr;
+  HWND taskbar = nullptr, tasks = nullptr, notifyArea = nullptr;
 };
 
-// The task buttons are the last task switch, else the first rebar (older taskbars keep them in
-// one). Inline fills the gap they leave before the notification area.
+// Inline fills the gap the task buttons leave before the notification area.
 TEST_F(InlineModeTest, FillsTheGapBeforeTheNotificationAreaAndWorksAsTheStrip) {
-  MakeTaskbar({"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32"});
-  EXPECT_EQ(FindTaskbar()->taskSwitch, tasks[2]);
-  MakeTaskbar({"ReBarWindow32", "ReBarWindow32"});
-  EXPECT_EQ(FindTaskbar()->taskSwitch, tasks[0]);
-
   CopyAndWait("before");
   Command(ID_TOGGLE_INLINE);
-  ASSERT_TRUE(InlineOn());
+  ASSERT_TRUE(InlineWindow());
   const Rect n = RectInParent(taskbar, notifyArea);
   const int width = RectInParent(taskbar, InlineWindow()).Width();
   EXPECT_EQ(RectInParent(taskbar, InlineWindow()), (Rect{n.left - width, n.top, n.left, n.bottom}));
-  EXPECT_EQ(RectInParent(taskbar, tasks[0]).right, n.left - width);
+  EXPECT_EQ(RectInParent(taskbar, tasks).right, n.left - width);
   CHistoryCombo& combo = HistoryComboOf(InlineWindow(), IDC_INLINE_HISTORY);
   EXPECT_EQ(ComboRows(combo), Rows());
   CopyAndWait("one");
