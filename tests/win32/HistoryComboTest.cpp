@@ -48,6 +48,7 @@ TEST_F(HistoryComboTest, DroppedFilesAreOneEntryOfWholePathsAndDroppedTextIsNeve
   EXPECT_EQ(workspace.history.At(0).kind, kPlain) << "the kind was for one entry";
 
   OleSession ole;
+  ::SetFocus(::GetDlgItem(dialog.m_hWnd, IDC_UP));  // elsewhere, as at the start of a drag
   EXPECT_EQ(DragOnto(Combo().m_hWnd, "dragged in"), static_cast<DWORD>(DROPEFFECT_NONE))
       << "the source keeps its text";
   PumpUntil([&] { return workspace.history.Count() == 4; });
