@@ -5,6 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "framework/SystemCodePage.h"
+#include "framework/WinApp.h"
 #include "framework/WindowMessages.h"
 
 namespace pelmo {
@@ -157,11 +158,18 @@ TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
     ClipboardSession clipboard(nullptr);
     ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
   }
-  // Started and at once closed, emptied by Delete Rest, or left to read.
+  // Started and at once closed, emptied by Delete Rest, or left to read. The first is the first
+  // start: only it asks for help.
+  struct : CWinApp {
+    void WinHelp(DWORD_PTR, UINT) override { ++requests; }
+    int requests = 0;
+  } app;
+  IniProfile().WriteInt(kSettingsSection, "NewWindow", 0);
   for (const UINT message : {WM_CLOSE, WM_COMMAND, WM_NULL}) {
     Workspace strip(ModuleFileName());
     CMainDialog dialog(strip);
     ASSERT_TRUE(dialog.Create(nullptr));
+    EXPECT_EQ(app.requests, 1) << "help on the first start only";
     ::SendMessageA(dialog.m_hWnd, message, ID_DELETE_REST, 0);
     if (message == WM_CLOSE) {
       EXPECT_EQ(LoadItemsFile(strip.Files().ItemsPath()).content.history.size(),
