@@ -67,33 +67,6 @@ TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsActOnTheSelectedEnt
   EXPECT_EQ(workspace.links.size(), 1u);
 }
 
-TEST_F(MainWindowTest, EditItemReplacesTheSelectedEntryOrAddsTheTypedText) {
-  CopyAndWait("old text");
-  Combo().SetCurSel(0);
-  EditWith("new\r\ntext", IDOK);
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"new", "on the clipboard at start"}));
-  EXPECT_EQ(workspace.history.At(0).text, "new\r\ntext");
-  EXPECT_EQ(ClipboardText(), "new\r\ntext");
-
-  // Done without a change, and Cancel, change and copy nothing.
-  CopyAndWait("elsewhere");
-  Combo().SetCurSel(1);
-  EditWith(nullptr, IDOK);
-  EditWith("discarded", IDCANCEL);
-  EXPECT_EQ(ClipboardText(), "elsewhere");
-  EXPECT_EQ(workspace.history.At(1).text, "new\r\ntext");
-
-  // Without a selection the typed text becomes a new entry, beyond the maximum too.
-  workspace.options.deleteAfter = 3;
-  Combo().SetCurSel(-1);
-  Combo().SetWindowText("typed");
-  EditWith(nullptr, IDOK);
-  EXPECT_EQ(Rows().front(), "typed");
-  EXPECT_EQ(workspace.history.Count(), 4);
-  EXPECT_EQ(Selected(), 0);
-  EXPECT_EQ(ClipboardText(), "typed");
-}
-
 TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   // A position of its own, so that only the one minimizing stores can bring it back there.
   IniProfile profile;
