@@ -42,17 +42,17 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
   CopyAndWait("edit me");
   Combo().SetCurSel(0);
   ModalScript script({[&](HWND editor) {
-    ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, "edited");
+    ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, "edited\r\n\r\nthird");
     other.Copy("copied meanwhile");
     PumpUntil([&] { return workspace.history.At(0).text == "copied meanwhile"; });
     Click(editor, IDOK);
   }});
   Command(ID_EDIT_ITEM);
   EXPECT_EQ(script.StepsRun(), 1u);
-  EXPECT_EQ(Texts(),
-            (std::vector<std::string>{"copied meanwhile", "edited", "on the clipboard at start"}));
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"copied meanwhile", "edited\r\n\r\nthird",
+                                               "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 1);
-  EXPECT_EQ(ClipboardText(), "edited");
+  EXPECT_EQ(ClipboardText(), "edited\r\n\r\nthird");
 
   CopyAndWait("elsewhere");
   Combo().SetCurSel(1);
