@@ -338,6 +338,7 @@ TEST_F(InlineModeTest, FillsTheGapBeforeTheNotificationAreaAndWorksAsTheStrip) {
   Combo().SetCurSel(-1);
   PressKey(combo.m_hWnd, InlineWindow(), VK_F3);
   EXPECT_EQ(combo.GetCurSel(), 1);
+  EXPECT_EQ(combo.GetWindowText(), "bef") << "what was typed stays, for the next F3";
   EXPECT_EQ(Selected(), -1) << "the strip's drop-down is left alone";
   combo.ShowDropDown(false);
 
