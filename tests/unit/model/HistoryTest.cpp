@@ -183,26 +183,19 @@ TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
   const Rows alpha = {u"Alpha", u"beta", u"ALPHABET"},
              wide = {u"Καλημέρα world", u"a real ?", u"ПРИВЕТ МИР"};
   // The rows, the typed text, the find position, the row found and the find position after it.
+  // clang-format off
   const std::tuple<Rows, std::u16string, int, int, int> cases[] = {
-      {alpha, u"alp", 0, 0, 1},
-      {alpha, u"alp", 1, 2, 3},
-      {alpha, u"alp", 2, 0, 1},
+      {alpha, u"alp", 0, 0, 1}, {alpha, u"alp", 1, 2, 3}, {alpha, u"alp", 2, 0, 1},
       {{u"needle", u"x", u"y", u"z"}, u"NEEDLE", 2, 0, 1},
       {{u"needle", u"x", u"y", u"z"}, u"absent", 1, -1, 0},
       {{u"label line\r\nhidden word", u"other"}, u"HIDDEN", 0, 0, 1},
       // The ANSI code page's letters, at either end of an entry, never past it.
-      {{u"GrÜß"}, u"grü", 0, 0, 1},
-      {{u"ZEBRA at the start"}, u"zebra", 0, 0, 1},
-      {{u"at the end: zEbRa"}, u"zebra", 0, 0, 1},
-      {{u"the zebr"}, u"the zebra", 0, -1, 0},
-      // Either case against the other in wide entries; a '?' the code page makes of Ω is no real
-      // one.
-      {wide, u"WORLD", 1, 0, 1},
-      {wide, u"ΚΑΛΗΜΈΡΑ", 0, 0, 1},
-      {wide, u"мир", 0, 2, 3},
-      {wide, u"?", 0, 1, 2},
-      {wide, u"Ω", 0, -1, 0},
-  };
+      {{u"GrÜß"}, u"grü", 0, 0, 1}, {{u"ZEBRA at the start"}, u"zebra", 0, 0, 1},
+      {{u"at the end: zEbRa"}, u"zebra", 0, 0, 1}, {{u"the zebr"}, u"the zebra", 0, -1, 0},
+      // Either case against the other in wide entries; Ω's '?' in the code page is no real one.
+      {wide, u"WORLD", 1, 0, 1}, {wide, u"ΚΑΛΗΜΈΡΑ", 0, 0, 1}, {wide, u"мир", 0, 2, 3},
+      {wide, u"?", 0, 1, 2}, {wide, u"Ω", 0, -1, 0}};
+  // clang-format on
   for (const auto& [rows, typed, from, row, next] : cases) {
     History history;
     for (auto text = rows.rbegin(); text != rows.rend(); ++text) {
