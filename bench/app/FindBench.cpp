@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "model/History.h"
 #include "framework/AnsiCodePage.h"
+#include "model/History.h"
 
 namespace {
 
@@ -102,8 +102,9 @@ int main() {
   for (const char* missing :
        {"zebra crossing", "The end of the road", "the tea at one", "tea", "ot", "z"}) {
     const std::string label = std::string("find next, miss \"") + missing + "\"";
+    const std::u16string typed = pelmo::AnsiToUtf16(missing);
     Report(label.c_str(), bytes,
-           BestSeconds([&] { sink += pelmo::FindNext(history, missing, count / 2).row; }));
+           BestSeconds([&] { sink += pelmo::FindNext(history, typed, count / 2).row; }));
   }
   Report("lower-case copy of each entry, then find", bytes, BestSeconds([&] {
            const std::string pattern = LowerCopy("zebra crossing");

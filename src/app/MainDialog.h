@@ -52,7 +52,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner, private InlineOwn
     m_controls.history.SelectAllText();
     m_controls.history.Copy();
   }
-  void FindNext(CHistoryCombo& combo, const std::string& text) override;
+  void FindNext(CHistoryCombo& combo, const std::u16string& text) override;
   void ExecuteText(const std::string& text, bool explore) override {
     ExecuteWithShell(text, explore);
   }

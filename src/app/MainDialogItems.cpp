@@ -44,7 +44,7 @@ void CMainDialog::EditItem() {
   if (edited) SelectAndCopy(StoreEdit(m_workspace.history, item, edited->text, edited->wide));
 }
 
-void CMainDialog::FindNext(CHistoryCombo& combo, const std::string& text) {
+void CMainDialog::FindNext(CHistoryCombo& combo, const std::u16string& text) {
   const History& history = m_workspace.history;
   if (history.Count() == 0) return BeepExclamation();
   const FindResult found = pelmo::FindNext(history, text, m_findPosition);
@@ -52,7 +52,7 @@ void CMainDialog::FindNext(CHistoryCombo& combo, const std::string& text) {
   if (found.row < 0) return BeepExclamation();
   if (!combo.GetDroppedState()) combo.ShowDropDown(true);
   combo.SetCurSel(found.row);
-  combo.SetWindowText(text);
+  combo.SetEditText(text);
 }
 
 void CMainDialog::ExecuteEditText() {

@@ -1,64 +1,40 @@
 #include "calc/CalculatorDialog.h"
 
 #include <algorithm>
-
 #include <string>
 #include <vector>
 
-#include "model/CalculatorHistoryStore.h"
 #include "calc/CalculatorKeys.h"
 #include "framework/ComboBox.h"
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
+#include "model/CalculatorHistoryStore.h"
 #include "resource.h"
 
 namespace pelmo {
 
 namespace {
 
-// A key that appends text; `shifted` is the text after "Shift" for the seven dual keys.
+// A key that appends text (CalculatorKeys gives the dual keys their second text).
 struct AppendingKey {
   int id;
   const char* text;
-  const char* shifted;
 };
 
 constexpr AppendingKey kAppendingKeys[] = {
-    {IDC_CALC_0, "0", ""},
-    {IDC_CALC_1, "1", ""},
-    {IDC_CALC_2, "2", ""},
-    {IDC_CALC_3, "3", ""},
-    {IDC_CALC_4, "4", ""},
-    {IDC_CALC_5, "5", ""},
-    {IDC_CALC_6, "6", ""},
-    {IDC_CALC_7, "7", ""},
-    {IDC_CALC_8, "8", ""},
-    {IDC_CALC_9, "9", ""},
-    {IDC_CALC_POINT, ".", ""},
-    {IDC_CALC_OPEN, "(", ""},
-    {IDC_CALC_CLOSE, ")", ""},
-    {IDC_CALC_EXPONENT, "e", ""},
-    {IDC_CALC_DIVIDE, "/", ""},
-    {IDC_CALC_MULTIPLY, "*", ""},
-    {IDC_CALC_SUBTRACT, "-", ""},
-    {IDC_CALC_ADD, "+", ""},
-    {IDC_CALC_SIN, "sin(", "asin("},
-    {IDC_CALC_COS, "cos(", "acos("},
-    {IDC_CALC_TAN, "tan(", "atan("},
-    {IDC_CALC_LN, "ln(", "exp("},
-    {IDC_CALC_LOG, "log(", ""},
-    {IDC_CALC_DEG, "deg(", "rad("},
-    {IDC_CALC_ERF, "erf(", "erfc("},
-    {IDC_CALC_GAMMA, "gamma(", ""},
-    {IDC_CALC_LGAMMA, "lgamma(", ""},
-    {IDC_CALC_POWER, "^", "sqrt("},
-    {IDC_CALC_FACT, "fact(", ""},
-    {IDC_CALC_SQRT, "sqrt(", ""},
-    {IDC_CALC_PI, "pi", ""},
-    {IDC_CALC_E, "e", ""},
-    {IDC_CALC_EL, "_e", ""},
+    {IDC_CALC_0, "0"},        {IDC_CALC_1, "1"},          {IDC_CALC_2, "2"},
+    {IDC_CALC_3, "3"},        {IDC_CALC_4, "4"},          {IDC_CALC_5, "5"},
+    {IDC_CALC_6, "6"},        {IDC_CALC_7, "7"},          {IDC_CALC_8, "8"},
+    {IDC_CALC_9, "9"},        {IDC_CALC_POINT, "."},      {IDC_CALC_OPEN, "("},
+    {IDC_CALC_CLOSE, ")"},    {IDC_CALC_EXPONENT, "e"},   {IDC_CALC_DIVIDE, "/"},
+    {IDC_CALC_MULTIPLY, "*"}, {IDC_CALC_SUBTRACT, "-"},   {IDC_CALC_ADD, "+"},
+    {IDC_CALC_SIN, "sin("},   {IDC_CALC_COS, "cos("},     {IDC_CALC_TAN, "tan("},
+    {IDC_CALC_LN, "ln("},     {IDC_CALC_LOG, "log("},     {IDC_CALC_DEG, "deg("},
+    {IDC_CALC_ERF, "erf("},   {IDC_CALC_GAMMA, "gamma("}, {IDC_CALC_LGAMMA, "lgamma("},
+    {IDC_CALC_POWER, "^"},    {IDC_CALC_FACT, "fact("},   {IDC_CALC_SQRT, "sqrt("},
+    {IDC_CALC_PI, "pi"},      {IDC_CALC_E, "e"},          {IDC_CALC_EL, "_e"},
 };
 
 // The framework's help context of a dialog: HID_BASE_RESOURCE plus its template id.
@@ -180,7 +156,7 @@ bool CCalculatorDialog::OnCommand(WORD id, WORD code, HWND) {
   for (const AppendingKey& key : kAppendingKeys) {
     if (key.id == id) {
       Pull();
-      m_keys.Append(key.text, key.shifted);
+      m_keys.Append(key.text);
       Push();
       return true;
     }
@@ -216,8 +192,7 @@ bool CCalculatorDialog::OnCommand(WORD id, WORD code, HWND) {
 
 void ShowCalculator(const ToolContext& context) {
   CalculatorHistoryStore store(
-      ModuleFileName(),
-      static_cast<unsigned>(std::max(context.workspace.options.calculator, 0)));
+      ModuleFileName(), static_cast<unsigned>(std::max(context.workspace.options.calculator, 0)));
   CCalculatorDialog(store, &context.owner).DoModal();
 }
 

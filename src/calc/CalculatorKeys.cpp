@@ -1,6 +1,7 @@
 #include "calc/CalculatorKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "calc/ExpressionEvaluator.h"
 #include "framework/AnsiCodePage.h"
@@ -23,6 +24,18 @@ bool IsRunningTrigger(char c) {
   return c == '+' || c == '-' || c == '/' || c == '*' || c == ')';
 }
 
+// The dual keys' texts: the first, and the second that "Shift" gives.
+constexpr std::pair<std::string_view, std::string_view> kDualKeys[] = {
+    {"sin(", "asin("}, {"cos(", "acos("}, {"tan(", "atan("}, {"ln(", "exp("},
+    {"deg(", "rad("},  {"erf(", "erfc("}, {"^", "sqrt("},
+};
+
+std::string_view SecondText(std::string_view text) {
+  for (const auto& [first, second] : kDualKeys)
+    if (first == text) return second;
+  return text;
+}
+
 }  // namespace
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
@@ -43,8 +56,8 @@ bool CalculatorKeys::ShowRunningResult() {
   return true;
 }
 
-void CalculatorKeys::Append(std::string_view text, std::string_view shifted) {
-  texts.expression += shift_ && !shifted.empty() ? shifted : text;
+void CalculatorKeys::Append(std::string_view text) {
+  texts.expression += shift_ ? SecondText(text) : text;
   shift_ = false;
   ShowRunningResult();
 }

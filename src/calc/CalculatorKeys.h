@@ -20,12 +20,11 @@ struct CalculatorTexts {
 
 class CalculatorKeys {
  public:
-  // A key that appends text. `shifted` is the second text of the seven dual keys (sin, cos, tan,
-  // ln, deg, erf, x^y); it is taken when "Shift" was pressed since the last appending key.
-  void Append(std::string_view text, std::string_view shifted = {});
+  // A key that appends `text`. After "Shift", the seven dual keys (sin, cos, tan, ln, deg, erf,
+  // x^y) append their second text instead (asin, acos, atan, exp, rad, erfc, sqrt).
+  void Append(std::string_view text);
   // "Shift": the next appending key uses its second text. Pressing it again changes nothing.
   void Shift() { shift_ = true; }
-  bool Shifted() const { return shift_; }
 
   // The user changed the expression in its field. True when the texts changed and must be shown
   // (the expression now ends with an operator and the running result was computed).

@@ -84,8 +84,10 @@ BOOL CHistoryCombo::PreTranslateMessage(MSG* msg) {
 
 bool CHistoryCombo::RouteKey(const MSG& msg) {
   if (KeyDown(msg, VK_F3)) {
-    const std::string text = EditTextOrBeep();
-    if (!text.empty()) {
+    const std::u16string text = EditText();
+    if (text.empty()) {
+      ::MessageBeep(MB_ICONEXCLAMATION);
+    } else {
       SelectAllText();
       m_owner->FindNext(*this, text);
     }
@@ -183,11 +185,23 @@ LRESULT CHistoryCombo::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 // a wide text shows its own characters there, not question marks.
 void CHistoryCombo::ShowWideSelection() const {
   const HistoryItem* item = ItemAt(GetCurSel());
+  if (item && !item->wide.empty()) SetEditText(WideLabel(*item));
+}
+
+HWND CHistoryCombo::EditField() const {
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
-  if (!item || item->wide.empty() || !::GetComboBoxInfo(m_hWnd, &info) || !info.hwndItem) return;
-  const std::u16string label = WideLabel(*item);
-  ::SetWindowTextW(info.hwndItem, reinterpret_cast<const wchar_t*>(label.c_str()));
+  return ::GetComboBoxInfo(m_hWnd, &info) ? info.hwndItem : nullptr;
+}
+
+std::u16string CHistoryCombo::EditText() const {
+  HWND edit = EditField();
+  return edit ? WideWindowText(edit) : std::u16string();
+}
+
+void CHistoryCombo::SetEditText(const std::u16string& text) const {
+  if (HWND edit = EditField())
+    ::SetWindowTextW(edit, reinterpret_cast<const wchar_t*>(text.c_str()));
 }
 
 void CHistoryCombo::OnMouseMove() {

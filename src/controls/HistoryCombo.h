@@ -30,7 +30,7 @@ class HistoryComboOwner {
  public:
   virtual ~HistoryComboOwner() = default;
   // F3: find the next entry holding `text` and select it in `combo` (the main or the Inline one).
-  virtual void FindNext(CHistoryCombo& combo, const std::string& text) = 0;
+  virtual void FindNext(CHistoryCombo& combo, const std::u16string& text) = 0;
   virtual void ExecuteText(const std::string& text, bool explore) = 0;
   virtual void AddItem() = 0;
   virtual bool ReturnFocus() = 0;
@@ -65,6 +65,9 @@ class CHistoryCombo : public CComboBox, public HistoryView {
   HistoryItem* ItemAt(int row) const { return static_cast<HistoryItem*>(GetItemDataPtr(row)); }
   std::string RowText(int row) const { return GetLBText(row); }
   HistoryComboOwner* Owner() const { return m_owner; }
+  // The edit field's text as typed: in UTF-16, since the code page may not hold it.
+  std::u16string EditText() const;
+  void SetEditText(const std::u16string& text) const;
 
   // HistoryView
   int RowCount() const override { return GetCount(); }
@@ -84,6 +87,7 @@ class CHistoryCombo : public CComboBox, public HistoryView {
 
  private:
   void ShowWideSelection() const;
+  HWND EditField() const;
   void DrawItem(const DRAWITEMSTRUCT& dis);
   void DrivePreview(const HistoryItem* item);
   void HidePreview() const;

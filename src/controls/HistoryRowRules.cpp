@@ -1,5 +1,7 @@
 #include "controls/HistoryRowRules.h"
 
+#include <algorithm>
+
 #include "framework/PictureScale.h"
 
 namespace pelmo {
@@ -7,6 +9,8 @@ namespace pelmo {
 namespace {
 
 constexpr int kDropButtonWidth = 20;  // at 96 DPI
+// Room below the last line's top edge for the line itself and the border, at 96 DPI.
+constexpr int kPreviewBottomMargin = 15;
 
 bool Holds(std::string_view label, std::string_view part) {
   return label.find(part) != std::string_view::npos;
@@ -40,6 +44,10 @@ bool StartsDrag(int selectionStart, int selectionEnd, std::size_t labelLength, i
   const bool wholeLabel = selectionStart == 0 && selectionEnd >= 0 &&
                           static_cast<std::size_t>(selectionEnd) == labelLength;
   return wholeLabel && pressX < clientWidth - ScaleToDpi(kDropButtonWidth, dpi);
+}
+
+int PreviewHeight(int lastLineTop, int screenHeight, int dpi) {
+  return std::min(lastLineTop + ScaleToDpi(kPreviewBottomMargin, dpi), screenHeight);
 }
 
 DragScroll DragScrollAt(int x, int y, int width, int height, int inset) {

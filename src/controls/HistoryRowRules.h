@@ -1,5 +1,6 @@
-// What the history drop-down decides without drawing: the picture and text colour of a row, when
-// a press may start dragging an entry out, and which way a drag near an edge scrolls.
+// What the history drop-down decides without drawing: the picture and text colour of a row, the
+// height of a row's preview, when a press may start dragging an entry out, and which way a drag
+// near an edge scrolls.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +30,10 @@ enum class RowTextColour { kHighlight, kNormal, kMarked, kConcatenated };
 
 // Highlighted rows all look alike; otherwise marked and concatenated entries have their colours.
 RowTextColour TextColourOf(int kind, bool highlighted);
+
+// The height of a multi-line row's preview: down to its last line, whose top is at `lastLineTop`,
+// and no higher than the screen.
+int PreviewHeight(int lastLineTop, int screenHeight, int dpi);
 
 // A press starts a drag only when the edit field holds the whole label selected and the press
 // is not on the drop-down button (the rightmost 20 pixels of the client area at 96 DPI, wider

@@ -1,8 +1,6 @@
 #include "controls/PreviewWindow.h"
 
-#include <algorithm>
-
-#include "framework/PictureScale.h"
+#include "controls/HistoryRowRules.h"
 #include "framework/ScaledBitmap.h"
 #include "model/QuickWindowPlace.h"
 #include "resource.h"
@@ -12,8 +10,6 @@ namespace pelmo {
 namespace {
 
 constexpr COLORREF kLightYellow = RGB(255, 255, 226);
-// Room below the last line's top edge for the line itself and the border, at 96 DPI.
-constexpr int kBottomMargin = 15;
 
 int ScreenHeight() {
   RECT screen;
@@ -50,8 +46,8 @@ std::optional<Size> CPreviewWindow::Fit(const std::string& text, const std::u16s
   const size_t characters = wide.empty() ? text.size() : wide.size();
   const LRESULT last =
       ::SendMessageA(edit, EM_POSFROMCHAR, characters == 0 ? 0 : characters - 1, 0);
-  int height = static_cast<short>(HIWORD(last)) + ScaleToDpi(kBottomMargin, SystemDpi());
-  height = std::min(height, ScreenHeight());
+  const int height =
+      PreviewHeight(static_cast<short>(HIWORD(last)), ScreenHeight(), SystemDpi());
   const int width = WindowRect(m_hWnd).Width();
   ::SetWindowPos(m_hWnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "controls/TipText.h"
 #include "framework/WindowMessages.h"
 
 namespace pelmo {
@@ -94,9 +95,7 @@ std::string COXTaskbarIcon::GetTooltipText() const {
 }
 
 void COXTaskbarIcon::GetTooltipText(char* buffer, int size) const {
-  if (size <= 0) return;
-  buffer[0] = '\0';
-  ::GetWindowTextA(m_hWnd, buffer, size);
+  if (size > 0) CopyTipText(GetWindowText(), buffer, static_cast<size_t>(size));
 }
 
 HICON COXTaskbarIcon::GetIcon() const {

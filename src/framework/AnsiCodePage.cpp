@@ -102,17 +102,4 @@ std::string Utf16ToUtf8(std::u16string_view text) {
   return result;
 }
 
-std::u16string LowerCaseInAnsi(std::u16string_view text) {
-  std::u16string lower(text);
-  for (char16_t& c : lower) {
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-      c = static_cast<char16_t>(c + 0x20);
-    else if (c == 0x160 || c == 0x152 || c == 0x17D)  // Š Œ Ž
-      c = static_cast<char16_t>(c + 1);
-    else if (c == 0x178)  // Ÿ
-      c = 0xFF;
-  }
-  return lower;
-}
-
 }  // namespace pelmo

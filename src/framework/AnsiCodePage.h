@@ -38,10 +38,6 @@ constexpr unsigned char AnsiFold(unsigned char byte) {
   return byte;
 }
 
-// Lower case of the letters the code page holds (the only ones a typed search text can hold);
-// every other character stays as it is.
-std::u16string LowerCaseInAnsi(std::u16string_view text);
-
 // The bytes that start a double-byte character in the system's ANSI code page, in which the
 // clipboard's text arrives: none in single-byte code pages, and none natively.
 using LeadBytes = std::bitset<256>;

@@ -59,17 +59,39 @@ size_t LeastCommonAt(const std::string& pattern, size_t besides) {
   return least;
 }
 
+// Pairs lie side by side in Latin Extended-A and in most of Cyrillic: the capital first, at an
+// even or (in a few runs) an odd place.
 char16_t LowerCaseUnit(char16_t c) {
-  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
-  if (c == 0x160 || c == 0x152 || c == 0x17D) return c + 1;     // Š Œ Ž
-  if (c == 0x178) return 0xFF;                                  // Ÿ
+  if (c < 0x100)
+    return (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? c + 0x20 : c;
+  if (c < 0x180) {
+    if (c == 0x178) return 0xFF;                                         // Ÿ
+    if (c == 0x17F) return u's';                                         // long s
+    if (c == 0x130 || c == 0x131 || c == 0x138 || c == 0x149) return c;  // İ ı ĸ ŉ: no pair
+    const bool oddCapitals = (c >= 0x139 && c <= 0x148) || c >= 0x179;
+    return (c % 2 == 1) == oddCapitals ? c + 1 : c;
+  }
   if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;  // Greek capitals
   if (c == 0x386) return 0x3AC;                                 // Greek capitals with tonos
   if (c >= 0x388 && c <= 0x38A) return c + 0x25;
   if (c == 0x38C) return 0x3CC;
   if (c == 0x38E || c == 0x38F) return c + 0x3F;
-  if (c >= 0x410 && c <= 0x42F) return c + 0x20;  // Cyrillic capitals
+  if (c == 0x3C2) return 0x3C3;  // final sigma
+  if ((c >= 0x370 && c <= 0x373) || c == 0x376 || (c >= 0x3D8 && c <= 0x3EF))
+    return c % 2 == 0 ? c + 1 : c;  // archaic and Coptic letters
+  if (c == 0x3F7 || c == 0x3FA) return c + 1;
+  if (c == 0x37F) return 0x3F3;
+  if (c == 0x3CF) return 0x3D7;
+  if (c == 0x3F4) return 0x3B8;
+  if (c == 0x3F9) return 0x3F2;
+  if (c >= 0x3FD && c <= 0x3FF) return c - 0x82;
   if (c >= 0x400 && c <= 0x40F) return c + 0x50;  // Ѐ to Џ
+  if (c >= 0x410 && c <= 0x42F) return c + 0x20;  // Cyrillic capitals
+  if (c == 0x4C0) return 0x4CF;                   // palochka
+  if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x52F))
+    return c % 2 == 0 ? c + 1 : c;
+  if (c >= 0x4C1 && c <= 0x4CE) return c % 2 == 1 ? c + 1 : c;
+  if (c >= 0x531 && c <= 0x556) return c + 0x30;  // Armenian capitals
   return c;
 }
 

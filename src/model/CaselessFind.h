@@ -34,8 +34,8 @@ class CaselessFinder {
   WordProbe m_rare[2];    // the pattern's two least common bytes: few starts have both
 };
 
-// Lower case of the basic Latin, Latin-1, Greek and Cyrillic letters and of the code page's other
-// letters; others stay as they are.
+// Lower case of every capital of the scripts typed texts are matched in: Latin (Latin-1 and Latin
+// Extended-A), Greek (the final sigma as sigma), Cyrillic and Armenian. Every other unit stays.
 std::u16string LowerCaseWide(std::u16string_view text);
 // Where `lowerPattern` (in lower case) first starts in `text` in any case, npos when nowhere.
 size_t FindCaselessWide(std::u16string_view text, std::u16string_view lowerPattern);

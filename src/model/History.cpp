@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <new>
 
-#include "model/CaselessFind.h"
 #include "framework/AnsiCodePage.h"
+#include "model/CaselessFind.h"
 
 namespace pelmo {
 
@@ -119,16 +119,19 @@ int SelectionAfterDelete(int deleted, int countAfter) {
   return deleted < countAfter ? deleted : -1;
 }
 
-FindResult FindNext(const History& history, const std::string& typed, int findPosition) {
+FindResult FindNext(const History& history, const std::u16string& typed, int findPosition) {
   const int count = history.Count();
   if (count == 0) return {-1, findPosition};
-  const CaselessFinder finder(typed);
   // Entries that keep a wide text are searched in it, so a typed "?" does not match every lost
-  // character; they are rare, and only they pay for a lower-case copy.
-  const std::u16string widePattern = LowerCaseInAnsi(AnsiToUtf16(typed));
+  // character; they are rare, and only they pay for a lower-case copy. The others hold only what
+  // the code page holds.
+  const std::string ansi = Utf16ToAnsi(typed);
+  const bool inAnsi = AnsiToUtf16(ansi) == typed;
+  const CaselessFinder finder(ansi);
+  const std::u16string widePattern = LowerCaseWide(typed);
   const auto matches = [&](const HistoryItem& item) {
-    if (!item.wide.empty()) return LowerCaseInAnsi(item.wide).find(widePattern) != item.wide.npos;
-    return finder.FoundIn(item.text);
+    if (!item.wide.empty()) return LowerCaseWide(item.wide).find(widePattern) != item.wide.npos;
+    return inAnsi && finder.FoundIn(item.text);
   };
   auto scan = [&](int from, int end) {
     for (int row = from; row < end; ++row)

@@ -63,12 +63,12 @@ std::optional<int> DownTarget(int selected, int count);
 int SelectionAfterDelete(int deleted, int countAfter);
 
 // Find next: a case-insensitive search of the entries' full texts from the find position down,
-// wrapping once to the top. An entry with a wide text is searched in that text, so that a typed
-// '?' does not match every character the ANSI text lost.
+// wrapping once to the top, for the text typed in the drop-down. An entry with a wide text is
+// searched in that text, so that a typed '?' does not match every character the ANSI text lost.
 struct FindResult {
   int row;           // the row found, -1 when none
   int findPosition;  // where the next search starts
 };
-FindResult FindNext(const History& history, const std::string& typed, int findPosition);
+FindResult FindNext(const History& history, const std::u16string& typed, int findPosition);
 
 }  // namespace pelmo

@@ -20,22 +20,17 @@ std::string ClassName(HWND window) {
 }  // namespace
 
 std::optional<TaskbarWindows> FindTaskbar() {
-  TaskbarWindows found;
-  found.taskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
-  if (!found.taskbar) return std::nullopt;
-  for (HWND child = ::GetWindow(found.taskbar, GW_CHILD); child;
+  HWND taskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
+  std::vector<HWND> children;
+  std::vector<std::string> classes;
+  for (HWND child = taskbar ? ::GetWindow(taskbar, GW_CHILD) : nullptr; child;
        child = ::GetWindow(child, GW_HWNDNEXT)) {
-    const std::string name = ClassName(child);
-    if (name == "TrayNotifyWnd")
-      found.notifyArea = child;
-    else if (name == "MSTaskSwWClass")
-      found.taskSwitch = child;
-    else if (name == "ReBarWindow32" && !found.taskSwitch)
-      // Older taskbars keep the task buttons inside a rebar.
-      found.taskSwitch = child;
+    children.push_back(child);
+    classes.push_back(ClassName(child));
   }
-  if (!found.taskSwitch || !found.notifyArea) return std::nullopt;
-  return found;
+  const std::optional<TaskbarParts> parts = FindTaskbarParts(classes);
+  if (!parts) return std::nullopt;
+  return TaskbarWindows{taskbar, children[parts->taskSwitch], children[parts->notifyArea]};
 }
 
 std::unique_ptr<CInlineDialog> EnterInline(Workspace& workspace, ClipboardPort& port,
@@ -91,8 +86,9 @@ void CInlineDialog::DoDataExchange(DataExchange& dx) {
 }
 
 void CInlineDialog::LayOut() {
-  const InlinePlacement placed = PlaceInline(RectInParent(m_taskbar.taskbar, m_taskbar.taskSwitch),
-                                             RectInParent(m_taskbar.taskbar, m_taskbar.notifyArea), m_width);
+  const InlinePlacement placed =
+      PlaceInline(RectInParent(m_taskbar.taskbar, m_taskbar.taskSwitch),
+                  RectInParent(m_taskbar.taskbar, m_taskbar.notifyArea), m_width);
   const Rect& t = placed.taskSwitch;
   ::SetWindowPos(m_taskbar.taskSwitch, nullptr, t.left, t.top, t.Width(), t.Height(), SWP_NOZORDER);
   const Rect& w = placed.inlineWindow;

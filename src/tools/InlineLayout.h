@@ -3,9 +3,23 @@
 // rectangles are in the taskbar's client coordinates.
 #pragma once
 
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "framework/Geometry.h"
 
 namespace pelmo {
+
+// Which of the taskbar's direct children, given by class in their order, Inline mode works with.
+struct TaskbarParts {
+  size_t taskSwitch;  // the task buttons, shrunk to make room
+  size_t notifyArea;
+};
+// The notification area, and the task buttons: the last task switch, else the first rebar (older
+// taskbars keep the buttons in one). Empty when either is missing.
+std::optional<TaskbarParts> FindTaskbarParts(const std::vector<std::string>& classes);
 
 // The width the inline window starts with when none has been taken yet.
 constexpr int kDefaultInlineWidth = 100;

@@ -37,16 +37,12 @@ cmp -s "$1" "$installed/Pelmo.exe" && cmp -s "$2" "$installed/pelmo-cli.exe" ||
 pelmo_wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 ||
   e2e_fail "not in the programs list"
 
-# The installed program, under its own name.
+# The installed program, under its own name, starts and joins the viewer chain (what it captures
+# there is the other tests' concern).
 e2e_name=Pelmo
-start="installed $e2e_id"
-e2e_copy "$start"
 pelmo_wine "$installed/Pelmo.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
 e2e_pid=$!
 e2e_drive wait-window 30000 || e2e_fail "the installed program's window did not appear"
-e2e_expect_rows "$start"
-e2e_copy "copied $e2e_id"
-e2e_expect_rows "copied $e2e_id" "$start"
 e2e_close
 
 echo history >"$installed/Pelmo.clp"

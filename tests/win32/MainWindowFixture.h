@@ -99,9 +99,7 @@ inline DWORD DragOnto(HWND target, const std::string& text) {
 }
 
 inline std::vector<std::string> ComboRows(CHistoryCombo& combo) {
-  std::vector<std::string> rows;
-  for (int i = 0; i < combo.GetCount(); ++i) rows.push_back(combo.RowText(i));
-  return rows;
+  return ListBoxRows(combo.m_hWnd, true);
 }
 
 class MainWindowTest : public ::testing::Test {

@@ -62,9 +62,6 @@ TEST(TaskbarIcon, TheShellIsAskedOnlyWhenTheStateChangesAndARestartedOneGetsTheI
     EXPECT_EQ(result, steps[i].result);
     EXPECT_EQ(icon.requests, steps[i].asked);
   }
-  // The record holds as much of a long tip as fits, its terminating zero included.
-  icon.SetTooltipText(std::string(80, 'x'), false);
-  EXPECT_EQ(std::string(icon.MakeRecord(NIM_ADD).szTip), std::string(63, 'x'));
 }
 
 TEST(TaskbarIconShell, RealShellAddsUpdatesAndRemovesTheSmallPictureAndShowsABalloon) {

@@ -9,7 +9,6 @@
 
 #include "ModalScript.h"
 #include "WindowTestSupport.h"
-#include "app/EditItemDialog.h"
 #include "app/HelpWindow.h"
 #include "calc/CalculatorDialog.h"
 #include "framework/Dialog.h"
@@ -134,24 +133,6 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAndWideRowsShowAsCopied) {
   ShowConcatenate(tool.context);
   EXPECT_EQ(script.StepsRun(), 2u);
   EXPECT_EQ(port.copies.size(), 2u) << "no copy without a selection, or from a cancelled window";
-}
-
-// Done gives the edited text; Cancel, Escape and the close box give none.
-TEST(EditItemDialog, OnlyDoneGivesTheEditedText) {
-  for (int way = 0; way < 4; ++way) {
-    SCOPED_TRACE(way);
-    ToolTestContext tool;
-    std::string shown;
-    ModalScript script({[&](HWND dlg) {
-                          shown = WindowText(::GetDlgItem(dlg, IDC_EDIT_TEXT));
-                          ::SetDlgItemTextA(dlg, IDC_EDIT_TEXT, "first\r\n\r\nthird");
-                        },
-                        kCloseWays[way]});
-    const std::optional<HistoryItem> edited = ShowEditItem(tool.context, {"given text", {}});
-    EXPECT_EQ(shown, "given text");
-    ASSERT_EQ(edited.has_value(), way == 0);
-    EXPECT_EQ(edited.value_or(HistoryItem{}).text, way == 0 ? "first\r\n\r\nthird" : "");
-  }
 }
 
 std::vector<HWND> HelpWindows() {

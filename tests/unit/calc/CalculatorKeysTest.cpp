@@ -34,6 +34,30 @@ TEST(CalculatorKeys, OperatorShowsTheRunningResultAndEqualsRecordsTheExpression)
   EXPECT_EQ(keys.History(), (Strings{"1e3", "7*8"}));
 }
 
+// "Shift" gives the next appending key its second text, if it has one: once, and twice is once.
+TEST(CalculatorKeys, ShiftGivesTheNextDualKeyItsSecondTextOnce) {
+  const std::pair<const char*, const char*> duals[] = {
+      {"sin(", "asin("}, {"cos(", "acos("}, {"tan(", "atan("}, {"ln(", "exp("},
+      {"deg(", "rad("},  {"erf(", "erfc("}, {"^", "sqrt("},    {"log(", "log("}};
+  for (const auto& [key, second] : duals) {
+    CalculatorKeys keys;
+    keys.Shift();
+    keys.Shift();
+    keys.Append(key);
+    keys.Append(key);
+    EXPECT_EQ(keys.texts.expression, std::string(second) + key);
+  }
+  // A key without a second text, and typing, use the Shift up too.
+  CalculatorKeys keys;
+  keys.Shift();
+  keys.Append("7");
+  keys.Append("sin(");
+  keys.Shift();
+  keys.EditChanged();
+  keys.Append("^");
+  EXPECT_EQ(keys.texts.expression, "7sin(^");
+}
+
 // The value is shown despite the unmatched bracket; nothing before the operator counts as 0.
 TEST(CalculatorKeys, TypingAnOperatorOrABracketShowsTheRunningResultOtherwiseNothingChanges) {
   CalculatorKeys keys;

@@ -1,11 +1,13 @@
 // The portable rules of the bitmap buttons and of the history rows.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <tuple>
 #include <vector>
 
 #include "controls/BitmapButtonLayout.h"
 #include "controls/HistoryRowRules.h"
+#include "controls/TipText.h"
 
 namespace pelmo {
 namespace {
@@ -123,6 +125,24 @@ TEST(HistoryRowRules, PictureFollowsKindThenLinesThenTheLabelAndColourTheState) 
   EXPECT_EQ(TextColourOf(kDroppedFiles, false), RowTextColour::kNormal);
   for (int kind : {kMarked, kConcatenated})
     EXPECT_EQ(TextColourOf(kind, true), RowTextColour::kHighlight) << kind;
+}
+
+// A preview reaches past its last line's top by a line and a border, no higher than the screen.
+TEST(HistoryRowRules, ThePreviewShowsEveryLineUpToTheScreensHeight) {
+  const int cases[][4] = {{0, 800, 96, 15},    {100, 800, 96, 115}, {785, 800, 96, 800},
+                          {5000, 800, 96, 800}, {100, 800, 144, 123}};
+  for (const auto& [lastLineTop, screen, dpi, height] : cases)
+    EXPECT_EQ(PreviewHeight(lastLineTop, screen, dpi), height) << lastLineTop << " " << dpi;
+}
+
+// The shell's record holds as much of the icon's tip as fits, its terminating zero included.
+TEST(TipText, IsCutToTheRecordWithItsZero) {
+  for (const size_t length : {0, 5, 63, 64, 80}) {
+    char tip[64];
+    std::memset(tip, '#', sizeof tip);
+    CopyTipText(std::string(length, 'x'), tip, sizeof tip);
+    EXPECT_EQ(std::string(tip), std::string(std::min<size_t>(length, 63), 'x')) << length;
+  }
 }
 
 TEST(HistoryRowRules, DragStartsOnTheWholeLabelAwayFromTheButton) {

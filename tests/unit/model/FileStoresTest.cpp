@@ -225,6 +225,32 @@ TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
   }
 }
 
+// Memory that runs out while the lists take in what was read leaves a load in part too: reported,
+// and kept beside before the first save. The history's next block of rows cannot be had; the Quick
+// Replace list, full to its last place, cannot grow (the read itself needs less).
+TEST(ItemStore, MemoryRunningOutWhileTheListsTakeTheFileIsALoadInPart) {
+  std::string items = Int32(300);
+  for (int i = 0; i < 300; ++i) items += Text("entry");
+  items += Int32(0) + Int32(0);
+  for (const bool history : {true, false}) {
+    TempDir dir;
+    const std::string path = dir.File(history ? "Pelmo.clp" : "Pelmo.qrp");
+    const std::string bytes = history ? items : kGoodPairs;
+    WriteBytes(path, bytes);
+    Workspace workspace(dir.File("Pelmo.exe"));
+    Loaded<ItemsFile> read = ReadItemsFile(dir.File("Pelmo.clp"));
+    workspace.quickRep.resize(1 << 14);
+    g_failAllocationsFrom = history ? 512 : 5 << 18;
+    const FileOutcome load =
+        history ? workspace.TakeItems(std::move(read)) : workspace.LoadQuickRep();
+    g_failAllocationsFrom = 0;
+    EXPECT_TRUE(Has(load.problem, "not enough memory") && Has(load.problem, path + ".damaged"))
+        << load.problem;
+    EXPECT_TRUE((history ? workspace.SaveItems() : workspace.SaveQuickRep()).done);
+    EXPECT_EQ(ReadBytes(path + ".damaged"), bytes);
+  }
+}
+
 // Puts a store's file at `path` as `place` says, and returns what lets it go. "held" is a FIFO (a
 // read would wait for a writer for good) or, under Windows, a file open without sharing.
 std::function<void()> Put(const std::string& place, const std::string& path,

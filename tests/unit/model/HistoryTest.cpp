@@ -143,23 +143,31 @@ TEST(HistoryCommands, DeleteMarkAndEditChangeTheRowAndSayWhatToSelect) {
     EXPECT_EQ(DeleteEntry(history, row).value_or(-2), selected) << row;
     EXPECT_EQ(history.Texts(), left) << row;
   }
+  // A marked or edited row is made again in the views (a stale row shows what was there).
   History history = MakeHistory({"a", "b", "c"});
+  RecordingView view;
+  history.AddView(&view);
+  history.Refill(view);
+  view.rows[1].first = "stale";
   EXPECT_EQ(MarkEntry(history, 1), 1);
+  view.ExpectMatches(history);
   EXPECT_EQ(history.At(1).kind, kMarked);
   EXPECT_EQ(history.At(0).kind, kPlain);
   EXPECT_EQ(MarkEntry(history, -1), std::nullopt);
 
-  // An edit replaces its entry, or becomes a new one.
+  // An edit replaces its entry, the top one too, or becomes a new one.
   HistoryItem* b = &history.At(1);
   EXPECT_EQ(StoreEdit(history, b, "b", u""), std::nullopt) << "unchanged";
   EXPECT_EQ(StoreEdit(history, b, "b\r\nedited", u""), 1);
-  EXPECT_EQ(history.At(1).text, "b\r\nedited");
   EXPECT_EQ(history.At(1).kind, kMarked) << "an edited entry keeps its mark";
   EXPECT_EQ(StoreEdit(history, b, "b\r\nedited", u"\u03b2"), 1) << "a new wide text is a change";
   EXPECT_EQ(history.At(1).wide, u"\u03b2");
+  EXPECT_EQ(StoreEdit(history, &history.At(0), "top", u""), 0);
+  view.ExpectMatches(history);
+  EXPECT_EQ(history.Texts(), (Strings{"top", "b\r\nedited", "c"}));
   // A typed text, or an entry deleted while it was edited, is a new top entry.
   EXPECT_EQ(StoreEdit(history, nullptr, "", u""), 0);
-  EXPECT_EQ(history.Texts(), (Strings{"", "a", "b\r\nedited", "c"}));
+  EXPECT_EQ(history.Texts(), (Strings{"", "top", "b\r\nedited", "c"}));
   HistoryItem gone;
   EXPECT_EQ(StoreEdit(history, &gone, "kept", u""), 0);
   EXPECT_EQ(history.At(0).kind, kPlain);
@@ -174,30 +182,32 @@ std::string Folded(std::string text) {
 // A caseless search of the full texts (not the labels) from the find position down, wrapping once;
 // a wide entry is searched in its wide text, so a typed '?' finds only real question marks.
 TEST(HistoryFind, SearchesFullTextsIgnoringCaseAndWraps) {
-  const Strings alpha = {"Alpha", "beta", "ALPHABET"}, wide = {"???????? WORLD", "a real ?"};
-  // The rows, the top row's wide text, the typed text, the find position, the row found and the
-  // find position after it.
-  const std::tuple<Strings, std::u16string, std::string, int, int, int> cases[] = {
-      {alpha, u"", "alp", 0, 0, 1},
-      {alpha, u"", "alp", 1, 2, 3},
-      {alpha, u"", "alp", 2, 0, 1},
-      {{"needle", "x", "y", "z"}, u"", "NEEDLE", 2, 0, 1},
-      {{"needle", "x", "y", "z"}, u"", "absent", 1, -1, 0},
-      {{"label line\r\nhidden word", "other"}, u"", "HIDDEN", 0, 0, 1},
+  using Rows = std::vector<std::u16string>;
+  const Rows alpha = {u"Alpha", u"beta", u"ALPHABET"},
+             wide = {u"Καλημέρα world", u"a real ?", u"ПРИВЕТ МИР"};
+  // The rows, the typed text, the find position, the row found and the find position after it.
+  // clang-format off
+  const std::tuple<Rows, std::u16string, int, int, int> cases[] = {
+      {alpha, u"alp", 0, 0, 1}, {alpha, u"alp", 1, 2, 3}, {alpha, u"alp", 2, 0, 1},
+      {{u"needle", u"x", u"y", u"z"}, u"NEEDLE", 2, 0, 1},
+      {{u"needle", u"x", u"y", u"z"}, u"absent", 1, -1, 0},
+      {{u"label line\r\nhidden word", u"other"}, u"HIDDEN", 0, 0, 1},
       // The ANSI code page's letters, at either end of an entry, never past it.
-      {{"Gr\xDC\xDF"}, u"", "gr\xFC", 0, 0, 1},
-      {{"ZEBRA at the start"}, u"", "zebra", 0, 0, 1},
-      {{"at the end: zEbRa"}, u"", "zebra", 0, 0, 1},
-      {{"the zebr"}, u"", "the zebra", 0, -1, 0},
-      {wide, u"Καλημέρα WORLD", "world", 0, 0, 1},
-      {wide, u"Καλημέρα WORLD", "?", 0, 1, 2},
-  };
-  for (const auto& [rows, wideTop, typed, from, row, next] : cases) {
-    History history = MakeHistory(rows);
-    history.At(0).wide = wideTop;
+      {{u"GrÜß"}, u"grü", 0, 0, 1}, {{u"ZEBRA at the start"}, u"zebra", 0, 0, 1},
+      {{u"at the end: zEbRa"}, u"zebra", 0, 0, 1}, {{u"the zebr"}, u"the zebra", 0, -1, 0},
+      // Either case against the other in wide entries; Ω's '?' in the code page is no real one.
+      {wide, u"WORLD", 1, 0, 1}, {wide, u"ΚΑΛΗΜΈΡΑ", 0, 0, 1}, {wide, u"мир", 0, 2, 3},
+      {wide, u"?", 0, 1, 2}, {wide, u"Ω", 0, -1, 0}};
+  // clang-format on
+  for (const auto& [rows, typed, from, row, next] : cases) {
+    History history;
+    for (auto text = rows.rbegin(); text != rows.rend(); ++text) {
+      const std::string ansi = Utf16ToAnsi(*text);  // the wide text kept only when needed
+      history.InsertTop(ansi, kPlain, AnsiToUtf16(ansi) == *text ? u"" : *text);
+    }
     const FindResult found = FindNext(history, typed, from);
     EXPECT_EQ(std::make_pair(found.row, found.findPosition), std::make_pair(row, next))
-        << typed << " from " << from;
+        << Utf16ToUtf8(typed) << " from " << from;
   }
   EXPECT_EQ(Folded("AZ az@[ \xC0\xDC\xDE \xD7\xDF \x8A\x8C\x8E\x9F"),
             "az az@[ \xE0\xFC\xFE \xD7\xDF \x9A\x9C\x9E\xFF");
@@ -292,6 +302,38 @@ TEST(QuickRow, ShowsTheLineOfTheFirstMatchWithEveryTypedWordMarked) {
     const HistoryItem entry{Utf16ToAnsi(text), InAnsi(text) ? u"" : text};
     EXPECT_EQ(Shown(entry, QuickRowMarker(typed).RowOf(entry)), shown) << Utf16ToUtf8(typed);
   }
+}
+
+// A word typed in one case finds a wide entry holding it in the other, for every capital of the
+// scripts matched without case. Unicode's pairs by ranges: first and last capital, step, and the
+// distance to the lower case; then the pairs no range holds (the final sigma and long s too).
+TEST(QuickFilter, EveryCapitalAndItsLowerCaseFindEachOther) {
+  const struct {
+    int first, last, step, toLower;
+  } ranges[] = {
+      {'A', 'Z', 1, 0x20},      {0xC0, 0xD6, 1, 0x20},   {0xD8, 0xDE, 1, 0x20},  // Latin-1
+      {0x100, 0x12E, 2, 1},     {0x132, 0x136, 2, 1},    {0x139, 0x147, 2, 1},   // Extended-A
+      {0x14A, 0x176, 2, 1},     {0x179, 0x17D, 2, 1},    {0x370, 0x372, 2, 1},   // Greek
+      {0x376, 0x376, 1, 1},     {0x386, 0x386, 1, 0x26}, {0x388, 0x38A, 1, 0x25},
+      {0x38C, 0x38C, 1, 0x40},  {0x38E, 0x38F, 1, 0x3F}, {0x391, 0x3A1, 1, 0x20},
+      {0x3A3, 0x3AB, 1, 0x20},  {0x3D8, 0x3EE, 2, 1},    {0x3F7, 0x3FA, 3, 1},
+      {0x3FD, 0x3FF, 1, -0x82}, {0x400, 0x40F, 1, 0x50}, {0x410, 0x42F, 1, 0x20},  // Cyrillic
+      {0x460, 0x480, 2, 1},     {0x48A, 0x4BE, 2, 1},    {0x4C1, 0x4CD, 2, 1},
+      {0x4D0, 0x52E, 2, 1},     {0x531, 0x556, 1, 0x30},  // Armenian
+  };
+  std::vector<std::pair<int, int>> pairs = {{0x178, 0xFF},  {0x37F, 0x3F3}, {0x3CF, 0x3D7},
+                                            {0x3F4, 0x3B8}, {0x3F9, 0x3F2}, {0x4C0, 0x4CF},
+                                            {0x3A3, 0x3C2}, {'S', 0x17F}};
+  for (const auto& r : ranges)
+    for (int c = r.first; c <= r.last; c += r.step) pairs.emplace_back(c, c + r.toLower);
+  // Ω, which the code page lacks, makes both the word and the entry wide.
+  const auto entry = [](int c) { return HistoryItem{"??", {u'Ω', static_cast<char16_t>(c)}}; };
+  const auto typed = [](int c) { return QuickFilter({u'ω', static_cast<char16_t>(c)}); };
+  for (const auto& [capital, lower] : pairs) {
+    EXPECT_TRUE(typed(capital).Matches(entry(lower))) << std::hex << capital;
+    EXPECT_TRUE(typed(lower).Matches(entry(capital))) << std::hex << lower;
+  }
+  EXPECT_FALSE(typed(0xD7).Matches(entry(0xF7))) << "× and ÷ are no letters";
 }
 
 TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {

@@ -15,6 +15,7 @@ namespace pelmo {
 namespace {
 
 using test::Shown;
+using test::Strings;
 
 // With `every`, each key missing from `values` holds that number. A write to the settings
 // section is recorded under its key alone.
@@ -64,6 +65,17 @@ TEST(Settings, ReadRules) {
   EXPECT_EQ(ReadSettings(profile).autoPaste, 3);
   profile.Set("AutoFocus", 0);
   EXPECT_EQ(ReadSettings(profile).autoPaste, 0);
+}
+
+// Help opens on the first start only ("NewWindow" is not 1), which is recorded once.
+TEST(Settings, OnlyTheFirstStartAsksForHelpAndRecordsIt) {
+  FakeProfile profile;
+  EXPECT_TRUE(TakeFirstRun(profile));
+  EXPECT_FALSE(TakeFirstRun(profile));
+  EXPECT_FALSE(TakeFirstRun(profile));
+  EXPECT_EQ(profile.writes, (decltype(profile.writes){{"NewWindow", 1}}));
+  profile.Set("NewWindow", 2);
+  EXPECT_TRUE(TakeFirstRun(profile));
 }
 
 TEST(Settings, TheStoredPositionIsUsedOnlyStrictlyInsideTheScreen) {
@@ -175,6 +187,22 @@ TEST(Concatenate, RowsAreNumberedTrimmedAndCutAndOneSelectedRowProposesTheFirstN
   EXPECT_EQ(choice.firstCount, 3u) << "the first three rows reach the selected one";
   FollowSelection({0, 2}, choice);
   EXPECT_EQ(choice.itemChoice, kSelectedItems);
+}
+
+// The task buttons are the last task switch, else the first rebar; both parts are needed.
+TEST(InlineLayout, FindsTheTaskButtonsAndTheNotificationAreaAmongTheTaskbarsChildren) {
+  using Found = std::pair<int, int>;  // the task buttons and the notification area, or -1
+  const std::pair<Strings, Found> cases[] = {
+      {{"ReBarWindow32", "MSTaskSwWClass", "MSTaskSwWClass", "ReBarWindow32", "TrayNotifyWnd"},
+       {2, 4}},
+      {{"TrayNotifyWnd", "ReBarWindow32", "Button", "ReBarWindow32"}, {1, 0}},
+      {{"Button", "MSTaskSwWClass"}, {-1, -1}},
+      {{"TrayNotifyWnd", "Button"}, {-1, -1}}};
+  for (const auto& [classes, found] : cases) {
+    const std::optional<TaskbarParts> parts = FindTaskbarParts(classes);
+    EXPECT_EQ(parts ? Found(parts->taskSwitch, parts->notifyArea) : Found(-1, -1), found)
+        << classes[1];
+  }
 }
 
 TEST(InlineLayout, TheWindowFillsTheGapBeforeTheNotificationAreaAndExpandingRestoresItsWidth) {
