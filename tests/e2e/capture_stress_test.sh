@@ -34,7 +34,7 @@ for burst in "${bursts[@]}"; do
   case $source in
     x)
       for ((n = 1; n <= count; n++)); do
-        e2e_copy "$prefix $n"
+        e2e_offer "$prefix $n"
         echo "$prefix $n" >>"$copied"
         ((ms == 0)) || sleep "$(printf '0.%03d' "$ms")"
       done
@@ -49,7 +49,7 @@ for burst in "${bursts[@]}"; do
       echo "$prefix 0" >>"$copied"
       wait $!
       for ((n = 1; n <= count; n++)); do
-        e2e_copy "$prefix $n"
+        e2e_offer "$prefix $n"
         echo "$prefix $n" >>"$copied"
       done
       ;;

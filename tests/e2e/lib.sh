@@ -82,7 +82,7 @@ e2e_clipboard() {
 # Copies TEXT as an X program does and waits until X serves it. xclip stays in the foreground
 # (-quiet) so that nothing outlives the test; an owner grabbing the selection late (Wine publishing
 # an earlier write) makes it quit, and the text is offered again.
-e2e_copy() {
+e2e_offer() {
   local text=$1 tries pid="" served=""
   for ((tries = 0; tries < 100; tries++)); do
     if [ -z "$pid" ] || ! kill -0 "$pid" 2>/dev/null; then
@@ -97,6 +97,25 @@ e2e_copy() {
   done
   e2e_fail "xclip did not take the clipboard for \"$text\"; X serves \"$served\";" \
     "xclip said: $(cat "$e2e_dir/xclip.log")"
+}
+
+# Copies TEXT in X (e2e_offer) and, while Pelmo runs, waits until Wine has taken it onto the
+# Windows clipboard. Wine drops an X copy that comes while a Windows program holds the clipboard
+# open (reading the last one, say); such a copy never reaches anyone, and it is offered again by a
+# new owner.
+e2e_copy() {
+  local before tries
+  if [ -z "$e2e_pid" ]; then
+    e2e_offer "$1"
+    return
+  fi
+  before=$(e2e_drive sequence) || e2e_fail "the driver read no clipboard sequence number"
+  for ((tries = 0; tries < 3; tries++)); do
+    e2e_offer "$1"
+    e2e_until 30 eval '[ "$(e2e_drive sequence)" != "$before" ]' && return 0
+    kill "${e2e_clip_pids[-1]}" 2>/dev/null
+  done
+  e2e_fail "Wine did not take \"$1\" onto its clipboard"
 }
 
 # Starts the test's copy of Pelmo and waits until it has joined the viewer chain (and so captured

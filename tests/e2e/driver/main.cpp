@@ -7,6 +7,7 @@
 //   watch LOG          the reference clipboard viewer (ClipboardTools.h)
 //   copy COUNT MS PREFIX   copies COUNT texts MS apart, as a Windows program does
 //   hold MS TEXT       copies TEXT, holding the clipboard open for MS
+//   sequence           the clipboard's sequence number
 // Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
 #include <io.h>
@@ -100,7 +101,7 @@ class MainWindow {
 int Usage() {
   std::fputs(
       "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | windows | command ID | "
-      "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | hold MS TEXT\n",
+      "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | hold MS TEXT | sequence\n",
       stderr);
   return 2;
 }
@@ -191,6 +192,10 @@ int main(int argc, char** argv) {
   if (command == "hold" && argc == 4) {
     if (!ParseNumber(argv[2], ms)) return Usage();
     return HoldClipboard(ms, argv[3]);
+  }
+  if (command == "sequence" && argc == 2) {
+    std::printf("%lu\n", static_cast<unsigned long>(GetClipboardSequenceNumber()));
+    return 0;
   }
   if (command == "windows" && argc == 2) {
     EnumWindows(PrintTopLevelWindow, 0);
