@@ -102,16 +102,13 @@ TEST(BitmapButton, DisabledButtonShowsTheEmbossedPictureAndIgnoresMouseAndKeys) 
 // Pictures are drawn for 96 DPI and scaled once, as they are loaded, for the system's: pixel for
 // pixel, so that magenta stays transparent; at 150% the arrows are drawn again, with their slopes.
 TEST(BitmapButton, PicturesAreLoadedScaledForTheDpi) {
-  const struct {
-    LPCSTR name;
-    int cellWidth;
-    int dpi;
-    SIZE size;
-  } pictures[] = {{MAKEINTRESOURCEA(IDB_EDIT), 0, 120, {20, 20}},
+  // clang-format off
+  const struct { LPCSTR name; int cellWidth, dpi; SIZE size; } pictures[] = {
+                  {MAKEINTRESOURCEA(IDB_EDIT), 0, 120, {20, 20}},
                   {MAKEINTRESOURCEA(IDB_HISTORY_TYPES), 13, 144, {120, 17}},
                   {"MINIMIZEU", 0, 192, {24, 22}},
                   {"MENUPOPU", 0, 144, {18, 17}},
-                  {MAKEINTRESOURCEA(IDB_UP), 0, 192, {14, 8}}};
+                  {MAKEINTRESOURCEA(IDB_UP), 0, 192, {14, 8}}};  // clang-format on
   for (const auto& p : pictures) {
     BITMAP info{};
     ASSERT_TRUE(
@@ -165,15 +162,9 @@ TEST(BitmapButton, TheToolTipShowsTheTextAfterTheLineFeed) {
     t.button.SetToolTipText(tip);
     EXPECT_EQ(::SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0), *tip ? 1 : 0);
     char shown[80] = "";
-    TOOLINFOA tool{TTTOOLINFOA_V1_SIZE,
-                   0,
-                   t.parent,
-                   reinterpret_cast<UINT_PTR>(t.button.m_hWnd),
-                   {},
-                   nullptr,
-                   shown,
-                   0,
-                   nullptr};
+    // clang-format off
+    TOOLINFOA tool{TTTOOLINFOA_V1_SIZE, 0, t.parent, reinterpret_cast<UINT_PTR>(t.button.m_hWnd),
+                   {}, nullptr, shown, 0, nullptr};  // clang-format on
     ::SendMessageA(toolTip, TTM_GETTEXTA, sizeof shown, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(shown, tip);
     t.button.EnableToolTip(false);

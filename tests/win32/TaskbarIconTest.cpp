@@ -109,19 +109,15 @@ LRESULT CALLBACK RecordCommands(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 TEST(PopupMenus, ShownMenuSendsTheChosenCommandToTheTopLevelWindow) {
   constexpr UINT kAbsent = 0xFFFFFFFF;
-  const struct {
-    UINT menu;
-    bool fromChild;
-    bool inlineChecked;
-    WORD firstCommand;
-    UINT inlineState;
-  } cases[] = {
+  // clang-format off
+  const struct { UINT menu; bool fromChild, inlineChecked; WORD firstCommand; UINT inlineState; }
+  cases[] = {
       {IDR_ITEM_MENU, true, true, ID_ADD_ITEM, kAbsent},
       {IDR_MAIN_MENU, true, true, ID_CALCULATOR, MF_CHECKED},
       {IDR_MAIN_MENU, false, false, ID_CALCULATOR, MF_UNCHECKED},
       {IDR_TRAY_MENU, false, true, ID_OPEN, MF_CHECKED},
       {IDR_TRAY_MENU, false, false, ID_OPEN, MF_UNCHECKED},
-  };
+  };  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.menu << (c.fromChild ? " from child" : "")
                                     << (c.inlineChecked ? " checked" : ""));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "../unit/TestSupport.h"
 #include "ModalScript.h"
 #include "WindowTestSupport.h"
 #include "app/HelpWindow.h"
@@ -40,10 +41,7 @@ class FakePort : public ClipboardPort {
   void PutBack(const HistoryItem& item, bool) override { copies.push_back("back " + item.text); }
   void CopyAs(const HistoryItem& text, int) override { copies.push_back("as " + text.text); }
   void CopyFromOwnWindow(const HistoryItem& text) override { copies.push_back("own " + text.text); }
-  bool ReturnFocus() override {
-    ++focusReturns;
-    return true;
-  }
+  bool ReturnFocus() override { return ++focusReturns; }
   bool GoToTarget(bool) override { return false; }
   std::vector<std::string> copies;
   int focusReturns = 0;
@@ -363,15 +361,15 @@ TEST(WebCapturesWindow, ButtonsActOnceAndTheExportOpensThePageUnlessTheWriteFail
   ShowWebCaptures(tool.context);
   ::CloseHandle(lock);
   EXPECT_NE(shown.find(blocked), std::string::npos) << shown;
-  EXPECT_EQ(test::FileBytes(blocked), "old page");
-  EXPECT_EQ(test::FileBytes(page), BuildLinksPage(links));
+  EXPECT_EQ(test::ReadBytes(blocked), "old page");
+  EXPECT_EQ(test::ReadBytes(page), BuildLinksPage(links));
   // Each start's command line and show value, in either order, and no other start.
   const std::string opened = '"' + browser + "\" www.c.org\n8\n",
                     exported = '"' + browser + "\" \"" + page + "\"\n8\n";
-  test::PumpUntil([&] { return test::FileBytes(record).size() >= opened.size() + exported.size(); },
+  test::PumpUntil([&] { return test::ReadBytes(record).size() >= opened.size() + exported.size(); },
                   10000);
   test::Settle(500);
-  const std::string starts = test::FileBytes(record);
+  const std::string starts = test::ReadBytes(record);
   EXPECT_EQ(starts.size(), opened.size() + exported.size()) << starts;
   EXPECT_NE(starts.find(opened), std::string::npos) << starts;
   EXPECT_NE(starts.find(exported), std::string::npos) << starts;

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -116,11 +115,6 @@ inline bool PressKey(HWND target, HWND top, int key, bool shift = false) {
 // Opens `path` without sharing, as another program may: it cannot be replaced until closed.
 inline HANDLE LockFile(const std::string& path) {
   return ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-}
-
-inline std::string FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 }  // namespace pelmo::test

@@ -86,6 +86,18 @@ class ClipboardCaptureTest : public ::testing::Test {
     for (; host.undelivered > 0; --host.undelivered) capture.OnChange();
     return result;
   }
+  // Our own write of `text`, announced later (or, after Announced, during the write).
+  void OwnWrite(const char* text, bool announced = false) {
+    capture.SkipNextChange();
+    announced ? (void)Change(text) : Copied(text);
+    capture.OwnWriteDone(true);
+  }
+  // A read from an owner that renders on demand, which moves the number during the read.
+  void Rendered(const char* text) {
+    host.rendering = true;
+    Change(text);
+    host.rendering = false;
+  }
   CaptureResult Retry(std::optional<std::string> text) {
     host.clipboard = std::move(text);
     return capture.OnRetryTimer();
@@ -139,20 +151,15 @@ TEST_F(ClipboardCaptureTest, AWideTextRidesAlongWithItsAnsiText) {
 // Our own write is skipped unread, whether its notification comes during the write or after it;
 // a copy that another program made before that notification came is that program's.
 TEST_F(ClipboardCaptureTest, OnlyOurOwnWriteIsSkipped) {
-  capture.SkipNextChange();
-  EXPECT_EQ(Change("own write"), CaptureResult::kSkipped);
-  capture.OwnWriteDone(true);
-  EXPECT_EQ(host.reads, 0);
+  OwnWrite("own write", true);
+  EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged);
+  EXPECT_EQ(host.reads, 0) << "skipped unread";
   EXPECT_EQ(Change("next"), CaptureResult::kInserted);
 
-  capture.SkipNextChange();
-  Copied("own write, announced later");
-  capture.OwnWriteDone(true);
+  OwnWrite("own write, announced later");
   EXPECT_EQ(capture.OnChange(), CaptureResult::kSkipped);
 
-  capture.SkipNextChange();
-  Copied("own write, overtaken");
-  capture.OwnWriteDone(true);
+  OwnWrite("own write, overtaken");
   Copied("another program's copy");
   EXPECT_EQ(capture.OnChange(), CaptureResult::kInserted);
   EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged) << "that copy's own notification";
@@ -186,21 +193,20 @@ TEST_F(ClipboardCaptureTest, EachChangeIsTakenInOnce) {
   EXPECT_EQ(Change("d"), CaptureResult::kInserted);
 
   // X's copy may be read for the change before its own: that change brings it once more at once.
+  // Delete Rest takes in what the clipboard holds, however soon.
   Change("t");
   host.now -= 1;  // the next look at the clock is just within kRepeatMs of this read
   EXPECT_EQ(Change("t"), CaptureResult::kUnchanged);
   EXPECT_EQ(Change("t"), CaptureResult::kInserted) << "copied again a while later";
+  host.now -= 1;
+  EXPECT_EQ(capture.CaptureNow(), CaptureResult::kInserted) << "Delete Rest";
 
   // An owner that renders on demand moves the number during the read, and the system announces a
   // change as the read closes the clipboard, sometimes moving the number once more.
-  host.rendering = true;
-  Change("r");
-  host.rendering = false;
+  Rendered("r");
   EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged);
   EXPECT_EQ(Change("r"), CaptureResult::kInserted) << "copied again";
-  host.rendering = true;
-  Change("s");
-  host.rendering = false;
+  Rendered("s");
   ++host.sequence;
   EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged);
 
@@ -217,7 +223,8 @@ TEST_F(ClipboardCaptureTest, EachChangeIsTakenInOnce) {
   EXPECT_EQ(capture.OnRetryTimer(), CaptureResult::kInserted);
   EXPECT_EQ(timer.wait, 0u);
   EXPECT_EQ(capture.OnChange(), CaptureResult::kUnchanged) << "f's own notification";
-  EXPECT_EQ(Texts(), (Rows{"f", "e", "s", "r", "r", "t", "t", "d", "c", "b2", "b", "a2", "a"}));
+  EXPECT_EQ(Texts(),
+            (Rows{"f", "e", "s", "r", "r", "t", "t", "t", "d", "c", "b2", "b", "a2", "a"}));
 }
 
 TEST(RetryScheduleTest, WaitsLongerEachTimeUntilTenSecondsAfterTheChange) {
@@ -264,9 +271,7 @@ TEST_F(ClipboardCaptureTest, AHealTakesInOnlyAChangeThatWasMissed) {
   host.wide.clear();
 
   Change("g");
-  capture.SkipNextChange();
-  Change("put back");
-  capture.OwnWriteDone(true);
+  OwnWrite("put back", true);
   Copied("g");
   EXPECT_EQ(capture.OnHeal(), CaptureResult::kInserted) << "g again, after our own write";
 

@@ -217,11 +217,9 @@ TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
 
     const auto save = [&] { return items ? workspace.SaveItems() : workspace.SaveQuickRep(); };
     EXPECT_TRUE(save().done);
-    EXPECT_EQ(ReadBytes(path + ".damaged"), bytes);
-    EXPECT_EQ(ReadBytes(path), saved);
+    EXPECT_EQ(ReadBytes(path + ".damaged") + "|" + ReadBytes(path), bytes + "|" + saved);
     WriteBytes(path + ".damaged", "moved on");
-    EXPECT_TRUE(save().done);
-    EXPECT_EQ(ReadBytes(path + ".damaged"), "moved on");
+    EXPECT_TRUE(save().done && ReadBytes(path + ".damaged") == "moved on");
   }
 }
 

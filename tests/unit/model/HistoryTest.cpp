@@ -106,16 +106,15 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
     view.ExpectMatches(history, rowsThen);
     view.TakeAllRows();
     view.ExpectMatches(history);
-    HistoryItem stranger;
-    EXPECT_EQ(history.RowOf(&stranger), -1);
     const int last = history.Count() - 1;
     EXPECT_EQ(last < 0 ? -1 : history.RowOf(&history.At(last)), last);
+    EXPECT_EQ(history.RowOf(&*entries.emplace_back(new HistoryItem)), -1) << "a stranger";
   }
 }
 
-// Up with nothing selected goes to the second row from the bottom.
+// The selected row (-1: none) of `count` rows, and the rows Up and Down go to (-2: none): Up with
+// nothing selected goes to the second row from the bottom.
 TEST(HistorySelection, UpAndDownRules) {
-  // The selected row (-1: none) of `count` rows, and the rows Up and Down go to (-2: none).
   const int cases[][4] = {{-1, 5, 3, 0}, {-1, 1, -2, 0}, {0, 5, -2, 1},
                           {3, 5, 2, 4},  {4, 5, 3, -2},  {-1, 0, -2, -2}};
   for (const auto& [selected, count, up, down] : cases) {
@@ -150,10 +149,10 @@ TEST(HistoryCommands, DeleteMarkAndEditChangeTheRowAndSayWhatToSelect) {
   history.Refill(view);
   view.rows[1].first = "stale";
   EXPECT_EQ(MarkEntry(history, 1), 1);
-  view.ExpectMatches(history);
-  EXPECT_EQ(history.At(1).kind, kMarked);
-  EXPECT_EQ(history.At(0).kind, kPlain);
   EXPECT_EQ(MarkEntry(history, -1), std::nullopt);
+  view.ExpectMatches(history);
+  EXPECT_EQ(std::make_pair(history.At(0).kind, history.At(1).kind),
+            (std::pair<int, int>(kPlain, kMarked)));
 
   // An edit replaces its entry, the top one too, or becomes a new one.
   HistoryItem* b = &history.At(1);
@@ -170,8 +169,7 @@ TEST(HistoryCommands, DeleteMarkAndEditChangeTheRowAndSayWhatToSelect) {
   EXPECT_EQ(history.Texts(), (Strings{"", "top", "b\r\nedited", "c"}));
   HistoryItem gone;
   EXPECT_EQ(StoreEdit(history, &gone, "kept", u""), 0);
-  EXPECT_EQ(history.At(0).kind, kPlain);
-  EXPECT_EQ(history.Count(), 5);
+  EXPECT_EQ(std::make_pair(history.At(0).kind, history.Count()), (std::pair<int, int>(kPlain, 5)));
 }
 
 std::string Folded(std::string text) {
@@ -220,9 +218,8 @@ TEST(CaselessFinder, FindsWhereFindingInLowerCaseCopiesFinds) {
   std::mt19937 random(1);
   const auto randomByte = [&] { return kBytes[random() % (sizeof kBytes - 1)]; };
   const auto randomText = [&](size_t size) {
-    std::string text;
-    while (text.size() < size) text += randomByte();
-    return text;
+    std::string text(size, ' ');
+    return std::generate(text.begin(), text.end(), randomByte), text;
   };
   for (int round = 0; round < 20000; ++round) {
     const std::string text = randomText(random() % 70);
@@ -357,8 +354,7 @@ TEST(HotKeyText, ReadsModifiersAndOneKeyAndRefusesTheRest) {
               c.why ? "\"" + std::string(c.text) + "\" is not a hotkey: " + c.why : std::string())
         << c.text;
   }
-  EXPECT_FALSE(ParseHotKey("").hotKey);
-  EXPECT_EQ(ParseHotKey("").problem, "") << "empty is off, not wrong";
+  EXPECT_TRUE(!ParseHotKey("").hotKey && ParseHotKey("").problem.empty()) << "off, not wrong";
 }
 
 // Below the caret when it fits, above it when not, and always whole on the screen; its preview
@@ -398,11 +394,8 @@ TEST(HelpWindowRect, CentredOnTheWorkAreaAndClearOfTheStrip) {
       {{0, 0, 800, 480}, {100, 200, 400, 226}, {140, 226, 660, 480}},
       {{0, 0, 640, 400}, {0, 0, 300, 26}, {60, 26, 580, 400}},
   };
-  for (const auto& [workArea, strip, place] : cases) {
-    const Rect placed = HelpWindowRect({520, 440}, workArea, strip);
-    EXPECT_EQ(placed, place) << placed.left << "," << placed.top << " " << placed.right << ","
-                             << placed.bottom;
-  }
+  for (const auto& [workArea, strip, place] : cases)
+    EXPECT_EQ(HelpWindowRect({520, 440}, workArea, strip), place) << strip.left << "," << strip.top;
 }
 
 }  // namespace

@@ -132,10 +132,11 @@ TEST(ClipBook, EntriesSplitAtTheFirstLineFeed) {
   EXPECT_EQ(Shown(entry), "name\nline 1\nline 2");
   EXPECT_EQ(ClipBookName(entry.text), "name");
   EXPECT_EQ(Shown(ClipBookText(entry)), "line 1\nline 2");
-  EXPECT_EQ(ClipBookName("\nthe text"), "");
-  EXPECT_EQ(ClipBookText({"\nthe text", u""}).text, "the text");
-  EXPECT_EQ(ClipBookName("no line feed"), "no line feed");
-  EXPECT_EQ(ClipBookText({"no line feed", u""}).text, "no line feed");
+  for (const auto& [text, name, rest] :
+       {std::tuple("\nthe text", "", "the text"),
+        std::tuple("no line feed", "no line feed", "no line feed")})
+    EXPECT_EQ(ClipBookName(text) + "|" + ClipBookText({text, u""}).text,
+              std::string(name) + "|" + rest);
 
   // A wide text keeps its UTF-16 form under the name, and is put back whole.
   const HistoryItem greek = MakeClipBookEntry("n?", u"nΩ", {"??\n?", u"Γα\nω"});
@@ -182,9 +183,9 @@ TEST(Concatenate, RowsAreNumberedTrimmedAndCutAndOneSelectedRowProposesTheFirstN
   EXPECT_EQ(ConcatenateRow(1, std::u16string()), u"") << "no wide text, no wide row";
 
   ConcatenateChoice choice;
-  FollowSelection({2}, choice);
-  EXPECT_EQ(choice.itemChoice, kFirstItems);
-  EXPECT_EQ(choice.firstCount, 3u) << "the first three rows reach the selected one";
+  FollowSelection({2}, choice);  // the first three rows reach the selected one
+  EXPECT_EQ(std::make_pair(choice.itemChoice, choice.firstCount),
+            (std::pair<int, unsigned>(kFirstItems, 3)));
   FollowSelection({0, 2}, choice);
   EXPECT_EQ(choice.itemChoice, kSelectedItems);
 }
@@ -224,14 +225,11 @@ TEST(InlineLayout, TheWindowFillsTheGapBeforeTheNotificationAreaAndExpandingRest
 }
 
 TEST(SettingsForm, CountsAreUnsignedAndMustFitTheOptionAndAnOptionOnIsShownChecked) {
-  EXPECT_EQ(ParseCount(" \t3 "), 3);
-  EXPECT_EQ(ParseCount("0"), 0);
-  EXPECT_EQ(ParseCount("2147483647"), 2147483647);
-  for (const char* refused : {"-3", "", "3x", "2147483648", "4294967295"})
-    EXPECT_EQ(ParseCount(refused), std::nullopt) << refused;
-  // An option the program treats as on is shown checked.
-  EXPECT_FALSE(ShownChecked(0));
-  for (int on : {1, 2, 5, -1}) EXPECT_TRUE(ShownChecked(on)) << on;
+  const std::pair<const char*, int> counts[] = {
+      {" \t3 ", 3}, {"0", 0},   {"2147483647", 2147483647}, {"-3", -1},
+      {"", -1},     {"3x", -1}, {"2147483648", -1},         {"4294967295", -1}};
+  for (const auto& [text, count] : counts) EXPECT_EQ(ParseCount(text).value_or(-1), count) << text;
+  for (int on : {0, 1, 2, 5, -1}) EXPECT_EQ(ShownChecked(on), on != 0) << on;
 }
 
 }  // namespace
