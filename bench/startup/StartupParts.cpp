@@ -4,8 +4,8 @@
 // input, while the runner weighs the memory the process has written so far; the time spent
 // waiting is not counted. The first line gives the wall clock in milliseconds when the program
 // reached its entry point, so that the runner can tell the time the process took to get there.
-// The last line, the time from the end of the set-up until the window was first painted, needs
-// no answer; the program then stays until it is closed.
+// The parts that wait until the window has been painted follow its first paint; the last line,
+// "0 done", needs no answer, and the program then stays until it is closed.
 //
 // A step added to Pelmo's start must be added here too: the runner prints the sum of the steps
 // beside Pelmo.exe's own figures, and a gap between them shows what this file leaves out.
@@ -38,6 +38,15 @@
 namespace pelmo {
 namespace {
 
+// CMainDialog's timer for what waits until the window has been painted.
+constexpr UINT_PTR kPaintedTimer = 4;
+
+LARGE_INTEGER Now() {
+  LARGE_INTEGER now;
+  ::QueryPerformanceCounter(&now);
+  return now;
+}
+
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
   LARGE_INTEGER frequency;
   ::QueryPerformanceFrequency(&frequency);
@@ -45,22 +54,29 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
          static_cast<double>(frequency.QuadPart);
 }
 
+// When the runner last answered: the steps that are not one call are timed from there.
+LARGE_INTEGER g_answered;
+
 // Prints a line for the runner and waits for its answer: it weighs the memory meanwhile.
 void Tell(const char* format, double number, const char* name) {
   std::printf(format, number, name);
   std::fflush(stdout);
   char line[16];
   if (!std::fgets(line, sizeof line, stdin)) ::ExitProcess(1);
+  g_answered = Now();
+}
+
+// Tells the time since the runner last answered as the time of step `name`.
+void TellSinceAnswer(const char* name) {
+  Tell("%.2f %s\n", Milliseconds(g_answered, Now()), name);
 }
 
 // Runs `step` and tells its time.
 template <typename Step>
 void Measure(const char* name, Step&& step) {
-  LARGE_INTEGER start, end;
-  ::QueryPerformanceCounter(&start);
+  const LARGE_INTEGER start = Now();
   std::forward<Step>(step)();
-  ::QueryPerformanceCounter(&end);
-  Tell("%.2f %s\n", Milliseconds(start, end), name);
+  Tell("%.2f %s\n", Milliseconds(start, Now()), name);
 }
 
 // CMainDialog's start without its commands: the same members, made in the same order.
@@ -72,14 +88,9 @@ class PartsDialog : public CDialog {
         m_port(workspace, {[] {}, [] { return false; }}),
         m_files(workspace, [] {}) {}
 
-  // From DoModal until the dialog's set-up begins: the window and its controls from the template.
-  LARGE_INTEGER m_modalStart{};
-
  protected:
   BOOL OnInitDialog() override {
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    Tell("%.2f %s\n", Milliseconds(m_modalStart, now), "main window from its template");
+    TellSinceAnswer("main window from its template");
 
     Measure("first run check", [&] { m_placement.TakeFirstRun(); });
     Measure("button pictures and tips", [&] {
@@ -98,19 +109,16 @@ class PartsDialog : public CDialog {
       m_workspace.options = m_placement.ReadSettings();
       m_controls.SetFlat(m_workspace.options.softButtons != 0);
     });
-    Measure("tray icon", [&] { m_trayIcon.Start(); });
-    Measure("quick window hotkey", [&] { m_hotKey.Take(m_hWnd, m_placement.QuickWindowKey()); });
-    Measure("items file", [&] {
+    Measure("items file, read started", [&] {
       if (m_workspace.options.save) m_files.StartItemsRead(m_hWnd);
     });
     Measure("Quick Replace file", [&] { m_files.LoadQuickRep(); });
-    Measure("drop target", [&] { m_controls.history.RegisterDropTarget(); });
     Measure("size, timers", [&] {
       StripPlacement::FitAround(m_hWnd, m_controls.down.m_hWnd, m_controls.history.m_hWnd);
       if (m_workspace.options.minimize) StripPlacement::MinimizeSoon(m_hWnd);
       m_controls.history.SetPreview(m_workspace.options.preview != 0);
     });
-    ::QueryPerformanceCounter(&m_setUpEnd);
+    ::SetTimer(m_hWnd, kPaintedTimer, 0, nullptr);
     return TRUE;
   }
 
@@ -126,13 +134,20 @@ class PartsDialog : public CDialog {
         if (!m_painted) {
           const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
           m_painted = true;
-          LARGE_INTEGER now;
-          ::QueryPerformanceCounter(&now);
-          std::printf("%.2f shown and painted\n", Milliseconds(m_setUpEnd, now));
-          std::fflush(stdout);
+          TellSinceAnswer("shown, a short items file read, painted");
           return result;
         }
         break;
+      case WM_TIMER:
+        if (wParam != kPaintedTimer) break;
+        ::KillTimer(m_hWnd, kPaintedTimer);
+        Measure("tray icon, after the paint", [&] { m_trayIcon.Start(); });
+        Measure("quick window hotkey",
+                [&] { m_hotKey.Take(m_hWnd, m_placement.QuickWindowKey()); });
+        Measure("drop target", [&] { m_controls.history.RegisterDropTarget(); });
+        std::puts("0 done");
+        std::fflush(stdout);
+        return 0;
       case WM_CLOSE:
         EndDialog(IDOK);
         return 0;
@@ -156,7 +171,6 @@ class PartsDialog : public CDialog {
   StripInline m_inline;
   CAppTaskbarIcon m_trayIcon{*this, m_inline};
   QuickWindowHotKey m_hotKey;
-  LARGE_INTEGER m_setUpEnd{};
   bool m_painted = false;
 };
 
@@ -179,7 +193,6 @@ class PartsApp : public CWinApp {
     Workspace workspace(ModuleFileName());
     std::optional<PartsDialog> dialog;
     Measure("tray icon's window", [&] { dialog.emplace(workspace); });
-    ::QueryPerformanceCounter(&dialog->m_modalStart);
     dialog->DoModal();
     return FALSE;
   }

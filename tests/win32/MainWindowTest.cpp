@@ -1,5 +1,6 @@
 // The main window on the real clipboard: capture and its guards, the viewer chain, the history
 // operations, a text the code page cannot hold, and Inline mode.
+#include <atomic>
 #include <future>
 #include <thread>
 
@@ -107,6 +108,9 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   DWORD process = 0;
   ::GetWindowThreadProcessId(icon, &process);
   ASSERT_EQ(process, ::GetCurrentProcessId());
+  char tip[64] = {};
+  ::GetWindowTextA(icon, tip, sizeof tip);
+  EXPECT_STREQ(tip, "Dadar Adedirude") << "shown once the strip has been painted";
   ::SendMessageA(icon, WM_TASKBAR_CALLBACK, 0, WM_LBUTTONDOWN);
   PumpUntil([&] { return WindowRect(dialog.m_hWnd).top >= 0; });
   EXPECT_EQ(WindowRect(dialog.m_hWnd), (Rect{123, 77, 123 + hidden.Width(), 77 + hidden.Height()}))
@@ -146,39 +150,66 @@ TEST_F(MainWindowTest, ACopyHeldOpenForSecondsIsCapturedOnceWhenItsWriterLetsGo)
             (std::vector<std::string>{"newest", "held for long", "on the clipboard at start"}));
 }
 
-// The saved history is read while the window works; a close or a command waits for the read and
-// sees every entry. It opens on its top row and reaches the drop-down a batch at a time.
-TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
-  RemoveItemFiles();
-  const int saved = 2 * History::kFirstRows + 1;
-  Workspace workspace(ModuleFileName());
-  for (int i = saved; i-- > 0;) workspace.history.InsertTop("entry " + std::to_string(i), kPlain);
-  ASSERT_TRUE(workspace.SaveItems().done);
+// Threads started in this process: the loader announces each one to the program's TLS callbacks.
+std::atomic<int> g_threadsStarted{0};
+void NTAPI CountStartedThread(PVOID, DWORD reason, PVOID) {
+  if (reason == DLL_THREAD_ATTACH) ++g_threadsStarted;
+}
+__attribute__((used, section(".CRT$XLF"))) PIMAGE_TLS_CALLBACK g_countStartedThread =
+    CountStartedThread;
+
+// The saved history is read while the window works: a long file on a worker, a short one once the
+// window is up, without a thread of its own. A close or a command waits for the read and sees
+// every entry. It opens on its top row and reaches the drop-down a batch at a time.
+TEST(MainWindowStart, ASavedHistoryComesInWhileTheWindowWorks) {
   {
-    ClipboardSession clipboard(nullptr);
-    ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
-  }
-  // Started and at once closed, emptied by Delete Rest, or left to read.
-  for (const UINT message : {WM_CLOSE, WM_COMMAND, WM_NULL}) {
+    // The first drop target of a process starts a thread of OLE's that stays.
     Workspace strip(ModuleFileName());
     CMainDialog dialog(strip);
     ASSERT_TRUE(dialog.Create(nullptr));
-    ::SendMessageA(dialog.m_hWnd, message, ID_DELETE_REST, 0);
-    if (message == WM_CLOSE) {
-      EXPECT_EQ(LoadItemsFile(strip.Files().ItemsPath()).content.history.size(),
-                static_cast<size_t>(saved));
-      continue;
-    }
-    CHistoryCombo& combo = HistoryComboOf(dialog.m_hWnd);
-    if (message == WM_COMMAND) {
-      Settle();
-      EXPECT_EQ(strip.history.Count(), 0) << "Delete Rest took every entry";
-    } else {
-      PumpUntil([&] { return combo.GetCount() == saved; });
-      EXPECT_EQ(ComboRows(combo), workspace.history.Texts());
-      EXPECT_EQ(combo.GetCurSel(), 0);
-    }
+    Settle();
     dialog.DestroyWindow();
+  }
+  const int saved = 2 * History::kFirstRows + 1;
+  for (const size_t padding : {0, 300}) {
+    RemoveItemFiles();
+    const bool worker = saved * padding > (1 << 20);
+    Workspace workspace(ModuleFileName());
+    std::vector<std::string> rows;
+    for (int i = saved; i-- > 0;) {
+      rows.insert(rows.begin(), "entry " + std::to_string(i));
+      workspace.history.InsertTop(rows.front() + "\n" + std::string(padding, 'x'), kPlain);
+    }
+    ASSERT_TRUE(workspace.SaveItems().done);
+    {
+      ClipboardSession clipboard(nullptr);
+      ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
+    }
+    // Started and at once closed, emptied by Delete Rest, or left to read.
+    for (const UINT message : {WM_CLOSE, WM_COMMAND, WM_NULL}) {
+      const int threadsBefore = g_threadsStarted;
+      Workspace strip(ModuleFileName());
+      CMainDialog dialog(strip);
+      ASSERT_TRUE(dialog.Create(nullptr));
+      ::SendMessageA(dialog.m_hWnd, message, ID_DELETE_REST, 0);
+      if (message == WM_CLOSE) {
+        EXPECT_EQ(LoadItemsFile(strip.Files().ItemsPath()).content.history.size(),
+                  static_cast<size_t>(saved));
+        continue;
+      }
+      CHistoryCombo& combo = HistoryComboOf(dialog.m_hWnd);
+      if (message == WM_COMMAND) {
+        Settle();
+        EXPECT_EQ(strip.history.Count(), 0) << "Delete Rest took every entry";
+      } else {
+        PumpUntil([&] { return combo.GetCount() == saved; });
+        Settle();
+        EXPECT_EQ(ComboRows(combo), rows);
+        EXPECT_EQ(combo.GetCurSel(), 0);
+        EXPECT_EQ(g_threadsStarted - threadsBefore, worker ? 1 : 0) << padding;
+      }
+      dialog.DestroyWindow();
+    }
   }
   RemoveItemFiles();
 }
