@@ -298,19 +298,55 @@ TEST_F(MainWindowTest, QuickReplaceGoesOnReplacingBehindAViewerThatPostsTheChang
   }
 }
 
-// A text the ANSI code page cannot hold: captured whole, put back whole and edited.
-TEST_F(MainWindowTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
-  const std::u16string greek = u"Καλημέρα κόσμε \U0001F642";
-  {  // a copy as a Unicode program makes it: CF_UNICODETEXT only
-    ClipboardSession clipboard(other.Hwnd());
-    ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
-    ASSERT_TRUE(PutClipboardBytes(CF_UNICODETEXT, greek.c_str(), (greek.size() + 1) * 2));
+// A copy is read in the forms its owner put: a text the ANSI code page cannot hold is captured
+// whole, put back whole and edited.
+TEST_F(MainWindowTest, ACopyIsReadInItsOwnersFormsAndAGreekTextComesBackWhole) {
+  // A Unicode text the system makes from the ANSI one is never read: it holds nothing more, and
+  // reading it after that one leaves a block behind under Wine, every time.
+  using UnicodeText = ClipboardSession::UnicodeText;
+  const struct {
+    std::vector<UINT> formats;
+    UnicodeText source;
+  } kCopies[] = {{{CF_TEXT}, UnicodeText::kMadeFromAnsi},
+                 {{CF_TEXT, CF_UNICODETEXT}, UnicodeText::kOwnersAfterAnsi},
+                 {{CF_TEXT, CF_LOCALE, CF_UNICODETEXT}, UnicodeText::kOwnersAfterAnsi},
+                 {{CF_UNICODETEXT, CF_TEXT}, UnicodeText::kOwnersFirst},
+                 {{CF_OEMTEXT}, UnicodeText::kMadeFromAnsi},
+                 {{}, UnicodeText::kNone}};
+  for (const auto& copy : kCopies) {
+    {
+      ClipboardSession clipboard(other.Hwnd());
+      ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
+      for (const UINT format : copy.formats) {
+        const DWORD bytes = format == CF_UNICODETEXT ? 0x00620061 : 0x00006261;  // "ab"
+        ASSERT_TRUE(PutClipboardBytes(format, &bytes, sizeof bytes));
+      }
+    }
+    ClipboardSession clipboard(nullptr);
+    EXPECT_EQ(clipboard.UnicodeTextSource(), copy.source) << &copy - kCopies;
   }
-  PumpUntil([&] { return workspace.history.Count() == 2; });
   Settle();
-  ASSERT_EQ(workspace.history.At(0).wide, greek);
-  EXPECT_EQ(workspace.history.At(0).text, ToSystemAnsi(greek))
-      << "the rules see the system's ANSI text";
+  workspace.history.DeleteAll();
+
+  const std::u16string greek = u"Καλημέρα κόσμε \U0001F642";
+  // A copy as a Unicode program makes it, CF_UNICODETEXT only, and as a program that puts the
+  // ANSI form first and its Unicode text after it.
+  for (const bool ansiFirst : {false, true}) {
+    {
+      ClipboardSession clipboard(other.Hwnd());
+      ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
+      const std::string ansi = ToSystemAnsi(greek);
+      if (ansiFirst) {
+        ASSERT_TRUE(PutClipboardBytes(CF_TEXT, ansi.c_str(), ansi.size() + 1));
+      }
+      ASSERT_TRUE(PutClipboardBytes(CF_UNICODETEXT, greek.c_str(), (greek.size() + 1) * 2));
+    }
+    PumpUntil([&] { return workspace.history.Count() == 1 + ansiFirst; });
+    Settle();
+    ASSERT_EQ(workspace.history.At(0).wide, greek) << ansiFirst;
+    EXPECT_EQ(workspace.history.At(0).text, ToSystemAnsi(greek))
+        << "the rules see the system's ANSI text";
+  }
   EXPECT_EQ(WideWindowText(::GetWindow(Combo().m_hWnd, GW_CHILD)), greek)
       << "the edit field shows the selected entry";
 
