@@ -16,7 +16,7 @@ namespace pelmo {
 namespace {
 
 // Fires once the window has been painted: a timer comes only when no message and no painting is
-// waiting.
+// waiting. (The placement's timer is 1, the viewer's are 2 and 3.)
 constexpr UINT_PTR kPaintedTimer = 4;
 
 }  // namespace
