@@ -14,6 +14,14 @@
 
 namespace pelmo {
 
+namespace {
+
+// Fires once the window has been painted: a timer comes only when no message and no painting is
+// waiting. (The placement's timer is 1, the viewer's are 2 and 3.)
+constexpr UINT_PTR kPaintedTimer = 4;
+
+}  // namespace
+
 CMainDialog::CMainDialog(Workspace& workspace)
     : CDialog(IDD_MAIN),
       m_workspace(workspace),
@@ -44,12 +52,10 @@ BOOL CMainDialog::OnInitDialog() {
 
   const Settings& options = m_workspace.options = m_placement.ReadSettings();
   m_controls.SetFlat(options.softButtons != 0);
-  m_trayIcon.Start();
-  TakeQuickWindowKey();
 
   if (options.save) m_files.StartItemsRead(m_hWnd);
   m_files.LoadQuickRep();
-  combo.RegisterDropTarget();
+  ::SetTimer(m_hWnd, kPaintedTimer, 0, nullptr);
   StripPlacement::FitAround(m_hWnd, m_controls.down.m_hWnd, combo.m_hWnd, m_controls.menu.m_hWnd);
   if (options.minimize) StripPlacement::MinimizeSoon(m_hWnd);
   SetFrameCloseTarget(m_hWnd);
@@ -66,6 +72,15 @@ BOOL CMainDialog::PreTranslateMessage(MSG* msg) {
   if (!shiftF10 && msg->message != WM_CONTEXTMENU) return CDialog::PreTranslateMessage(msg);
   ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, KeyboardMenuPosition(m_hWnd), m_inline.On());
   return TRUE;
+}
+
+void CMainDialog::StartUnseenParts() {
+  // Not seen in the window and not needed before a user can act, they wait until it has been
+  // painted: under Wine the shell's answer to the tray icon alone takes milliseconds, and the drop
+  // target starts a thread.
+  m_trayIcon.Start();
+  TakeQuickWindowKey();
+  m_controls.history.RegisterDropTarget();
 }
 
 void CMainDialog::TakeQuickWindowKey() {
@@ -203,6 +218,11 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == QuickWindowHotKey::kId) OnCommand(ID_QUICK_WINDOW, 0, nullptr);
       return 0;
     case WM_TIMER:
+      if (wParam == kPaintedTimer) {
+        ::KillTimer(m_hWnd, kPaintedTimer);
+        StartUnseenParts();
+        return 0;
+      }
       if (m_placement.OnTimer(m_hWnd, wParam)) return 0;
       break;
     case WM_CLOSE:

@@ -36,6 +36,8 @@ class CMainDialog : public CDialog, private HistoryComboOwner, private InlineOwn
 
  private:
   bool RunCommand(WORD id);
+  // The tray icon, the hotkey and the drop target, once the window has been painted.
+  void StartUnseenParts();
   void SaveAll();
   void SetFrameCloseTarget(HWND target) const;
   // Holds the quick window's key from the INI file; what keeps it from being held is told once

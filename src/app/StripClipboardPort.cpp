@@ -76,7 +76,9 @@ ClipboardRead StripClipboardPort::ReadOpenClipboard(const ClipboardSession& clip
                                                     size_t maxBytes) {
   if (clipboard.AsksNotToBeRecorded()) return ClipboardRead::Private(0);
   ClipboardRead read;
-  if (!oem && clipboard.UnicodeTextFirst()) {
+  using UnicodeText = ClipboardSession::UnicodeText;
+  const UnicodeText unicode = clipboard.UnicodeTextSource();
+  if (!oem && unicode == UnicodeText::kOwnersFirst) {
     // Read alone and converted here as the system converts it: under Wine, every read of a format
     // that the system makes from another, or of one read already, leaks a block of memory. A
     // character takes at most two units, so this many make at least `maxBytes` ANSI bytes.
@@ -87,8 +89,13 @@ ClipboardRead StripClipboardPort::ReadOpenClipboard(const ClipboardSession& clip
     return read;
   }
   read.text = clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes);
-  // A cut text is refused anyway: its wide form is never read.
-  if (read.text.size() < maxBytes) read.wide = clipboard.ReadWideTextLostIn(read.text);
+  // A cut text is refused anyway, and a Unicode text the system makes from the ANSI one holds no
+  // more than that (and reading it after that one leaks, as above): the wide form is read only
+  // when the owner put one.
+  const bool ownersUnicode =
+      unicode == UnicodeText::kOwnersFirst || unicode == UnicodeText::kOwnersAfterAnsi;
+  if (read.text.size() < maxBytes && ownersUnicode)
+    read.wide = clipboard.ReadWideTextLostIn(read.text);
   return read;
 }
 

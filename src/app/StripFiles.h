@@ -1,6 +1,6 @@
-// The strip's files next to the executable: the items file (history, ClipBook, links), read on a
-// worker at start so that a long history does not hold up the window, and the Quick Replace
-// file. What goes wrong with either is told to the user.
+// The strip's files next to the executable: the items file (history, ClipBook, links), read once
+// the window is up, a long one on a worker so that it does not hold up the window, and the Quick
+// Replace file. What goes wrong with either is told to the user.
 #pragma once
 
 #include <windows.h>
@@ -19,7 +19,8 @@ class StripFiles {
   StripFiles(Workspace& workspace, std::function<void()> itemsTaken)
       : m_workspace(workspace), m_itemsTaken(std::move(itemsTaken)) {}
 
-  // Starts the read of the items file; WM_ITEMS_READ comes to `window` when it is done.
+  // Starts the read of the items file; WM_ITEMS_READ comes to `window` when it is done, or, for a
+  // short file, when it is to be read.
   void StartItemsRead(HWND window);
   // Takes in what the read found, waiting for it if it still runs: when it is done, and before a
   // save or a command, which must see every entry of the file.

@@ -73,13 +73,21 @@ bool ClipboardSession::WriteText(const std::string& text) const {
   return HandOver(CF_TEXT, text.c_str(), text.size() + 1);
 }
 
-bool ClipboardSession::UnicodeTextFirst() const {
-  // The formats come in the order the owner put them there; those the system makes come last.
+ClipboardSession::UnicodeText ClipboardSession::UnicodeTextSource() const {
+  // The formats come in the order the owner put them there; those the system makes from the text
+  // come after them, the locale and the OEM text before the Unicode text. An owner that put its
+  // Unicode text after both of those is taken as one that did not put it.
+  bool ansi = false, locale = false, oem = false;
   for (UINT format = ::EnumClipboardFormats(0); format; format = ::EnumClipboardFormats(format)) {
-    if (format == CF_UNICODETEXT) return true;
-    if (format == CF_TEXT || format == CF_OEMTEXT) return false;
+    if (format == CF_UNICODETEXT) {
+      if (!ansi) return UnicodeText::kOwnersFirst;
+      return locale && oem ? UnicodeText::kMadeFromAnsi : UnicodeText::kOwnersAfterAnsi;
+    }
+    ansi = ansi || format == CF_TEXT;
+    oem = oem || format == CF_OEMTEXT;
+    locale = locale || format == CF_LOCALE;
   }
-  return false;
+  return UnicodeText::kNone;
 }
 
 std::u16string ClipboardSession::ReadWideText(size_t maxUnits) const {

@@ -31,9 +31,11 @@ class ClipboardSession {
   // False when the block could not be made (the clipboard is then left empty).
   bool WriteText(const std::string& text) const;
 
-  // Whether the clipboard's owner put its text there as CF_UNICODETEXT before any ANSI form of it,
-  // which the system then makes from it on request.
-  bool UnicodeTextFirst() const;
+  // Where the clipboard's CF_UNICODETEXT comes from: its owner put it there before any ANSI form of
+  // the text (the system then makes that from it on request), or after one, or the system makes
+  // it from the ANSI text.
+  enum class UnicodeText { kNone, kOwnersFirst, kOwnersAfterAnsi, kMadeFromAnsi };
+  UnicodeText UnicodeTextSource() const;
   // The clipboard's CF_UNICODETEXT, empty when it holds none; at most `maxUnits` of it.
   std::u16string ReadWideText(size_t maxUnits = std::u16string::npos) const;
   // The clipboard's CF_UNICODETEXT when `ansi`, its text just read, is that text in the ANSI code

@@ -9,7 +9,8 @@ namespace pelmo {
 constexpr UINT WM_TASKBAR_CALLBACK = 0x80E6;
 // A bitmap button posts this to itself to check again whether the mouse is still over it.
 constexpr UINT WM_BUTTON_RECHECK_HOVER = 0x80D5;
-// The worker that reads the items file posts this to the strip when it is done.
+// The items file's read: its worker posts this to the strip when it is done; for a short file the
+// strip posts it to itself, and reads the file when it comes.
 constexpr UINT WM_ITEMS_READ = 0x80D7;
 
 }  // namespace pelmo

@@ -1,5 +1,6 @@
 // The main window on the real clipboard: capture and its guards, the viewer chain, the history
 // operations, a text the code page cannot hold, and Inline mode.
+#include <atomic>
 #include <future>
 #include <thread>
 
@@ -82,6 +83,9 @@ TEST_F(MainWindowTest, MinimizeStoresThePositionThatATrayLeftClickRestores) {
   DWORD process = 0;
   ::GetWindowThreadProcessId(icon, &process);
   ASSERT_EQ(process, ::GetCurrentProcessId());
+  char tip[64] = {};
+  ::GetWindowTextA(icon, tip, sizeof tip);
+  EXPECT_STREQ(tip, "Dadar Adedirude") << "shown once the strip has been painted";
   ::SendMessageA(icon, WM_TASKBAR_CALLBACK, 0, WM_LBUTTONDOWN);
   PumpUntil([&] { return WindowRect(dialog.m_hWnd).top >= 0; });
   EXPECT_EQ(WindowRect(dialog.m_hWnd), (Rect{123, 77, 123 + hidden.Width(), 77 + hidden.Height()}))
@@ -121,46 +125,64 @@ TEST_F(MainWindowTest, ACopyHeldOpenForSecondsIsCapturedOnceWhenItsWriterLetsGo)
             (std::vector<std::string>{"newest", "held for long", "on the clipboard at start"}));
 }
 
-// The saved history is read while the window works; a close or a command waits for the read and
-// sees every entry. It opens on its top row and reaches the drop-down a batch at a time.
-TEST(MainWindowStart, ALongSavedHistoryComesInWhileTheWindowWorks) {
-  RemoveItemFiles();
+// Threads started in this process: the loader announces each one to the program's TLS callbacks.
+std::atomic<int> g_threadsStarted{0};
+void NTAPI CountStartedThread(PVOID, DWORD reason, PVOID) {
+  if (reason == DLL_THREAD_ATTACH) ++g_threadsStarted;
+}
+__attribute__((used, section(".CRT$XLF"))) PIMAGE_TLS_CALLBACK g_countStartedThread =
+    CountStartedThread;
+
+// The saved history is read while the window works: a long file on a worker, a short one once the
+// window is up, without a thread of its own. A close or a command waits for the read and sees
+// every entry. It opens on its top row and reaches the drop-down a batch at a time.
+TEST(MainWindowStart, ASavedHistoryComesInWhileTheWindowWorks) {
   const int saved = 2 * History::kFirstRows + 1;
-  Workspace workspace(ModuleFileName());
-  for (int i = saved; i-- > 0;) workspace.history.InsertTop("entry " + std::to_string(i), kPlain);
-  ASSERT_TRUE(workspace.SaveItems().done);
-  {
-    ClipboardSession clipboard(nullptr);
-    ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
-  }
-  // Started and at once closed, emptied by Delete Rest, or left to read. The first is the first
-  // start: only it asks for help.
+  // The first start asks for help, and only that one.
   struct : CWinApp {
     void WinHelp(DWORD_PTR, UINT) override { ++requests; }
     int requests = 0;
   } app;
   IniProfile().WriteInt(kSettingsSection, "NewWindow", 0);
-  for (const UINT message : {WM_CLOSE, WM_COMMAND, WM_NULL}) {
-    Workspace strip(ModuleFileName());
-    CMainDialog dialog(strip);
-    ASSERT_TRUE(dialog.Create(nullptr));
-    EXPECT_EQ(app.requests, 1) << "help on the first start only";
-    ::SendMessageA(dialog.m_hWnd, message, ID_DELETE_REST, 0);
-    if (message == WM_CLOSE) {
-      EXPECT_EQ(LoadItemsFile(strip.Files().ItemsPath()).content.history.size(),
-                static_cast<size_t>(saved));
-      continue;
+  for (const size_t padding : {0, 300}) {
+    RemoveItemFiles();
+    Workspace workspace(ModuleFileName());
+    std::vector<std::string> rows;
+    for (int i = saved; i-- > 0;) {
+      rows.insert(rows.begin(), "entry " + std::to_string(i));
+      workspace.history.InsertTop(rows.front() + "\n" + std::string(padding, 'x'), kPlain);
     }
-    CHistoryCombo& combo = HistoryComboOf(dialog.m_hWnd);
-    if (message == WM_COMMAND) {
-      Settle();
-      EXPECT_EQ(strip.history.Count(), 0) << "Delete Rest took every entry";
-    } else {
-      PumpUntil([&] { return combo.GetCount() == saved; });
-      EXPECT_EQ(ComboRows(combo), workspace.history.Texts());
-      EXPECT_EQ(combo.GetCurSel(), 0);
+    ASSERT_TRUE(workspace.SaveItems().done);
+    {
+      ClipboardSession clipboard(nullptr);
+      ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
     }
-    dialog.DestroyWindow();
+    // Started and at once closed, emptied by Delete Rest, or left to read.
+    for (const UINT message : {WM_CLOSE, WM_COMMAND, WM_NULL}) {
+      const int threadsBefore = g_threadsStarted;
+      Workspace strip(ModuleFileName());
+      CMainDialog dialog(strip);
+      ASSERT_TRUE(dialog.Create(nullptr));
+      EXPECT_EQ(app.requests, 1) << "help on the first start only";
+      ::SendMessageA(dialog.m_hWnd, message, ID_DELETE_REST, 0);
+      if (message == WM_CLOSE) {
+        EXPECT_EQ(LoadItemsFile(strip.Files().ItemsPath()).content.history.size(),
+                  static_cast<size_t>(saved));
+        continue;
+      }
+      CHistoryCombo& combo = HistoryComboOf(dialog.m_hWnd);
+      if (message == WM_COMMAND) {
+        Settle();
+        EXPECT_EQ(strip.history.Count(), 0) << "Delete Rest took every entry";
+      } else {
+        PumpUntil([&] { return combo.GetCount() == saved; });
+        EXPECT_EQ(ComboRows(combo), rows);
+        EXPECT_EQ(combo.GetCurSel(), 0);
+        // Padded, the file is over 1 MB. OLE's thread for the drop target has started by now.
+        EXPECT_EQ(g_threadsStarted > threadsBefore, padding > 0);
+      }
+      dialog.DestroyWindow();
+    }
   }
   RemoveItemFiles();
 }
@@ -249,19 +271,47 @@ TEST_F(MainWindowTest, QuickReplaceGoesOnReplacingBehindAViewerThatPostsTheChang
   }
 }
 
-// A text the ANSI code page cannot hold: captured whole, put back whole and edited.
-TEST_F(MainWindowTest, AGreekTextComesBackAsTheSameUtf16AndIsEditedWhole) {
-  const std::u16string greek = u"Καλημέρα κόσμε \U0001F642";
-  {  // a copy as a Unicode program makes it: CF_UNICODETEXT only
-    ClipboardSession clipboard(other.Hwnd());
-    ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
-    ASSERT_TRUE(PutClipboardBytes(CF_UNICODETEXT, greek.c_str(), (greek.size() + 1) * 2));
+// A copy is read in the forms its owner put: a text the ANSI code page cannot hold is captured
+// whole, put back whole and edited.
+TEST_F(MainWindowTest, ACopyIsReadInItsOwnersFormsAndAGreekTextComesBackWhole) {
+  // A Unicode text the system makes from the ANSI one is never read: it holds nothing more, and
+  // reading it after that one leaves a block behind under Wine, every time.
+  using UnicodeText = ClipboardSession::UnicodeText;
+  // (The Greek copies below are the owners' Unicode texts.)
+  const std::pair<std::vector<UINT>, UnicodeText> kCopies[] = {
+      {{CF_TEXT}, UnicodeText::kMadeFromAnsi},
+      {{CF_TEXT, CF_LOCALE, CF_UNICODETEXT}, UnicodeText::kOwnersAfterAnsi}};
+  for (const auto& [formats, source] : kCopies) {
+    {
+      ClipboardSession clipboard(other.Hwnd());
+      ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
+      const DWORD ab = 0x00620061;  // L"ab", and "a" in one byte
+      for (const UINT format : formats) ASSERT_TRUE(PutClipboardBytes(format, &ab, sizeof ab));
+    }
+    EXPECT_EQ(ClipboardSession(nullptr).UnicodeTextSource(), source) << formats.size();
   }
-  PumpUntil([&] { return workspace.history.Count() == 2; });
   Settle();
-  ASSERT_EQ(workspace.history.At(0).wide, greek);
-  EXPECT_EQ(workspace.history.At(0).text, ToSystemAnsi(greek))
-      << "the rules see the system's ANSI text";
+  workspace.history.DeleteAll();
+
+  const std::u16string greek = u"Καλημέρα κόσμε \U0001F642";
+  // A copy as a Unicode program makes it, CF_UNICODETEXT only, and as a program that puts the
+  // ANSI form first and its Unicode text after it.
+  for (const bool ansiFirst : {false, true}) {
+    {
+      ClipboardSession clipboard(other.Hwnd());
+      ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
+      const std::string ansi = ToSystemAnsi(greek);
+      if (ansiFirst) {
+        ASSERT_TRUE(PutClipboardBytes(CF_TEXT, ansi.c_str(), ansi.size() + 1));
+      }
+      ASSERT_TRUE(PutClipboardBytes(CF_UNICODETEXT, greek.c_str(), (greek.size() + 1) * 2));
+    }
+    PumpUntil([&] { return workspace.history.Count() == 1 + ansiFirst; });
+    Settle();
+    ASSERT_EQ(workspace.history.At(0).wide, greek) << ansiFirst;
+    EXPECT_EQ(workspace.history.At(0).text, ToSystemAnsi(greek))
+        << "the rules see the system's ANSI text";
+  }
   EXPECT_EQ(WideWindowText(::GetWindow(Combo().m_hWnd, GW_CHILD)), greek)
       << "the edit field shows the selected entry";
 
