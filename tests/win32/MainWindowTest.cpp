@@ -296,20 +296,22 @@ TEST_F(MainWindowTest, ACopyIsReadInItsOwnersFormsAndAGreekTextComesBackWhole) {
   const std::u16string greek = u"Καλημέρα κόσμε \U0001F642";
   // A copy as a Unicode program makes it, CF_UNICODETEXT only, and as a program that puts the
   // ANSI form first and its Unicode text after it.
+  // (Two texts: one text copied twice at once would be one copy announced twice.)
   for (const bool ansiFirst : {false, true}) {
+    const std::u16string text = ansiFirst ? greek : u"Ελλάδα \U0001F642";
     {
       ClipboardSession clipboard(other.Hwnd());
       ASSERT_TRUE(clipboard.IsOpen() && ::EmptyClipboard());
-      const std::string ansi = ToSystemAnsi(greek);
+      const std::string ansi = ToSystemAnsi(text);
       if (ansiFirst) {
         ASSERT_TRUE(PutClipboardBytes(CF_TEXT, ansi.c_str(), ansi.size() + 1));
       }
-      ASSERT_TRUE(PutClipboardBytes(CF_UNICODETEXT, greek.c_str(), (greek.size() + 1) * 2));
+      ASSERT_TRUE(PutClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * 2));
     }
     PumpUntil([&] { return workspace.history.Count() == 1 + ansiFirst; });
     Settle();
-    ASSERT_EQ(workspace.history.At(0).wide, greek) << ansiFirst;
-    EXPECT_EQ(workspace.history.At(0).text, ToSystemAnsi(greek))
+    ASSERT_EQ(workspace.history.At(0).wide, text) << ansiFirst;
+    EXPECT_EQ(workspace.history.At(0).text, ToSystemAnsi(text))
         << "the rules see the system's ANSI text";
   }
   EXPECT_EQ(WideWindowText(::GetWindow(Combo().m_hWnd, GW_CHILD)), greek)
