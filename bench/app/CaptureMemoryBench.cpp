@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "HandledEvent.h"
 #include "app/MainDialog.h"
 #include "framework/ModulePath.h"
 
@@ -36,7 +37,6 @@ namespace {
 
 constexpr DWORD kIdleLimitMs = 20000;
 constexpr size_t kKept = 100;
-constexpr char kHandledEvent[] = "PelmoCaptureMemoryBenchHandled";
 
 HANDLE g_handled;
 

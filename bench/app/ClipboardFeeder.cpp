@@ -15,9 +15,10 @@
 #include <cstring>
 #include <string>
 
+#include "HandledEvent.h"
+
 namespace {
 
-constexpr char kHandledEvent[] = "PelmoCaptureMemoryBenchHandled";
 constexpr DWORD kHandledWaitMs = 5000;
 
 size_t MixedSize(long copy) {

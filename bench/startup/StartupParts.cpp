@@ -21,11 +21,13 @@
 #include "app/ClipboardViewer.h"
 #include "app/MainFrame.h"
 #include "app/QuickWindowHotKey.h"
+#include "app/RunningCopy.h"
 #include "app/StripClipboardPort.h"
 #include "app/StripControls.h"
 #include "app/StripFiles.h"
 #include "app/StripInline.h"
 #include "app/StripPlacement.h"
+#include "app/StripTimers.h"
 #include "framework/BufferedFile.h"
 #include "framework/Dialog.h"
 #include "framework/ModulePath.h"
@@ -37,9 +39,6 @@
 
 namespace pelmo {
 namespace {
-
-// CMainDialog's timer for what waits until the window has been painted.
-constexpr UINT_PTR kPaintedTimer = 4;
 
 LARGE_INTEGER Now() {
   LARGE_INTEGER now;
@@ -178,6 +177,8 @@ class PartsDialog : public CDialog {
 class PartsApp : public CWinApp {
  public:
   BOOL InitInstance() override {
+    std::optional<RunningCopy> runningCopy;
+    Measure("running copy check", [&] { runningCopy.emplace(); });
     Measure("common controls", [] {
       INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
       ::InitCommonControlsEx(&controls);

@@ -9,16 +9,7 @@
 namespace pelmo {
 
 CaptureResult ClipboardCapture::OnChange() {
-  if (m_reading) {
-    m_announcedDuringRead = true;
-    return CaptureResult::kDeferred;
-  }
-  // The platform may announce one change twice, or announce it after a read already found it.
-  if (m_taken == m_host.ClipboardSequence()) {
-    m_readAnnounced = false;
-    return CaptureResult::kUnchanged;
-  }
-  return Take(std::exchange(m_readAnnounced, false) ? Repeat::kMayBe : Repeat::kIfSoon);
+  return Announced(std::exchange(m_readAnnounced, false) ? Repeat::kMayBe : Repeat::kIfSoon);
 }
 
 CaptureResult ClipboardCapture::CaptureNow() {
@@ -26,8 +17,18 @@ CaptureResult ClipboardCapture::CaptureNow() {
 }
 
 CaptureResult ClipboardCapture::OnHeal() {
+  m_readAnnounced = false;
+  return Announced(Repeat::kMayBe);
+}
+
+CaptureResult ClipboardCapture::Announced(Repeat ifNew) {
+  if (m_reading) {
+    m_announcedDuringRead = true;
+    return CaptureResult::kDeferred;
+  }
+  // The platform may announce one change twice, or announce it after a read already found it.
   if (m_taken == m_host.ClipboardSequence()) return CaptureResult::kUnchanged;
-  return Take(Repeat::kMayBe);
+  return Take(ifNew);
 }
 
 CaptureResult ClipboardCapture::Take(Repeat repeat) {
@@ -42,7 +43,7 @@ CaptureResult ClipboardCapture::TakeOnce(Repeat repeat) {
   // is not.
   if (repeat != Repeat::kMayBe && TakeSkip(m_host.ClipboardSequence()))
     return CaptureResult::kSkipped;
-  const CaptureResult result = ReadAndInsert();
+  const CaptureResult result = ReadAndInsert(kFirstReadWaitMs);
   if (result == CaptureResult::kBusy && m_retryTimer) m_retryTimer->Start(m_retrySchedule.Start());
   return result;
 }
@@ -56,7 +57,7 @@ CaptureResult ClipboardCapture::TakeAnnouncedDuringRead(CaptureResult result) {
 }
 
 CaptureResult ClipboardCapture::OnRetryTimer() {
-  CaptureResult result = ReadAndInsert();
+  const CaptureResult result = ReadAndInsert(0);
   if (result == CaptureResult::kBusy) {
     if (const std::optional<unsigned> wait = m_retrySchedule.Next()) {
       m_retryTimer->Start(*wait);
@@ -96,16 +97,17 @@ bool ClipboardCapture::TakeSkip(uint32_t sequence) {
   return own;
 }
 
-CaptureResult ClipboardCapture::ReadAndInsert() {
+CaptureResult ClipboardCapture::ReadAndInsert(unsigned waitMs) {
   const Settings& options = m_workspace.options;
   m_reading = true;
-  std::optional<ClipboardRead> read = m_host.ReadClipboard(options.oem != 0, ReadLimit());
+  std::optional<ClipboardRead> read = m_host.ReadClipboard(options.oem != 0, ReadLimit(), waitMs);
   m_reading = false;
   if (!read) return CaptureResult::kBusy;
   const uint32_t sequence = read->sequence;
+  const uint32_t leftAt = read->renderedTo.value_or(sequence);  // what the read left
   m_readAnnounced = read->renderedTo.has_value();
   const uint32_t now = m_host.TickCount();
-  const Repeat repeat = std::exchange(m_repeat, Repeat::kIfSoon);
+  const Repeat repeat = m_repeat;  // a retry reads with the repeat rule its change came with
   const bool mayRepeat = repeat == Repeat::kMayBe;
   // The change made by a Quick Replace write is captured but not replaced again: a pair whose
   // text is a shortcut would otherwise replace without end, one clipboard change calling up the
@@ -116,11 +118,11 @@ CaptureResult ClipboardCapture::ReadAndInsert() {
   const bool soon = repeat == Repeat::kIfSoon && now - m_lastReadAt < kRepeatMs && !ownReplacement;
   if ((mayRepeat || soon) && m_lastContent && !read->isPrivate &&
       m_lastContent->first == read->text && m_lastContent->second == read->wide) {
-    m_taken = read->renderedTo.value_or(sequence);
+    m_taken = leftAt;
     return CaptureResult::kUnchanged;
   }
   if (mayRepeat && TakeSkip(sequence)) return CaptureResult::kSkipped;
-  m_taken = read->renderedTo.value_or(sequence);
+  m_taken = leftAt;
   if (read->isPrivate) return CaptureResult::kPrivate;
   if (!ownReplacement) m_lastReadAt = now;
   m_lastContent.emplace(read->text, read->wide);

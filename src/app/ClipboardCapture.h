@@ -17,8 +17,8 @@ namespace pelmo {
 
 // What one read of the clipboard found.
 struct ClipboardRead {
-  static ClipboardRead Private(uint32_t sequence) {
-    return {std::string(), true, std::u16string(), sequence, std::nullopt};
+  static ClipboardRead Private() {
+    return {std::string(), true, std::u16string(), 0, std::nullopt};
   }
 
   std::string text;
@@ -43,8 +43,9 @@ class CaptureHost {
   virtual void RememberTarget() = 0;
   // The clipboard's text in the chosen format, empty when it holds none, cut after `maxBytes`
   // (a huge text is never copied whole); nullopt when another program holds the clipboard open
-  // right now.
-  virtual std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) = 0;
+  // for longer than `waitMs`.
+  virtual std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes,
+                                                     unsigned waitMs) = 0;
   // A new entry was inserted as row 0.
   virtual void SelectNewEntry() = 0;
   // The clipboard's sequence number, which moves with every change.
@@ -79,6 +80,10 @@ class ClipboardCapture {
  public:
   // Faster than anyone copies one text twice on purpose, slower than the platform's repeats.
   static constexpr uint32_t kRepeatMs = 200;
+  // How long a change's first read waits for a program that holds the clipboard: one that reads
+  // or writes a change holds it for moments, and the change may be gone after the timer's wait.
+  // Later reads, on the timer, do not wait: the strip goes on working meanwhile.
+  static constexpr unsigned kFirstReadWaitMs = 20;
 
   ClipboardCapture(Workspace& workspace, CaptureHost& host)
       : m_workspace(workspace), m_host(host) {}
@@ -116,20 +121,22 @@ class ClipboardCapture {
   void KeepTarget() { m_rememberFlag = 0; }
 
  private:
-  // Takes in the change that arrived, then those announced while it was read.
   // Whether a change that brings the text the last one did is that change again.
   enum class Repeat {
     kMayBe,   // it may be: a heal, or an announcement during a read or after a render
     kIfSoon,  // when it comes within kRepeatMs: any other announcement
     kNever,   // taken in whatever it holds: the clipboard as it is now
   };
+  // An announced change: deferred during a read, nothing when already taken in, else Take.
+  CaptureResult Announced(Repeat ifNew);
+  // Takes in the change that arrived, then those announced while it was read.
   CaptureResult Take(Repeat repeat);
   // Reads the change that arrived, or schedules its reads again while the clipboard is held.
   CaptureResult TakeOnce(Repeat repeat);
   CaptureResult TakeAnnouncedDuringRead(CaptureResult result);
   // The flags a change uses up: remembers the target and says whether the change is our own write.
   bool TakeSkip(uint32_t sequence);
-  CaptureResult ReadAndInsert();
+  CaptureResult ReadAndInsert(unsigned waitMs);
   size_t ReadLimit() const;
   // True when the text was replaced.
   bool QuickReplace(std::string& text);

@@ -1,13 +1,11 @@
 #include "app/ClipboardViewer.h"
 
+#include "app/StripTimers.h"
+
 namespace pelmo {
 
 namespace {
 
-// A program that has just copied may hold the clipboard open for a while: the capture reads it
-// again when this timer fires.
-constexpr UINT_PTR kCaptureRetryTimer = 2;
-constexpr UINT_PTR kChainCheckTimer = 3;
 // Long enough for a slow viewer ahead of us; a missed change is caught within two of these.
 constexpr UINT kChainCheckMs = 500;
 
@@ -73,7 +71,8 @@ void ClipboardViewer::OnDrawClipboard() {
   // round, and passing it on again would never end.
   if (m_forwarding == sequence) return;
   const CaptureResult result = m_healing ? m_capture.OnHeal() : m_capture.OnChange();
-  m_chainWatch.Notified(sequence);
+  // The number as the capture left it: a change announced during its read was taken in too.
+  m_chainWatch.Notified(::GetClipboardSequenceNumber());
   // Announced while our read holds the clipboard open: the next viewer would wait for it in vain,
   // so the change is passed on once that read is done.
   if (result == CaptureResult::kDeferred)

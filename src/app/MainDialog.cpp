@@ -5,6 +5,7 @@
 #include "app/MainFrame.h"
 #include "app/PopupMenus.h"
 #include "app/RunningCopy.h"
+#include "app/StripTimers.h"
 #include "app/ToolCommands.h"
 #include "framework/WindowMessages.h"
 #include "model/HistoryCommands.h"
@@ -13,14 +14,6 @@
 #include "tools/SettingsDialog.h"
 
 namespace pelmo {
-
-namespace {
-
-// Fires once the window has been painted: a timer comes only when no message and no painting is
-// waiting. (The placement's timer is 1, the viewer's are 2 and 3.)
-constexpr UINT_PTR kPaintedTimer = 4;
-
-}  // namespace
 
 CMainDialog::CMainDialog(Workspace& workspace)
     : CDialog(IDD_MAIN),

@@ -12,6 +12,7 @@ class CMainFrame : public CWnd {
   // While set, a close request is handed to this window (the running main dialog), so that a
   // plain close of any of our windows ends the program through its one save-and-end path.
   void SetCloseTarget(HWND target) { m_closeTarget = target; }
+  HWND CloseTarget() const { return m_closeTarget; }
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -32,9 +32,7 @@ BOOL CMultiClipboardApp::InitInstance() {
   {
     Workspace workspace(ModuleFileName());
     CMainDialog dialog(workspace);
-    m_strip = &dialog;
     dialog.DoModal();
-    m_strip = nullptr;
   }
   ::SendMessageA(m_frame->m_hWnd, WM_CLOSE, 0, 0);
   return TRUE;
@@ -45,7 +43,8 @@ BOOL CMultiClipboardApp::InitInstance() {
 namespace pelmo {
 
 void CMultiClipboardApp::WinHelp(DWORD_PTR data, UINT command) {
-  if (command != HELP_QUIT) ShowHelpTopic(data, m_strip ? m_strip->m_hWnd : nullptr);
+  // The strip, while it runs, is the window the frame's close goes to.
+  if (command != HELP_QUIT) ShowHelpTopic(data, m_frame ? m_frame->CloseTarget() : nullptr);
 }
 
 }  // namespace pelmo

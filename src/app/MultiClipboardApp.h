@@ -17,7 +17,6 @@ class CMultiClipboardApp : public CWinApp {
 
  private:
   std::unique_ptr<CMainFrame> m_frame;
-  const CWnd* m_strip = nullptr;  // while it runs
 };
 
 }  // namespace pelmo

@@ -1,7 +1,7 @@
 // The waits between reads of a clipboard that another program holds open. Most programs let go
 // within moments (another viewer reading the same change), so the first waits are short enough
-// to read the change before the next copy replaces it; some keep it for seconds, so the waits grow and
-// the reads go on until ten seconds after the change. Each wait is a timer's interval: the
+// to read the change before the next copy replaces it; some keep it for seconds, so the waits grow
+// and the reads go on until ten seconds after the change. Each wait is a timer's interval: the
 // window goes on working meanwhile.
 #pragma once
 

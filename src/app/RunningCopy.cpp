@@ -3,26 +3,34 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "framework/ModulePath.h"
 
 namespace pelmo {
 
-std::string RunningCopyName(const std::string& modulePath) {
-  // A path may be longer than a name may be: its FNV-1a hash stands for it.
-  uint64_t hash = 14695981039346656037ull;
-  for (const unsigned char c : modulePath) {
-    hash ^= static_cast<unsigned char>(std::toupper(c));
-    hash *= 1099511628211ull;
-  }
-  char name[40];
-  std::snprintf(name, sizeof name, "Pelmo-%016llx", static_cast<unsigned long long>(hash));
+namespace {
+
+// The name every copy of this executable derives from its path, which Windows compares without
+// case. A path may be longer than a name may be: its FNV-1a hash stands for it.
+const std::string& Name() {
+  static const std::string name = [] {
+    uint64_t hash = 14695981039346656037ull;
+    for (const unsigned char c : ModuleFileName()) {
+      hash ^= static_cast<unsigned char>(std::toupper(c));
+      hash *= 1099511628211ull;
+    }
+    char text[40];
+    std::snprintf(text, sizeof text, "Pelmo-%016llx", static_cast<unsigned long long>(hash));
+    return std::string(text);
+  }();
   return name;
 }
 
+}  // namespace
+
 RunningCopy::RunningCopy() {
-  const std::string name = "Local\\" + RunningCopyName(ModuleFileName());
-  m_mutex.reset(::CreateMutexA(nullptr, FALSE, name.c_str()));
+  m_mutex.reset(::CreateMutexA(nullptr, FALSE, ("Local\\" + Name()).c_str()));
   m_first = !m_mutex || ::GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
@@ -31,8 +39,7 @@ void RunningCopy::OpenFirst() const {
 }
 
 UINT RunningCopy::OpenMessage() {
-  static const UINT message =
-      ::RegisterWindowMessageA((RunningCopyName(ModuleFileName()) + "-open").c_str());
+  static const UINT message = ::RegisterWindowMessageA((Name() + "-open").c_str());
   return message;
 }
 

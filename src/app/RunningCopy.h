@@ -6,14 +6,9 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "framework/Gdi.h"
 
 namespace pelmo {
-
-// The name both copies derive from the executable's path, which Windows compares without case.
-std::string RunningCopyName(const std::string& modulePath);
 
 class RunningCopy {
  public:

@@ -8,6 +8,37 @@
 
 namespace pelmo {
 
+namespace {
+
+// The text of the clipboard `clipboard` holds open.
+ClipboardRead ReadOpenClipboard(const ClipboardSession& clipboard, bool oem, size_t maxBytes) {
+  if (clipboard.AsksNotToBeRecorded()) return ClipboardRead::Private();
+  ClipboardRead read;
+  using UnicodeText = ClipboardSession::UnicodeText;
+  const UnicodeText unicode = clipboard.UnicodeTextSource();
+  if (!oem && unicode == UnicodeText::kOwnersFirst) {
+    // Read alone and converted here as the system converts it: under Wine, every read of a format
+    // that the system makes from another, or of one read already, leaks a block of memory. A
+    // character takes at most two units, so this many make at least `maxBytes` ANSI bytes.
+    const size_t maxUnits = maxBytes <= SIZE_MAX / 2 ? 2 * maxBytes : SIZE_MAX;
+    std::u16string wide = clipboard.ReadWideText(maxUnits);
+    read.text = ToSystemAnsi(wide).substr(0, maxBytes);
+    if (read.text.size() < maxBytes) read.wide = WideIfLostInAnsi(std::move(wide), read.text);
+    return read;
+  }
+  read.text = clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes);
+  // A cut text is refused anyway, and a Unicode text the system makes from the ANSI one holds no
+  // more than that (and reading it after that one leaks, as above): the wide form is read only
+  // when the owner put one.
+  const bool ownersUnicode =
+      unicode == UnicodeText::kOwnersFirst || unicode == UnicodeText::kOwnersAfterAnsi;
+  if (read.text.size() < maxBytes && ownersUnicode)
+    read.wide = clipboard.ReadWideTextLostIn(read.text);
+  return read;
+}
+
+}  // namespace
+
 StripClipboardPort::StripClipboardPort(Workspace& workspace, Strip strip)
     : m_workspace(workspace), m_strip(std::move(strip)) {}
 
@@ -58,10 +89,9 @@ void StripClipboardPort::RememberTarget() {
   if (foreground != m_window) m_target = foreground;
 }
 
-std::optional<ClipboardRead> StripClipboardPort::ReadClipboard(bool oem, size_t maxBytes) {
-  // Longer holds are read again on the capture's timer, while the strip goes on working.
-  constexpr unsigned kWaitMs = 20;
-  ClipboardSession clipboard(m_window, kWaitMs);
+std::optional<ClipboardRead> StripClipboardPort::ReadClipboard(bool oem, size_t maxBytes,
+                                                               unsigned waitMs) {
+  ClipboardSession clipboard(m_window, waitMs);
   if (!clipboard.IsOpen()) return std::nullopt;
   // Nobody else changes the clipboard while we hold it open: this is the change that is read.
   const uint32_t sequence = ::GetClipboardSequenceNumber();
@@ -69,33 +99,6 @@ std::optional<ClipboardRead> StripClipboardPort::ReadClipboard(bool oem, size_t 
   read.sequence = sequence;
   if (const uint32_t after = ::GetClipboardSequenceNumber(); after != sequence)
     read.renderedTo = after;
-  return read;
-}
-
-ClipboardRead StripClipboardPort::ReadOpenClipboard(const ClipboardSession& clipboard, bool oem,
-                                                    size_t maxBytes) {
-  if (clipboard.AsksNotToBeRecorded()) return ClipboardRead::Private(0);
-  ClipboardRead read;
-  using UnicodeText = ClipboardSession::UnicodeText;
-  const UnicodeText unicode = clipboard.UnicodeTextSource();
-  if (!oem && unicode == UnicodeText::kOwnersFirst) {
-    // Read alone and converted here as the system converts it: under Wine, every read of a format
-    // that the system makes from another, or of one read already, leaks a block of memory. A
-    // character takes at most two units, so this many make at least `maxBytes` ANSI bytes.
-    const size_t maxUnits = maxBytes <= SIZE_MAX / 2 ? 2 * maxBytes : SIZE_MAX;
-    std::u16string wide = clipboard.ReadWideText(maxUnits);
-    read.text = ToSystemAnsi(wide).substr(0, maxBytes);
-    if (read.text.size() < maxBytes) read.wide = WideIfLostInAnsi(std::move(wide), read.text);
-    return read;
-  }
-  read.text = clipboard.ReadText(oem ? CF_OEMTEXT : CF_TEXT, maxBytes);
-  // A cut text is refused anyway, and a Unicode text the system makes from the ANSI one holds no
-  // more than that (and reading it after that one leaks, as above): the wide form is read only
-  // when the owner put one.
-  const bool ownersUnicode =
-      unicode == UnicodeText::kOwnersFirst || unicode == UnicodeText::kOwnersAfterAnsi;
-  if (read.text.size() < maxBytes && ownersUnicode)
-    read.wide = clipboard.ReadWideTextLostIn(read.text);
   return read;
 }
 

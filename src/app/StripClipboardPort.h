@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "app/ClipboardCapture.h"
-#include "framework/Clipboard.h"
 #include "model/ClipboardPort.h"
 #include "model/Workspace.h"
 
@@ -42,9 +41,7 @@ class StripClipboardPort : public ClipboardPort, private CaptureHost {
   void RememberTarget() override;
 
  private:
-  std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes) override;
-  static ClipboardRead ReadOpenClipboard(const ClipboardSession& clipboard, bool oem,
-                                         size_t maxBytes);
+  std::optional<ClipboardRead> ReadClipboard(bool oem, size_t maxBytes, unsigned waitMs) override;
   void SelectNewEntry() override { m_strip.selectNewEntry(); }
   bool PutReplacement(const std::string& text, bool paste) override;
   uint32_t ClipboardSequence() override { return ::GetClipboardSequenceNumber(); }

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "app/StripTimers.h"
 #include "framework/Gdi.h"
 
 namespace pelmo {
 
 namespace {
 
-constexpr UINT_PTR kMinimizeTimer = 1;
 constexpr UINT kMinimizeDelayMs = 300;
 
 Size ScreenSize() {

@@ -126,8 +126,8 @@ bool COXTaskbarIcon::ShowBalloon(const std::string& title, const std::string& te
   record.uFlags = NIF_INFO;
   record.dwInfoFlags = NIIF_INFO;
   record.uTimeout = kBalloonMs;
-  title.copy(record.szInfoTitle, sizeof record.szInfoTitle - 1);
-  text.copy(record.szInfo, sizeof record.szInfo - 1);
+  CopyTipText(title, record.szInfoTitle, sizeof record.szInfoTitle);
+  CopyTipText(text, record.szInfo, sizeof record.szInfo);
   return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 

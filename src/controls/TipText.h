@@ -1,5 +1,5 @@
-// The notification-area icon's tip as the shell's record holds it: in a fixed array, terminating
-// zero included, into which a longer tip is cut.
+// A text of the notification-area icon as the shell's record holds it (its tip, a balloon's title
+// and text): in a fixed array, terminating zero included, into which a longer text is cut.
 #pragma once
 
 #include <algorithm>

@@ -43,8 +43,9 @@ Drawing FindDrawing(LPCSTR name, int dpi) {
 }  // namespace
 
 int SystemDpi() {
-  const ScreenDC screen;
-  return ::GetDeviceCaps(screen, LOGPIXELSY);
+  // A program that is system DPI aware keeps the DPI it started with.
+  static const int dpi = ::GetDeviceCaps(ScreenDC(), LOGPIXELSY);
+  return dpi;
 }
 
 GdiObject<HBITMAP> LoadScaledBitmap(LPCSTR name, int dpi, int cellWidth) {

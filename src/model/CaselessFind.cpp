@@ -173,4 +173,10 @@ size_t FindCaselessWide(std::u16string_view text, std::u16string_view lowerPatte
   return text.npos;
 }
 
+std::optional<std::string> InAnsi(const std::u16string& typed) {
+  std::string ansi = Utf16ToAnsi(typed);
+  if (AnsiToUtf16(ansi) != typed) return std::nullopt;
+  return ansi;
+}
+
 }  // namespace pelmo

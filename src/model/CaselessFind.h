@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,5 +40,7 @@ class CaselessFinder {
 std::u16string LowerCaseWide(std::u16string_view text);
 // Where `lowerPattern` (in lower case) first starts in `text` in any case, npos when nowhere.
 size_t FindCaselessWide(std::u16string_view text, std::u16string_view lowerPattern);
+// A typed text in the code page, when the code page holds all of it.
+std::optional<std::string> InAnsi(const std::u16string& typed);
 
 }  // namespace pelmo

@@ -123,15 +123,13 @@ FindResult FindNext(const History& history, const std::u16string& typed, int fin
   const int count = history.Count();
   if (count == 0) return {-1, findPosition};
   // Entries that keep a wide text are searched in it, so a typed "?" does not match every lost
-  // character; they are rare, and only they pay for a lower-case copy. The others hold only what
-  // the code page holds.
-  const std::string ansi = Utf16ToAnsi(typed);
-  const bool inAnsi = AnsiToUtf16(ansi) == typed;
-  const CaselessFinder finder(ansi);
+  // character. The others hold only what the code page holds.
+  const std::optional<std::string> ansi = InAnsi(typed);
+  const CaselessFinder finder(ansi.value_or(std::string()));
   const std::u16string widePattern = LowerCaseWide(typed);
   const auto matches = [&](const HistoryItem& item) {
-    if (!item.wide.empty()) return LowerCaseWide(item.wide).find(widePattern) != item.wide.npos;
-    return inAnsi && finder.FoundIn(item.text);
+    if (!item.wide.empty()) return FindCaselessWide(item.wide, widePattern) != item.wide.npos;
+    return ansi && finder.FoundIn(item.text);
   };
   auto scan = [&](int from, int end) {
     for (int row = from; row < end; ++row)

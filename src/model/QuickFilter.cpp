@@ -29,30 +29,25 @@ std::vector<std::u16string> TypedWords(std::u16string_view typed) {
   return words;
 }
 
-std::optional<std::string> InAnsi(const std::u16string& word) {
-  std::string ansi = Utf16ToAnsi(word);
-  if (AnsiToUtf16(ansi) != word) return std::nullopt;
-  return ansi;
-}
-
 QuickFilter::QuickFilter(const std::u16string& typed) {
   for (const std::u16string& word : TypedWords(typed)) {
     if (std::optional<std::string> ansi = InAnsi(word))
       m_ansiWords.emplace_back(*ansi);
     else
-      m_wideWords.push_back(LowerCaseWide(word));
+      m_allInAnsi = false;
+    m_wideWords.push_back(LowerCaseWide(word));
   }
 }
 
 bool QuickFilter::Matches(const HistoryItem& entry) const {
-  for (const CaselessFinder& word : m_ansiWords)
-    if (!word.FoundIn(entry.text)) return false;
-  if (m_wideWords.empty()) return true;
-  if (entry.wide.empty()) return false;
-  const std::u16string wide = LowerCaseWide(entry.wide);
-  return std::all_of(m_wideWords.begin(), m_wideWords.end(), [&](const std::u16string& word) {
-    return wide.find(word) != std::u16string::npos;
-  });
+  if (!entry.wide.empty()) {
+    return std::all_of(m_wideWords.begin(), m_wideWords.end(), [&](const std::u16string& word) {
+      return FindCaselessWide(entry.wide, word) != std::u16string::npos;
+    });
+  }
+  return m_allInAnsi &&
+         std::all_of(m_ansiWords.begin(), m_ansiWords.end(),
+                     [&](const CaselessFinder& word) { return word.FoundIn(entry.text); });
 }
 
 std::vector<int> FilterRows(const History& history, const QuickFilter& filter) {

@@ -1,6 +1,6 @@
 // The quick window's filter: which history entries hold every word of a typed text, anywhere, in
-// any case. Words the code page holds are found in an entry's ANSI text as find next finds them;
-// words it cannot hold (Greek, Cyrillic, ...) in the wide text the entry keeps.
+// any case, found as find next finds a text: in the wide text an entry keeps (Greek, Cyrillic,
+// ...), otherwise in its ANSI text, which holds no word the code page cannot.
 #pragma once
 
 #include <optional>
@@ -20,8 +20,9 @@ class QuickFilter {
   bool Matches(const HistoryItem& entry) const;
 
  private:
-  std::vector<CaselessFinder> m_ansiWords;
-  std::vector<std::u16string> m_wideWords;  // in lower case
+  std::vector<CaselessFinder> m_ansiWords;  // the words the code page holds, for ANSI texts
+  std::vector<std::u16string> m_wideWords;  // every word in lower case, for wide texts
+  bool m_allInAnsi = true;
 };
 
 // The rows of `history` whose entries match, newest (row 0) first. Typing on narrows the list: a
@@ -33,7 +34,5 @@ std::vector<int> FilterRows(const History& history, const QuickFilter& filter,
 
 // The words of a typed text: what stands between blanks.
 std::vector<std::u16string> TypedWords(std::u16string_view typed);
-// A typed word in the code page, when the code page holds all of it.
-std::optional<std::string> InAnsi(const std::u16string& word);
 
 }  // namespace pelmo

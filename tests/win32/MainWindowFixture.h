@@ -131,11 +131,12 @@ class MainWindowTest : public ::testing::Test {
     Notify(dialog.m_hWnd, IDC_HISTORY, CBN_SELCHANGE);
   }
   // Runs Edit Item with the editor's text set to `text` (unless null) and then `button`.
-  void EditWith(const char* text, int button) {
+  // Edits the selected entry (or the typed text) to `text`, unless null, and closes the editor.
+  void EditWith(const char* text, void (*close)(HWND) = kCloseWays[0]) {
     ModalScript script({[text](HWND editor) {
                           if (text) ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
                         },
-                        [button](HWND editor) { Click(editor, button); }});
+                        close});
     Command(ID_EDIT_ITEM);
     EXPECT_EQ(script.StepsRun(), 2u);
     Settle();

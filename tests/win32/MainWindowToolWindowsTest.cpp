@@ -35,8 +35,8 @@ class StripAndToolWindowsTest : public MainWindowTest {
 };
 
 // The editor holds its entry, not its row: a copy meanwhile moves the entry down. (An entry
-// evicted meanwhile is kept as a new one: HistoryCommands.) Cancel, and Done without a change,
-// copy nothing; without a selection the typed text is edited into a new entry.
+// evicted meanwhile is kept as a new one: HistoryCommands.) Cancel, Escape, the close box, and
+// Done without a change, copy nothing; without a selection the typed text becomes a new entry.
 TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanwhile) {
   CopyAndWait("edit me");
   Combo().SetCurSel(0);
@@ -55,13 +55,20 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
 
   CopyAndWait("elsewhere");
   Combo().SetCurSel(1);
-  EditWith(nullptr, IDOK);
-  EditWith("discarded", IDCANCEL);
+  EditWith(nullptr);
+  for (const auto close : {test::kCloseWays[1], test::kCloseWays[2], test::kCloseWays[3]})
+    EditWith("discarded", close);
   EXPECT_EQ(ClipboardText(), "elsewhere");
+  EXPECT_EQ(workspace.history.At(1).text, "copied meanwhile");
+  // The typed text becomes an entry even when the history is full.
+  workspace.options.deleteAfter = workspace.history.Count();
   Combo().SetCurSel(-1);
   Combo().SetWindowText("typed");
-  EditWith(nullptr, IDOK);
+  EditWith(nullptr, test::kCloseWays[3]);
+  EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter);
+  EditWith(nullptr);
   EXPECT_EQ(Texts().front(), "typed");
+  EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter + 1);
   EXPECT_EQ(ClipboardText(), "typed");
 }
 
@@ -71,16 +78,14 @@ TEST_F(StripAndToolWindowsTest, EveryToolWindowIsOwnedByTheStripWhoseCommandsWai
   const struct {
     WORD command;
     int control;
-  } tools[] = {
-      {ID_EDIT_ITEM, IDC_EDIT_TEXT},
-      {ID_ABOUT, IDOK},
-      {ID_CALCULATOR, IDC_CALC_LIST},
-      {ID_CLIPBOOK, IDC_CLIPBOOK_COPY},
-      {ID_QUICKREP, IDC_QUICKREP_DELETE},
-      {ID_CONCATENATE, IDC_CONCATENATE_LIST},
-      {ID_WEB, IDC_WEB_LIST},
-      {ID_SETTINGS, IDC_SET_ITEM_MAXIMUM},
-  };
+  } tools[] = {{ID_EDIT_ITEM, IDC_EDIT_TEXT},
+               {ID_ABOUT, IDOK},
+               {ID_CALCULATOR, IDC_CALC_LIST},
+               {ID_CLIPBOOK, IDC_CLIPBOOK_COPY},
+               {ID_QUICKREP, IDC_QUICKREP_DELETE},
+               {ID_CONCATENATE, IDC_CONCATENATE_LIST},
+               {ID_WEB, IDC_WEB_LIST},
+               {ID_SETTINGS, IDC_SET_ITEM_MAXIMUM}};
   CopyAndWait("keep me");
   for (const auto& tool : tools) {
     SCOPED_TRACE(tool.command);

@@ -73,4 +73,12 @@ inline void Click(HWND dialog, int id) {
   Notify(dialog, id, BN_CLICKED);
 }
 
+// The ways of closing a dialog: OK, Cancel, Escape in the focused field, the close box.
+inline void (*const kCloseWays[])(HWND) = {
+    [](HWND dlg) { Click(dlg, IDOK); },
+    [](HWND dlg) { Click(dlg, IDCANCEL); },
+    [](HWND) { ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); },
+    [](HWND dlg) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); },
+};
+
 }  // namespace pelmo::test

@@ -54,14 +54,6 @@ struct ToolTestContext {
   ToolContext context{workspace, port, owner};
 };
 
-// The ways of closing a dialog: OK, Cancel, Escape in the focused field, the close box.
-void (*const kCloseWays[])(HWND) = {
-    [](HWND dlg) { Click(dlg, IDOK); },
-    [](HWND dlg) { Click(dlg, IDCANCEL); },
-    [](HWND) { ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0); },
-    [](HWND dlg) { ::PostMessageA(dlg, WM_SYSCOMMAND, SC_CLOSE, 0); },
-};
-
 // The rows in UTF-16 as the list holds them (through our ANSI subclass they would be '?'s).
 std::vector<std::u16string> WideRows(HWND list) {
   const auto listProc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(list, GCLP_WNDPROC));
@@ -281,7 +273,7 @@ TEST(CalculatorWindow, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
                             // Another program locks the file: it cannot be replaced.
                             if (fails) lock = test::LockFile(kHistoryFile);
                             Press(dlg, {IDC_CALC_4, IDC_CALC_ADD, IDC_CALC_5, IDC_CALC_EQUALS});
-                            kCloseWays[way](dlg);
+                            test::kCloseWays[way](dlg);
                           },
                           [&](HWND dlg) {
                             // A second close while the failure is reported finds it ending.

@@ -23,12 +23,14 @@ class FakeHost : public CaptureHost {
   static constexpr size_t kMaxWrites = 20;
 
   void RememberTarget() override { ++remembered; }
-  std::optional<ClipboardRead> ReadClipboard(bool, size_t maxBytes) override {
+  std::optional<ClipboardRead> ReadClipboard(bool, size_t maxBytes, unsigned) override {
     ++reads;
     lastLimit = maxBytes;
     if (!clipboard) return std::nullopt;
-    if (markedPrivate) return ClipboardRead::Private(sequence);
-    ClipboardRead read{clipboard->substr(0, maxBytes), false, wide, sequence, std::nullopt};
+    ClipboardRead read = markedPrivate
+                             ? ClipboardRead::Private()
+                             : ClipboardRead{clipboard->substr(0, maxBytes), false, wide, 0, {}};
+    read.sequence = sequence;
     if (rendering) read.renderedTo = ++sequence;
     // What happens while the read runs messages or closes the clipboard, once.
     if (const auto during = std::exchange(duringRead, nullptr)) during();
