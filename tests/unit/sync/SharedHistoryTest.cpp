@@ -1,0 +1,238 @@
+// The shared history against a sync service played in memory: each computer has a folder of its
+// own, and the service copies a journal from one to the other when and how the test says.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "sync/SharedHistory.h"
+
+namespace pelmo {
+namespace {
+
+struct Folder : JournalFiles {
+  std::vector<std::string> Journals() override {
+    std::vector<std::string> names;
+    for (const auto& file : files) names.push_back(file.first);
+    return names;
+  }
+  std::optional<JournalBytes> Read(const std::string& name, size_t offset, size_t count) override {
+    const auto found = files.find(name);
+    if (found == files.end()) return std::nullopt;
+    const std::string& bytes = found->second;
+    return JournalBytes{offset < bytes.size() ? bytes.substr(offset, count) : "", bytes.size()};
+  }
+  bool Append(const std::string& name, const std::string& bytes) override {
+    if (fail) return false;
+    files[name] += bytes;
+    return true;
+  }
+  bool Replace(const std::string& name, const std::string& bytes) override {
+    if (fail) return false;
+    files[name] = bytes;
+    return true;
+  }
+  std::map<std::string, std::string> files;
+  bool fail = false;
+};
+
+// Not a cipher: enough of one to tell a key, a record's place and a change apart.
+struct MarkSealer : RecordSealer {
+  explicit MarkSealer(char key) : key(key) {}
+  std::string Seal(const std::string& plain, const std::string& associated) override {
+    std::string sealed = plain;
+    for (char& c : sealed) c ^= key;
+    return sealed + Mark(sealed, associated);
+  }
+  std::optional<std::string> Open(const std::string& sealed,
+                                  const std::string& associated) override {
+    if (sealed.size() < 4) return std::nullopt;
+    std::string plain = sealed.substr(0, sealed.size() - 4);
+    if (sealed.substr(plain.size()) != Mark(plain, associated)) return std::nullopt;
+    for (char& c : plain) c ^= key;
+    return plain;
+  }
+  std::string Mark(const std::string& sealed, const std::string& associated) const {
+    return std::string(1, key) + std::to_string(Crc32(sealed + associated)).substr(0, 3);
+  }
+  char key;
+};
+
+struct Keys : JournalKeys {
+  explicit Keys(char key = 0) : sealer(key) {}
+  bool HasPassphrase() const override { return sealer.key != 0; }
+  JournalHeader NewHeader() override {
+    JournalHeader header;
+    header.id = ++ids * 1000 + static_cast<unsigned char>(sealer.key);
+    header.encrypted = HasPassphrase();
+    header.iterations = header.encrypted ? 5 : 0;
+    header.salt = header.encrypted ? std::string(kSaltBytes, 's') : "";
+    return header;
+  }
+  RecordSealer* SealerFor(const JournalHeader&) override {
+    return HasPassphrase() ? &sealer : nullptr;
+  }
+  MarkSealer sealer;
+  static inline uint64_t ids = 0;
+};
+
+struct MapProfile : TextProfile {
+  std::string GetString(const char* section, const char* key, const char* fallback) override {
+    const auto found = values.find(std::string(section) + "/" + key);
+    return found == values.end() ? fallback : found->second;
+  }
+  void WriteString(const char* section, const char* key, const std::string& value) override {
+    values[std::string(section) + "/" + key] = value;
+  }
+  std::map<std::string, std::string> values;
+};
+
+const std::string kA = "DESK-ann.pelmosync";
+
+// Computer A writes; computer B, with its own folder, profile and keys, reads what the service
+// delivered of A's journal.
+struct SharedHistoryTest : testing::Test {
+  std::string& Journal() { return a.files[kA]; }
+  void Deliver(const std::string& bytes) { b.files[kA] = bytes; }
+  void Share(const std::string& text, int kind = kPlain, std::u16string wide = {}) {
+    ASSERT_TRUE(writer->Share(HistoryItem{text, std::move(wide), kind, 0}, ++clock));
+  }
+  std::vector<std::string> TakeIn() {
+    std::vector<std::string> texts;
+    for (const JournalRecord& record : reader->TakeIn().records) texts.push_back(record.text);
+    return texts;
+  }
+  using Texts = std::vector<std::string>;
+
+  Folder a, b;
+  Keys aKeys, bKeys;
+  MapProfile aProfile, bProfile;
+  uint64_t clock = 1000;
+  std::unique_ptr<SharedHistory> writer =
+      std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
+  std::unique_ptr<SharedHistory> reader =
+      std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
+};
+
+TEST(JournalFormat, ARecordsBytesAreFixed) {
+  const JournalHeader header;
+  const std::string record =
+      EncodeRecord(header, {7, 0x0102, kConcatenated, "ab", u"\u00e9"}, nullptr);
+  EXPECT_EQ(record, std::string("PLSJ\x18\0\0\0\x07\0\0\0\0\0\0\0"
+                                "\x02\x01\0\0\0\0\0\0\x01\0\0\0\x02\0\0\0ab\x01\0\0\0\xe9\0"
+                                "\x0e\x3c\x51\x07",
+                                44));
+  const RecordScan scan = ScanRecords(record, 48, header, nullptr);
+  ASSERT_EQ(scan.records.size(), 1u);
+  EXPECT_EQ(scan.records[0].wide, u"\u00e9");
+  EXPECT_EQ(scan.records[0].kind, kConcatenated);
+  EXPECT_EQ(scan.end, 48 + record.size());
+  EXPECT_EQ(OwnJournalName("DESK 1", "Zoë"), "DESK_1-Zo__.pelmosync");
+}
+
+TEST_F(SharedHistoryTest, EachRecordIsTakenOnceHoweverTheServiceDeliversIt) {
+  Share("one");
+  Share("two", kConcatenated, u"tw\u03c9");
+  const std::string early = Journal();
+  Share("three");
+  // Half a file: the whole records count, the torn one waits until it is whole.
+  Deliver(Journal().substr(0, Journal().size() - 5));
+  EXPECT_EQ(TakeIn(), (Texts{"one", "two"}));
+  b.files["DESK-ann.pelmosync.tmp"] = Journal();  // a temporary file on its way is not a journal
+  EXPECT_EQ(TakeIn(), Texts{});
+  Deliver(Journal());
+  EXPECT_EQ(TakeIn(), Texts{"three"});
+  Deliver(Journal());  // the same file again
+  Deliver(early);      // an older version of it, shorter
+  EXPECT_EQ(TakeIn(), Texts{});
+  Share("four");
+  Deliver(Journal());
+  EXPECT_EQ(TakeIn(), Texts{"four"});
+  // After a restart, what was taken stays taken; a new record still comes.
+  reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
+  Share("five");
+  Deliver(Journal());
+  EXPECT_EQ(TakeIn(), Texts{"five"});
+  EXPECT_EQ(b.files.at("LAP-ann.pelmosync").size(), kHeaderBytes);  // nothing taken is echoed
+}
+
+TEST_F(SharedHistoryTest, ARewrittenJournalKeepsTheLastRecordsAndGivesNothingTwice) {
+  for (const char* text : {"1", "2", "3", "4", "5", "6"}) Share(text);
+  Deliver(Journal());
+  EXPECT_EQ(TakeIn(), (Texts{"1", "2", "3", "4", "5", "6"}));
+  Share("7");  // seven records are more than twice three: the journal keeps the last three
+  EXPECT_EQ(
+      ScanRecords(Journal().substr(kHeaderBytes), kHeaderBytes, *DecodeHeader(Journal()), nullptr)
+          .records.size(),
+      3u);
+  Share("8");
+  Deliver(Journal());
+  EXPECT_EQ(TakeIn(), (Texts{"7", "8"}));
+  // A journal begun again (deleted, or under another passphrase) is another journal.
+  a.files.clear();
+  writer = std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
+  Share("new");
+  Deliver(Journal());
+  EXPECT_EQ(TakeIn(), Texts{"new"});
+}
+
+TEST_F(SharedHistoryTest, DamageIsSkippedAndToldOnceAndATornOwnEndIsWrittenAgain) {
+  Share("one");
+  const size_t second = Journal().size();
+  Share("two");
+  Share("three");
+  std::string damaged = Journal();
+  damaged[second + 20] ^= 1;
+  Deliver(damaged);
+  SyncNews news = reader->TakeIn();
+  ASSERT_EQ(news.records.size(), 2u);
+  EXPECT_EQ(news.records[1].text, "three");
+  EXPECT_EQ(news.problems, std::vector<std::string>{
+                               "The journal of DESK-ann in the sync folder has a damaged record. "
+                               "It was skipped; the records after it are taken in."});
+  // Our own append cut short by a crash: the next start writes the journal whole again and goes
+  // on after the last whole record.
+  Share("four");
+  Journal().resize(Journal().size() - 3);
+  writer = std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
+  Share("five");
+  Deliver(Journal());
+  news = reader->TakeIn();
+  ASSERT_EQ(news.records.size(), 1u);
+  EXPECT_EQ(news.records[0].text, "five");
+  EXPECT_TRUE(news.problems.empty());
+  // A file that only looks like a journal is told once.
+  b.files["junk.pelmosync"] = std::string(60, 'x');
+  EXPECT_EQ(reader->TakeIn().problems.size(), 1u);
+  EXPECT_TRUE(reader->TakeIn().problems.empty());
+}
+
+TEST_F(SharedHistoryTest, OnlyTheSamePassphraseOpensAJournalAndAFailedWriteIsMadeGood) {
+  aKeys.sealer.key = 'k';
+  writer = std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
+  Share("secret words");
+  Deliver(Journal());
+  EXPECT_EQ(Journal().find("secret"), std::string::npos);
+  SyncNews news = reader->TakeIn();  // no passphrase here
+  EXPECT_TRUE(news.records.empty());
+  EXPECT_EQ(news.problems.size(), 1u);
+  bKeys.sealer.key = 'x';
+  reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
+  EXPECT_EQ(reader->TakeIn().problems.size(), 1u);
+  EXPECT_TRUE(reader->TakeIn().problems.empty());  // said once
+  bKeys.sealer.key = 'k';
+  reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
+  EXPECT_EQ(TakeIn(), Texts{"secret words"});
+  // A write that failed is told once and comes with the next one that works.
+  a.fail = true;
+  EXPECT_FALSE(writer->Share({"lost?", {}, kPlain, 0}, 1));
+  EXPECT_FALSE(writer->TakeOwnProblem().empty());
+  EXPECT_FALSE(writer->Share({"still?", {}, kPlain, 0}, 2));
+  EXPECT_TRUE(writer->TakeOwnProblem().empty());
+  a.fail = false;
+  Share("back");
+  Deliver(Journal());
+  EXPECT_EQ(TakeIn(), (Texts{"lost?", "still?", "back"}));
+}
+
+}  // namespace
+}  // namespace pelmo
