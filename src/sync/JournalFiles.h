@@ -22,7 +22,7 @@ struct JournalBytes {
 class JournalFiles {
  public:
   virtual ~JournalFiles() = default;
-  // The file names in the folder that end in kJournalSuffix.
+  // The names of the files in the folder.
   virtual std::vector<std::string> Journals() = 0;
   // Up to `count` bytes of journal `name` from `offset`; nullopt when it cannot be read now.
   virtual std::optional<JournalBytes> Read(const std::string& name, size_t offset,

@@ -137,7 +137,7 @@ TEST_F(SharedHistoryTest, EachRecordIsTakenOnceHoweverTheServiceDeliversIt) {
   // Half a file: the whole records count, the torn one waits until it is whole.
   Deliver(Journal().substr(0, Journal().size() - 5));
   EXPECT_EQ(TakeIn(), (Texts{"one", "two"}));
-  b.files["DESK-ann.pelmosync.tmp"] = Journal();  // a temporary file on its way is not a journal
+  b.files["tmp-4f2a9c0d1e"] = Journal();  // a temporary file on its way is not a journal
   EXPECT_EQ(TakeIn(), Texts{});
   Deliver(Journal());
   EXPECT_EQ(TakeIn(), Texts{"three"});
@@ -156,17 +156,22 @@ TEST_F(SharedHistoryTest, EachRecordIsTakenOnceHoweverTheServiceDeliversIt) {
 }
 
 TEST_F(SharedHistoryTest, ARewrittenJournalKeepsTheLastRecordsAndGivesNothingTwice) {
-  for (const char* text : {"1", "2", "3", "4", "5", "6"}) Share(text);
+  Share("1");
+  Share("2");
   Deliver(Journal());
-  EXPECT_EQ(TakeIn(), (Texts{"1", "2", "3", "4", "5", "6"}));
-  Share("7");  // seven records are more than twice three: the journal keeps the last three
+  EXPECT_EQ(TakeIn(), (Texts{"1", "2"}));
+  // Seven records are more than twice three: the journal keeps the last three, and where the
+  // reader stopped is now the start of another record.
+  for (const char* text : {"3", "4", "5", "6", "7"}) Share(text);
   EXPECT_EQ(
       ScanRecords(Journal().substr(kHeaderBytes), kHeaderBytes, *DecodeHeader(Journal()), nullptr)
           .records.size(),
       3u);
+  Deliver(Journal());
+  EXPECT_EQ(TakeIn(), (Texts{"5", "6", "7"}));
   Share("8");
   Deliver(Journal());
-  EXPECT_EQ(TakeIn(), (Texts{"7", "8"}));
+  EXPECT_EQ(TakeIn(), Texts{"8"});
   // A journal begun again (deleted, or under another passphrase) is another journal.
   a.files.clear();
   writer = std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
@@ -218,10 +223,12 @@ TEST_F(SharedHistoryTest, OnlyTheSamePassphraseOpensAJournalAndAFailedWriteIsMad
   bKeys.sealer.key = 'x';
   reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
   EXPECT_EQ(reader->TakeIn().problems.size(), 1u);
+  Share("more");
+  Deliver(Journal());
   EXPECT_TRUE(reader->TakeIn().problems.empty());  // said once
   bKeys.sealer.key = 'k';
   reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
-  EXPECT_EQ(TakeIn(), Texts{"secret words"});
+  EXPECT_EQ(TakeIn(), (Texts{"secret words", "more"}));
   // A write that failed is told once and comes with the next one that works.
   a.fail = true;
   EXPECT_FALSE(writer->Share({"lost?", {}, kPlain, 0}, 1));
