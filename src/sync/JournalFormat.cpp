@@ -159,7 +159,10 @@ bool StartsWithRecord(std::string_view bytes) {
 std::string EncodeRecord(const JournalHeader& header, const JournalRecord& record,
                          RecordSealer* sealer) {
   std::string body = EncodeBody(record);
-  if (header.encrypted) body = sealer->Seal(body, Associated(header, record.sequence));
+  if (header.encrypted) {
+    body = sealer->Seal(body, Associated(header, record.sequence));
+    if (body.empty()) return body;
+  }
   std::string out;
   Put32(out, kRecordMagic);
   Put32(out, static_cast<uint32_t>(body.size()));

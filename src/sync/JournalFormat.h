@@ -62,7 +62,8 @@ std::string EncodeHeader(const JournalHeader& header);
 // The header, or nullopt when `bytes` (at least kHeaderBytes) do not hold a whole, valid one.
 std::optional<JournalHeader> DecodeHeader(std::string_view bytes);
 
-// One record as it is appended; sealed when the header says encrypted (then `sealer` is needed).
+// One record as it is appended; sealed when the header says encrypted (then `sealer` is needed),
+// empty when the sealer refused.
 // Whether `bytes` (at least 4) start where a record does.
 bool StartsWithRecord(std::string_view bytes);
 

@@ -82,11 +82,22 @@ void SharedHistory::OpenOwn() {
   RewriteOwn();
 }
 
+std::optional<std::string> SharedHistory::EncodeOwn(const JournalRecord& record) {
+  RecordSealer* sealer = m_header.encrypted ? m_keys.SealerFor(m_header) : nullptr;
+  if (m_header.encrypted && !sealer) return std::nullopt;  // the system refused the key
+  std::string bytes = EncodeRecord(m_header, record, sealer);
+  if (bytes.empty()) return std::nullopt;  // nor sealed it
+  return bytes;
+}
+
 bool SharedHistory::RewriteOwn() {
   ++m_header.generation;
-  RecordSealer* sealer = m_header.encrypted ? m_keys.SealerFor(m_header) : nullptr;
   std::string bytes = EncodeHeader(m_header);
-  for (const JournalRecord& record : m_own) bytes += EncodeRecord(m_header, record, sealer);
+  for (const JournalRecord& record : m_own) {
+    const std::optional<std::string> encoded = EncodeOwn(record);
+    if (!encoded) return false;
+    bytes += *encoded;
+  }
   return m_files.Replace(m_ownName, bytes);
 }
 
@@ -97,8 +108,8 @@ bool SharedHistory::Share(const HistoryItem& entry, uint64_t time) {
     while (m_own.size() > m_keep) m_own.pop_front();
     written = RewriteOwn();  // also brings in a record whose append failed
   } else {
-    RecordSealer* sealer = m_header.encrypted ? m_keys.SealerFor(m_header) : nullptr;
-    written = m_files.Append(m_ownName, EncodeRecord(m_header, m_own.back(), sealer));
+    const std::optional<std::string> encoded = EncodeOwn(m_own.back());
+    written = encoded && m_files.Append(m_ownName, *encoded);
   }
   if (!written && !m_writeFailed)
     m_ownProblem =

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,6 +58,8 @@ class SharedHistory {
   };
   void OpenOwn();
   bool RewriteOwn();
+  // A record of ours as appended; nullopt when it could not be sealed.
+  std::optional<std::string> EncodeOwn(const JournalRecord& record);
   void TakeFrom(const std::string& name, SyncNews& news);
   Cursor& CursorFor(const std::string& name, const JournalHeader& header);
 
