@@ -134,7 +134,9 @@ CaptureResult ClipboardCapture::ReadAndInsert(unsigned waitMs) {
   if (!ownReplacement && QuickReplace(text)) wide.clear();
   RecordLink(text, length);
   if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
-  m_workspace.history.InsertTop(std::move(text), m_pendingKind, std::move(wide));
+  const HistoryItem& entry =
+      m_workspace.history.InsertTop(std::move(text), m_pendingKind, std::move(wide));
+  if (m_listener && !ownReplacement) m_listener->Captured(entry);
   m_pendingKind = kPlain;
   m_host.SelectNewEntry();
   m_workspace.history.EvictOverflow(options.deleteAfter);

@@ -66,6 +66,13 @@ class RetryTimer {
   virtual void Stop() = 0;
 };
 
+// Told of every entry made from another program's copy, never of the program's own writes.
+class CaptureListener {
+ public:
+  virtual ~CaptureListener() = default;
+  virtual void Captured(const HistoryItem& entry) = 0;
+};
+
 enum class CaptureResult {
   kUnchanged,  // nothing new since the last change taken in: a change announced twice, or late
   kDeferred,   // announced while a read runs, which may run messages: taken in after that read
@@ -90,6 +97,7 @@ class ClipboardCapture {
 
   // Set once by the window that runs the timer; without one, a held clipboard is not read again.
   void UseRetryTimer(RetryTimer* timer) { m_retryTimer = timer; }
+  void UseListener(CaptureListener* listener) { m_listener = listener; }
 
   // A clipboard change was announced. Each change is taken in once: a notification that comes
   // after a read already found its change, or that repeats one, brings nothing. One copy may
@@ -147,6 +155,7 @@ class ClipboardCapture {
   Workspace& m_workspace;
   CaptureHost& m_host;
   RetryTimer* m_retryTimer = nullptr;
+  CaptureListener* m_listener = nullptr;
   RetrySchedule m_retrySchedule;
   int m_pendingKind = kPlain;
   int m_rememberFlag = 1;

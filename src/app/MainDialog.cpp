@@ -10,6 +10,7 @@
 #include "framework/WindowMessages.h"
 #include "model/HistoryCommands.h"
 #include "resource.h"
+#include "sync/SyncDialog.h"
 #include "tools/QuickWindow.h"
 #include "tools/SettingsDialog.h"
 
@@ -73,6 +74,10 @@ void CMainDialog::StartUnseenParts() {
   // target starts a thread.
   m_trayIcon.Start();
   TakeQuickWindowKey();
+  m_port.Capture().UseListener(&m_sync);
+  m_sync.Start(m_hWnd, [this](const std::string& problem) {
+    m_trayIcon.ShowBalloon("Pelmo: sharing with other computers", problem);
+  });
   m_controls.history.RegisterDropTarget();
 }
 
@@ -162,6 +167,11 @@ bool CMainDialog::RunCommand(WORD id) {
     case ID_SETTINGS:
       if (ShowSettings({m_workspace, m_port, *this})) ApplySettings();
       break;
+    case ID_SYNC: {
+      SyncSettings settings = m_sync.Settings();
+      if (ShowSync({m_workspace, m_port, *this}, settings)) m_sync.Change(settings);
+      break;
+    }
     case ID_TOGGLE_INLINE:
       ToggleInline();
       break;
@@ -196,6 +206,9 @@ LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ITEMS_READ:
       m_files.TakeItemsRead();
+      return 0;
+    case WM_SYNC_FOLDER_CHANGED:
+      TakeInShared();
       return 0;
     case WM_CONTEXTMENU:
       ShowWindowMenu(IDR_ITEM_MENU, m_hWnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},

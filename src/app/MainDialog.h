@@ -13,6 +13,7 @@
 #include "app/StripFiles.h"
 #include "app/StripInline.h"
 #include "app/StripPlacement.h"
+#include "app/StripSync.h"
 #include "app/WindowsShell.h"
 #include "framework/Dialog.h"
 #include "model/Workspace.h"
@@ -49,6 +50,8 @@ class CMainDialog : public CDialog, private HistoryComboOwner, private InlineOwn
   void SelectAndCopy(std::optional<int> row);
   void Step(std::optional<int> row);
   void EditItem();
+  // Takes in what the other computers copied, the newest onto the clipboard when so set.
+  void TakeInShared();
   void ExecuteEditText();
   void AddItem() override {
     m_controls.history.SelectAllText();
@@ -85,6 +88,7 @@ class CMainDialog : public CDialog, private HistoryComboOwner, private InlineOwn
   StripInline m_inline;
   CAppTaskbarIcon m_trayIcon{*this, m_inline};
   QuickWindowHotKey m_hotKey;
+  StripSync m_sync{m_workspace};
   int m_findPosition = 0;
   bool m_ended = false;
 };

@@ -44,6 +44,17 @@ void CMainDialog::EditItem() {
   if (edited) SelectAndCopy(StoreEdit(m_workspace.history, item, edited->text, edited->wide));
 }
 
+void CMainDialog::TakeInShared() {
+  m_files.TakeItemsRead();  // the saved entries first: they are older
+  const HistoryItem* newest = m_sync.TakeIn();
+  if (!newest) return;
+  if (m_sync.ToClipboard()) {
+    m_controls.history.SetCurSel(0);
+    m_port.PutBack(*newest, true);
+  }
+  RefillInline();
+}
+
 void CMainDialog::FindNext(CHistoryCombo& combo, const std::u16string& text) {
   const History& history = m_workspace.history;
   if (history.Count() == 0) return BeepExclamation();

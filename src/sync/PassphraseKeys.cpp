@@ -41,9 +41,8 @@ RecordSealer* PassphraseKeys::SealerFor(const JournalHeader& header) {
   if (found == m_sealers.end()) {
     std::unique_ptr<AesGcmKey> key =
         AesGcmKey::Derive(m_passphrase, header.salt, header.iterations);
-    found = m_sealers
-                .emplace(id, key ? std::make_unique<KeySealer>(std::move(key)) : nullptr)
-                .first;
+    found =
+        m_sealers.emplace(id, key ? std::make_unique<KeySealer>(std::move(key)) : nullptr).first;
   }
   return found->second.get();
 }

@@ -43,6 +43,21 @@ std::string OwnJournalName(const std::string& computer, const std::string& user)
   return name + kJournalSuffix;
 }
 
+const HistoryItem* InsertShared(Workspace& workspace, const std::vector<JournalRecord>& records) {
+  const Settings& options = workspace.options;
+  History& history = workspace.history;
+  bool inserted = false;
+  for (const JournalRecord& record : records) {
+    if (record.text.empty() || static_cast<long long>(record.text.size()) > options.ignoreMore)
+      continue;
+    const bool known = record.kind == kConcatenated || record.kind == kDroppedFiles;
+    history.InsertTop(record.text, known ? record.kind : kPlain, record.wide);
+    history.EvictOverflow(options.deleteAfter);
+    inserted = true;
+  }
+  return inserted && history.Count() > 0 ? &history.At(0) : nullptr;
+}
+
 SharedHistory::SharedHistory(JournalFiles& files, JournalKeys& keys, TextProfile& profile,
                              std::string ownName, size_t keep)
     : m_files(files),

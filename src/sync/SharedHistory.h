@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "framework/Profile.h"
-#include "model/HistoryItem.h"
+#include "model/Workspace.h"
 #include "sync/JournalFiles.h"
 
 namespace pelmo {
@@ -32,6 +32,10 @@ struct SyncNews {
   std::vector<JournalRecord> records;  // new records of every other journal, oldest first
   std::vector<std::string> problems;   // each said once: damaged records, an unopened journal
 };
+
+// Makes taken-in records entries, oldest first, by the capture's rules: an empty text or one over
+// "IgnoreMore" is left out, and the item maximum holds. The newest entry made, or null.
+const HistoryItem* InsertShared(Workspace& workspace, const std::vector<JournalRecord>& records);
 
 class SharedHistory {
  public:

@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "../TestSupport.h"
+#include "sync/FolderJournalFiles.h"
 #include "sync/SharedHistory.h"
 
 namespace pelmo {
@@ -241,5 +243,33 @@ TEST_F(SharedHistoryTest, OnlyTheSamePassphraseOpensAJournalAndAFailedWriteIsMad
   EXPECT_EQ(TakeIn(), (Texts{"lost?", "still?", "back"}));
 }
 
+// Two computers on one shared folder on disk, and what taken-in records become in the history.
+TEST(SharedHistoryOnDisk, RecordsBecomeEntriesByTheCapturesRules) {
+  test::TempDir dir;
+  FolderJournalFiles files(dir.File(""));
+  Keys keys;
+  MapProfile profile;
+  SharedHistory desk(files, keys, profile, kA, 3);
+  SharedHistory laptop(files, keys, profile, "LAP-ann.pelmosync", 3);
+  for (const char* text : {"", "far too long", "marked", "files"})
+    desk.Share({text, {}, kMarked, 0}, 5);
+  desk.Share({"files", {}, kDroppedFiles, 0}, 6);
+  SyncNews news = laptop.TakeIn();
+  ASSERT_EQ(news.records.size(), 5u);
+  EXPECT_EQ(dir.Names(), (test::Strings{kA, "LAP-ann.pelmosync"}));
+
+  Workspace workspace{"unused"};
+  workspace.options.ignoreMore = 6;
+  workspace.options.deleteAfter = 2;
+  workspace.history.InsertTop("older", kPlain);
+  workspace.history.InsertTop("old", kPlain);
+  const HistoryItem* newest = InsertShared(workspace, news.records);
+  ASSERT_EQ(newest, &workspace.history.At(0));
+  EXPECT_EQ(newest->kind, kDroppedFiles);
+  ASSERT_EQ(workspace.history.Count(), 2);
+  EXPECT_EQ(workspace.history.At(1).text, "files");
+  EXPECT_EQ(workspace.history.At(1).kind, kPlain);
+  EXPECT_EQ(InsertShared(workspace, {{1, 1, kPlain, "", u""}}), nullptr);
+}
 }  // namespace
 }  // namespace pelmo
