@@ -16,5 +16,7 @@ int RunItems(const Arguments& args);
 int RunQuickRep(const Arguments& args);
 int RunLink(const Arguments& args);
 int RunLinks(const Arguments& args);
+// journal FILE: the whole records of a sync journal (text, or the count of sealed ones).
+int RunJournal(const Arguments& args);
 
 }  // namespace pelmo::cli

@@ -25,6 +25,8 @@ const Command kCommands[] = {
      pelmo::cli::RunLink},
     {"links", "links [--html OUT] FILE  list the captured links of an items file, or export them",
      pelmo::cli::RunLinks},
+    {"journal", "journal FILE          list the whole records of a sync journal, oldest first",
+     pelmo::cli::RunJournal},
 };
 
 int Usage() {

@@ -116,6 +116,16 @@ int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
   return 0;
 }
 
+int CopyPrivate(const char* text) {
+  if (!OpenWhenFree(nullptr)) return 1;
+  const bool put = PutText(text);
+  // A password manager's mark: clipboard tools are not to record this.
+  SetClipboardData(RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"),
+                   GlobalAlloc(GMEM_MOVEABLE, 1));
+  CloseClipboard();
+  return put ? 0 : 1;
+}
+
 int HoldClipboard(unsigned long ms, const char* text) {
   if (!OpenWhenFree(nullptr)) return 1;
   const bool put = PutText(text);

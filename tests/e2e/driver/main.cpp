@@ -20,6 +20,7 @@
 
 #include "ClipboardTools.h"
 #include "StandIn.h"
+#include "framework/Aead.h"
 
 namespace {
 
@@ -101,7 +102,9 @@ class MainWindow {
 int Usage() {
   std::fputs(
       "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | windows | command ID | "
-      "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | hold MS TEXT | sequence\n",
+      "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | copy-private TEXT | hold MS TEXT | "
+      "sequence | "
+      "protect SECRET\n",
       stderr);
   return 2;
 }
@@ -192,6 +195,12 @@ int main(int argc, char** argv) {
   if (command == "hold" && argc == 4) {
     if (!ParseNumber(argv[2], ms)) return Usage();
     return HoldClipboard(ms, argv[3]);
+  }
+  if (command == "copy-private" && argc == 3) return CopyPrivate(argv[2]);
+  if (command == "protect" && argc == 3) {
+    // What the INI file keeps of a sync passphrase, for the Windows user running this.
+    std::printf("%s\n", pelmo::ProtectForUser(argv[2]).c_str());
+    return 0;
   }
   if (command == "sequence" && argc == 2) {
     std::printf("%lu\n", static_cast<unsigned long>(GetClipboardSequenceNumber()));

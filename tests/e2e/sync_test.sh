@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Two computers share their copies through one sync folder: this tree's Wine is one, a second
+# prefix with a display, a clipboard and a computer name of its own is the other. A copy on either
+# reaches the other's history, and with "SyncToClipboard" its clipboard; a private copy never
+# reaches the folder; with a passphrase no copied text is in it; a Pelmo killed while it appends
+# leaves the other every whole record of its journal.
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh" "$@"
+
+other_env=$("$e2e_repo/scripts/wine-run" --env "$e2e_tree/other-computer") ||
+  e2e_fail "the other computer's Wine did not start"
+# Runs COMMAND... on the other computer.
+on_other() { (eval "$other_env" && "$@") || e2e_fail "on the other computer: $*"; }
+on_other pelmo_wine reg add 'HKLM\System\CurrentControlSet\Control\ComputerName\ActiveComputerName' \
+  /v ComputerName /d OTHERBOX /f >/dev/null 2>&1 || e2e_fail "the other computer has no name"
+
+folder=$e2e_dir/sync
+mkdir -p "$folder"
+folder_win=$(pelmo_wine winepath -w "$folder" 2>/dev/null)
+other_name=$e2e_name-other
+other_ini=$(on_other sh -c 'echo "$WINEPREFIX"')/drive_c/windows/$other_name.INI
+other_pid=""
+cp "$1" "$e2e_dir/$other_name.exe"
+cleanup_other() {
+  [ -n "$other_pid" ] && on_other pelmo_wine taskkill /F /IM "$other_name.exe" >/dev/null 2>&1
+  rm -f "$other_ini"
+}
+trap 'cleanup_other; e2e_cleanup' EXIT
+
+# Writes the INI file INI for sharing through the folder: PASSPHRASE as the computer's user
+# protects it, and TO_CLIPBOARD.
+share() {
+  local ini=$1 passphrase=$2 to_clipboard=$3 protected=""
+  [ -n "$passphrase" ] && protected=$(e2e_drive protect "$passphrase" | tr -d '\r')
+  printf '[Settings ]\r\nNewWindow=1\r\n[Sync]\r\nSyncFolder=%s\r\nSyncPassphrase=%s\r\nSyncToClipboard=%s\r\n' \
+    "$folder_win" "$protected" "$to_clipboard" >"$ini"
+}
+start_other() {
+  on_other pelmo_wine "$e2e_dir/$other_name.exe" </dev/null >"$e2e_dir/other.log" 2>&1 9>&- &
+  other_pid=$!
+  on_other e2e_drive wait-window 30000 || e2e_fail "the other computer's Pelmo did not start"
+}
+# Waits until the rows of the Pelmo on this computer (or, with on_other, the other) hold TEXT:
+# up to MS milliseconds (2000) after the call.
+expect_row() {
+  local text=$1 limit=$((${2:-2000} * 1000000)) start
+  start=$(date +%s%N)
+  until e2e_drive rows 0 0 | tr -d '\r' | grep -qxF "$text"; do
+    (($(date +%s%N) - start < limit)) || e2e_fail "\"$text\" did not arrive within ${2:-2000} ms"
+    sleep 0.05
+  done
+}
+journal() { pelmo_wine "$e2e_cli" journal "$(pelmo_wine winepath -w "$folder/$1" 2>/dev/null)"; }
+
+phrase="correct horse $e2e_id"
+share "$e2e_ini" "$phrase" 0
+on_other share "$other_ini" "$phrase" 1
+e2e_start
+start_other
+e2e_copy "from here $e2e_id"
+on_other expect_row "from here $e2e_id"
+# The other computer puts it on its own clipboard, as its own write: not shared back.
+[ "$(on_other e2e_clipboard)" = "from here $e2e_id" ] ||
+  e2e_fail "the other computer's clipboard holds \"$(on_other e2e_clipboard)\""
+on_other e2e_copy "from there $e2e_id"
+expect_row "from there $e2e_id"
+ls "$folder"/*.pelmosync >/dev/null || e2e_fail "no journal in the folder"
+if grep -rl -e "$e2e_id" "$folder"; then e2e_fail "copied text is readable in the folder"; fi
+# Nothing taken in is shared back: each text is one row on each computer.
+for text in "from here $e2e_id" "from there $e2e_id"; do
+  [ "$(e2e_drive rows 0 0 | grep -c "$text")" -eq 1 ] &&
+    [ "$(on_other e2e_drive rows 0 0 | grep -c "$text")" -eq 1 ] || e2e_fail "\"$text\" came back"
+done
+
+# Without a passphrase, killed in the middle of a burst: every whole record reaches the other.
+e2e_close
+kill "$other_pid" 2>/dev/null
+cleanup_other
+rm -f "$folder"/*
+share "$e2e_ini" "" 0
+on_other share "$other_ini" "" 0
+e2e_start
+start_other
+e2e_drive copy-private "hush $e2e_id" || e2e_fail "the private copy was not made"
+e2e_copy "after the secret $e2e_id"
+on_other expect_row "after the secret $e2e_id"
+if grep -l "hush" "$folder"/*; then e2e_fail "a private copy reached the folder"; fi
+e2e_drive copy 40 20 "burst $e2e_id" &
+burst=$!
+sleep 0.5
+kill -9 "$e2e_pid"
+pelmo_wine taskkill /F /IM "$e2e_name.exe" >/dev/null 2>&1
+kill "$burst" 2>/dev/null
+e2e_pid=""
+own=$(cd "$folder" && ls -- *.pelmosync | grep -v OTHERBOX)
+whole=$(journal "$own" | sed -n 's/^[0-9]*  //p' | tr -d '\r')
+[ -n "$whole" ] || e2e_fail "the journal holds no whole record"
+while IFS= read -r text; do
+  on_other expect_row "$text" 10000
+done <<<"$whole"
