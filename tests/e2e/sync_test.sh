@@ -40,15 +40,31 @@ start_other() {
   other_pid=$!
   on_other e2e_drive wait-window 30000 || e2e_fail "the other computer's Pelmo did not start"
 }
-# Waits until the rows of the Pelmo on this computer (or, with on_other, the other) hold TEXT:
-# up to MS milliseconds (2000) after the call.
+# Waits until the rows of the Pelmo on this computer (or, with on_other, the other) hold TEXT,
+# and prints how long that took (bench/sync/run gathers the figures).
 expect_row() {
-  local text=$1 limit=$((${2:-2000} * 1000000)) start
+  local text=$1 start
   start=$(date +%s%N)
-  until e2e_drive rows 0 0 | tr -d '\r' | grep -qxF "$text"; do
-    (($(date +%s%N) - start < limit)) || e2e_fail "\"$text\" did not arrive within ${2:-2000} ms"
-    sleep 0.05
-  done
+  e2e_until 200 eval 'e2e_drive rows 0 0 | tr -d "\r" | grep -qxF "$text"' ||
+    e2e_fail "\"$text\" did not arrive"
+  echo "arrived in $((($(date +%s%N) - start) / 1000000)) ms: $text"
+}
+# The CPU clock ticks processes PIDS... have used.
+cpu_ticks() {
+  local pid
+  for pid; do awk '{ print $14 + $15 }' "/proc/$pid/stat"; done | awk '{ sum += $1 } END { print sum }'
+}
+# With PELMO_SYNC_IDLE_S set, prints the CPU time both copies of Pelmo used in that many seconds
+# of doing nothing.
+print_idle_cpu() {
+  local pids before
+  pids="$e2e_pid $(pgrep -f "$other_name.exe" | head -n 1)"
+  # shellcheck disable=SC2086 # one argument per process
+  before=$(cpu_ticks $pids)
+  sleep "$PELMO_SYNC_IDLE_S"
+  # shellcheck disable=SC2086
+  echo "idle: $(($(cpu_ticks $pids) - before)) ticks of $(getconf CLK_TCK) a second in" \
+    "$PELMO_SYNC_IDLE_S s"
 }
 journal() { pelmo_wine "$e2e_cli" journal "$(pelmo_wine winepath -w "$folder/$1" 2>/dev/null)"; }
 
@@ -57,6 +73,7 @@ share "$e2e_ini" "$phrase" 0
 on_other share "$other_ini" "$phrase" 1
 e2e_start
 start_other
+[ -n "${PELMO_SYNC_IDLE_S:-}" ] && print_idle_cpu
 e2e_copy "from here $e2e_id"
 on_other expect_row "from here $e2e_id"
 # The other computer puts it on its own clipboard, as its own write: not shared back.
@@ -96,5 +113,5 @@ own=$(cd "$folder" && ls -- *.pelmosync | grep -v OTHERBOX)
 whole=$(journal "$own" | sed -n 's/^[0-9]*  //p' | tr -d '\r')
 [ -n "$whole" ] || e2e_fail "the journal holds no whole record"
 while IFS= read -r text; do
-  on_other expect_row "$text" 10000
+  on_other expect_row "$text"
 done <<<"$whole"
