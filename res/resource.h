@@ -17,6 +17,7 @@
 #define IDD_INLINE 170
 #define IDD_PREVIEW 171
 #define IDD_QUICK_WINDOW 172
+#define IDD_SYNC 173
 
 // Menus (each is one pop-up; its first sub-menu is shown)
 #define IDR_ITEM_MENU 103
@@ -147,6 +148,11 @@
 // Controls of the quick window (dialog 172)
 #define IDC_QUICK_FILTER 1100
 #define IDC_QUICK_LIST 1101
+// Controls of the Sync window (dialog 173)
+#define IDC_SYNC_FOLDER 1110
+#define IDC_SYNC_BROWSE 1111
+#define IDC_SYNC_PASSPHRASE 1112
+#define IDC_SYNC_TO_CLIPBOARD 1113
 
 // Commands
 #define ID_ABOUT 32773
@@ -169,3 +175,4 @@
 #define ID_MARK_ITEM 32794
 #define ID_TOGGLE_INLINE 32795
 #define ID_QUICK_WINDOW 32796
+#define ID_SYNC 32797

@@ -27,7 +27,8 @@ struct SyncSettings {
 
 // How the passphrase is protected in the profile and opened again (DPAPI in the program).
 struct SecretKeeper {
-  std::function<std::string(const std::string&)> protect;                   // empty when refused
+  // Text fit for the profile (hex in the program); empty when refused.
+  std::function<std::string(const std::string&)> protect;
   std::function<std::optional<std::string>(const std::string&)> unprotect;  // nullopt when not ours
 };
 

@@ -1,5 +1,6 @@
 // What the unit tests share: a fresh directory for one test's files (removed with everything in
-// it afterwards), the bytes of files, the file formats' building blocks, and entries as text.
+// it afterwards), the bytes of files, the file formats' building blocks, a profile in memory, and
+// entries as text.
 #pragma once
 
 #include <algorithm>
@@ -9,10 +10,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "framework/AnsiCodePage.h"
+#include "framework/Profile.h"
 #include "model/HistoryItem.h"
 
 namespace pelmo::test {
@@ -72,6 +75,18 @@ inline std::string Text(const std::string& text) {
 inline bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
+
+// A profile of texts that records every key it is given as "section/key".
+struct MapProfile : TextProfile {
+  std::string GetString(const char* section, const char* key, const char* none) override {
+    const auto found = values.find(std::string(section) + "/" + key);
+    return found == values.end() ? none : found->second;
+  }
+  void WriteString(const char* section, const char* key, const std::string& value) override {
+    values[std::string(section) + "/" + key] = value;
+  }
+  std::map<std::string, std::string> values;
+};
 
 // An entry as its text, followed by " | " and its wide text (in UTF-8) when it keeps one.
 inline std::string Shown(const HistoryItem& entry) {

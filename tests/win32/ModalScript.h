@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/Dialog.h"
+
 namespace pelmo::test {
 
 class ModalScript {
@@ -28,9 +30,11 @@ class ModalScript {
   ModalScript& operator=(const ModalScript&) = delete;
 
   std::size_t StepsRun() const { return m_next; }
+  // For a step that finds its window not up yet: the same step runs again on the next tick.
+  static void RunAgain() { s_current->m_again = true; }
 
  private:
-  // Ticks allowed after the last step before the dialog is cancelled as stuck.
+  // Ticks allowed after the last step before a window still open is cancelled as stuck.
   static constexpr int kGraceTicks = 100;
 
   static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -46,10 +50,15 @@ class ModalScript {
     ModalScript* self = s_current;
     if (!self) return;
     if (self->m_next < self->m_steps.size()) {
-      self->m_steps[self->m_next++](self->m_dialog);
-    } else if (++self->m_idleTicks == kGraceTicks && ::IsWindow(self->m_dialog)) {
-      ADD_FAILURE() << "the dialog is still open after the script";
-      ::PostMessageA(self->m_dialog, WM_COMMAND, IDCANCEL, 0);
+      const std::size_t step = self->m_next++;
+      self->m_steps[step](self->m_dialog);
+      if (std::exchange(self->m_again, false)) self->m_next = step;
+    } else if (++self->m_idleTicks % kGraceTicks == 0 &&
+               (::IsWindow(self->m_dialog) || CDialog::ActiveModal())) {
+      // Stuck: what is in front goes first (a message box before its dialog), one per grace.
+      ADD_FAILURE() << "a window is still open after the script";
+      HWND front = ::GetActiveWindow();
+      ::PostMessageA(front ? front : self->m_dialog, WM_COMMAND, IDCANCEL, 0);
     }
   }
 
@@ -58,6 +67,7 @@ class ModalScript {
   std::vector<Step> m_steps;
   std::size_t m_next = 0;
   int m_idleTicks = 0;
+  bool m_again = false;
   HWND m_dialog = nullptr;
   HHOOK m_hook = nullptr;
   UINT_PTR m_timer = 0;

@@ -25,7 +25,7 @@ TEST(Resources, IdsAreUniqueInEveryDialogTheVersionIsTheAboutBoxsAndTheManifestK
   for (const UINT dialogId :
        {IDD_MAIN, IDD_EDIT_ITEM, IDD_ABOUTBOX, IDD_CALCULATOR, IDD_CLIPBOOK, IDD_CLIPBOOK_ENTRY,
         IDD_QUICK_REPLACE, IDD_SHORTCUT, IDD_CONCATENATE, IDD_PREVIEW, IDD_SETTINGS,
-        IDD_WEB_CAPTURES, IDD_INLINE, IDD_QUICK_WINDOW}) {
+        IDD_WEB_CAPTURES, IDD_INLINE, IDD_QUICK_WINDOW, IDD_SYNC}) {
     SCOPED_TRACE(dialogId);
     HWND dialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId),
                                        ::GetDesktopWindow(), nullptr, 0);  // Inline's is a child

@@ -19,6 +19,7 @@
 #include "model/BrowserSetting.h"
 #include "model/CalculatorHistory.h"
 #include "resource.h"
+#include "sync/SyncDialog.h"
 #include "tools/ClipBook.h"
 #include "tools/ClipBookDialog.h"
 #include "tools/ConcatenateDialog.h"
@@ -291,6 +292,59 @@ TEST(CalculatorWindow, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
     }
   }
   ::DeleteFileA(kHistoryFile.c_str());
+}
+
+// The settings are shown as kept and Browse starts on the typed folder; Cancel keeps the settings
+// whatever was typed; a folder that is not there keeps the window open on that field; OK takes the
+// trimmed folder and the passphrase as typed in any language, and tells a change from none.
+TEST(SyncWindow, OkTakesTheTrimmedFolderAndTheTypedPassphraseAMissingFolderKeepsItOpen) {
+  test::TempDir temp;
+  const std::string shared = temp.File("OneDrive Pelmo"), missing = temp.File("missing");
+  ::CreateDirectoryA(shared.c_str(), nullptr);
+  const SyncSettings before{temp.File(""), u8"old\u20AC\u03A9", false};
+  SyncSettings settings = before;
+  ToolTestContext tool;
+  const auto sync = [] { return CDialog::ActiveModal()->m_hWnd; };
+  std::vector<std::string> shown, reports;
+  ModalScript script(
+      {[&](HWND) {
+         shown = {WindowText(::GetDlgItem(sync(), IDC_SYNC_FOLDER)),
+                  Utf16ToUtf8(WideWindowText(::GetDlgItem(sync(), IDC_SYNC_PASSPHRASE))),
+                  std::to_string(::IsDlgButtonChecked(sync(), IDC_SYNC_TO_CLIPBOARD))};
+         // The folder chooser opens on the typed folder, and OK there puts its path in the field.
+         ::SetDlgItemTextA(sync(), IDC_SYNC_FOLDER, (" " + shared + "\\").c_str());
+         Click(sync(), IDC_SYNC_BROWSE);
+         shown.push_back(WindowText(::GetDlgItem(sync(), IDC_SYNC_FOLDER)));
+         ::CheckDlgButton(sync(), IDC_SYNC_TO_CLIPBOARD, BST_CHECKED);
+         Click(sync(), IDCANCEL);
+       },
+       [waits = 0](HWND) mutable {
+         HWND chooser = ::GetActiveWindow();
+         if ((!chooser || CWnd::FromHandle(chooser)) && ++waits < 100)
+           return ModalScript::RunAgain();  // not up yet
+         ::PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+       },
+       [&](HWND) {
+         ::SetDlgItemTextA(sync(), IDC_SYNC_FOLDER, (" " + missing + " ").c_str());
+         ::SetDlgItemTextW(sync(), IDC_SYNC_PASSPHRASE, L"p\u00E4ssw\u00F6rd\u20AC\u03A9");
+         ::CheckDlgButton(sync(), IDC_SYNC_TO_CLIPBOARD, BST_CHECKED);
+         Click(sync(), IDOK);
+       },
+       [&](HWND) { reports.push_back(AnswerActiveWindow(IDOK, sync())); },
+       [&](HWND) {
+         EXPECT_EQ(::GetFocus(), ::GetDlgItem(sync(), IDC_SYNC_FOLDER));
+         ::SetDlgItemTextA(sync(), IDC_SYNC_FOLDER, ("\t" + shared + "  ").c_str());
+         Click(sync(), IDOK);
+       },
+       [&](HWND) { Click(sync(), IDOK); }});
+  EXPECT_FALSE(ShowSync(tool.context, settings));
+  EXPECT_EQ(settings, before);
+  EXPECT_EQ(shown, (std::vector<std::string>{before.folder, before.passphrase, "0", shared}));
+  EXPECT_TRUE(ShowSync(tool.context, settings));
+  EXPECT_EQ(reports, std::vector<std::string>{"The folder \"" + missing + "\" does not exist."});
+  EXPECT_EQ(settings, (SyncSettings{shared, u8"p\u00E4ssw\u00F6rd\u20AC\u03A9", true}));
+  EXPECT_FALSE(ShowSync(tool.context, settings)) << "OK without a change";
+  EXPECT_EQ(script.StepsRun(), 6u);
 }
 
 // Types a path into the open file dialog and confirms it.

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <functional>
 #include <future>
-#include <map>
 #include <new>
 
 #ifdef _WIN32
@@ -356,18 +355,6 @@ TEST(CalculatorHistoryStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
     EXPECT_EQ(Bytes(store.Path()), unreadable ? before : written);
   }
 }
-
-// Records every key it is given as "section/key".
-struct MapProfile : TextProfile {
-  std::string GetString(const char* section, const char* key, const char* none) override {
-    const auto found = values.find(std::string(section) + "/" + key);
-    return found == values.end() ? none : found->second;
-  }
-  void WriteString(const char* section, const char* key, const std::string& value) override {
-    values[std::string(section) + "/" + key] = value;
-  }
-  std::map<std::string, std::string> values;
-};
 
 TEST(BrowserSetting, IsThePathUnderPathBrowserAndEmptyUntilChosen) {
   MapProfile profile;
