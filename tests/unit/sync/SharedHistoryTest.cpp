@@ -77,17 +77,6 @@ struct Keys : JournalKeys {
   static inline uint64_t ids = 0;
 };
 
-struct MapProfile : TextProfile {
-  std::string GetString(const char* section, const char* key, const char* fallback) override {
-    const auto found = values.find(std::string(section) + "/" + key);
-    return found == values.end() ? fallback : found->second;
-  }
-  void WriteString(const char* section, const char* key, const std::string& value) override {
-    values[std::string(section) + "/" + key] = value;
-  }
-  std::map<std::string, std::string> values;
-};
-
 const std::string kA = "DESK-ann.pelmosync";
 
 // Computer A writes; computer B, with its own folder, profile and keys, reads what the service
@@ -107,7 +96,7 @@ struct SharedHistoryTest : testing::Test {
 
   Folder a, b;
   Keys aKeys, bKeys;
-  MapProfile aProfile, bProfile;
+  test::MapProfile aProfile, bProfile;
   uint64_t clock = 1000;
   std::unique_ptr<SharedHistory> writer =
       std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
@@ -248,7 +237,7 @@ TEST(SharedHistoryOnDisk, RecordsBecomeEntriesByTheCapturesRules) {
   test::TempDir dir;
   FolderJournalFiles files(dir.File(""));
   Keys keys;
-  MapProfile profile;
+  test::MapProfile profile;
   SharedHistory desk(files, keys, profile, kA, 3);
   SharedHistory laptop(files, keys, profile, "LAP-ann.pelmosync", 3);
   for (const char* text : {"", "far too long", "marked", "files"})
