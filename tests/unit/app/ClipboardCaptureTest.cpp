@@ -344,7 +344,15 @@ TEST_F(ClipboardCaptureTest, ReadsOnlyWhatDecidesAboutTheText) {
 // The Quick Replace step, whose writes come back as clipboard changes.
 class QuickReplaceCaptureTest : public ClipboardCaptureTest {
  protected:
-  QuickReplaceCaptureTest() { options.quickRep = 1, host.echo = true; }
+  QuickReplaceCaptureTest() {
+    options.quickRep = 1, host.echo = true;
+    capture.UseListener(&shared);
+  }
+  // What is shared with other computers: the copies of other programs, not our own writes.
+  struct : CaptureListener {
+    void Captured(const HistoryItem& entry) override { told.push_back(entry.text); }
+    Rows told;
+  } shared;
 };
 
 TEST_F(QuickReplaceCaptureTest, TheReplacementIsWrittenPastedOnRequestAndRecorded) {
@@ -362,6 +370,8 @@ TEST_F(QuickReplaceCaptureTest, TheReplacementIsWrittenPastedOnRequestAndRecorde
     EXPECT_EQ(host.writes, writes);
     // The write's own change is captured as well as the replaced copy.
     EXPECT_EQ(Texts(), (quickRep ? Rows{"Best regards", "Best regards"} : Rows{"sig"}));
+    EXPECT_EQ(shared.told, Rows{Texts().back()});
+    shared.told.clear();
   }
 }
 
