@@ -55,10 +55,11 @@ cpu_ticks() {
   for pid; do awk '{ print $14 + $15 }' "/proc/$pid/stat"; done | awk '{ sum += $1 } END { print sum }'
 }
 # With PELMO_SYNC_IDLE_S set, prints the CPU time both copies of Pelmo used in that many seconds
-# of doing nothing.
+# of doing nothing, once they have started.
 print_idle_cpu() {
   local pids before
   pids="$e2e_pid $(pgrep -f "$other_name.exe" | head -n 1)"
+  sleep 3 # the start's work done: the first take-in derives the other journal's key
   # shellcheck disable=SC2086 # one argument per process
   before=$(cpu_ticks $pids)
   sleep "$PELMO_SYNC_IDLE_S"
