@@ -18,21 +18,17 @@ std::vector<std::string> FolderJournalFiles::Journals() {
 
 std::optional<JournalBytes> FolderJournalFiles::Read(const std::string& name, size_t offset,
                                                      size_t count) {
-  std::optional<InputFile> file = InputFile::Open(m_folder + name);
-  if (!file) return std::nullopt;
+  const FilePtr file(std::fopen((m_folder + name).c_str(), "rb"));
+  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return std::nullopt;
+  const long size = std::ftell(file.get());
+  if (size < 0) return std::nullopt;
   JournalBytes read;
-  read.size = static_cast<size_t>(file->Size());
+  read.size = static_cast<size_t>(size);
   if (offset >= read.size) return read;
-  // Bytes before the offset are read past: the file has no seek, and a journal is short.
-  std::string skipped(std::min<size_t>(offset, 1 << 16), '\0');
-  for (size_t left = offset; left > 0;) {
-    const size_t step = std::min(left, skipped.size());
-    if (file->Read(skipped.data(), step) != step) return std::nullopt;
-    left -= step;
-  }
+  if (std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0) return std::nullopt;
   read.bytes.resize(std::min(count, read.size - offset));
-  read.bytes.resize(file->Read(read.bytes.data(), read.bytes.size()));
-  if (file->HasReadError()) return std::nullopt;
+  read.bytes.resize(std::fread(read.bytes.data(), 1, read.bytes.size(), file.get()));
+  if (std::ferror(file.get())) return std::nullopt;
   return read;
 }
 
