@@ -88,13 +88,13 @@ void SharedHistory::OpenOwn() {
       while (m_own.size() > 2 * m_keep) m_own.pop_front();
       // A torn or damaged end is a write cut short: the journal is written again whole.
       if (scan.damaged == 0 && scan.end == found->bytes.size()) return;
-      RewriteOwn();
+      Wrote(RewriteOwn());
       return;
     }
   }
   m_header = m_keys.NewHeader();
   m_own.clear();
-  RewriteOwn();
+  Wrote(RewriteOwn());
 }
 
 std::optional<std::string> SharedHistory::EncodeOwn(const JournalRecord& record) {
@@ -126,6 +126,10 @@ bool SharedHistory::Share(const HistoryItem& entry, uint64_t time) {
     const std::optional<std::string> encoded = EncodeOwn(m_own.back());
     written = encoded && m_files.Append(m_ownName, *encoded);
   }
+  return Wrote(written);
+}
+
+bool SharedHistory::Wrote(bool written) {
   if (!written && !m_writeFailed)
     m_ownProblem =
         "Pelmo could not write to its journal in the sync folder. It tries again with "

@@ -62,6 +62,9 @@ class SharedHistory {
   };
   void OpenOwn();
   bool RewriteOwn();
+  // Whether our journal is whole on disk: until a write works again, each write rewrites it
+  // whole, and the failure is said once.
+  bool Wrote(bool written);
   // A record of ours as appended; nullopt when it could not be sealed.
   std::optional<std::string> EncodeOwn(const JournalRecord& record);
   void TakeFrom(const std::string& name, SyncNews& news);
