@@ -17,6 +17,58 @@ namespace pelmo {
 
 namespace {
 
+// The libraries are loaded when first used, and stay: linked to the program, they would cost
+// every start about 1.5 MB of memory under Wine, whether or not anything is shared.
+template <typename Pointer>
+void Import(Pointer& pointer, HMODULE library, const char* name) {
+  // Through void (*)(), the one function pointer type every other converts to without a warning.
+  pointer =
+      library
+          ? reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(::GetProcAddress(library, name)))
+          : nullptr;
+}
+
+struct SystemCrypto {
+  SystemCrypto() {
+    const HMODULE cng = ::LoadLibraryA("bcrypt.dll"), dpapi = ::LoadLibraryA("crypt32.dll");
+    Import(openProvider, cng, "BCryptOpenAlgorithmProvider");
+    Import(closeProvider, cng, "BCryptCloseAlgorithmProvider");
+    Import(deriveKeyPbkdf2, cng, "BCryptDeriveKeyPBKDF2");
+    Import(setProperty, cng, "BCryptSetProperty");
+    Import(generateSymmetricKey, cng, "BCryptGenerateSymmetricKey");
+    Import(destroyKey, cng, "BCryptDestroyKey");
+    Import(encrypt, cng, "BCryptEncrypt");
+    Import(decrypt, cng, "BCryptDecrypt");
+    Import(genRandom, cng, "BCryptGenRandom");
+    Import(protectData, dpapi, "CryptProtectData");
+    Import(unprotectData, dpapi, "CryptUnprotectData");
+  }
+  bool Whole() const {
+    return openProvider && closeProvider && deriveKeyPbkdf2 && setProperty &&
+           generateSymmetricKey && destroyKey && encrypt && decrypt && genRandom && protectData &&
+           unprotectData;
+  }
+
+  decltype(&::BCryptOpenAlgorithmProvider) openProvider;
+  decltype(&::BCryptCloseAlgorithmProvider) closeProvider;
+  decltype(&::BCryptDeriveKeyPBKDF2) deriveKeyPbkdf2;
+  decltype(&::BCryptSetProperty) setProperty;
+  decltype(&::BCryptGenerateSymmetricKey) generateSymmetricKey;
+  decltype(&::BCryptDestroyKey) destroyKey;
+  decltype(&::BCryptEncrypt) encrypt;
+  decltype(&::BCryptDecrypt) decrypt;
+  decltype(&::BCryptGenRandom) genRandom;
+  decltype(&::CryptProtectData) protectData;
+  decltype(&::CryptUnprotectData) unprotectData;
+};
+
+// Null when the system lacks any part of it. Every handle is made through it, so code that holds
+// one may use it without asking again.
+const SystemCrypto* Crypto() {
+  static const SystemCrypto crypto;
+  return crypto.Whole() ? &crypto : nullptr;
+}
+
 constexpr size_t kKeyBytes = 32;
 constexpr size_t kOverheadBytes = AesGcmKey::kNonceBytes + AesGcmKey::kTagBytes;
 // CNG and DPAPI count in ULONG (32 bits, also in a 64-bit program).
@@ -25,18 +77,18 @@ bool FitsUlong(size_t size) {
 }
 
 struct ProviderCloser {
-  void operator()(BCRYPT_ALG_HANDLE handle) const { ::BCryptCloseAlgorithmProvider(handle, 0); }
+  void operator()(BCRYPT_ALG_HANDLE handle) const { Crypto()->closeProvider(handle, 0); }
 };
 using Provider = std::unique_ptr<void, ProviderCloser>;
 
 struct KeyDestroyer {
-  void operator()(BCRYPT_KEY_HANDLE handle) const { ::BCryptDestroyKey(handle); }
+  void operator()(BCRYPT_KEY_HANDLE handle) const { Crypto()->destroyKey(handle); }
 };
 using Key = std::unique_ptr<void, KeyDestroyer>;
 
 Provider OpenProvider(LPCWSTR algorithm, ULONG flags) {
   BCRYPT_ALG_HANDLE handle = nullptr;
-  if (!BCRYPT_SUCCESS(::BCryptOpenAlgorithmProvider(&handle, algorithm, nullptr, flags)))
+  if (!Crypto() || !BCRYPT_SUCCESS(Crypto()->openProvider(&handle, algorithm, nullptr, flags)))
     return nullptr;
   return Provider(handle);
 }
@@ -54,7 +106,7 @@ struct KeyBytes {
 
 bool Pbkdf2(BCRYPT_ALG_HANDLE hmac, const std::string& passphrase, const std::string& salt,
             uint32_t iterations, KeyBytes& key) {
-  return BCRYPT_SUCCESS(::BCryptDeriveKeyPBKDF2(
+  return BCRYPT_SUCCESS(Crypto()->deriveKeyPbkdf2(
       hmac, Bytes(passphrase), static_cast<ULONG>(passphrase.size()), Bytes(salt),
       static_cast<ULONG>(salt.size()), iterations, key.bytes.data(), kKeyBytes, 0));
 }
@@ -98,9 +150,10 @@ struct AesGcmKey::Handles {
 };
 
 bool RandomBytes(void* buffer, size_t size) {
-  return FitsUlong(size) && BCRYPT_SUCCESS(::BCryptGenRandom(nullptr, static_cast<PUCHAR>(buffer),
-                                                             static_cast<ULONG>(size),
-                                                             BCRYPT_USE_SYSTEM_PREFERRED_RNG));
+  return FitsUlong(size) && Crypto() &&
+         BCRYPT_SUCCESS(Crypto()->genRandom(nullptr, static_cast<PUCHAR>(buffer),
+                                            static_cast<ULONG>(size),
+                                            BCRYPT_USE_SYSTEM_PREFERRED_RNG));
 }
 
 AesGcmKey::AesGcmKey(std::unique_ptr<Handles> handles) : m_handles(std::move(handles)) {}
@@ -118,14 +171,14 @@ std::unique_ptr<AesGcmKey> AesGcmKey::Derive(const std::string& passphrase, cons
   auto handles = std::make_unique<Handles>();
   handles->aes = OpenProvider(BCRYPT_AES_ALGORITHM, 0);
   if (!handles->aes) return nullptr;
-  if (!BCRYPT_SUCCESS(
-          ::BCryptSetProperty(handles->aes.get(), BCRYPT_CHAINING_MODE,
-                              reinterpret_cast<PUCHAR>(const_cast<wchar_t*>(BCRYPT_CHAIN_MODE_GCM)),
-                              sizeof BCRYPT_CHAIN_MODE_GCM, 0)))
+  if (!BCRYPT_SUCCESS(Crypto()->setProperty(
+          handles->aes.get(), BCRYPT_CHAINING_MODE,
+          reinterpret_cast<PUCHAR>(const_cast<wchar_t*>(BCRYPT_CHAIN_MODE_GCM)),
+          sizeof BCRYPT_CHAIN_MODE_GCM, 0)))
     return nullptr;
   BCRYPT_KEY_HANDLE key = nullptr;
-  if (!BCRYPT_SUCCESS(::BCryptGenerateSymmetricKey(handles->aes.get(), &key, nullptr, 0,
-                                                   keyBytes.bytes.data(), kKeyBytes, 0)))
+  if (!BCRYPT_SUCCESS(Crypto()->generateSymmetricKey(handles->aes.get(), &key, nullptr, 0,
+                                                     keyBytes.bytes.data(), kKeyBytes, 0)))
     return nullptr;
   handles->key.reset(key);
   return std::unique_ptr<AesGcmKey>(new AesGcmKey(std::move(handles)));
@@ -141,8 +194,8 @@ std::string AesGcmKey::Seal(const std::string& plain, const std::string& associa
   BCRYPT_AUTHENTICATED_CIPHER_MODE_INFO info = AuthInfo(nonce, associated, tag);
   ULONG written = 0;
   const ULONG size = static_cast<ULONG>(plain.size());
-  if (!BCRYPT_SUCCESS(::BCryptEncrypt(m_handles->key.get(), Bytes(plain), size, &info, nullptr, 0,
-                                      cipher, size, &written, 0)) ||
+  if (!BCRYPT_SUCCESS(Crypto()->encrypt(m_handles->key.get(), Bytes(plain), size, &info, nullptr, 0,
+                                        cipher, size, &written, 0)) ||
       written != size)
     return {};
   return sealed;
@@ -159,8 +212,8 @@ std::optional<std::string> AesGcmKey::Open(const std::string& sealed,
   ULONG written = 0;
   const ULONG size = static_cast<ULONG>(plain.size());
   // A changed text may still have been decrypted before its tag was refused: none of it is kept.
-  if (!BCRYPT_SUCCESS(::BCryptDecrypt(m_handles->key.get(), cipher, size, &info, nullptr, 0,
-                                      Bytes(plain), size, &written, 0)) ||
+  if (!BCRYPT_SUCCESS(Crypto()->decrypt(m_handles->key.get(), cipher, size, &info, nullptr, 0,
+                                        Bytes(plain), size, &written, 0)) ||
       written != size) {
     ::SecureZeroMemory(&plain[0], plain.size());
     return std::nullopt;
@@ -188,11 +241,11 @@ uint32_t CalibratePbkdf2(unsigned ms, uint32_t floor) {
 }
 
 std::string ProtectForUser(const std::string& secret) {
-  if (!FitsUlong(secret.size())) return {};
+  if (!FitsUlong(secret.size()) || !Crypto()) return {};
   DATA_BLOB in{static_cast<DWORD>(secret.size()), Bytes(secret)};
   LocalBlob out;
-  if (!::CryptProtectData(&in, nullptr, nullptr, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN,
-                          &out.blob))
+  if (!Crypto()->protectData(&in, nullptr, nullptr, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN,
+                             &out.blob))
     return {};
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string hex;
@@ -205,7 +258,7 @@ std::string ProtectForUser(const std::string& secret) {
 }
 
 std::optional<std::string> UnprotectForUser(const std::string& hexText) {
-  if (hexText.empty() || hexText.size() % 2 != 0) return std::nullopt;
+  if (hexText.empty() || hexText.size() % 2 != 0 || !Crypto()) return std::nullopt;
   std::string blob(hexText.size() / 2, '\0');
   for (size_t i = 0; i < blob.size(); ++i) {
     const int high = HexDigit(hexText[2 * i]), low = HexDigit(hexText[2 * i + 1]);
@@ -214,8 +267,8 @@ std::optional<std::string> UnprotectForUser(const std::string& hexText) {
   }
   DATA_BLOB in{static_cast<DWORD>(blob.size()), Bytes(blob)};
   LocalBlob out;
-  if (!::CryptUnprotectData(&in, nullptr, nullptr, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN,
-                            &out.blob))
+  if (!Crypto()->unprotectData(&in, nullptr, nullptr, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN,
+                               &out.blob))
     return std::nullopt;
   return std::string(reinterpret_cast<const char*>(out.blob.pbData), out.blob.cbData);
 }
