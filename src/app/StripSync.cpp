@@ -93,6 +93,9 @@ void StripSync::Open() {
   m_session->writer = std::move(writer);
   m_session->watch =
       std::make_unique<FolderWatch>(m_settings.folder, m_strip, WM_SYNC_FOLDER_CHANGED);
+  if (!m_session->watch->Watching())
+    Say("The sync folder sends no word of changes. Copies from other computers come in only when "
+        "Pelmo starts or Sync is set again.");
   Say(m_session->shared.TakeOwnProblem());
   // What came while we were not running.
   ::PostMessageA(m_strip, WM_SYNC_FOLDER_CHANGED, 0, 0);
