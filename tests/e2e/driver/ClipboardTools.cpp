@@ -7,6 +7,7 @@
 #include <string>
 
 #include "StandIn.h"
+#include "framework/AnsiCodePage.h"
 
 namespace {
 
@@ -23,10 +24,8 @@ std::string ReadUtf8Text(HWND owner) {
   std::string utf8;
   if (!OpenWhenFree(owner)) return "(the clipboard stayed open)";
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-      const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-      utf8.resize(size > 0 ? size - 1 : 0);
-      if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], size, nullptr, nullptr);
+    if (const auto* text = static_cast<const char16_t*>(GlobalLock(data))) {
+      utf8 = pelmo::Utf16ToUtf8(text);
       GlobalUnlock(data);
     }
   }

@@ -21,6 +21,7 @@
 #include "ClipboardTools.h"
 #include "StandIn.h"
 #include "framework/Aead.h"
+#include "framework/AnsiCodePage.h"
 
 namespace {
 
@@ -30,13 +31,7 @@ const UINT kAnswerTimeoutMs = 5000;
 
 // Window texts leave the driver in UTF-8, as the Linux side reads them.
 std::string ToUtf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int size =
-      WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string utf8(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), length, &utf8[0], size, nullptr, nullptr);
-  return utf8;
+  return pelmo::Utf16ToUtf8({reinterpret_cast<const char16_t*>(text.data()), text.size()});
 }
 
 // Every question is asked with a time limit: a hung or dying window must not hang the driver.
@@ -103,8 +98,7 @@ int Usage() {
   std::fputs(
       "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | windows | command ID | "
       "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | copy-private TEXT | hold MS TEXT | "
-      "sequence | "
-      "protect SECRET\n",
+      "sequence | protect SECRET\n",
       stderr);
   return 2;
 }
