@@ -130,7 +130,6 @@ class MainWindowTest : public ::testing::Test {
     Combo().SetCurSel(row);
     Notify(dialog.m_hWnd, IDC_HISTORY, CBN_SELCHANGE);
   }
-  // Runs Edit Item with the editor's text set to `text` (unless null) and then `button`.
   // Edits the selected entry (or the typed text) to `text`, unless null, and closes the editor.
   void EditWith(const char* text, void (*close)(HWND) = kCloseWays[0]) {
     ModalScript script({[text](HWND editor) {
