@@ -36,4 +36,5 @@ for list in items:clp quickrep:qrp; do
   check 1 "${list%:*}" --json "$dir/damaged.${list#*:}"
   check 1 "${list%:*}" --json "$dir/left-out.${list#*:}"
 done
+check 1 journal "$dir/whole.clp"
 exit $failed
