@@ -1,5 +1,7 @@
-// What the shared history needs of the sync folder: the journals in it, read from an offset, our
-// own appended to and rewritten. The program's is the folder on disk; tests play the sync service.
+// What the shared history needs of the world, so that its rules run without it: the sync
+// folder's files (the journals in it, read from an offset, our own appended to and rewritten) and
+// the journals' keys. The program's are the folder on disk and the passphrase's keys; tests play
+// the sync service.
 #pragma once
 
 #include <cstddef>
