@@ -14,8 +14,7 @@ bool IsBlank(char16_t c) {
 
 }  // namespace
 
-std::vector<std::u16string> TypedWords(std::u16string_view typed) {
-  std::vector<std::u16string> words;
+SearchWords::SearchWords(std::u16string_view typed) {
   for (size_t start = 0; start < typed.size();) {
     if (IsBlank(typed[start])) {
       ++start;
@@ -23,30 +22,24 @@ std::vector<std::u16string> TypedWords(std::u16string_view typed) {
     }
     size_t end = start;
     while (end < typed.size() && !IsBlank(typed[end])) ++end;
-    words.emplace_back(typed.substr(start, end - start));
-    start = end;
-  }
-  return words;
-}
-
-QuickFilter::QuickFilter(const std::u16string& typed) {
-  for (const std::u16string& word : TypedWords(typed)) {
-    if (std::optional<std::string> ansi = InAnsi(word))
-      m_ansiWords.emplace_back(*ansi);
+    const std::u16string word(typed.substr(start, end - start));
+    if (std::optional<std::string> inAnsi = InAnsi(word))
+      ansi.emplace_back(*inAnsi);
     else
-      m_allInAnsi = false;
-    m_wideWords.push_back(LowerCaseWide(word));
+      allInAnsi = false;
+    wide.push_back(LowerCaseWide(word));
+    start = end;
   }
 }
 
 bool QuickFilter::Matches(const HistoryItem& entry) const {
   if (!entry.wide.empty()) {
-    return std::all_of(m_wideWords.begin(), m_wideWords.end(), [&](const std::u16string& word) {
+    return std::all_of(m_words.wide.begin(), m_words.wide.end(), [&](const std::u16string& word) {
       return FindCaselessWide(entry.wide, word) != std::u16string::npos;
     });
   }
-  return m_allInAnsi &&
-         std::all_of(m_ansiWords.begin(), m_ansiWords.end(),
+  return m_words.allInAnsi &&
+         std::all_of(m_words.ansi.begin(), m_words.ansi.end(),
                      [&](const CaselessFinder& word) { return word.FoundIn(entry.text); });
 }
 

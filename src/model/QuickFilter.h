@@ -13,16 +13,23 @@
 
 namespace pelmo {
 
+// The words of a typed text (what stands between blanks) in the two forms entries are searched
+// in: as the code page holds them, for ANSI texts, and all of them in lower case, for wide texts.
+struct SearchWords {
+  explicit SearchWords(std::u16string_view typed);
+  std::vector<CaselessFinder> ansi;  // only the words the code page holds
+  std::vector<std::u16string> wide;
+  bool allInAnsi = true;
+};
+
 class QuickFilter {
  public:
-  // Words are separated by blanks; no words match every entry.
-  explicit QuickFilter(const std::u16string& typed);
+  // No words match every entry.
+  explicit QuickFilter(const std::u16string& typed) : m_words(typed) {}
   bool Matches(const HistoryItem& entry) const;
 
  private:
-  std::vector<CaselessFinder> m_ansiWords;  // the words the code page holds, for ANSI texts
-  std::vector<std::u16string> m_wideWords;  // every word in lower case, for wide texts
-  bool m_allInAnsi = true;
+  SearchWords m_words;
 };
 
 // The rows of `history` whose entries match, newest (row 0) first. Typing on narrows the list: a
@@ -31,8 +38,5 @@ class QuickFilter {
 std::vector<int> FilterRows(const History& history, const QuickFilter& filter);
 std::vector<int> FilterRows(const History& history, const QuickFilter& filter,
                             const std::vector<int>& candidates);
-
-// The words of a typed text: what stands between blanks.
-std::vector<std::u16string> TypedWords(std::u16string_view typed);
 
 }  // namespace pelmo

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "framework/AnsiCodePage.h"
-#include "model/QuickFilter.h"
 
 namespace pelmo {
 
@@ -117,16 +116,9 @@ QuickRow RowIn(std::basic_string_view<Char> text, std::basic_string_view<Char> l
 
 }  // namespace
 
-QuickRowMarker::QuickRowMarker(const std::u16string& typed) {
-  for (const std::u16string& word : TypedWords(typed)) {
-    if (std::optional<std::string> ansi = InAnsi(word)) m_ansiWords.emplace_back(*ansi);
-    m_wideWords.push_back(LowerCaseWide(word));
-  }
-}
-
 QuickRow QuickRowMarker::RowOf(const HistoryItem& entry) const {
-  if (entry.wide.empty()) return RowIn(std::string_view(entry.text), LabelIn(entry), m_ansiWords);
-  return RowIn(std::u16string_view(entry.wide), WideLabelIn(entry), m_wideWords);
+  if (entry.wide.empty()) return RowIn(std::string_view(entry.text), LabelIn(entry), m_words.ansi);
+  return RowIn(std::u16string_view(entry.wide), WideLabelIn(entry), m_words.wide);
 }
 
 }  // namespace pelmo

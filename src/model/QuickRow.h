@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "model/CaselessFind.h"
 #include "model/HistoryItem.h"
+#include "model/QuickFilter.h"
 
 namespace pelmo {
 
@@ -32,13 +32,12 @@ struct QuickRow {
 
 class QuickRowMarker {
  public:
-  explicit QuickRowMarker(const std::u16string& typed);
+  explicit QuickRowMarker(const std::u16string& typed) : m_words(typed) {}
   // Allocates nothing: it runs for every row drawn.
   QuickRow RowOf(const HistoryItem& entry) const;
 
  private:
-  std::vector<CaselessFinder> m_ansiWords;  // the words the code page holds, for ANSI texts
-  std::vector<std::u16string> m_wideWords;  // every word in lower case, for wide texts
+  SearchWords m_words;
 };
 
 }  // namespace pelmo
