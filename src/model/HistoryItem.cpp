@@ -8,8 +8,6 @@ namespace {
 
 template <typename Char>
 constexpr Char kWhiteSpace[] = {' ', '\t', '\n', '\v', '\f', '\r', 0};
-template <typename Char>
-constexpr Char kLineEnds[] = {'\r', '\n', 0};
 
 template <typename Char>
 std::basic_string_view<Char> Trimmed(std::basic_string_view<Char> label) {

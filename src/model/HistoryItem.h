@@ -23,6 +23,10 @@ struct HistoryItem {
   int multiLine = 0;  // 1 when the text holds a line feed
 };
 
+// What ends a line of an entry's text, in either of its forms.
+template <typename Char>
+constexpr Char kLineEnds[] = {'\r', '\n', 0};
+
 // A label is made from at most this many bytes of its entry's text.
 constexpr size_t kLabelBytes = 50;
 

@@ -12,9 +12,6 @@ namespace {
 // Shown before a match that lies beyond a label's length in its line.
 constexpr size_t kCharactersBeforeMatch = 10;
 
-template <typename Char>
-constexpr Char kLineEnds[] = {'\r', '\n', 0};
-
 size_t Find(const CaselessFinder& word, std::string_view text) {
   return word.Find(text);
 }
