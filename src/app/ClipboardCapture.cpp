@@ -133,7 +133,7 @@ CaptureResult ClipboardCapture::ReadAndInsert(unsigned waitMs) {
   std::u16string wide = std::move(read->wide);
   if (!ownReplacement && QuickReplace(text)) wide.clear();
   RecordLink(text, length);
-  if (text.empty() || length > options.ignoreMore) return CaptureResult::kIgnored;
+  if (!TakesText(options, text, length)) return CaptureResult::kIgnored;
   const HistoryItem& entry =
       m_workspace.history.InsertTop(std::move(text), m_pendingKind, std::move(wide));
   if (m_listener && !ownReplacement) m_listener->Captured(entry);

@@ -36,6 +36,12 @@ struct Settings {
   int keepTop = 0;
 };
 
+// Whether a captured text becomes an entry: it is not empty, and it was not longer than
+// "IgnoreMore" as it was read (Quick Replace may have swapped it since).
+inline bool TakesText(const Settings& settings, const std::string& text, long long lengthAsRead) {
+  return !text.empty() && lengthAsRead <= settings.ignoreMore;
+}
+
 // True on the first start ("NewWindow" is not 1), which it then records.
 bool TakeFirstRun(Profile& profile);
 

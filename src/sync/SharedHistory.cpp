@@ -48,8 +48,7 @@ const HistoryItem* InsertShared(Workspace& workspace, const std::vector<JournalR
   History& history = workspace.history;
   bool inserted = false;
   for (const JournalRecord& record : records) {
-    if (record.text.empty() || static_cast<long long>(record.text.size()) > options.ignoreMore)
-      continue;
+    if (!TakesText(options, record.text, static_cast<long long>(record.text.size()))) continue;
     const bool known = record.kind == kConcatenated || record.kind == kDroppedFiles;
     history.InsertTop(record.text, known ? record.kind : kPlain, record.wide);
     history.EvictOverflow(options.deleteAfter);
