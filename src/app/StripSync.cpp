@@ -1,6 +1,7 @@
 #include "app/StripSync.h"
 
 #include "framework/Aead.h"
+#include "framework/FileReplace.h"
 #include "framework/WindowMessages.h"
 #include "sync/FolderJournalFiles.h"
 #include "sync/FolderWatch.h"
@@ -74,8 +75,7 @@ void StripSync::Change(const SyncSettings& settings) {
 void StripSync::Open() {
   m_session.reset();
   if (!m_settings.On()) return;
-  const DWORD attributes = ::GetFileAttributesA(m_settings.folder.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+  if (!IsFolder(m_settings.folder))
     return Say("The sync folder \"" + m_settings.folder +
                "\" cannot be reached. Copies are not shared until it is set again in Sync or "
                "Pelmo starts again.");

@@ -22,6 +22,9 @@ struct InputPathCheck {
 };
 InputPathCheck CheckInputPath(const std::string& path);
 
+// Whether a folder is at that path.
+bool IsFolder(const std::string& path);
+
 // The running process's id: it makes temporary names that no other process uses at the moment.
 unsigned long CurrentProcessId();
 

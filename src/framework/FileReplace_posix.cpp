@@ -39,6 +39,11 @@ std::string ReplaceFileAtomically(const std::string& source, const std::string& 
   return std::string();
 }
 
+bool IsFolder(const std::string& path) {
+  struct stat status;
+  return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 InputPathCheck CheckInputPath(const std::string& path) {
   InputPathCheck check;
   struct stat info;

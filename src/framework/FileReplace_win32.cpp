@@ -56,6 +56,11 @@ std::string ReplaceFileAtomically(const std::string& source, const std::string& 
   }
 }
 
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 InputPathCheck CheckInputPath(const std::string& path) {
   InputPathCheck check;
   const DWORD attributes = ::GetFileAttributesA(path.c_str());

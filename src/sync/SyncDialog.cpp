@@ -7,17 +7,13 @@
 #include "framework/AnsiCodePage.h"
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
+#include "framework/FileReplace.h"
 #include "model/HistoryItem.h"
 #include "resource.h"
 
 namespace pelmo {
 
 namespace {
-
-bool IsFolder(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The passphrase goes through the edit box as UTF-16 and is kept as UTF-8, so the same letters
 // typed on computers with other ANSI code pages make the same key.
