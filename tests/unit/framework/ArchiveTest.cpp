@@ -50,7 +50,9 @@ Strings ReadStrings(const std::string& path, size_t count) {
   return texts;
 }
 
-TEST(Archive, StringPrefixes) {
+// Each length's prefix; then values straddling or exceeding the 4096-byte archive buffer or the
+// 1 MB write buffer, and those with every prefix, read back from one file.
+TEST(Archive, StringPrefixesAndRoundTripAcrossBufferBoundaries) {
   const std::pair<size_t, std::string> cases[] = {
       {0, Bytes({0x00})},
       {254, Bytes({0xFE})},
@@ -59,16 +61,6 @@ TEST(Archive, StringPrefixes) {
       {65534, Bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00})},
       {70000, Bytes({0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00})},
   };
-  TempDir dir;
-  for (const auto& [length, prefix] : cases) {
-    const std::string text(length, 'x');
-    EXPECT_EQ(WriteStrings(dir.File("s"), {text}), prefix + text) << length;
-    EXPECT_EQ(ReadStrings(dir.File("s"), 1), Strings{text}) << length;
-  }
-}
-
-// Values straddling or exceeding the 4096-byte archive buffer or the 1 MB write buffer.
-TEST(Archive, RoundTripAcrossBufferBoundaries) {
   Strings texts;
   for (const size_t length : {1, 4095, 4096, 4097, 0, 10000, 3, 1048575, 1048576, 7, 2100000, 5}) {
     std::string text(length, '\0');
@@ -76,6 +68,10 @@ TEST(Archive, RoundTripAcrossBufferBoundaries) {
     texts.push_back(text);
   }
   TempDir dir;
+  for (const auto& [length, prefix] : cases) {
+    texts.emplace_back(length, 'x');
+    EXPECT_EQ(WriteStrings(dir.File("s"), {texts.back()}), prefix + texts.back()) << length;
+  }
   WriteStrings(dir.File("r"), texts);
   EXPECT_EQ(ReadStrings(dir.File("r"), texts.size()), texts);
 }
@@ -110,7 +106,8 @@ TEST(Archive, ReadsMarkedAndDamagedStrings) {
 }
 
 // A save replaces the target, one failing half-way keeps it whole; neither leaves its temp file.
-TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
+// A complete file that cannot replace its target (a folder) is kept aside; the error says where.
+TEST(SafeFile, ReplacesTheTargetOnlyWhenCompleteAndKeepsAsideWhatCannotReplaceIt) {
   TempDir dir;
   const std::string path = dir.File("items.clp");
   WriteBytes(path, "old content");
@@ -121,24 +118,19 @@ TEST(SafeFile, ReplacesTheTargetOnlyWhenComplete) {
   EXPECT_THROW(SaveArchive(path, interrupted), std::runtime_error);
   EXPECT_EQ(ReadBytes(path), "old content");
   EXPECT_EQ(WriteStrings(path, {"new"}), "\x03new");
-  EXPECT_EQ(dir.Names(), Strings{"items.clp"}) << "the failed save's temp file went too";
-}
 
-// A complete file that cannot replace its target (a folder) is kept aside; the error says where.
-TEST(SafeFile, AFileThatCannotReplaceItsTargetIsKeptAside) {
-  TempDir dir;
-  const std::string path = dir.File("items.clp");
-  fs::create_directories(dir.File("items.clp/inside"));
-  WriteBytes(dir.File("items.clp.unsaved"), "kept earlier");
+  fs::create_directories(dir.File("folder.clp/inside"));
+  WriteBytes(dir.File("folder.clp.unsaved"), "kept earlier");
   try {
-    WriteStrings(path, {"new"});
+    WriteStrings(dir.File("folder.clp"), {"new"});
     ADD_FAILURE() << "the save replaced a folder";
   } catch (const FileError& e) {
-    EXPECT_TRUE(Has(e.what(), dir.File("items.clp.unsaved2"))) << e.what();
+    EXPECT_TRUE(Has(e.what(), dir.File("folder.clp.unsaved2"))) << e.what();
   }
-  EXPECT_EQ(ReadBytes(dir.File("items.clp.unsaved2")) + ReadBytes(dir.File("items.clp.unsaved")),
+  EXPECT_EQ(ReadBytes(dir.File("folder.clp.unsaved2")) + ReadBytes(dir.File("folder.clp.unsaved")),
             "\x03newkept earlier");
-  EXPECT_EQ(dir.Names(), (Strings{"items.clp", "items.clp.unsaved", "items.clp.unsaved2"}));
+  EXPECT_EQ(dir.Names(),
+            (Strings{"folder.clp", "folder.clp.unsaved", "folder.clp.unsaved2", "items.clp"}));
 }
 
 #ifdef _WIN32
