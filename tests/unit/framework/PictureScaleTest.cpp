@@ -31,7 +31,6 @@ TEST(PictureScale, LengthsAndPictureSizesAtEveryCommonDpi) {
   EXPECT_EQ(size(ScaledPictureSize({78, 11}, 13, 144)), std::pair(120, 17));
   EXPECT_EQ(size(ScaledPictureSize({78, 11}, 13, 192)), std::pair(156, 22));
   EXPECT_EQ(size(ScaledPictureSize({16, 16}, 0, 144)), std::pair(24, 24));
-  EXPECT_EQ(size(ScaledPictureSize({7, 4}, 0, 96)), std::pair(7, 4));
 
   // The size of a colour table: bits per pixel, colours used, entries.
   const unsigned sizes[][3] = {{1, 0, 2}, {4, 0, 16},  {8, 0, 256}, {4, 6, 6},
