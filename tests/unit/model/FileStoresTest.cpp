@@ -96,20 +96,14 @@ TEST(ItemFiles, RoundTripWithWideEntriesInTheirOwnForm) {
   items.history.push_back({"\xE9\x80", u"é€"});
   items.clipBook.push_back({"name\n?", u"name\nΩ"});
   for (int i = 0; i < 250; ++i) items.links.push_back("http://x/" + std::to_string(i));
-  const std::vector<QuickRepItem> pairs = {{"ab", "xyz"}, {"", std::string(65534, 'q')}};
   TempDir dir;
   Save(dir.File("p.clp"), items);
-  SaveQuickRepFile(dir.File("p.qrp"), pairs);
 
   const Loaded<ItemsFile> loaded = LoadItemsFile(dir.File("p.clp"));
   EXPECT_TRUE(loaded.opened && !loaded.Incomplete());
   items.links.resize(kMaxLoadedLinks);
   items.history.back().wide.clear();  // é€: the code page holds it
   EXPECT_EQ(Lists(loaded.content), Lists(items));
-  const Loaded<std::vector<QuickRepItem>> loadedPairs = LoadQuickRepFile(dir.File("p.qrp"));
-  EXPECT_FALSE(loadedPairs.error);
-  SaveQuickRepFile(dir.File("again.qrp"), loadedPairs.content);  // the same pairs, the same bytes
-  EXPECT_EQ(ReadBytes(dir.File("again.qrp")), ReadBytes(dir.File("p.qrp")));
 
   const auto units = [](const std::u16string& wide) {
     std::string bytes;
@@ -151,16 +145,6 @@ TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
     EXPECT_LE(loaded.error->Offset(), cut);
     const auto whole = std::upper_bound(ends.begin(), ends.end(), cut) - ends.begin();
     ASSERT_EQ(All(loaded.content), Strings(all.begin(), all.begin() + whole)) << "cut at " << cut;
-  }
-
-  // The same for Quick Replace pairs: the first is whole from byte 11 on.
-  SaveQuickRepFile(dir.File("full.qrp"), {{"ab", "xyz"}, {"cd", "uvw"}});
-  const std::string pairs = ReadBytes(dir.File("full.qrp"));
-  for (size_t cut = 0; cut < pairs.size(); ++cut) {
-    WriteBytes(dir.File("cut.qrp"), pairs.substr(0, cut));
-    const Loaded<std::vector<QuickRepItem>> loaded = LoadQuickRepFile(dir.File("cut.qrp"));
-    EXPECT_TRUE(loaded.error);
-    EXPECT_EQ(loaded.content.size(), cut < 11 ? 0u : 1u) << cut;
   }
 }
 
@@ -374,10 +358,7 @@ TEST(TellOncePerKey, TellsEachKeyOnceAndAgainWhenTheTellingFailed) {
       {"Ctrl+Shift+V", false, 1}, {"Ctrl+Shift+V", true, 2}, {"Ctrl+Shift+V", true, 2},
       {"Ctrl+Alt+H", true, 3},    {"Ctrl+Alt+H", true, 3},   {"Ctrl+Shift+V", true, 4}};
   for (const auto& [key, reaches, tellings] : starts) {
-    TellOncePerKey(profile, key, [&, reaches = reaches] {
-      ++told;
-      return reaches;
-    });
+    TellOncePerKey(profile, key, [&, reaches = reaches] { return ++told, reaches; });
     EXPECT_EQ(told, tellings) << key;
   }
   EXPECT_EQ(profile.values,
