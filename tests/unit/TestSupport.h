@@ -24,17 +24,8 @@ using Strings = std::vector<std::string>;
 
 class TempDir {
  public:
-  TempDir() {
-    static std::atomic<int> serial{0};
-    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("pelmo-test-" + std::to_string(now) + "-" + std::to_string(serial++));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
+  TempDir() { std::filesystem::create_directories(path_); }
+  ~TempDir() { std::filesystem::remove_all(path_, ignored_); }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
 
@@ -49,7 +40,12 @@ class TempDir {
   }
 
  private:
-  std::filesystem::path path_;
+  inline static std::atomic<int> serial_{0};
+  std::error_code ignored_;  // what keeps the removal from throwing at a test's end
+  const std::filesystem::path path_ =
+      std::filesystem::temp_directory_path() /
+      ("pelmo-test-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+       "-" + std::to_string(serial_++));
 };
 
 inline std::string ReadBytes(const std::string& path) {
@@ -58,8 +54,7 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // A 32-bit little-endian count, and a short archive string (one length byte, then the text).
