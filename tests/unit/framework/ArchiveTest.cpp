@@ -116,6 +116,7 @@ TEST(SafeFile, ReplacesTheTargetOnlyWhenCompleteAndKeepsAsideWhatCannotReplaceIt
     throw std::runtime_error("interrupted");
   };
   EXPECT_THROW(SaveArchive(path, interrupted), std::runtime_error);
+  EXPECT_EQ(dir.Names(), Strings{"items.clp"}) << "the failed save's temp file is gone";
   EXPECT_EQ(ReadBytes(path), "old content");
   EXPECT_EQ(WriteStrings(path, {"new"}), "\x03new");
 
