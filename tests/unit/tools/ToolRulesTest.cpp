@@ -212,16 +212,14 @@ TEST(InlineLayout, TheWindowFillsTheGapBeforeTheNotificationAreaAndExpandingRest
   const InlinePlacement placed = PlaceInline(taskSwitch, notifyArea, 150);
   EXPECT_EQ(placed.taskSwitch, (Rect{60, 2, 850, 28}));
   EXPECT_EQ(placed.inlineWindow, (Rect{850, 4, 1000, 26}));
-  // No width taken yet: the default.
-  EXPECT_EQ(PlaceInline(taskSwitch, notifyArea, 0).inlineWindow, (Rect{900, 4, 1000, 26}));
+  EXPECT_EQ(PlaceInline(taskSwitch, notifyArea, 0).inlineWindow, (Rect{900, 4, 1000, 26}))
+      << "no width taken yet: the default";
 
-  // Expanding restores the width in effect before collapsing.
-  InlineCollapse collapse;
-  EXPECT_EQ(collapse.Toggle(170, 9), 9);
-  EXPECT_TRUE(collapse.Collapsed());
-  EXPECT_EQ(collapse.Toggle(9, 9), 170);
-  EXPECT_FALSE(collapse.Collapsed());
-  EXPECT_EQ(collapse.Toggle(170, 12), 12);
+  // Expanding restores the width in effect before collapsing: each width set, and Collapsed().
+  InlineCollapse c;
+  EXPECT_EQ((std::vector<int>{c.Toggle(170, 9), c.Collapsed(), c.Toggle(9, 9), c.Collapsed(),
+                              c.Toggle(170, 12)}),
+            (std::vector<int>{9, true, 170, false, 12}));
 }
 
 TEST(SettingsForm, CountsAreUnsignedAndMustFitTheOptionAndAnOptionOnIsShownChecked) {
