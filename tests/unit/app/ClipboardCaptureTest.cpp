@@ -329,7 +329,6 @@ TEST_F(ClipboardCaptureTest, ReadsOnlyWhatDecidesAboutTheText) {
   options.ignoreMore = 5;
   Change(std::string(100000, 'x'));
   EXPECT_EQ(host.lastLimit, 6u) << "one byte past the limit";
-  EXPECT_EQ(workspace.history.Count(), 0);
 
   // A Quick Replace shortcut longer than the limit is still recognised, and a longer text that
   // begins with it is not taken for it.

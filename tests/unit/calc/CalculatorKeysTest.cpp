@@ -96,7 +96,7 @@ TEST(CalculatorKeys, ClearBackspaceErrorAndChoosingAnEntry) {
   EXPECT_EQ(Shown(keys), "pi||M");
 }
 
-TEST(CalculatorHistory, WritesTheNewestEntriesUpToTheLimitOldestFirst) {
+TEST(CalculatorHistory, WritesTheNewestEntriesUpToTheLimitAndReadsWhatADamagedFileHolds) {
   Strings newestFirst;
   for (int i = 29; i >= 0; --i) newestFirst.push_back(std::to_string(i));
   const auto fileOf = [](int first, int count) {  // the count, then the oldest first
@@ -112,20 +112,17 @@ TEST(CalculatorHistory, WritesTheNewestEntriesUpToTheLimitOldestFirst) {
   EXPECT_EQ(ReadBytes(path), fileOf(26, 4)) << "a limit below 4 counts as 4";
   SaveCalculatorHistory(path, {}, 20);
   EXPECT_EQ(ReadBytes(path), Int32(0));
-}
 
-// What was read is kept, newest first, and the error names the offset. A count of four billion
-// allocates nothing for it: the file ends at the first entry.
-TEST(CalculatorHistory, ADamagedFileKeepsWhatWasReadAndNamesTheOffset) {
+  // A damaged file keeps what was read, newest first, and the error names the offset. A count of
+  // four billion allocates nothing for it: the file ends at the first entry.
   const std::tuple<std::string, unsigned, size_t, Strings, const char*> cases[] = {
       // The third entry claims 200 bytes that are not there.
       {Int32(3) + Text("a") + Text("bc") + "\xC8xyz", 20, 9, {"bc", "a"}, "entry 3 of 3"},
       {Int32(0xFFFFFFF0u), 0xFFFFFFFFu, 4, {}, "entry 1 of 4294967280"},
       {"\x01\x00", 20, 0, {}, "entry count"}};
-  TempDir dir;
   for (const auto& [bytes, limit, offset, read, problem] : cases) {
-    WriteBytes(dir.File("Pelmo.clc"), bytes);
-    const auto loaded = LoadCalculatorHistory(dir.File("Pelmo.clc"), limit);
+    WriteBytes(path, bytes);
+    const auto loaded = LoadCalculatorHistory(path, limit);
     ASSERT_TRUE(loaded.error) << problem;
     EXPECT_EQ(loaded.error->Offset(), offset) << problem;
     EXPECT_TRUE(Has(loaded.error->Problem(), problem)) << loaded.error->Problem();

@@ -129,8 +129,9 @@ TEST(HistoryRowRules, PictureFollowsKindThenLinesThenTheLabelAndColourTheState) 
 
 // A preview reaches past its last line's top by a line and a border, no higher than the screen.
 TEST(HistoryRowRules, ThePreviewShowsEveryLineUpToTheScreensHeight) {
-  const int cases[][4] = {{0, 800, 96, 15},    {100, 800, 96, 115}, {785, 800, 96, 800},
-                          {5000, 800, 96, 800}, {100, 800, 144, 123}};
+  const std::tuple<int, int, int, int> cases[] = {{0, 800, 96, 15},     {100, 800, 96, 115},
+                                                  {784, 800, 96, 799},  {785, 800, 96, 800},
+                                                  {5000, 800, 96, 800}, {100, 800, 144, 123}};
   for (const auto& [lastLineTop, screen, dpi, height] : cases)
     EXPECT_EQ(PreviewHeight(lastLineTop, screen, dpi), height) << lastLineTop << " " << dpi;
 }
@@ -145,16 +146,15 @@ TEST(TipText, IsCutToTheRecordWithItsZero) {
   }
 }
 
+// Selection start and end, label length, where pressed, DPI; at 150% the button is 30 pixels wide.
 TEST(HistoryRowRules, DragStartsOnTheWholeLabelAwayFromTheButton) {
-  EXPECT_TRUE(StartsDrag(0, 5, 5, 10, 100, 96));
-  EXPECT_FALSE(StartsDrag(0, 4, 5, 10, 100, 96)) << "partly selected";
-  EXPECT_FALSE(StartsDrag(1, 5, 5, 10, 100, 96)) << "partly selected";
-  EXPECT_FALSE(StartsDrag(0, 5, 6, 10, 100, 96)) << "the field no longer holds the label";
-  EXPECT_TRUE(StartsDrag(0, 5, 5, 79, 100, 96));
-  EXPECT_FALSE(StartsDrag(0, 5, 5, 80, 100, 96)) << "on the drop-down button";
-  // At 150% the button is 30 pixels wide.
-  EXPECT_TRUE(StartsDrag(0, 5, 5, 69, 100, 144));
-  EXPECT_FALSE(StartsDrag(0, 5, 5, 70, 100, 144)) << "on the wider drop-down button";
+  const std::tuple<int, int, size_t, int, int, bool> cases[] = {
+      {0, 5, 5, 10, 96, true},  {0, 4, 5, 10, 96, false},  // partly selected
+      {1, 5, 5, 10, 96, false}, {0, 5, 6, 10, 96, false},  // the field no longer holds the label
+      {0, 5, 5, 79, 96, true},  {0, 5, 5, 80, 96, false},  // on the drop-down button
+      {0, 5, 5, 69, 144, true}, {0, 5, 5, 70, 144, false}};
+  for (const auto& [start, end, length, x, dpi, drags] : cases)
+    EXPECT_EQ(StartsDrag(start, end, length, x, 100, dpi), drags) << start << end << length << x;
 }
 
 }  // namespace

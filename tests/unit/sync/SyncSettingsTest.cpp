@@ -20,9 +20,8 @@ struct FakeKeeper {
                         return text;
                       },
                       [this](const std::string& text) -> std::optional<std::string> {
-                        const auto found = sealed.find(text);
-                        if (found == sealed.end()) return std::nullopt;
-                        return found->second;
+                        if (!sealed.count(text)) return std::nullopt;
+                        return sealed[text];
                       }};
 };
 
