@@ -106,7 +106,6 @@ TEST(BitmapButton, PicturesAreLoadedScaledForTheDpi) {
   const struct { LPCSTR name; int cellWidth, dpi; SIZE size; } pictures[] = {
                   {MAKEINTRESOURCEA(IDB_EDIT), 0, 120, {20, 20}},
                   {MAKEINTRESOURCEA(IDB_HISTORY_TYPES), 13, 144, {120, 17}},
-                  {"MINIMIZEU", 0, 192, {24, 22}},
                   {"MENUPOPU", 0, 144, {18, 17}},
                   {MAKEINTRESOURCEA(IDB_UP), 0, 192, {14, 8}}};  // clang-format on
   for (const auto& p : pictures) {

@@ -98,7 +98,7 @@ inline DWORD DragOnto(HWND target, const std::string& text) {
   return effect;
 }
 
-inline std::vector<std::string> ComboRows(CHistoryCombo& combo) {
+inline Strings ComboRows(CHistoryCombo& combo) {
   return ListBoxRows(combo.m_hWnd, true);
 }
 
@@ -110,11 +110,11 @@ class MainWindowTest : public ::testing::Test {
     Settle();
     ASSERT_TRUE(dialog.Create(nullptr));
     Settle();
-    ASSERT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
+    ASSERT_EQ(Rows(), Strings{"on the clipboard at start"});
   }
 
   CHistoryCombo& Combo() { return HistoryComboOf(dialog.m_hWnd); }
-  std::vector<std::string> Rows() { return ComboRows(Combo()); }
+  Strings Rows() { return ComboRows(Combo()); }
   // Copies in the other program and waits for the capture to see it.
   void CopyAndWait(const std::string& text) {
     ASSERT_TRUE(other.Copy(text));
@@ -130,15 +130,24 @@ class MainWindowTest : public ::testing::Test {
     Combo().SetCurSel(row);
     Notify(dialog.m_hWnd, IDC_HISTORY, CBN_SELCHANGE);
   }
+  // Runs `command` and closes its window with `close`, after typing `text` into `field` unless
+  // it is null; returns what `field` held.
+  std::string Answer(WORD command, int field, const char* text,
+                     void (*close)(HWND) = kCloseWays[0]) {
+    std::string before;
+    ModalScript script({[&](HWND window) {
+      before = WindowText(::GetDlgItem(window, field));
+      if (text) ::SetDlgItemTextA(window, field, text);
+      close(window);
+    }});
+    Command(command);
+    EXPECT_EQ(script.StepsRun(), 1u);
+    Settle();
+    return before;
+  }
   // Edits the selected entry (or the typed text) to `text`, unless null, and closes the editor.
   void EditWith(const char* text, void (*close)(HWND) = kCloseWays[0]) {
-    ModalScript script({[text](HWND editor) {
-                          if (text) ::SetDlgItemTextA(editor, IDC_EDIT_TEXT, text);
-                        },
-                        close});
-    Command(ID_EDIT_ITEM);
-    EXPECT_EQ(script.StepsRun(), 2u);
-    Settle();
+    Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, text, close);
   }
 
   OtherProgram other;

@@ -21,8 +21,7 @@ TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsActOnTheSelectedEnt
   // The same text copied again by a person, later than the platform repeats one copy.
   ::Sleep(ClipboardCapture::kRepeatMs);
   CopyAndWait("r0\r\nsecond line");
-  EXPECT_EQ(Rows(),
-            (std::vector<std::string>{"r0", "r0", "r1", "r2", "on the clipboard at start"}));
+  EXPECT_EQ(Rows(), (Strings{"r0", "r0", "r1", "r2", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 0);
   EXPECT_EQ(workspace.history.At(0).multiLine, 1);
   Combo().SetCurSel(-1);
@@ -35,7 +34,7 @@ TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsActOnTheSelectedEnt
 
   Combo().SetCurSel(2);
   Command(IDC_DELETE_ITEM);
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"r0", "r0", "r2", "on the clipboard at start"}));
+  EXPECT_EQ(Rows(), (Strings{"r0", "r0", "r2", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 2);
   EXPECT_EQ(ClipboardText(), "r2");
 
@@ -59,12 +58,12 @@ TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsActOnTheSelectedEnt
   workspace.options.keepTop = 1;
   Choose(4);
   PumpUntil([&] { return workspace.history.Count() == 6; });
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"on the clipboard at start", "after", "r0", "r0",
-                                              "r2", "on the clipboard at start"}));
+  EXPECT_EQ(Rows(), (Strings{"on the clipboard at start", "after", "r0", "r0", "r2",
+                             "on the clipboard at start"}));
   workspace.clipBook.emplace_back().text = "kept";
   workspace.links.push_back("www.kept.org");
   Command(ID_DELETE_REST);
-  EXPECT_EQ(Rows(), std::vector<std::string>{"on the clipboard at start"});
+  EXPECT_EQ(Rows(), Strings{"on the clipboard at start"});
   EXPECT_EQ(workspace.clipBook.size(), 1u);
   EXPECT_EQ(workspace.links.size(), 1u);
 }
@@ -120,8 +119,7 @@ TEST_F(MainWindowTest, ACopyHeldOpenForSecondsIsCapturedOnceWhenItsWriterLetsGo)
   EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "newest"; }));
   ::SendMessageA(dialog.m_hWnd, WM_DRAWCLIPBOARD, 0, 0);
   Settle();
-  EXPECT_EQ(Rows(),
-            (std::vector<std::string>{"newest", "held for long", "on the clipboard at start"}));
+  EXPECT_EQ(Rows(), (Strings{"newest", "held for long", "on the clipboard at start"}));
 }
 
 // The saved history is read while the window works: a long file (padded, over 1 MB) on a worker, a
@@ -138,7 +136,7 @@ TEST(MainWindowStart, ASavedHistoryComesInWhileTheWindowWorks) {
   for (const size_t padding : {0, 300}) {
     RemoveItemFiles();
     Workspace workspace(ModuleFileName());
-    std::vector<std::string> rows;
+    Strings rows;
     for (int i = saved; i-- > 0;) {
       rows.insert(rows.begin(), "entry " + std::to_string(i));
       workspace.history.InsertTop(rows.front() + "\n" + std::string(padding, 'x'), kPlain);
@@ -244,7 +242,7 @@ TEST_F(MainWindowTest, ASwallowingViewerAheadIsOvertakenAndTheMissedChangeCaptur
   // the change round again and again.
   other.passOn = true;
   CopyAndWait("once");
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"once", "missed", "on the clipboard at start"}));
+  EXPECT_EQ(Rows(), (Strings{"once", "missed", "on the clipboard at start"}));
 }
 
 TEST_F(MainWindowTest, QuickReplaceGoesOnReplacingBehindAViewerThatPostsTheChangesOn) {
@@ -357,21 +355,18 @@ TEST_F(InlineModeTest, FillsTheGapBeforeTheNotificationAreaAndWorksAsTheStrip) {
   CopyAndWait("before");
   Command(ID_TOGGLE_INLINE);
   ASSERT_TRUE(InlineWindow());
-  const Rect n = RectInParent(taskbar, notifyArea);
-  const int width = RectInParent(taskbar, InlineWindow()).Width();
-  EXPECT_EQ(RectInParent(taskbar, InlineWindow()), (Rect{n.left - width, n.top, n.left, n.bottom}));
-  EXPECT_EQ(RectInParent(taskbar, tasks).right, n.left - width);
+  const Rect n = RectInParent(taskbar, notifyArea), w = RectInParent(taskbar, InlineWindow());
+  EXPECT_EQ(w, (Rect{RectInParent(taskbar, tasks).right, n.top, n.left, n.bottom}));
   CHistoryCombo& combo = HistoryComboOf(InlineWindow(), IDC_INLINE_HISTORY);
   EXPECT_EQ(ComboRows(combo), Rows());
   CopyAndWait("one");
   CopyAndWait("two");
-  EXPECT_EQ(ComboRows(combo),
-            (std::vector<std::string>{"two", "one", "before", "on the clipboard at start"}));
+  EXPECT_EQ(ComboRows(combo), (Strings{"two", "one", "before", "on the clipboard at start"}));
   EXPECT_EQ(combo.GetCurSel(), 0);
 
   combo.SetCurSel(1);
   Click(InlineWindow(), IDC_DELETE_ITEM);
-  const std::vector<std::string> left{"two", "before", "on the clipboard at start"};
+  const Strings left{"two", "before", "on the clipboard at start"};
   EXPECT_EQ(Rows(), left);
   EXPECT_EQ(ComboRows(combo), left);
   EXPECT_EQ(combo.GetCurSel(), Selected());

@@ -6,31 +6,15 @@
 namespace pelmo {
 namespace {
 
-using test::Click;
-using test::ClipboardText;
-using test::MainWindowTest;
-using test::ModalScript;
-using test::PumpUntil;
-using test::Settle;
+using namespace test;
 
 class StripAndToolWindowsTest : public MainWindowTest {
  protected:
-  std::vector<std::string> Texts() { return workspace.history.Texts(); }
+  Strings Texts() { return workspace.history.Texts(); }
   void CopyInFront(const std::string& text) {
     ASSERT_TRUE(other.CopyInFront(text));
     PumpUntil([&] { return workspace.history.At(0).text == text; });
     Settle(300);
-  }
-  // Runs `command` and confirms its window with `text` in `field`; returns what `field` held.
-  std::string Answer(WORD command, int field, const char* text) {
-    std::string before;
-    ModalScript script({[&](HWND window) {
-      before = WindowText(::GetDlgItem(window, field));
-      ::SetDlgItemTextA(window, field, text);
-      Click(window, IDOK);
-    }});
-    Command(command);
-    return before;
   }
 };
 
@@ -48,15 +32,15 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
   }});
   Command(ID_EDIT_ITEM);
   EXPECT_EQ(script.StepsRun(), 1u);
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"copied meanwhile", "edited\r\n\r\nthird",
-                                               "on the clipboard at start"}));
+  EXPECT_EQ(Texts(),
+            (Strings{"copied meanwhile", "edited\r\n\r\nthird", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(ClipboardText(), "edited\r\n\r\nthird");
 
   CopyAndWait("elsewhere");
   Combo().SetCurSel(1);
   EditWith(nullptr);
-  for (const auto close : {test::kCloseWays[1], test::kCloseWays[2], test::kCloseWays[3]})
+  for (const auto close : {kCloseWays[1], kCloseWays[2], kCloseWays[3]})
     EditWith("discarded", close);
   EXPECT_EQ(ClipboardText(), "elsewhere");
   EXPECT_EQ(workspace.history.At(1).text, "copied meanwhile");
@@ -64,7 +48,7 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
   workspace.options.deleteAfter = workspace.history.Count();
   Combo().SetCurSel(-1);
   Combo().SetWindowText("typed");
-  EditWith(nullptr, test::kCloseWays[3]);
+  EditWith(nullptr, kCloseWays[3]);
   EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter);
   EditWith(nullptr);
   EXPECT_EQ(Texts().front(), "typed");
@@ -101,16 +85,16 @@ TEST_F(StripAndToolWindowsTest, EveryToolWindowIsOwnedByTheStripWhoseCommandsWai
     Command(tool.command);
     EXPECT_EQ(script.StepsRun(), 2u);
     EXPECT_TRUE(::IsWindowEnabled(dialog.m_hWnd));
-    EXPECT_EQ(Texts(), (std::vector<std::string>{"keep me", "on the clipboard at start"}));
+    EXPECT_EQ(Texts(), (Strings{"keep me", "on the clipboard at start"}));
   }
 
   // Once no window is open, a button acts; an owner-drawn one reports a double click as a click
   // followed by BN_DBLCLK, and acts once.
   Combo().SetCurSel(0);
   Click(dialog.m_hWnd, IDC_DELETE_ITEM);
-  test::Notify(dialog.m_hWnd, IDC_DELETE_ITEM, BN_DBLCLK);
+  Notify(dialog.m_hWnd, IDC_DELETE_ITEM, BN_DBLCLK);
   Settle();
-  EXPECT_EQ(Texts(), std::vector<std::string>{"on the clipboard at start"});
+  EXPECT_EQ(Texts(), Strings{"on the clipboard at start"});
 }
 
 // Exit, Cancel, a close and the end of the session save the items. The program runs the strip
@@ -121,30 +105,30 @@ TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesAndExitEndsAnOpenEditorFirs
       {WM_COMMAND, IDOK}, {WM_COMMAND, IDCANCEL}, {WM_CLOSE, 0}, {WM_QUERYENDSESSION, 0}};
   dialog.DestroyWindow();
   const auto saved = [](const Workspace& strip) {  // the history in the items file
-    std::vector<std::string> texts;
+    Strings texts;
     for (const auto& entry : LoadItemsFile(strip.Files().ItemsPath()).content.history)
       texts.push_back(entry->text);
     return texts;
   };
   for (const auto& [message, wParam] : endings) {
     SCOPED_TRACE(testing::Message() << message << " " << wParam);
-    test::RemoveItemFiles();
+    RemoveItemFiles();
     Workspace stripWorkspace(ModuleFileName());
     CMainDialog strip(stripWorkspace);
     ASSERT_TRUE(strip.Create(nullptr));
     stripWorkspace.options.save = 1;
     ::SendMessageA(strip.m_hWnd, message, wParam, 0);
-    EXPECT_EQ(saved(stripWorkspace), std::vector<std::string>{"on the clipboard at start"});
+    EXPECT_EQ(saved(stripWorkspace), Strings{"on the clipboard at start"});
   }
 
-  test::RemoveItemFiles();
+  RemoveItemFiles();
   ASSERT_TRUE(other.Copy("saved as it was"));
   Workspace stripWorkspace(ModuleFileName());
   CMainDialog strip(stripWorkspace);
   bool editorOpened = false, editorOpenAfterExit = false;
   ModalScript script({[&](HWND) {
                         stripWorkspace.options.save = 1;
-                        test::HistoryComboOf(strip.m_hWnd).SetCurSel(0);
+                        HistoryComboOf(strip.m_hWnd).SetCurSel(0);
                         ::PostMessageA(strip.m_hWnd, WM_COMMAND, ID_EDIT_ITEM, 0);
                       },
                       [&](HWND) {
@@ -162,7 +146,7 @@ TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesAndExitEndsAnOpenEditorFirs
   strip.DoModal();
   ASSERT_TRUE(editorOpened);
   EXPECT_FALSE(editorOpenAfterExit);
-  EXPECT_EQ(saved(stripWorkspace), std::vector<std::string>{"saved as it was"});
+  EXPECT_EQ(saved(stripWorkspace), Strings{"saved as it was"});
 }
 
 // Choosing an entry gives the focus back to the window the copy came from, when it can.
@@ -192,9 +176,9 @@ TEST_F(StripAndToolWindowsTest, ChoosingReturnsTheFocusToTheRememberedTargetOnly
 // A refused number keeps the window open with the focus on its field; the counts are unsigned,
 // the length limit a signed integer.
 TEST_F(StripAndToolWindowsTest, SettingsRefuseWhatTheyCannotReadAndTakeTheRest) {
-  std::vector<std::string> refusals;
+  Strings refusals;
   std::vector<bool> focusOnField;
-  const auto answer = [&](HWND) { refusals.push_back(test::AnswerActiveWindow()); };
+  const auto answer = [&](HWND) { refusals.push_back(AnswerActiveWindow()); };
   // Checks that the refused field has the focus, then types into the fields and confirms.
   const auto retype = [&](int refused, std::vector<std::pair<int, const char*>> typed) {
     return [&focusOnField, refused, typed](HWND settings) {
@@ -211,15 +195,14 @@ TEST_F(StripAndToolWindowsTest, SettingsRefuseWhatTheyCannotReadAndTakeTheRest) 
   ::SetForegroundWindow(dialog.m_hWnd);
   Command(ID_SETTINGS);
   EXPECT_EQ(script.StepsRun(), 5u);
-  EXPECT_EQ(refusals, (std::vector<std::string>{"Please enter a positive integer.",
-                                                "Please enter an integer."}));
+  EXPECT_EQ(refusals, (Strings{"Please enter a positive integer.", "Please enter an integer."}));
   EXPECT_EQ(focusOnField, (std::vector<bool>{true, true}));
   EXPECT_EQ(workspace.options.ignoreMore, 500);
   EXPECT_EQ(workspace.options.deleteAfter, 3);
 
   // The maximum acts at the next capture.
   for (const char* text : {"a", "b", "c", "d"}) CopyAndWait(text);
-  EXPECT_EQ(Rows(), (std::vector<std::string>{"d", "c", "b"}));
+  EXPECT_EQ(Rows(), (Strings{"d", "c", "b"}));
 }
 
 TEST_F(StripAndToolWindowsTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone) {
@@ -227,8 +210,8 @@ TEST_F(StripAndToolWindowsTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone
   ASSERT_EQ(::FindWindowA("Progman", nullptr), nullptr);
   Command(ID_TOGGLE_DESKTOP);
   HWND desktop =
-      ::CreateWindowExA(0, test::TestClass("Progman"), "Program Manager", WS_POPUP | WS_VISIBLE, 0,
-                        0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+      ::CreateWindowExA(0, TestClass("Progman"), "Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                        50, nullptr, nullptr, nullptr, nullptr);
   Command(ID_TOGGLE_DESKTOP);
   EXPECT_FALSE(::IsWindowVisible(desktop));
   Command(ID_TOGGLE_DESKTOP);
@@ -249,7 +232,7 @@ TEST_F(StripAndToolWindowsTest, ToClipBookTheClipBookToQuickRepAndConcatenate) {
   workspace.clipBook.push_back({"book\nfrom the ClipBook", {}});
   HWND front = nullptr;
   ModalScript script({[&](HWND book) {  // on the bottom row
-    test::Notify(book, IDC_ITEM_LIST, LBN_DBLCLK);
+    Notify(book, IDC_ITEM_LIST, LBN_DBLCLK);
     PumpUntil([&] { return workspace.history.At(0).text == "from the ClipBook"; });
     front = ::GetForegroundWindow();
     Click(book, IDCANCEL);
@@ -294,20 +277,19 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   workspace.history.InsertTop(ToSystemAnsi(greek), kPlain, greek);
   workspace.history.InsertTop("Hi Sam,\r\nthe meeting", kPlain);
   workspace.history.InsertTop("the road ahead", kPlain);
-  RECT opened{};
   LRESULT moved = -1;
-  Rect preview{};
+  Rect opened{}, preview{};
   std::u16string previewText;
   std::vector<LRESULT> counts;
   std::vector<bool> previewed;
   ModalScript script(
       {[&](HWND window) {
-         ::GetWindowRect(window, &opened);
+         opened = WindowRect(window);
          EXPECT_TRUE(::IsWindowVisible(window));
          HWND filter = ::GetDlgItem(window, IDC_QUICK_FILTER);
          HWND list = ::GetDlgItem(window, IDC_QUICK_LIST);
          ::SetFocus(list);  // moving in the list itself chooses nothing either
-         test::PressKey(list, window, VK_DOWN);
+         PressKey(list, window, VK_DOWN);
          moved = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
          preview = WindowRect(ShownPreview());
          previewText = WideWindowText(::GetDlgItem(ShownPreview(), IDC_PREVIEW_TEXT));
@@ -330,7 +312,7 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   EXPECT_EQ(counts, (std::vector<LRESULT>{2, 5, 1, 1}));
   EXPECT_EQ(previewed, (std::vector<bool>{false, false, false, true}));
   EXPECT_EQ(ShownPreview(), nullptr) << "gone with the window";
-  EXPECT_EQ(test::ClipboardUnicode(), greek);
+  EXPECT_EQ(ClipboardUnicode(), greek);
 
   // Taking a key another program holds opens no message box: a balloon from the tray icon tells
   // it, and the INI file keeps the key told.
@@ -340,7 +322,7 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   ini.WriteString(kSettingsSection, "QuickWindowKeyTold", "");
   std::string box = "not looked for";
   ModalScript settings({[](HWND window) { Click(window, IDOK); },
-                        [&](HWND) { box = test::AnswerActiveWindow(IDOK, dialog.m_hWnd); }});
+                        [&](HWND) { box = AnswerActiveWindow(IDOK, dialog.m_hWnd); }});
   Command(ID_SETTINGS);  // its OK takes the key again
   Settle();
   EXPECT_EQ(box, "");

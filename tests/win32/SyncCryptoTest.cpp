@@ -63,14 +63,10 @@ TEST(SyncCrypto, SealedTextOpensOnlyUnchangedUnderItsKeyAndAssociatedData) {
 
 TEST(SyncCrypto, EverySealTakesAFreshNonce) {
   const auto key = Key("nonce");
-  std::set<std::string> nonces, sealed;
-  for (int i = 0; i < 2000; ++i) {
-    const std::string s = key->Seal("the same text", "items");
-    nonces.insert(s.substr(0, kNonce));
-    sealed.insert(s);
-  }
+  std::set<std::string> nonces;
+  for (int i = 0; i < 2000; ++i)
+    nonces.insert(key->Seal("the same text", "items").substr(0, kNonce));
   EXPECT_EQ(nonces.size(), 2000u);
-  EXPECT_EQ(sealed.size(), 2000u);
 }
 
 TEST(SyncCrypto, DeriveRefusesAnOddSaltAndCalibrationKeepsItsBounds) {

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <deque>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -29,10 +28,7 @@
 namespace pelmo {
 namespace {
 
-using test::AnswerActiveWindow;
-using test::Click;
-using test::ModalScript;
-using Rows = std::vector<std::string>;
+using namespace test;
 using WideTexts = std::vector<std::u16string>;
 
 // A tool window's context without the strip: a workspace whose files are named after this test
@@ -44,7 +40,7 @@ class FakePort : public ClipboardPort {
   void CopyFromOwnWindow(const HistoryItem& text) override { copies.push_back("own " + text.text); }
   bool ReturnFocus() override { return ++focusReturns; }
   bool GoToTarget(bool) override { return false; }
-  std::vector<std::string> copies;
+  Strings copies;
   int focusReturns = 0;
 };
 
@@ -74,41 +70,35 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAndWideRowsShowAsCopied) {
   const HistoryItem greek{"?a??µ??a", u"Καλημέρα"};
   tool.workspace.history.InsertTop(greek.text, kPlain, greek.wide);
   tool.workspace.history.InsertTop("plain", kPlain);
-  std::vector<HistoryItem>& entries = tool.workspace.clipBook;
-  entries = {{"top\ntext 1", {}}, {"\nunnamed text", {}}, MakeClipBookEntry("?", u"Γεια", greek)};
-  const std::string bottom = entries[2].text;
+  tool.workspace.clipBook = {
+      {"top\ntext 1", {}}, {"\nunnamed text", {}}, MakeClipBookEntry("?", u"Γεια", greek)};
   const FakePort& port = tool.port;
   ModalScript script(
       {[&](HWND dialog) {
          HWND list = ::GetDlgItem(dialog, IDC_ITEM_LIST);
+         const auto selected = [list] { return ::SendMessageA(list, LB_GETCURSEL, 0, 0); };
          EXPECT_EQ(WideRows(list), (WideTexts{u"top", u"", u"Γεια"}));
-         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 2) << "opens on the bottom row";
-
-         Click(dialog, IDC_DOWN);  // the bottom entry stays
-         Click(dialog, IDC_UP);
-         EXPECT_EQ(entries[1].text, bottom);
-         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
-         Click(dialog, IDC_UP);
-         Click(dialog, IDC_UP);
-         EXPECT_EQ(entries[0].text, bottom) << "the top entry stays";
-         EXPECT_EQ(entries[2].text, "\nunnamed text");
-         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+         EXPECT_EQ(selected(), 2) << "opens on the bottom row";
+         // Down at the bottom and Up at the top move nothing; the selection follows a move.
+         for (const int id : {IDC_DOWN, IDC_UP, IDC_UP, IDC_UP}) Click(dialog, id);
+         EXPECT_EQ(WideRows(list), (WideTexts{u"Γεια", u"top", u""}));
+         EXPECT_EQ(selected(), 0);
 
          // The unnamed entry copies its full text, as a copy from our own window; a double click
          // also goes back to the target.
          ::SendMessageA(list, LB_SETCURSEL, 2, 0);
-         test::Notify(dialog, IDC_ITEM_LIST, LBN_DBLCLK);
+         Notify(dialog, IDC_ITEM_LIST, LBN_DBLCLK);
          EXPECT_EQ(port.focusReturns, 1);
          ::SendMessageA(list, LB_SETCURSEL, 0, 0);
          Click(dialog, IDC_CLIPBOOK_COPY);
-         EXPECT_EQ(port.copies, (Rows{"own unnamed text", "own " + greek.text}));
+         EXPECT_EQ(port.copies, (Strings{"own unnamed text", "own " + greek.text}));
 
          Click(dialog, IDC_CLIPBOOK_DELETE);
          EXPECT_EQ(WideRows(list), (WideTexts{u"top", u""}));
-         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 0) << "the row that moved up";
+         EXPECT_EQ(selected(), 0) << "the row that moved up";
          ::SendMessageA(list, LB_SETCURSEL, 1, 0);
          Click(dialog, IDC_CLIPBOOK_DELETE);
-         EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), -1) << "none after the last row";
+         EXPECT_EQ(selected(), -1) << "none after the last row";
          for (const int id : {IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE, IDC_CLIPBOOK_COPY})
            Click(dialog, id);
          EXPECT_EQ(WideRows(list), WideTexts{u"top"});
@@ -166,7 +156,7 @@ TEST(HelpWindow, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
 
 const std::string kHistoryFile = ItemFileName(ModuleFileName(), kCalculatorHistoryExtension);
 
-Rows Saved() {
+Strings Saved() {
   return LoadCalculatorHistory(kHistoryFile, 1000).content;
 }
 
@@ -176,8 +166,8 @@ void Press(HWND dialog, std::initializer_list<int> ids) {
 }
 
 // Expression, result and indicator as shown.
-Rows Shown(HWND dialog) {
-  Rows shown;
+Strings Shown(HWND dialog) {
+  Strings shown;
   for (const int id : {IDC_CALC_LIST, IDC_CALC_RESULT, IDC_CALC_INDICATOR})
     shown.push_back(WindowText(::GetDlgItem(dialog, id)));
   return shown;
@@ -193,11 +183,11 @@ class RecordingApp : public CWinApp {
 // A damaged history file is reported once as the window opens, and what was read is listed; the
 // script starts on that report, so each step finds the window itself.
 TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
-  std::ofstream(kHistoryFile, std::ios::binary) << std::string("\3\0\0\0\1a\1b\11c", 10);
+  WriteBytes(kHistoryFile, std::string("\3\0\0\0\1a\1b\11c", 10));
   RecordingApp app;
   ToolTestContext tool;
-  std::vector<Rows> seen;
-  Rows reports;
+  std::vector<Strings> seen;
+  Strings reports;
   bool focusOnExpression = false;
   wchar_t divide[4] = {};
   HWND dlg = nullptr;
@@ -210,7 +200,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
         reports.push_back(AnswerActiveWindow(IDOK, dlg));
         ::GetDlgItemTextW(dlg, IDC_CALC_DIVIDE, divide, 4);
         seen.push_back(Shown(dlg));
-        seen.push_back(test::ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
+        seen.push_back(ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
         Press(dlg, {IDC_CALC_7, IDC_CALC_MULTIPLY});
         seen.push_back(Shown(dlg));
         Press(dlg, {IDC_CALC_8, IDC_CALC_EQUALS});
@@ -218,7 +208,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
         // A click takes the focus to its key; "=" gives it back to the expression.
         focusOnExpression = ::GetParent(::GetFocus()) == ::GetDlgItem(dlg, IDC_CALC_LIST);
         Press(dlg, {IDC_CALC_EQUALS});
-        seen.push_back(test::ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
+        seen.push_back(ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
         Press(dlg, {IDC_CALC_CLEAR});
         seen.push_back(Shown(dlg));
         Press(dlg, {IDC_CALC_CLEAR, IDC_CALC_SHIFT, IDC_CALC_7, IDC_CALC_SIN, IDC_CALC_SHIFT,
@@ -227,7 +217,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
         Click(dlg, IDC_CALC_FUNCT);
         // Choosing the third entry, as the list box reports it.
         ::SendDlgItemMessageA(dlg, IDC_CALC_LIST, CB_SETCURSEL, 2, 0);
-        test::Notify(dlg, IDC_CALC_LIST, CBN_SELENDOK);
+        Notify(dlg, IDC_CALC_LIST, CBN_SELENDOK);
         seen.push_back(Shown(dlg));
         // Typing an operator shows the running result; Enter evaluates.
         Press(dlg, {IDC_CALC_CLEAR});
@@ -248,7 +238,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
   EXPECT_EQ(reports[1], "");
   EXPECT_STREQ(divide, L"\u00F7");
   // The template's "0.0" stays until the first key; its "+" indicator is replaced at once.
-  const std::vector<Rows> expected = {
+  const std::vector<Strings> expected = {
       {"", "0.0", ""},    {"b", "a"},           {"7*", "7", "*"},        {"7*8", "56", "="},
       {"7*8", "b", "a"},  {"", "0", "="},       {"7sin(sqrt", "0", "="}, {"a", "", "M"},
       {"12/", "12", "/"}, {"12/8", "1.5", "="},
@@ -256,7 +246,7 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
   EXPECT_TRUE(focusOnExpression);
   EXPECT_EQ(seen, expected);
   EXPECT_EQ(app.contexts, std::vector<DWORD_PTR>{0x20000 + IDD_CALCULATOR});
-  EXPECT_EQ(Saved(), (Rows{"12/8", "7*8", "b", "a"}));
+  EXPECT_EQ(Saved(), (Strings{"12/8", "7*8", "b", "a"}));
   ::DeleteFileA(kHistoryFile.c_str());
 }
 
@@ -267,14 +257,14 @@ TEST(CalculatorWindow, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
       SCOPED_TRACE(testing::Message() << "way " << way << (fails ? ", failing" : ""));
       SaveCalculatorHistory(kHistoryFile, {"old"}, 20);
       ToolTestContext tool;
-      Rows reports;
+      Strings reports;
       HANDLE lock = INVALID_HANDLE_VALUE;
       const auto answer = [&](HWND dlg) { reports.push_back(AnswerActiveWindow(IDOK, dlg)); };
       ModalScript script({[&](HWND dlg) {
                             // Another program locks the file: it cannot be replaced.
-                            if (fails) lock = test::LockFile(kHistoryFile);
+                            if (fails) lock = LockFile(kHistoryFile);
                             Press(dlg, {IDC_CALC_4, IDC_CALC_ADD, IDC_CALC_5, IDC_CALC_EQUALS});
-                            test::kCloseWays[way](dlg);
+                            kCloseWays[way](dlg);
                           },
                           [&](HWND dlg) {
                             // A second close while the failure is reported finds it ending.
@@ -284,7 +274,7 @@ TEST(CalculatorWindow, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
                           answer});
       ShowCalculator(tool.context);
       if (fails) ::CloseHandle(lock);
-      EXPECT_EQ(Saved(), fails ? Rows{"old"} : (Rows{"4+5", "old"}));
+      EXPECT_EQ(Saved(), fails ? Strings{"old"} : (Strings{"4+5", "old"}));
       reports.erase(std::remove(reports.begin(), reports.end(), ""), reports.end());
       ASSERT_EQ(reports.size(), fails ? 1u : 0u);
       for (const std::string& report : reports)
@@ -298,14 +288,14 @@ TEST(CalculatorWindow, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
 // whatever was typed; a folder that is not there keeps the window open on that field; OK takes the
 // trimmed folder and the passphrase as typed in any language, and tells a change from none.
 TEST(SyncWindow, OkTakesTheTrimmedFolderAndTheTypedPassphraseAMissingFolderKeepsItOpen) {
-  test::TempDir temp;
+  TempDir temp;
   const std::string shared = temp.File("OneDrive Pelmo"), missing = temp.File("missing");
   ::CreateDirectoryA(shared.c_str(), nullptr);
   const SyncSettings before{temp.File(""), u8"old\u20AC\u03A9", false};
   SyncSettings settings = before;
   ToolTestContext tool;
   const auto sync = [] { return CDialog::ActiveModal()->m_hWnd; };
-  std::vector<std::string> shown, reports;
+  Strings shown, reports;
   ModalScript script(
       {[&](HWND) {
          shown = {WindowText(::GetDlgItem(sync(), IDC_SYNC_FOLDER)),
@@ -339,9 +329,9 @@ TEST(SyncWindow, OkTakesTheTrimmedFolderAndTheTypedPassphraseAMissingFolderKeeps
        [&](HWND) { Click(sync(), IDOK); }});
   EXPECT_FALSE(ShowSync(tool.context, settings));
   EXPECT_EQ(settings, before);
-  EXPECT_EQ(shown, (std::vector<std::string>{before.folder, before.passphrase, "0", shared}));
+  EXPECT_EQ(shown, (Strings{before.folder, before.passphrase, "0", shared}));
   EXPECT_TRUE(ShowSync(tool.context, settings));
-  EXPECT_EQ(reports, std::vector<std::string>{"The folder \"" + missing + "\" does not exist."});
+  EXPECT_EQ(reports, Strings{"The folder \"" + missing + "\" does not exist."});
   EXPECT_EQ(settings, (SyncSettings{shared, u8"p\u00E4ssw\u00F6rd\u20AC\u03A9", true}));
   EXPECT_FALSE(ShowSync(tool.context, settings)) << "OK without a change";
   EXPECT_EQ(script.StepsRun(), 6u);
@@ -356,29 +346,25 @@ void ChooseFile(const std::string& path) {
 
 // A button's click, followed by the notification that a quick second click sends.
 void DoubleClick(HWND dialog, int id) {
-  for (const WORD code : {BN_CLICKED, BN_DOUBLECLICKED}) test::Notify(dialog, id, code);
+  for (const WORD code : {BN_CLICKED, BN_DOUBLECLICKED}) Notify(dialog, id, code);
 }
 
 // Each button acts once on the selected link even when double clicked. An export that cannot be
 // written names the file and starts no browser; one that can opens the page in the browser.
 TEST(WebCapturesWindow, ButtonsActOnceAndTheExportOpensThePageUnlessTheWriteFails) {
   // A folder with a blank in its name holds the stand-in as the browser to start.
-  char temp[MAX_PATH];
-  ::GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "pelmo web test\\",
-                    browser = folder + "browser.exe", record = browser + ".txt",
-                    exe = ModuleFileName();
+  TempDir temp;
+  const std::string folder = temp.File("web test\\"), browser = folder + "browser.exe",
+                    record = browser + ".txt", exe = ModuleFileName();
   ::CreateDirectoryA(folder.c_str(), nullptr);
   ::CopyFileA((exe.substr(0, exe.rfind('\\') + 1) + "stand_in_browser.exe").c_str(),
               browser.c_str(), FALSE);
-  ::DeleteFileA(record.c_str());
   IniProfile profile;
   BrowserSetting(profile).Save(browser);
   // Another program holds the old page open without sharing: it cannot be replaced.
   const std::string blocked = folder + "blocked.htm", page = folder + "linx.htm";
-  { std::ofstream(blocked) << "old page"; }
-  ::DeleteFileA(page.c_str());
-  HANDLE lock = test::LockFile(blocked);
+  WriteBytes(blocked, "old page");
+  HANDLE lock = LockFile(blocked);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
   ToolTestContext tool;
@@ -394,7 +380,7 @@ TEST(WebCapturesWindow, ButtonsActOnceAndTheExportOpensThePageUnlessTheWriteFail
                         EXPECT_EQ(links, (std::deque<std::string>{"www.b.org", "www.c.org"}));
                         // The copy selects the line below, where its capture puts the link again.
                         DoubleClick(window, IDC_WEB_COPY);
-                        EXPECT_EQ(test::ClipboardText(), "www.b.org");
+                        EXPECT_EQ(ClipboardText(), "www.b.org");
                         DoubleClick(window, IDC_WEB_OPEN);
                         Click(window, IDC_WEB_EXPORT);
                         Click(window, IDC_WEB_EXPORT);
@@ -407,15 +393,14 @@ TEST(WebCapturesWindow, ButtonsActOnceAndTheExportOpensThePageUnlessTheWriteFail
   ShowWebCaptures(tool.context);
   ::CloseHandle(lock);
   EXPECT_NE(shown.find(blocked), std::string::npos) << shown;
-  EXPECT_EQ(test::ReadBytes(blocked), "old page");
-  EXPECT_EQ(test::ReadBytes(page), BuildLinksPage(links));
+  EXPECT_EQ(ReadBytes(blocked), "old page");
+  EXPECT_EQ(ReadBytes(page), BuildLinksPage(links));
   // Each start's command line and show value, in either order, and no other start.
   const std::string opened = '"' + browser + "\" www.c.org\n8\n",
                     exported = '"' + browser + "\" \"" + page + "\"\n8\n";
-  test::PumpUntil([&] { return test::ReadBytes(record).size() >= opened.size() + exported.size(); },
-                  10000);
-  test::Settle(500);
-  const std::string starts = test::ReadBytes(record);
+  PumpUntil([&] { return ReadBytes(record).size() >= opened.size() + exported.size(); }, 10000);
+  Settle(500);
+  const std::string starts = ReadBytes(record);
   EXPECT_EQ(starts.size(), opened.size() + exported.size()) << starts;
   EXPECT_NE(starts.find(opened), std::string::npos) << starts;
   EXPECT_NE(starts.find(exported), std::string::npos) << starts;

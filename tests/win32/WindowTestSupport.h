@@ -14,6 +14,8 @@
 
 namespace pelmo::test {
 
+using Strings = std::vector<std::string>;
+
 // Runs this thread's messages until `done` holds or the time is up; returns `done()`.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
   const DWORD start = ::GetTickCount();
@@ -85,8 +87,8 @@ inline std::string AnswerActiveWindow(int button = IDOK, HWND unless = nullptr) 
 }
 
 // The rows of a list box, or of a combo box's list when `combo`.
-inline std::vector<std::string> ListBoxRows(HWND list, bool combo = false) {
-  std::vector<std::string> rows;
+inline Strings ListBoxRows(HWND list, bool combo = false) {
+  Strings rows;
   const LRESULT count = ::SendMessageA(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
   for (LRESULT row = 0; row < count; ++row) {
     std::string text(::SendMessageA(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, row, 0), '\0');
