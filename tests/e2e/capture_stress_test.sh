@@ -22,11 +22,9 @@ e2e_clip_pids+=($!)
 stop_reference() { touch "$reference.stop"; }
 trap 'status=$?; stop_reference; (exit $status); e2e_cleanup' EXIT
 e2e_until 300 test -e "$reference" || e2e_fail "the reference viewer did not start"
-first="start $e2e_id"
-echo "$first" >"$copied"
-e2e_copy "$first"
 printf '[Settings ]\r\nNewWindow=1\r\nDelete After=100000\r\n' >"$e2e_ini"
-e2e_start
+echo "start $e2e_id" >"$copied"
+e2e_start_with "start $e2e_id"
 
 for burst in "${bursts[@]}"; do
   IFS=: read -r source ms count <<<"$burst"

@@ -22,13 +22,12 @@ files=("$e2e_name.clp" "$e2e_name.qrp" "$e2e_name.clc")
 
 # Runs EXE as the test's program through the same actions, and keeps what it wrote in DIR.
 session() {
-  local exe=$1 dir=$2 file
+  local exe=$1 dir=$2
   cp "$exe" "$e2e_dir/$e2e_name.exe"
   rm -f "$e2e_ini" "${files[@]/#/$e2e_dir/}"
   archive 1 "qs $e2e_id" "replaced $e2e_id" >"$e2e_dir/$e2e_name.qrp"
   archive 2 '7*8' '(2+3)' >"$e2e_dir/$e2e_name.clc"
-  e2e_copy "start $e2e_id"
-  e2e_start
+  e2e_start_with "start $e2e_id"
   e2e_copy "see $link"
   e2e_copy "café à la crème $e2e_id"
   e2e_expect_rows "café à la crème $e2e_id" "see $link" "start $e2e_id"
@@ -36,10 +35,7 @@ session() {
   e2e_drive command 32774 || e2e_fail "the calculator command was refused"
   e2e_close
   mkdir -p "$dir"
-  for file in "${files[@]}"; do
-    [ -f "$e2e_dir/$file" ] || e2e_fail "$exe wrote no $file"
-    cp "$e2e_dir/$file" "$dir/"
-  done
+  cp "${files[@]/#/$e2e_dir/}" "$dir/" || e2e_fail "$exe did not write all of ${files[*]}"
   cp "$e2e_ini" "$dir/ini"
 }
 
@@ -49,18 +45,16 @@ for file in "${files[@]}" ini; do
   cmp "$e2e_dir/first/$file" "$e2e_dir/second/$file" ||
     e2e_fail "$file differs between $1 and $other"
 done
+e2e_expect_cli "(2+3)"$'\n'"7*8" calc --history "$e2e_dir/first/$e2e_name.clc"
 
 # Each program reads the other's files.
 reads() {
-  local exe=$1 dir=$2 file
+  local exe=$1 dir=$2
   cp "$exe" "$e2e_dir/$e2e_name.exe"
-  for file in "${files[@]}"; do cp "$dir/$file" "$e2e_dir/"; done
+  cp "${files[@]/#/$dir/}" "$e2e_dir/"
   cp "$dir/ini" "$e2e_ini"
-  e2e_copy "again $e2e_id"
-  e2e_start
-  e2e_expect_rows "again $e2e_id" "café à la crème $e2e_id" "see $link" "start $e2e_id"
+  e2e_start_with "again $e2e_id" "again $e2e_id" "café à la crème $e2e_id" "see $link" "start $e2e_id"
   e2e_close
-  e2e_expect_cli "(2+3)"$'\n'"7*8" calc --history "$e2e_dir/$e2e_name.clc"
   e2e_expect_cli "pairs: 1
   0  \"qs $e2e_id\" -> \"replaced $e2e_id\"" quickrep "$e2e_dir/$e2e_name.qrp"
 }

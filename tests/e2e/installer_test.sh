@@ -9,11 +9,9 @@
 version=$(sed -n 's/.*VALUE "ProductVersion", "\([0-9.]*\)\\0".*/\1/p' "$4")
 stage=$e2e_dir/stage
 mkdir -p "$stage/32-bit" "$stage/64-bit"
-cp "$1" "$stage/64-bit/Pelmo.exe"
-cp "$2" "$stage/64-bit/pelmo-cli.exe"
+cp "$1" "$2" "$stage/64-bit/" # Pelmo.exe and pelmo-cli.exe
 # Stand-ins for the 32-bit exes: installing them in place of the 64-bit ones would fail below.
-echo "32-bit Pelmo" >"$stage/32-bit/Pelmo.exe"
-echo "32-bit pelmo-cli" >"$stage/32-bit/pelmo-cli.exe"
+for exe in Pelmo pelmo-cli; do echo "32-bit $exe" >"$stage/32-bit/$exe.exe"; done
 cp "$e2e_repo/package/ReadMe.txt" "$stage/"
 stub=()
 pelmo_wine32_starts || stub=(-DTARGET=amd64-unicode)
@@ -40,9 +38,7 @@ pelmo_wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 ||
 # The installed program, under its own name, starts and joins the viewer chain (what it captures
 # there is the other tests' concern).
 e2e_name=Pelmo
-pelmo_wine "$installed/Pelmo.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
-e2e_pid=$!
-e2e_drive wait-window 30000 || e2e_fail "the installed program's window did not appear"
+e2e_start "$installed/Pelmo.exe"
 e2e_close
 
 echo history >"$installed/Pelmo.clp"

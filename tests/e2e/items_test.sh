@@ -24,9 +24,7 @@ expect_help_clear_of_strip() {
 # What a save killed before its replace left behind (no process has that id) goes at start.
 abandoned=$e2e_items.2147483600.tmp
 : >"$abandoned"
-e2e_copy "start $e2e_id"
-e2e_start
-e2e_expect_rows "start $e2e_id"
+e2e_start_with "start $e2e_id"
 expect_help_clear_of_strip
 [ ! -e "$abandoned" ] || e2e_fail "the abandoned temporary file is still there"
 # A second start of the same program hands over to the running copy and ends, blocking nothing:
@@ -66,9 +64,7 @@ e2e_expect_cli "1.4142136" calc "2*sin(pi/4)"
 e2e_expect_cli "$link" link <<<"see $link now"
 
 # The clipboard's text becomes row 0 even when it equals the newest saved entry.
-e2e_copy "see $link"
-e2e_start
-e2e_expect_rows "see $link" "beta $e2e_id" "see $link" "start $e2e_id"
+e2e_start_with "see $link" "see $link" "beta $e2e_id" "see $link" "start $e2e_id"
 e2e_copy "qs $e2e_id"
 e2e_expect_clipboard "replaced $e2e_id"
 e2e_close
@@ -76,9 +72,7 @@ e2e_close
 # A first start again, with the strip where the centred help would be (the screen is 1280 by 800).
 printf '[Settings ]\r\nSave=0\r\n[Window Position]\r\nX=500\r\nY=500\r\n' >"$e2e_ini"
 rm -f "$e2e_items"
-e2e_copy "unsaved, café $e2e_id"
-e2e_start
-e2e_expect_rows "unsaved, café $e2e_id"
+e2e_start_with "unsaved, café $e2e_id"
 expect_help_clear_of_strip
 e2e_close
 [ ! -e "$e2e_items" ] || e2e_fail "an items file was written with Save off"

@@ -4,10 +4,7 @@
 # of Pelmo under a unique name in a fresh folder, kept with a screenshot when the test fails.
 set -uo pipefail
 
-[ $# -eq 3 ] || {
-  echo "usage: $0 PELMO.exe PELMO-CLI.exe PELMO-DRIVER.exe" >&2
-  exit 2
-}
+[ $# -eq 3 ] || { echo "usage: $0 PELMO.exe PELMO-CLI.exe PELMO-DRIVER.exe" >&2 && exit 2; }
 e2e_repo=$(readlink -f "$(dirname "${BASH_SOURCE[0]}")/../..")
 # shellcheck source=../../scripts/lib/wine-env.sh
 . "$e2e_repo/scripts/lib/wine-env.sh"
@@ -28,20 +25,19 @@ cp "$2" "$e2e_cli"
 e2e_pid=""
 e2e_clip_pids=()
 
+# Ends the program at once, as a crash or a power cut would.
+e2e_kill() {
+  kill -9 "$e2e_pid" 2>/dev/null
+  pelmo_wine taskkill /F /IM "$e2e_name.exe" >/dev/null 2>&1
+  e2e_pid=""
+}
+
 e2e_cleanup() {
   local status=$?
-  if [ -n "$e2e_pid" ] && kill -0 "$e2e_pid" 2>/dev/null; then
-    pelmo_wine taskkill /F /IM "$e2e_name.exe" >/dev/null 2>&1
-    kill "$e2e_pid" 2>/dev/null
-  fi
-  local pid
-  for pid in "${e2e_clip_pids[@]}"; do kill "$pid" 2>/dev/null; done
+  if [ -n "$e2e_pid" ] && kill -0 "$e2e_pid" 2>/dev/null; then e2e_kill; fi
+  kill "${e2e_clip_pids[@]}" 2>/dev/null
   rm -f "$WINEPREFIX/drive_c/windows/$e2e_name.INI" "$WINEPREFIX/drive_c/windows/$e2e_name.ini"
-  if [ "$status" -eq 0 ]; then
-    rm -rf "$e2e_dir"
-  else
-    echo "e2e: kept $e2e_dir" >&2
-  fi
+  if [ "$status" -eq 0 ]; then rm -rf "$e2e_dir"; else echo "e2e: kept $e2e_dir" >&2; fi
 }
 trap e2e_cleanup EXIT
 
@@ -105,10 +101,7 @@ e2e_offer() {
 # new owner.
 e2e_copy() {
   local before tries
-  if [ -z "$e2e_pid" ]; then
-    e2e_offer "$1"
-    return
-  fi
+  [ -n "$e2e_pid" ] || { e2e_offer "$1" && return; }
   before=$(e2e_drive sequence) || e2e_fail "the driver read no clipboard sequence number"
   for ((tries = 0; tries < 3; tries++)); do
     e2e_offer "$1"
@@ -118,12 +111,22 @@ e2e_copy() {
   e2e_fail "Wine did not take \"$1\" onto its clipboard"
 }
 
-# Starts the test's copy of Pelmo and waits until it has joined the viewer chain (and so captured
-# the text at start).
+# Starts the test's copy of Pelmo (or EXE) and waits until it has joined the viewer chain (and so
+# captured the text at start).
+# shellcheck disable=SC2120 # EXE is the installer test's
 e2e_start() {
-  pelmo_wine "$e2e_dir/$e2e_name.exe" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
+  pelmo_wine "${1:-$e2e_dir/$e2e_name.exe}" </dev/null >"$e2e_dir/pelmo.log" 2>&1 &
   e2e_pid=$!
   e2e_drive wait-window 30000 || e2e_fail "the main window did not appear"
+}
+
+# Copies TEXT and starts the program, which captures it at start; then the rows are ROWS... (TEXT
+# alone when none are given).
+e2e_start_with() {
+  e2e_copy "$1"
+  e2e_start
+  [ $# -eq 1 ] || shift
+  e2e_expect_rows "$@"
 }
 
 # Waits for as many history rows as ROWS... and checks that they are those, top first.

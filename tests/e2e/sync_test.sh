@@ -46,7 +46,11 @@ share() {
   printf '[Settings ]\r\nNewWindow=1\r\n[Sync]\r\nSyncFolder=%s\r\nSyncPassphrase=%s\r\nSyncToClipboard=%s\r\n' \
     "$folder_win" "$protected" "$to_clipboard" >"$ini"
 }
-start_other() {
+# Starts Pelmo on both computers, sharing with PASSPHRASE; the other with TO_CLIPBOARD.
+start_both() {
+  share "$e2e_ini" "$1" 0
+  on_other share "$other_ini" "$1" "$2"
+  e2e_start
   (eval "$other_env" && pelmo_wine "$e2e_dir/$other_name.exe") </dev/null >"$e2e_dir/other.log" \
     2>&1 9>&- &
   other_pid=$!
@@ -61,37 +65,24 @@ expect_row() {
     e2e_fail "\"$text\" did not arrive"
   echo "arrived in $((($(date +%s%N) - start) / 1000000)) ms: $text"
 }
-# The CPU clock ticks processes PIDS... have used.
-cpu_ticks() {
-  local pid
-  for pid; do awk '{ print $14 + $15 }' "/proc/$pid/stat"; done | awk '{ sum += $1 } END { print sum }'
-}
 # With PELMO_SYNC_IDLE_S set, prints the CPU time both copies of Pelmo used in that many seconds
 # of doing nothing, once they have started.
 print_idle_cpu() {
-  local pids before
-  pids="$e2e_pid $(pgrep -f "$other_name.exe" | head -n 1)"
+  local stats=("/proc/$e2e_pid/stat" "/proc/$(pgrep -f "$other_name.exe" | head -n 1)/stat") before
   sleep 3 # the start's work done: the first take-in derives the other journal's key
-  # shellcheck disable=SC2086 # one argument per process
-  before=$(cpu_ticks $pids)
+  before=$(awk '{ sum += $14 + $15 } END { print sum }' "${stats[@]}")
   sleep "$PELMO_SYNC_IDLE_S"
-  # shellcheck disable=SC2086
-  echo "idle: $(($(cpu_ticks $pids) - before)) ticks of $(getconf CLK_TCK) a second in" \
-    "$PELMO_SYNC_IDLE_S s"
+  echo "idle: $(($(awk '{ sum += $14 + $15 } END { print sum }' "${stats[@]}") - before)) ticks" \
+    "of $(getconf CLK_TCK) a second in $PELMO_SYNC_IDLE_S s"
 }
 journal() { pelmo_wine "$e2e_cli" journal "$(pelmo_wine winepath -w "$folder/$1" 2>/dev/null)"; }
 
-phrase="correct horse $e2e_id"
-share "$e2e_ini" "$phrase" 0
-on_other share "$other_ini" "$phrase" 1
-e2e_start
-start_other
+start_both "correct horse $e2e_id" 1
 [ -n "${PELMO_SYNC_IDLE_S:-}" ] && print_idle_cpu
 e2e_copy "from here $e2e_id"
 on_other expect_row "from here $e2e_id"
 # The other computer puts it on its own clipboard, as its own write: not shared back.
-[ "$(on_other e2e_clipboard)" = "from here $e2e_id" ] ||
-  e2e_fail "the other computer's clipboard holds \"$(on_other e2e_clipboard)\""
+on_other e2e_expect_clipboard "from here $e2e_id"
 on_other e2e_copy "from there $e2e_id"
 expect_row "from there $e2e_id"
 ls "$folder"/*.pelmosync >/dev/null || e2e_fail "no journal in the folder"
@@ -106,10 +97,7 @@ done
 e2e_close
 cleanup_other
 rm -f "$folder"/*
-share "$e2e_ini" "" 0
-on_other share "$other_ini" "" 0
-e2e_start
-start_other
+start_both "" 0
 e2e_drive copy-private "hush $e2e_id" || e2e_fail "the private copy was not made"
 e2e_copy "after the secret $e2e_id"
 on_other expect_row "after the secret $e2e_id"
@@ -117,13 +105,9 @@ if grep -l "hush" "$folder"/*; then e2e_fail "a private copy reached the folder"
 e2e_drive copy 40 20 "burst $e2e_id" &
 burst=$!
 sleep 0.5
-kill -9 "$e2e_pid"
-pelmo_wine taskkill /F /IM "$e2e_name.exe" >/dev/null 2>&1
+e2e_kill
 kill "$burst" 2>/dev/null
-e2e_pid=""
 own=$(cd "$folder" && ls -- *.pelmosync | grep -v OTHERBOX)
 whole=$(journal "$own" | sed -n 's/^[0-9]*  //p' | tr -d '\r')
 [ -n "$whole" ] || e2e_fail "the journal holds no whole record"
-while IFS= read -r text; do
-  on_other expect_row "$text"
-done <<<"$whole"
+while IFS= read -r text; do on_other expect_row "$text"; done <<<"$whole"

@@ -103,34 +103,27 @@ bool PutText(const std::string& text) {
 
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
   for (unsigned long n = 1; n <= count; ++n) {
-    if (!OpenWhenFree(nullptr)) {
-      std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for copy %lu\n", n);
-      return 1;
-    }
-    const bool put = PutText(std::string(prefix) + " " + std::to_string(n));
-    CloseClipboard();
-    if (!put) return 1;
+    if (CopyText((std::string(prefix) + " " + std::to_string(n)).c_str(), false, 0)) return 1;
     if (ms) Sleep(ms);
   }
   return 0;
 }
 
-int CopyPrivate(const char* text) {
-  if (!OpenWhenFree(nullptr)) return 1;
+int CopyText(const char* text, bool isPrivate, unsigned long holdMs) {
+  if (!OpenWhenFree(nullptr)) {
+    std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for \"%s\"\n", text);
+    return 1;
+  }
   const bool put = PutText(text);
   // A password manager's mark: clipboard tools are not to record this.
-  SetClipboardData(RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"),
-                   GlobalAlloc(GMEM_MOVEABLE, 1));
-  CloseClipboard();
-  return put ? 0 : 1;
-}
-
-int HoldClipboard(unsigned long ms, const char* text) {
-  if (!OpenWhenFree(nullptr)) return 1;
-  const bool put = PutText(text);
-  std::printf("held\n");
-  std::fflush(stdout);
-  Sleep(ms);
+  if (isPrivate)
+    SetClipboardData(RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"),
+                     GlobalAlloc(GMEM_MOVEABLE, 1));
+  if (holdMs) {
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(holdMs);
+  }
   CloseClipboard();
   return put ? 0 : 1;
 }

@@ -9,8 +9,7 @@ int RunReferenceViewer(const char* log);
 // Copies `count` texts "<prefix> <n>" (n from 1), `ms` milliseconds apart, as a Windows program
 // does (CF_UNICODETEXT, written at once). 0 when every copy was written.
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix);
-// Copies TEXT marked as not to be recorded.
-int CopyPrivate(const char* text);
-// Copies `text` as a program that keeps the clipboard open while it copies: opens it, puts the
-// text there, prints "held", keeps it open for `ms` milliseconds and closes it.
-int HoldClipboard(unsigned long ms, const char* text);
+// Copies `text`, with `isPrivate` marked as not to be recorded. With `holdMs`, as a program that
+// keeps the clipboard open while it copies: prints "held" once the text is there and closes the
+// clipboard `holdMs` milliseconds later. 0 when it was written.
+int CopyText(const char* text, bool isPrivate, unsigned long holdMs);

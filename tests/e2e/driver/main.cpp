@@ -1,14 +1,5 @@
-// pelmo-driver: reads the running Pelmo from another process, for the end-to-end tests.
-//   wait-window [MS]   until the main window has joined the clipboard viewer chain
-//   rows [MIN [MS]]    the history rows, top first, once there are at least MIN
-//   windows            the top-level windows and their places (left top right bottom)
-//   command ID         sends the main window a command (a menu entry)
-//   stand-in [MS]      a focused window with a caret (StandIn.h says what it prints)
-//   watch LOG          the reference clipboard viewer (ClipboardTools.h)
-//   copy COUNT MS PREFIX   copies COUNT texts MS apart, as a Windows program does
-//   hold MS TEXT       copies TEXT, holding the clipboard open for MS
-//   sequence           the clipboard's sequence number
-// Exit status: 0 done, 1 not done within the time, 2 wrong usage.
+// pelmo-driver: reads the running Pelmo from another process, for the end-to-end tests. Its
+// commands are in kUsage. Exit status: 0 done, 1 not done within the time, 2 wrong usage.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -25,6 +16,19 @@
 
 namespace {
 
+const char kUsage[] =
+    "usage: pelmo-driver COMMAND, one of\n"
+    "  wait-window [MS]   until the main window has joined the clipboard viewer chain\n"
+    "  rows [MIN [MS]]    the history rows, top first, once there are at least MIN\n"
+    "  windows            the top-level windows and their places (left top right bottom)\n"
+    "  command ID         sends the main window a command (a menu entry)\n"
+    "  stand-in [MS]      a focused window with a caret (StandIn.h says what it prints)\n"
+    "  watch LOG          the reference clipboard viewer (ClipboardTools.h)\n"
+    "  copy COUNT MS PREFIX   copies COUNT texts MS apart, as a Windows program does\n"
+    "  copy-private TEXT  copies TEXT marked as not to be recorded\n"
+    "  hold MS TEXT       copies TEXT, holding the clipboard open for MS\n"
+    "  sequence           the clipboard's sequence number\n"
+    "  protect SECRET     what the INI file keeps of a sync passphrase for this Windows user\n";
 const unsigned long kDefaultWaitMs = 10000;
 const int kHistoryControl = 1000;
 const UINT kAnswerTimeoutMs = 5000;
@@ -34,73 +38,40 @@ std::string ToUtf8(const std::wstring& text) {
   return pelmo::Utf16ToUtf8({reinterpret_cast<const char16_t*>(text.data()), text.size()});
 }
 
-// Every question is asked with a time limit: a hung or dying window must not hang the driver.
+// Every question is asked with a time limit: a hung or dying window must not hang the driver. An
+// answer CB_ERR counts as none.
 bool Ask(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
-                           &answer)) {
+  if (!SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer))
     return false;
-  }
   result = static_cast<LRESULT>(answer);
-  return true;
+  return result != CB_ERR;
 }
 
-// Pelmo's main window as another process sees it: dialog "Pelmo", control 1000 the drop-down.
-class MainWindow {
- public:
-  // The first such window on the desktop, or an empty object when there is none.
-  static MainWindow Find() {
-    MainWindow window;
-    window.dialog_ = FindWindowW(L"#32770", L"Pelmo");
-    if (window.dialog_) window.history_ = GetDlgItem(window.dialog_, kHistoryControl);
-    if (!window.history_) window.dialog_ = nullptr;
-    return window;
+// Pelmo's main window as another process sees it: the dialog "Pelmo" with the drop-down, control
+// 1000. Null when there is none.
+HWND FindMainWindow() {
+  HWND dialog = FindWindowW(L"#32770", L"Pelmo");
+  return dialog && GetDlgItem(dialog, kHistoryControl) ? dialog : nullptr;
+}
+
+// The drop-down's rows, top first, in UTF-8. False when the window stopped answering or went.
+// They are asked for in UTF-16: across processes Wine answers the narrow messages with UTF-16
+// bytes anyway.
+bool ReadRows(HWND dialog, std::vector<std::string>& rows) {
+  const HWND history = GetDlgItem(dialog, kHistoryControl);
+  rows.clear();
+  LRESULT count = 0;
+  if (!Ask(history, CB_GETCOUNT, 0, 0, count)) return false;
+  for (LRESULT row = 0; row < count; ++row) {
+    LRESULT length = 0, copied = 0;
+    if (!Ask(history, CB_GETLBTEXTLEN, row, 0, length)) return false;
+    std::wstring text(length + 1, L'\0');
+    if (!Ask(history, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(&text[0]), copied)) return false;
+    text.resize(copied);
+    rows.push_back(ToUtf8(text));
   }
-
-  explicit operator bool() const { return dialog_ != nullptr; }
-
-  // Whether the window heads the clipboard viewer chain: the program has joined it, and with that
-  // captured the text that was on the clipboard at start.
-  bool HeadsViewerChain() const { return dialog_ && GetClipboardViewer() == dialog_; }
-
-  // Sends a command, as a menu entry or a button of the window does. False when it could not be
-  // posted.
-  bool PostCommand(int id) const { return dialog_ && PostMessageW(dialog_, WM_COMMAND, id, 0); }
-
-  // The drop-down's rows, top first, in UTF-8. False when the window stopped answering or went.
-  // They are asked for in UTF-16: across processes Wine answers the narrow messages with UTF-16
-  // bytes anyway.
-  bool ReadRows(std::vector<std::string>& rows) const {
-    rows.clear();
-    LRESULT count = 0;
-    if (!history_ || !Ask(history_, CB_GETCOUNT, 0, 0, count) || count == CB_ERR) return false;
-    for (LRESULT row = 0; row < count; ++row) {
-      LRESULT length = 0;
-      if (!Ask(history_, CB_GETLBTEXTLEN, row, 0, length) || length == CB_ERR) return false;
-      std::wstring text(length + 1, L'\0');
-      LRESULT copied = 0;
-      if (!Ask(history_, CB_GETLBTEXT, row, reinterpret_cast<LPARAM>(&text[0]), copied) ||
-          copied == CB_ERR) {
-        return false;
-      }
-      text.resize(copied);
-      rows.push_back(ToUtf8(text));
-    }
-    return true;
-  }
-
- private:
-  HWND dialog_ = nullptr;
-  HWND history_ = nullptr;
-};
-
-int Usage() {
-  std::fputs(
-      "usage: pelmo-driver wait-window [MS] | rows [MIN [MS]] | windows | command ID | "
-      "stand-in [MS] | watch LOG | copy COUNT MS PREFIX | copy-private TEXT | hold MS TEXT | "
-      "sequence | protect SECRET\n",
-      stderr);
-  return 2;
+  return true;
 }
 
 bool ParseNumber(const char* text, unsigned long& value) {
@@ -110,9 +81,11 @@ bool ParseNumber(const char* text, unsigned long& value) {
 }
 
 int WaitWindow(unsigned long ms) {
-  if (PumpUntil([] { return MainWindow::Find().HeadsViewerChain(); }, ms)) return 0;
-  std::fputs(MainWindow::Find() ? "pelmo-driver: the main window is not in the viewer chain\n"
-                                : "pelmo-driver: no Pelmo main window\n",
+  // Heading the clipboard viewer chain, the program has captured the text there at start.
+  const auto joined = [] { return FindMainWindow() && GetClipboardViewer() == FindMainWindow(); };
+  if (PumpUntil(joined, ms)) return 0;
+  std::fputs(FindMainWindow() ? "pelmo-driver: the main window is not in the viewer chain\n"
+                              : "pelmo-driver: no Pelmo main window\n",
              stderr);
   return 1;
 }
@@ -122,8 +95,8 @@ int Rows(unsigned long minimum, unsigned long ms) {
   bool read = false;
   const bool enough = PumpUntil(
       [&] {
-        const MainWindow window = MainWindow::Find();
-        read = window && window.ReadRows(rows);
+        const HWND window = FindMainWindow();
+        read = window && ReadRows(window, rows);
         return read && rows.size() >= minimum;
       },
       ms);
@@ -158,51 +131,38 @@ BOOL CALLBACK PrintTopLevelWindow(HWND hwnd, LPARAM) {
 int main(int argc, char** argv) {
   // Rows end with a bare line feed, as the Linux side reads them.
   _setmode(_fileno(stdout), _O_BINARY);
-  if (argc < 2) return Usage();
-  const std::string command = argv[1];
-  unsigned long minimum = 0;
-  unsigned long ms = kDefaultWaitMs;
-  if (command == "wait-window" && argc <= 3) {
-    if (argc == 3 && !ParseNumber(argv[2], ms)) return Usage();
-    return WaitWindow(ms);
+  const std::string command = argc > 1 ? argv[1] : "";
+  // Whether the arguments are `least` to `most` numbers, then read into `n`, and `texts` texts.
+  std::vector<unsigned long> n;
+  const auto takes = [&](const char* name, int least, int most, int texts) {
+    const int count = argc - 2 - texts;
+    if (command != name || count < least || count > most) return false;
+    n.assign(count, 0);
+    for (int i = 0; i < count; ++i)
+      if (!ParseNumber(argv[2 + i], n[i])) return false;
+    return true;
+  };
+  const auto number = [&](size_t i, unsigned long fallback) {
+    return i < n.size() ? n[i] : fallback;
+  };
+  const char* text = argv[argc - 1];
+  if (takes("wait-window", 0, 1, 0)) return WaitWindow(number(0, kDefaultWaitMs));
+  if (takes("rows", 0, 2, 0)) return Rows(number(0, 0), number(1, 0));
+  // A command as a menu entry or a button of the window sends it.
+  if (takes("command", 1, 1, 0)) {
+    const HWND window = FindMainWindow();
+    return window && PostMessageW(window, WM_COMMAND, n[0], 0) ? 0 : 1;
   }
-  if (command == "rows" && argc <= 4) {
-    ms = 0;
-    if (argc >= 3 && !ParseNumber(argv[2], minimum)) return Usage();
-    if (argc == 4 && !ParseNumber(argv[3], ms)) return Usage();
-    return Rows(minimum, ms);
-  }
-  if (command == "command" && argc == 3) {
-    if (!ParseNumber(argv[2], ms)) return Usage();
-    return MainWindow::Find().PostCommand(static_cast<int>(ms)) ? 0 : 1;
-  }
-  if (command == "stand-in" && argc <= 3) {
-    if (argc == 3 && !ParseNumber(argv[2], ms)) return Usage();
-    return RunStandIn(ms);
-  }
-  if (command == "watch" && argc == 3) return RunReferenceViewer(argv[2]);
-  unsigned long count = 0;
-  if (command == "copy" && argc == 5) {
-    if (!ParseNumber(argv[2], count) || !ParseNumber(argv[3], ms)) return Usage();
-    return CopyTexts(count, ms, argv[4]);
-  }
-  if (command == "hold" && argc == 4) {
-    if (!ParseNumber(argv[2], ms)) return Usage();
-    return HoldClipboard(ms, argv[3]);
-  }
-  if (command == "copy-private" && argc == 3) return CopyPrivate(argv[2]);
-  if (command == "protect" && argc == 3) {
-    // What the INI file keeps of a sync passphrase, for the Windows user running this.
-    std::printf("%s\n", pelmo::ProtectForUser(argv[2]).c_str());
-    return 0;
-  }
-  if (command == "sequence" && argc == 2) {
-    std::printf("%lu\n", static_cast<unsigned long>(GetClipboardSequenceNumber()));
-    return 0;
-  }
-  if (command == "windows" && argc == 2) {
-    EnumWindows(PrintTopLevelWindow, 0);
-    return 0;
-  }
-  return Usage();
+  if (takes("stand-in", 0, 1, 0)) return RunStandIn(number(0, kDefaultWaitMs));
+  if (takes("watch", 0, 0, 1)) return RunReferenceViewer(text);
+  if (takes("copy", 2, 2, 1)) return CopyTexts(n[0], n[1], text);
+  if (takes("hold", 1, 1, 1)) return CopyText(text, false, n[0]);
+  if (takes("copy-private", 0, 0, 1)) return CopyText(text, true, 0);
+  if (takes("protect", 0, 0, 1))
+    return std::printf("%s\n", pelmo::ProtectForUser(text).c_str()) < 0;
+  if (takes("sequence", 0, 0, 0))
+    return std::printf("%lu\n", static_cast<unsigned long>(GetClipboardSequenceNumber())) < 0;
+  if (takes("windows", 0, 0, 0)) return EnumWindows(PrintTopLevelWindow, 0) ? 0 : 1;
+  std::fputs(kUsage, stderr);
+  return 2;
 }
