@@ -77,17 +77,19 @@ const std::string kA = "DESK-ann.pelmosync";
 // Computer A writes; computer B, with its own folder, profile and keys, reads what the service
 // delivered of A's journal.
 struct SharedHistoryTest : testing::Test {
+  using Texts = std::vector<std::string>;
   std::string& Journal() { return a.files[kA]; }
   void Deliver(const std::string& bytes) { b.files[kA] = bytes; }
   void Share(const std::string& text, int kind = kPlain, std::u16string wide = {}) {
     ASSERT_TRUE(writer->Share(HistoryItem{text, std::move(wide), kind, 0}, ++clock));
   }
-  std::vector<std::string> TakeIn() {
-    std::vector<std::string> texts;
+  Texts TakeIn() {
+    Texts texts;
     for (const JournalRecord& record : reader->TakeIn().records) texts.push_back(record.text);
     return texts;
   }
-  using Texts = std::vector<std::string>;
+  // What B takes in once the service delivered A's journal as it is now.
+  Texts DeliveredNow() { return Deliver(Journal()), TakeIn(); }
 
   Folder a, b;
   Keys aKeys, bKeys;
@@ -125,40 +127,33 @@ TEST_F(SharedHistoryTest, EachRecordIsTakenOnceHoweverTheServiceDeliversIt) {
   EXPECT_EQ(TakeIn(), (Texts{"one", "two"}));
   b.files["tmp-4f2a9c0d1e"] = Journal();  // a temporary file on its way is not a journal
   EXPECT_EQ(TakeIn(), Texts{});
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"three"});
+  EXPECT_EQ(DeliveredNow(), Texts{"three"});
   Deliver(Journal());  // the same file again
   Deliver(early);      // an older version of it, shorter
   EXPECT_EQ(TakeIn(), Texts{});
   Share("four");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"four"});
+  EXPECT_EQ(DeliveredNow(), Texts{"four"});
   // After a restart, what was taken stays taken; a new record still comes.
   reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
   Share("five");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"five"});
+  EXPECT_EQ(DeliveredNow(), Texts{"five"});
 }
 
 TEST_F(SharedHistoryTest, ARewrittenJournalKeepsTheLastRecordsAndGivesNothingTwice) {
   Share("1");
   Share("2");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), (Texts{"1", "2"}));
+  EXPECT_EQ(DeliveredNow(), (Texts{"1", "2"}));
   // Seven records are more than twice three: the journal keeps the last three, and where the
   // reader stopped is now the start of another record.
   for (const char* text : {"3", "4", "5", "6", "7"}) Share(text);
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), (Texts{"5", "6", "7"}));
+  EXPECT_EQ(DeliveredNow(), (Texts{"5", "6", "7"}));
   Share("8");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"8"});
+  EXPECT_EQ(DeliveredNow(), Texts{"8"});
   // A journal begun again (deleted, or under another passphrase) is another journal.
   a.files.clear();
   writer = std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
   Share("new");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"new"});
+  EXPECT_EQ(DeliveredNow(), Texts{"new"});
 }
 
 TEST_F(SharedHistoryTest, DamageIsSkippedAndToldOnceAndATornOwnEndIsWrittenAgain) {
@@ -220,8 +215,7 @@ TEST_F(SharedHistoryTest, OnlyTheSamePassphraseOpensAJournalAndAFailedWriteIsMad
   EXPECT_TRUE(writer->TakeOwnProblem().empty());
   a.fail = false;
   Share("back");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), (Texts{"lost?", "back"}));
+  EXPECT_EQ(DeliveredNow(), (Texts{"lost?", "back"}));
 }
 
 // Two computers on one shared folder on disk, and what taken-in records become in the history.
