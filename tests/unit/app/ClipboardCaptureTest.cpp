@@ -134,22 +134,6 @@ TEST_F(ClipboardCaptureTest, InsertsNewestFirstWithinTheLimitAndEvictsOnePerChan
   EXPECT_EQ(Texts(), (Rows{"two", "12345", "one"}));
 }
 
-// The rules see the ANSI text (one '?' per lost character); the entry keeps the wide one too,
-// unless Quick Replace put its own text in place of what was copied.
-TEST_F(ClipboardCaptureTest, AWideTextRidesAlongWithItsAnsiText) {
-  options.ignoreMore = 4;
-  host.wide = u"λόγος";
-  EXPECT_EQ(Change("?????"), CaptureResult::kIgnored) << "5 ANSI bytes are over the limit";
-  host.wide = u"λόγ";
-  EXPECT_EQ(Change("???"), CaptureResult::kInserted);
-  EXPECT_EQ(test::Shown(workspace.history.At(0)), "??? | λόγ");
-
-  options.quickRep = 1;
-  workspace.quickRep = {{"???", "abc"}};
-  Change("???");
-  EXPECT_EQ(test::Shown(workspace.history.At(0)), "abc") << "the replacement has no wide text";
-}
-
 // Our own write is skipped unread, whether its notification comes during the write or after it;
 // a copy that another program made before that notification came is that program's.
 TEST_F(ClipboardCaptureTest, OnlyOurOwnWriteIsSkipped) {
@@ -313,9 +297,7 @@ TEST_F(ClipboardCaptureTest, PrivateAndBusyChanges) {
   EXPECT_EQ(Change("http://example.com/pw"), CaptureResult::kPrivate);
   EXPECT_EQ(Retry(std::nullopt), CaptureResult::kBusy);
   EXPECT_EQ(Retry("http://example.com/pw"), CaptureResult::kPrivate) << "retries see the mark";
-  EXPECT_EQ(workspace.history.Count(), 0);
-  EXPECT_TRUE(workspace.links.empty());
-  EXPECT_TRUE(host.writes.empty());
+  EXPECT_TRUE(workspace.history.Count() == 0 && workspace.links.empty() && host.writes.empty());
 
   host.markedPrivate = false;
   EXPECT_EQ(Change(std::nullopt), CaptureResult::kBusy);
@@ -325,19 +307,28 @@ TEST_F(ClipboardCaptureTest, PrivateAndBusyChanges) {
   EXPECT_EQ(host.remembered, 2) << "the target is taken when a change arrives, not on retries";
 }
 
-TEST_F(ClipboardCaptureTest, ReadsOnlyWhatDecidesAboutTheText) {
+// The rules see the ANSI text (one '?' per lost character), read one byte past the limit; the
+// entry keeps the wide text too, unless Quick Replace put its own text in place of what was copied.
+TEST_F(ClipboardCaptureTest, TheRulesReadTheAnsiTextAsFarAsItDecidesAndTheEntryKeepsTheWideOne) {
   options.ignoreMore = 5;
   Change(std::string(100000, 'x'));
   EXPECT_EQ(host.lastLimit, 6u) << "one byte past the limit";
+  host.wide = u"λόγος!";
+  EXPECT_EQ(Change("??????"), CaptureResult::kIgnored) << "6 ANSI bytes are over the limit";
+  host.wide = u"λόγ";
+  EXPECT_EQ(Change("???"), CaptureResult::kInserted);
+  EXPECT_EQ(test::Shown(workspace.history.At(0)), "??? | λόγ");
 
   // A Quick Replace shortcut longer than the limit is still recognised, and a longer text that
   // begins with it is not taken for it.
   options.quickRep = 1;
-  workspace.quickRep = {{"0123456789", "sig"}};
+  workspace.quickRep = {{"???", "abc"}, {"0123456789", "sig"}};
+  Change("???");
+  EXPECT_EQ(test::Shown(workspace.history.At(0)), "abc") << "the replacement has no wide text";
   EXPECT_EQ(Change("0123456789 and more"), CaptureResult::kIgnored);
-  EXPECT_EQ(host.writes.size(), 0u);
-  Change("0123456789");
   EXPECT_EQ(host.writes.size(), 1u);
+  Change("0123456789");
+  EXPECT_EQ(host.writes.size(), 2u);
 }
 
 // The Quick Replace step, whose writes come back as clipboard changes.
