@@ -368,7 +368,6 @@ TEST_F(QuickReplaceCaptureTest, TheReplacementIsWrittenPastedOnRequestAndRecorde
 TEST_F(QuickReplaceCaptureTest, TheLengthLimitTestsTheTextAsRead) {
   options.ignoreMore = 5;
   workspace.quickRep = {{"long", "far longer than five"}, {"toolong", "ok"}, {"", "no text"}};
-  host.echoLater = true;
   host.locked = true;  // only the copied texts reach the capture
   Change("long");
   Change("toolong");
