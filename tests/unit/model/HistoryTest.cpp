@@ -78,11 +78,7 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
   const std::tuple<const char*, void (*)(History&), int> cases[] = {
       {"nothing", [](History&) {}, first},
       {"a capture", [](History& h) { h.InsertTop("new\nsecond line", kPlain); }, first + 1},
-      {"editing a shown row",
-       [](History& h) {
-         h.At(1).text = " edited\nnew line";
-         h.Refresh(1);
-       },
+      {"editing a shown row", [](History& h) { h.At(1).text = " edited\nnew line", h.Refresh(1); },
        first},
       {"evicting the bottom row", [](History& h) { h.EvictOverflow(100); }, first},
       {"deleting a shown row", [](History& h) { h.Delete(5); }, first - 1},
