@@ -20,8 +20,7 @@ struct FakeKeeper {
                         return text;
                       },
                       [this](const std::string& text) -> std::optional<std::string> {
-                        if (!sealed.count(text)) return std::nullopt;
-                        return sealed[text];
+                        return sealed.count(text) ? std::optional(sealed[text]) : std::nullopt;
                       }};
 };
 
