@@ -67,6 +67,13 @@ inline std::string Text(const std::string& text) {
   return static_cast<char>(text.size()) + text;
 }
 
+// A list of short archive strings: its count, then each text.
+inline std::string List(const Strings& texts) {
+  std::string bytes = Int32(static_cast<std::uint32_t>(texts.size()));
+  for (const std::string& text : texts) bytes += Text(text);
+  return bytes;
+}
+
 inline bool Has(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
