@@ -72,7 +72,6 @@ TEST(Settings, OnlyTheFirstStartAsksForHelpAndRecordsIt) {
   FakeProfile profile;
   EXPECT_TRUE(TakeFirstRun(profile));
   EXPECT_FALSE(TakeFirstRun(profile));
-  EXPECT_FALSE(TakeFirstRun(profile));
   EXPECT_EQ(profile.writes, (decltype(profile.writes){{"NewWindow", 1}}));
   profile.Set("NewWindow", 2);
   EXPECT_TRUE(TakeFirstRun(profile));
