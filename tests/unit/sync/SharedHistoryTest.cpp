@@ -239,11 +239,10 @@ TEST(SharedHistoryOnDisk, RecordsBecomeEntriesByTheCapturesRules) {
   workspace.history.InsertTop("older", kPlain);
   workspace.history.InsertTop("old", kPlain);
   const HistoryItem* newest = InsertShared(workspace, news.records);
-  ASSERT_EQ(newest, &workspace.history.At(0));
-  EXPECT_EQ(newest->kind, kDroppedFiles);
-  ASSERT_EQ(workspace.history.Count(), 2);
-  EXPECT_EQ(workspace.history.At(1).text, "files");
-  EXPECT_EQ(workspace.history.At(1).kind, kPlain);
+  ASSERT_EQ(workspace.history.Texts(), (test::Strings{"files", "files"}));
+  EXPECT_EQ(newest, &workspace.history.At(0));
+  EXPECT_EQ(std::make_pair(workspace.history.At(0).kind, workspace.history.At(1).kind),
+            (std::pair<int, int>(kDroppedFiles, kPlain)));
   EXPECT_EQ(InsertShared(workspace, {{1, 1, kPlain, "", u""}}), nullptr);
 }
 }  // namespace
