@@ -57,10 +57,9 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
   };
   // clang-format on
   for (const auto& [name, item, caption, h, v, pressed, picturePlace, captionPlace] : cases) {
-    SCOPED_TRACE(name);
     const ButtonLayout layout = LayOutButton(item, Size{16, 16}, caption, h, v, pressed);
-    EXPECT_EQ(layout.picture, picturePlace);
-    EXPECT_EQ(layout.caption, captionPlace);
+    EXPECT_EQ(std::pair(layout.picture, layout.caption), std::pair(picturePlace, captionPlace))
+        << name;
   }
 }
 
