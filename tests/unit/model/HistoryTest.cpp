@@ -225,7 +225,6 @@ TEST(CaselessFinder, FindsWhereFindingInLowerCaseCopiesFinds) {
   EXPECT_TRUE(CaselessFinder("").FoundIn(""));
 }
 
-// Which of a small history each typed filter keeps, newest first.
 TEST(QuickFilter, KeepsTheEntriesHoldingEveryWordInAnyCase) {
   History history;
   history.InsertTop("Invoice 2024 for ACME", kPlain);

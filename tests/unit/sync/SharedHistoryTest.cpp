@@ -218,7 +218,6 @@ TEST_F(SharedHistoryTest, OnlyTheSamePassphraseOpensAJournalAndAFailedWriteIsMad
   EXPECT_EQ(DeliveredNow(), (Texts{"lost?", "back"}));
 }
 
-// Two computers on one shared folder on disk, and what taken-in records become in the history.
 TEST(SharedHistoryOnDisk, RecordsBecomeEntriesByTheCapturesRules) {
   test::TempDir dir;
   FolderJournalFiles files(dir.File(""));

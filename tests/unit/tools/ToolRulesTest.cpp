@@ -172,7 +172,6 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
             "caf\xE9\xA7??\xA7 | café§Ωω§");
 }
 
-// The list's rows, in either form of a text, and the count that one selected row proposes.
 TEST(Concatenate, RowsAreNumberedTrimmedAndCutAndOneSelectedRowProposesTheFirstN) {
   EXPECT_EQ(ConcatenateRow(3, " \t\r\nfirst\r\nsecond"), "3  first\r\nsecond");
   EXPECT_EQ(ConcatenateRow(12, std::string(60, 'x')), "12  " + std::string(50, 'x'));
