@@ -146,8 +146,8 @@ TEST(ClipBook, EntriesSplitAtTheFirstLineFeed) {
 }
 
 TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
-  const std::vector<HistoryItem> items = {{"a", u""}, {"b", u""}, {"c", u""}, {"d", u""}};
-  const std::vector<int> selected = {0, 1, 3};
+  std::vector<HistoryItem> items = {{"a", u""}, {"b", u""}, {"c", u""}, {"d", u""}};
+  std::vector<int> selected = {0, 1, 3};
   const auto join = [&](int itemChoice, unsigned first, int delimiterChoice, const char* string) {
     const ConcatenateChoice choice{delimiterChoice, string, itemChoice, first};
     const std::optional<HistoryItem> joined = Concatenate(items, selected, choice, AnsiToUtf16);
@@ -161,15 +161,13 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   EXPECT_EQ(join(kFirstItems, 2, kDelimiterString, "\\n\\n"), "a\\n\\nb\\n\\n");
   EXPECT_EQ(join(kSelectedItems, 0, kDelimiterString, "+"), "a+b+d+");
   EXPECT_EQ(join(kSelectedReversed, 0, kDelimiterString, "+"), "d+b+a+");
-  EXPECT_EQ(Concatenate(items, {}, {kEachOnNewLine, "", kSelectedReversed, 0}, AnsiToUtf16),
-            std::nullopt)
+  selected.clear();
+  EXPECT_EQ(join(kSelectedReversed, 0, kEachOnNewLine, ""), "-")
       << "nothing selected: the window stays";
 
   // A chosen wide text makes the result keep one: the UTF-16 forms joined with the delimiter.
-  const std::vector<HistoryItem> mixed = {{"caf\xE9", u""}, {"??", u"Ωω"}, {"x", u""}};
-  const ConcatenateChoice firstTwo{kDelimiterString, "\xA7", kFirstItems, 2};
-  EXPECT_EQ(Shown(Concatenate(mixed, {}, firstTwo, AnsiToUtf16).value()),
-            "caf\xE9\xA7??\xA7 | café§Ωω§");
+  items = {{"caf\xE9", u""}, {"??", u"Ωω"}, {"x", u""}};
+  EXPECT_EQ(join(kFirstItems, 2, kDelimiterString, "\xA7"), "caf\xE9\xA7??\xA7 | café§Ωω§");
 }
 
 TEST(Concatenate, RowsAreNumberedTrimmedAndCutAndOneSelectedRowProposesTheFirstN) {
