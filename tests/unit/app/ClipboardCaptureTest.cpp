@@ -13,6 +13,7 @@ namespace pelmo {
 namespace {
 
 using Rows = std::vector<std::string>;
+using Clip = std::optional<std::string>;
 
 // The clipboard and the window effects; nullopt is a clipboard that another program holds open.
 // With `echo`, a replacement's write is itself a clipboard change: it reaches the capture while
@@ -51,7 +52,7 @@ class FakeHost : public CaptureHost {
 
   ClipboardCapture* capture = nullptr;
   std::function<void()> duringRead;
-  std::optional<std::string> clipboard;
+  Clip clipboard;
   std::u16string wide;  // what the clipboard offers beyond its ANSI text
   uint32_t sequence = 0;
   uint32_t now = 0;  // each look at the clock is a while after the last, unless set back
@@ -71,17 +72,11 @@ struct FakeTimer : RetryTimer {
 
 class ClipboardCaptureTest : public ::testing::Test {
  protected:
-  ClipboardCaptureTest() {
-    host.capture = &capture;
-    capture.UseRetryTimer(&timer);
-  }
+  ClipboardCaptureTest() { host.capture = &capture, capture.UseRetryTimer(&timer); }
   // Another program changes the clipboard; its notification has not come yet.
-  void Copied(std::optional<std::string> text) {
-    host.clipboard = std::move(text);
-    ++host.sequence;
-  }
+  void Copied(Clip text) { host.clipboard = std::move(text), ++host.sequence; }
   // The clipboard changes to `text`; every change that follows from it is delivered.
-  CaptureResult Change(std::optional<std::string> text) {
+  CaptureResult Change(Clip text) {
     Copied(std::move(text));
     const CaptureResult result = capture.OnChange();
     for (; host.undelivered > 0; --host.undelivered) capture.OnChange();
@@ -94,14 +89,9 @@ class ClipboardCaptureTest : public ::testing::Test {
     capture.OwnWriteDone(true);
   }
   // A read from an owner that renders on demand, which moves the number during the read.
-  void Rendered(const char* text) {
-    host.rendering = true;
-    Change(text);
-    host.rendering = false;
-  }
-  CaptureResult Retry(std::optional<std::string> text) {
-    host.clipboard = std::move(text);
-    return capture.OnRetryTimer();
+  void Rendered(const char* text) { host.rendering = true, Change(text), host.rendering = false; }
+  CaptureResult Retry(Clip text) {
+    return host.clipboard = std::move(text), capture.OnRetryTimer();
   }
   Rows Texts() const { return workspace.history.Texts(); }
   void Restart() { workspace.history.DeleteAll(), host.writes.clear(); }
@@ -171,10 +161,7 @@ TEST_F(ClipboardCaptureTest, EachChangeIsTakenInOnce) {
     EXPECT_EQ(capture.OnChange(), CaptureResult::kDeferred);
   };
   Change("b2");
-  host.duringRead = [&] {
-    ++host.sequence;
-    capture.OnChange();
-  };
+  host.duringRead = [&] { ++host.sequence, capture.OnChange(); };
   EXPECT_EQ(Change("d"), CaptureResult::kInserted);
 
   // X's copy may be read for the change before its own: that change brings it once more at once.
