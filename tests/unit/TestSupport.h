@@ -1,6 +1,5 @@
-// What the unit tests share: a fresh directory for one test's files (removed with everything in
-// it afterwards), the bytes of files, the file formats' building blocks, a profile in memory, and
-// entries as text.
+// What the unit tests share: a fresh directory for a test's files (removed with them afterwards),
+// the bytes of files, the file formats' building blocks, a profile in memory, entries as text.
 #pragma once
 
 #include <algorithm>

@@ -321,8 +321,7 @@ TEST_F(ClipboardCaptureTest, TheRulesReadTheAnsiTextAsFarAsItDecidesAndTheEntryK
 class QuickReplaceCaptureTest : public ClipboardCaptureTest {
  protected:
   QuickReplaceCaptureTest() {
-    options.quickRep = 1, host.echo = true;
-    capture.UseListener(&shared);
+    options.quickRep = 1, host.echo = true, capture.UseListener(&shared);
   }
   // What is shared with other computers: the copies of other programs, not our own writes.
   struct : CaptureListener {

@@ -202,8 +202,7 @@ TEST(InlineLayout, FindsTheTaskButtonsAndTheNotificationAreaAmongTheTaskbarsChil
 }
 
 TEST(InlineLayout, TheWindowFillsTheGapBeforeTheNotificationAreaAndExpandingRestoresItsWidth) {
-  const Rect taskSwitch{60, 2, 900, 28};
-  const Rect notifyArea{1000, 4, 1100, 26};
+  const Rect taskSwitch{60, 2, 900, 28}, notifyArea{1000, 4, 1100, 26};
   const InlinePlacement placed = PlaceInline(taskSwitch, notifyArea, 150);
   EXPECT_EQ(placed.taskSwitch, (Rect{60, 2, 850, 28}));
   EXPECT_EQ(placed.inlineWindow, (Rect{850, 4, 1000, 26}));
