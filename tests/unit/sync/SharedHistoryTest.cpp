@@ -57,13 +57,10 @@ struct MarkSealer : RecordSealer {
 struct Keys : JournalKeys {
   explicit Keys(char key = 0) : sealer(key) {}
   bool HasPassphrase() const override { return sealer.key != 0; }
-  JournalHeader NewHeader() override {
-    JournalHeader header;
-    header.id = ++ids * 1000 + static_cast<unsigned char>(sealer.key);
-    header.encrypted = HasPassphrase();
-    header.iterations = header.encrypted ? 5 : 0;
-    header.salt = header.encrypted ? std::string(kSaltBytes, 's') : "";
-    return header;
+  JournalHeader NewHeader() override {  // id, generation, encrypted, iterations, salt
+    const bool sealed = HasPassphrase();
+    return {++ids * 1000 + static_cast<unsigned char>(sealer.key), 0, sealed, sealed ? 5u : 0u,
+            sealed ? std::string(kSaltBytes, 's') : ""};
   }
   RecordSealer* SealerFor(const JournalHeader&) override {
     return HasPassphrase() ? &sealer : nullptr;
