@@ -104,8 +104,7 @@ class ClipboardCaptureTest : public ::testing::Test {
 };
 
 TEST_F(ClipboardCaptureTest, InsertsNewestFirstWithinTheLimitAndEvictsOnePerChange) {
-  options.ignoreMore = 5;
-  options.deleteAfter = 3;
+  options.ignoreMore = 5, options.deleteAfter = 3;
   capture.SetPendingKind(kConcatenated);  // for the next entry created, and that one only
   EXPECT_EQ(Change(""), CaptureResult::kIgnored);
   EXPECT_EQ(Change("123456"), CaptureResult::kIgnored) << "one byte over the limit";

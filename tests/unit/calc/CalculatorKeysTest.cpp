@@ -74,8 +74,7 @@ TEST(CalculatorKeys, TypingAnOperatorOrABracketShowsTheRunningResultOtherwiseNot
 
 TEST(CalculatorKeys, ClearBackspaceErrorAndChoosingAnEntry) {
   CalculatorKeys keys;
-  keys.Append("2");
-  keys.Append("+");
+  keys.Append("2+");
   keys.Clear();
   EXPECT_EQ(Shown(keys), "|0|+") << "C keeps the indicator";
   EXPECT_FALSE(keys.Equals());

@@ -16,7 +16,6 @@ namespace {
 // (77 R + 153 G + 25 B) / 255 apart; the last two, the key colour and an entry past the count,
 // stay as they are.
 TEST(BitmapButtonGrey, ColourTable) {
-  const auto entry = [](Rgb c) { return ColourTableEntry{c.blue, c.green, c.red, 0}; };
   // clang-format off
   const std::vector<std::pair<Rgb, std::uint8_t>> cases = {
       {{63, 63, 63}, 0}, {{64, 64, 64}, 128}, {{159, 159, 159}, 128}, {{160, 160, 160}, 192},
@@ -26,7 +25,7 @@ TEST(BitmapButtonGrey, ColourTable) {
       {{0, 64, 255}, 0}, {{0, 65, 255}, 128}, {kKeyColour, 0}, {{1, 2, 3}, 0}};
   // clang-format on
   std::vector<ColourTableEntry> table;
-  for (const auto& c : cases) table.push_back(entry(c.first));
+  for (const auto& [c, grey] : cases) table.push_back({c.blue, c.green, c.red, 0});
   GreyColourTable(table.data(), table.size() - 1, kKeyColour);
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const std::uint8_t grey = cases[i].second;

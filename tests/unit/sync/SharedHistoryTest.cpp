@@ -230,8 +230,7 @@ TEST(SharedHistoryOnDisk, RecordsBecomeEntriesByTheCapturesRules) {
   EXPECT_EQ(dir.Names(), (test::Strings{kA, "LAP-ann.pelmosync"}));
 
   Workspace workspace{"unused"};
-  workspace.options.ignoreMore = 6;
-  workspace.options.deleteAfter = 2;
+  workspace.options.ignoreMore = 6, workspace.options.deleteAfter = 2;
   workspace.history.InsertTop("older", kPlain);
   workspace.history.InsertTop("old", kPlain);
   const HistoryItem* newest = InsertShared(workspace, news.records);
