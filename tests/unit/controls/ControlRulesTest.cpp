@@ -55,10 +55,9 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
       {"nothing fits", {0, 0, 4, 2}, Size{50, 8}, H::kCentre, V::kCentre, false, {3, 3, 3, 3}, {5, 0, 5, 0}},
   };
   // clang-format on
-  for (const auto& [name, item, caption, h, v, pressed, picturePlace, captionPlace] : cases) {
+  for (const auto& [name, item, caption, h, v, pressed, pictureAt, captionAt] : cases) {
     const ButtonLayout layout = LayOutButton(item, Size{16, 16}, caption, h, v, pressed);
-    EXPECT_EQ(std::pair(layout.picture, layout.caption), std::pair(picturePlace, captionPlace))
-        << name;
+    EXPECT_EQ(std::pair(layout.picture, layout.caption), std::pair(pictureAt, captionAt)) << name;
   }
 }
 

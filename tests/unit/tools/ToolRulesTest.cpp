@@ -162,8 +162,7 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   EXPECT_EQ(join(kSelectedItems, 0, kDelimiterString, "+"), "a+b+d+");
   EXPECT_EQ(join(kSelectedReversed, 0, kDelimiterString, "+"), "d+b+a+");
   selected.clear();
-  EXPECT_EQ(join(kSelectedReversed, 0, kEachOnNewLine, ""), "-")
-      << "nothing selected: the window stays";
+  EXPECT_EQ(join(kSelectedReversed, 0, kEachOnNewLine, ""), "-") << "none selected: window stays";
 
   // A chosen wide text makes the result keep one: the UTF-16 forms joined with the delimiter.
   items = {{"caf\xE9", u""}, {"??", u"Ωω"}, {"x", u""}};
