@@ -60,10 +60,8 @@ class RecordingView : public HistoryView {
   // still fills.
   void ExpectMatches(const History& history, int count = -1) const {
     ASSERT_EQ(rows.size(), static_cast<size_t>(count < 0 ? history.Count() : count));
-    for (int row = 0; row < RowCount(); ++row) {
-      const HistoryItem& entry = history.At(row);
-      EXPECT_EQ(rows[row], std::make_pair(Label(entry), &entry)) << "row " << row;
-    }
+    for (int row = 0; row < RowCount(); ++row)
+      EXPECT_EQ(rows[row], std::pair(Label(history.At(row)), &history.At(row))) << "row " << row;
   }
 
   std::vector<std::pair<std::string, const HistoryItem*>> rows;  // label and entry
