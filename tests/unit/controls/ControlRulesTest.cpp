@@ -12,9 +12,8 @@
 namespace pelmo {
 namespace {
 
-// Greys either side of each threshold of the brightness, and colours that tell its weights
-// (77 R + 153 G + 25 B) / 255 apart; the last two, the key colour and an entry past the count,
-// stay as they are.
+// Greys either side of each brightness threshold, and colours telling apart its weights in
+// (77 R + 153 G + 25 B) / 255; the last two, the key colour and an entry past the count, stay.
 TEST(BitmapButtonGrey, ColourTable) {
   // clang-format off
   const std::vector<std::pair<Rgb, std::uint8_t>> cases = {

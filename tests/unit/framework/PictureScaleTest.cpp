@@ -35,9 +35,8 @@ TEST(PictureScale, LengthsAndPictureSizesAtEveryCommonDpi) {
     EXPECT_EQ(ColourTableSize(static_cast<int>(bits), used), entries) << bits << " bits, " << used;
 }
 
-// Every pixel takes its value from the pixel under its centre: 1.5 times doubles every other
-// pixel, twice doubles them all, and no value is made up (magenta stays the key colour). Rows are
-// padded to 4 bytes.
+// Each pixel takes the value under its centre: 1.5 times doubles every other pixel, twice doubles
+// them all, and no value is made up (magenta stays the key colour). Rows pad to 4 bytes.
 TEST(PictureScale, NearestNeighbourKeepsEveryValueForEachBitDepth) {
   const Bytes sixteenColours = {0x12, 0x34, 0, 0, 0x56, 0x78, 0, 0};  // 1 2 3 4 / 5 6 7 8
   EXPECT_EQ(ScalePixels(sixteenColours.data(), 4, {4, 2}, {6, 3}),
