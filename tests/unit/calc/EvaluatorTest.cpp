@@ -162,7 +162,7 @@ TEST(FunctionTable, ComputesTheElementaryRowsAndConvertsUnitsWithTheTableFactors
 }
 // clang-format on
 
-TEST(SpecialFunctions, SettleTheEdgesOfTheirDomains) {
+TEST(SpecialFunctions, SettleTheEdgesOfTheirDomainsAndEndPromptlyBeyondThem) {
   ExpectAllShown("INF", {"fact(171)", "fact(1e10)", "gamma(172)", "lgamma(2^1e9)", "bessi[3](1e12)",
                          "bessk[100000](1)"});
   // Poles, and ln of a negative gamma.
@@ -183,9 +183,7 @@ TEST(SpecialFunctions, SettleTheEdgesOfTheirDomains) {
   ExpectAllShown("Error, order of the Bessel function out of range ",
                  {"bessj[100001](1)", "bessk[1e300](1)", "bessi[0-1e10](1)", "spbessj[0-1](1)",
                   "neumann(1e6,1)", "neumann(sqrt(0-1),1)"});
-}
-
-TEST(SpecialFunctions, NonFiniteArgumentsEndPromptly) {
+  // Non-finite arguments end promptly.
   for (const char* function :
        {"bessj[3]", "bessi[3]", "spbessj[3]", "bessk[3]", "fresnel_c", "fresnel_f", "gamma",
         "lgamma", "erf", "erf2", "bessk0", "bessi0", "bessj0", "nexperfc"}) {

@@ -15,8 +15,7 @@ namespace {
 // more byte, or 70 bytes. With lead bytes, double-byte characters are stepped over whole.
 TEST(ExtractLink, PrefixesTerminatorsLimitsAndDoubleByteCharacters) {
   LeadBytes shiftJis;
-  for (int b = 0x81; b <= 0x9F; ++b) shiftJis[b] = true;
-  for (int b = 0xE0; b <= 0xFC; ++b) shiftJis[b] = true;
+  for (int b = 0x81; b <= 0xFC; ++b) shiftJis[b] = b <= 0x9F || b >= 0xE0;
   const std::string hundred = "http://e.com/" + std::string(87, 'a');
   // "\x82w" is one character whose trail byte is 'w': "ww." after it is no "www.".
   const std::string fake = "\x82www.fake.example\x82\x20 ftp.real.example";
