@@ -1,7 +1,6 @@
 // The portable rules of the bitmap buttons and of the history rows.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -135,10 +134,9 @@ TEST(HistoryRowRules, ThePreviewShowsEveryLineUpToTheScreensHeight) {
 // The shell's record holds as much of the icon's tip as fits, its terminating zero included.
 TEST(TipText, IsCutToTheRecordWithItsZero) {
   for (const size_t length : {0, 5, 63, 64, 80}) {
-    char tip[64];
-    std::memset(tip, '#', sizeof tip);
-    CopyTipText(std::string(length, 'x'), tip, sizeof tip);
-    EXPECT_EQ(std::string(tip), std::string(std::min<size_t>(length, 63), 'x')) << length;
+    std::string tip(64, '#');
+    CopyTipText(std::string(length, 'x'), tip.data(), tip.size());
+    EXPECT_EQ(std::string(tip.c_str()), std::string(std::min<size_t>(length, 63), 'x')) << length;
   }
 }
 
