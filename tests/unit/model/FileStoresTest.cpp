@@ -325,8 +325,7 @@ TEST(CalculatorHistoryStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
     for (const char* newest : {"2*3", "4*5"}) {
       entries.insert(entries.begin(), newest);
       const FileOutcome save = store.Save(entries);
-      EXPECT_EQ(save.done, !unreadable);
-      EXPECT_EQ(save.problem, "");
+      EXPECT_EQ(std::pair(save.done, save.problem), std::pair(!unreadable, std::string()));
     }
     EXPECT_EQ(Bytes(store.Path()), unreadable ? before : List({entries.rbegin(), entries.rend()}));
   }
