@@ -1,6 +1,5 @@
-// What the unit tests share: a fresh directory for one test's files (removed with everything in
-// it afterwards), the bytes of files, the file formats' building blocks, a profile in memory, and
-// entries as text.
+// What the unit tests share: a fresh directory for a test's files (removed with them afterwards),
+// the bytes of files, the file formats' building blocks, a profile in memory, entries as text.
 #pragma once
 
 #include <algorithm>
@@ -65,6 +64,13 @@ inline std::string Int32(std::uint32_t v) {
 
 inline std::string Text(const std::string& text) {
   return static_cast<char>(text.size()) + text;
+}
+
+// A list of short archive strings: its count, then each text.
+inline std::string List(const Strings& texts) {
+  std::string bytes = Int32(static_cast<std::uint32_t>(texts.size()));
+  for (const std::string& text : texts) bytes += Text(text);
+  return bytes;
 }
 
 inline bool Has(const std::string& text, const std::string& part) {

@@ -69,6 +69,9 @@ TEST(Evaluator, ReadsTheUnusualRules) {
                 {"_q", 1.60219e-19}, {"_me", 9.1095e-31}, {"_h", 6.6262e-34},
                 {"_hr", 1.05459e-34}, {"_ry", 13.6058}, {"_ev", 1.60219e-19}, {"_kt", 25.853},
                 {"_na", 6.022045e+23}, {"pi(2)", 3.141592653589793}});
+  // Every call has its own index value, truncated.
+  ExpectValues({{"bessj(1)", special::BesselJn(0, 1)}, {"bessj[1+1.9](1)", special::BesselJn(2, 1)},
+                {"bessj[2](bessj[3](1))", special::BesselJn(2, special::BesselJn(3, 1))}});
   // clang-format on
   // Powers by repeated multiplication round as that does; a NaN exponent gives NaN.
   double product = 1.1;
@@ -105,18 +108,11 @@ TEST(Evaluator, KeepsParsingAfterAnErrorWithZeroForAMissingOperand) {
   EXPECT_EQ(evaluator.Evaluate("7*"), 0);
   EXPECT_EQ(evaluator.Evaluate("1/0+2"), 3);  // the left operand is kept
   EXPECT_EQ(evaluator.Evaluate("x1+2"), 2);
+  EXPECT_DOUBLE_EQ(evaluator.Evaluate("bessj[2)(1)"), special::BesselJn(2, 1));  // still called
   EXPECT_TRUE(evaluator.HasError());
   EXPECT_EQ(evaluator.Evaluate("1+1"), 2);
   EXPECT_FALSE(evaluator.HasError());
   EXPECT_EQ(evaluator.GetErrorMessage(), "");
-}
-
-TEST(Evaluator, GivesEveryCallItsOwnIndexValue) {
-  using special::BesselJn;
-  EXPECT_DOUBLE_EQ(ValueOf("bessj(1)"), BesselJn(0, 1));
-  EXPECT_DOUBLE_EQ(ValueOf("bessj[2](bessj[3](1))"), BesselJn(2, BesselJn(3, 1)));
-  EXPECT_DOUBLE_EQ(ValueOf("bessj[1+1.9](1)"), BesselJn(2, 1));                     // truncated
-  EXPECT_DOUBLE_EQ(ExpressionEvaluator().Evaluate("bessj[2)(1)"), BesselJn(2, 1));  // still called
 }
 
 TEST(Evaluator, BoundsNestingAndLength) {
@@ -166,7 +162,7 @@ TEST(FunctionTable, ComputesTheElementaryRowsAndConvertsUnitsWithTheTableFactors
 }
 // clang-format on
 
-TEST(SpecialFunctions, SettleTheEdgesOfTheirDomains) {
+TEST(SpecialFunctions, SettleTheEdgesOfTheirDomainsAndEndPromptlyBeyondThem) {
   ExpectAllShown("INF", {"fact(171)", "fact(1e10)", "gamma(172)", "lgamma(2^1e9)", "bessi[3](1e12)",
                          "bessk[100000](1)"});
   // Poles, and ln of a negative gamma.
@@ -187,9 +183,7 @@ TEST(SpecialFunctions, SettleTheEdgesOfTheirDomains) {
   ExpectAllShown("Error, order of the Bessel function out of range ",
                  {"bessj[100001](1)", "bessk[1e300](1)", "bessi[0-1e10](1)", "spbessj[0-1](1)",
                   "neumann(1e6,1)", "neumann(sqrt(0-1),1)"});
-}
-
-TEST(SpecialFunctions, NonFiniteArgumentsEndPromptly) {
+  // Non-finite arguments end promptly.
   for (const char* function :
        {"bessj[3]", "bessi[3]", "spbessj[3]", "bessk[3]", "fresnel_c", "fresnel_f", "gamma",
         "lgamma", "erf", "erf2", "bessk0", "bessi0", "bessj0", "nexperfc"}) {

@@ -28,13 +28,11 @@ inline std::vector<ReferencePoint> LoadReferenceData(const std::string& path) {
   while (std::getline(in, line)) {
     if (line.empty() || line[0] == '#') continue;
     std::istringstream fields(line);
-    ReferencePoint p;
-    std::string x, y, value;
-    fields >> p.function >> p.order >> x >> y >> value;
-    p.x = std::strtod(x.c_str(), nullptr);
-    p.y = std::strtod(y.c_str(), nullptr);
-    p.value = std::strtold(value.c_str(), nullptr);
-    points.push_back(p);
+    std::string function, x, y, value;
+    int order = 0;
+    fields >> function >> order >> x >> y >> value;
+    points.push_back({function, order, std::strtod(x.c_str(), nullptr),
+                      std::strtod(y.c_str(), nullptr), std::strtold(value.c_str(), nullptr)});
   }
   return points;
 }

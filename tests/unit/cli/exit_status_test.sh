@@ -2,9 +2,7 @@
 # pelmo-cli's exit status: 1 when an expression had an error, or when what a listing shows is not
 # the whole file (damaged, or entries beyond the load limit left out); 0 otherwise.
 # Usage: exit_status_test.sh PELMO-CLI [RUNNER...]  (RUNNER: the tree's Wine for a Windows build)
-cli=$1
-shift
-runner=$*
+cli=$1; shift; runner=$*
 data=$(dirname "$0")/../../data
 dir=$(mktemp -d "$PWD/exit-status.XXXXXX") || exit 1
 trap 'rm -rf "$dir"' EXIT
@@ -22,8 +20,7 @@ over=1000001  # one entry more than is loaded
 
 failed=0
 check() {  # EXPECTED ARGS...
-  expected=$1
-  shift
+  expected=$1; shift
   $runner "$cli" "$@" >/dev/null 2>&1
   status=$?
   [ $status -eq "$expected" ] || { echo "pelmo-cli $*: exit $status, not $expected" && failed=1; }

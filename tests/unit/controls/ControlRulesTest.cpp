@@ -1,7 +1,6 @@
 // The portable rules of the bitmap buttons and of the history rows.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -12,11 +11,9 @@
 namespace pelmo {
 namespace {
 
-// Greys either side of each threshold of the brightness, and colours that tell its weights
-// (77 R + 153 G + 25 B) / 255 apart; the last two, the key colour and an entry past the count,
-// stay as they are.
+// Greys either side of each brightness threshold, and colours telling apart its weights in
+// (77 R + 153 G + 25 B) / 255; the last two, the key colour and an entry past the count, stay.
 TEST(BitmapButtonGrey, ColourTable) {
-  const auto entry = [](Rgb c) { return ColourTableEntry{c.blue, c.green, c.red, 0}; };
   // clang-format off
   const std::vector<std::pair<Rgb, std::uint8_t>> cases = {
       {{63, 63, 63}, 0}, {{64, 64, 64}, 128}, {{159, 159, 159}, 128}, {{160, 160, 160}, 192},
@@ -26,7 +23,7 @@ TEST(BitmapButtonGrey, ColourTable) {
       {{0, 64, 255}, 0}, {{0, 65, 255}, 128}, {kKeyColour, 0}, {{1, 2, 3}, 0}};
   // clang-format on
   std::vector<ColourTableEntry> table;
-  for (const auto& c : cases) table.push_back(entry(c.first));
+  for (const auto& [c, grey] : cases) table.push_back({c.blue, c.green, c.red, 0});
   GreyColourTable(table.data(), table.size() - 1, kKeyColour);
   for (std::size_t i = 0; i < cases.size(); ++i) {
     const std::uint8_t grey = cases[i].second;
@@ -56,24 +53,21 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
       {"nothing fits", {0, 0, 4, 2}, Size{50, 8}, H::kCentre, V::kCentre, false, {3, 3, 3, 3}, {5, 0, 5, 0}},
   };
   // clang-format on
-  for (const auto& [name, item, caption, h, v, pressed, picturePlace, captionPlace] : cases) {
-    SCOPED_TRACE(name);
+  for (const auto& [name, item, caption, h, v, pressed, pictureAt, captionAt] : cases) {
     const ButtonLayout layout = LayOutButton(item, Size{16, 16}, caption, h, v, pressed);
-    EXPECT_EQ(layout.picture, picturePlace);
-    EXPECT_EQ(layout.caption, captionPlace);
+    EXPECT_EQ(std::pair(layout.picture, layout.caption), std::pair(pictureAt, captionAt)) << name;
   }
 }
 
 TEST(BitmapButtonText, SplitsCaptionAndTooltipAndSetsTheTooltipAlone) {
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"", "", ""},
-      {"\nEdit", "", "Edit"},
-      {"Go", "Go", ""},
-      {"Go\nGo there\nignored", "Go", "Go there"}};
-  for (const auto& [text, caption, tooltip] : cases) {
-    const ButtonText split = SplitButtonText(text);
-    EXPECT_EQ(split.caption + "|" + split.tooltip, std::string(caption) + "|" + tooltip) << text;
-  }
+  const auto split = [](const char* text) {
+    const ButtonText parts = SplitButtonText(text);
+    return parts.caption + "|" + parts.tooltip;
+  };
+  EXPECT_EQ(split(""), "|");
+  EXPECT_EQ(split("\nEdit"), "|Edit");
+  EXPECT_EQ(split("Go"), "Go|");
+  EXPECT_EQ(split("Go\nGo there\nignored"), "Go|Go there");
   EXPECT_EQ(WithToolTip("Go\nOld\nrest", "New"), "Go\nNew");
 }
 
@@ -139,10 +133,9 @@ TEST(HistoryRowRules, ThePreviewShowsEveryLineUpToTheScreensHeight) {
 // The shell's record holds as much of the icon's tip as fits, its terminating zero included.
 TEST(TipText, IsCutToTheRecordWithItsZero) {
   for (const size_t length : {0, 5, 63, 64, 80}) {
-    char tip[64];
-    std::memset(tip, '#', sizeof tip);
-    CopyTipText(std::string(length, 'x'), tip, sizeof tip);
-    EXPECT_EQ(std::string(tip), std::string(std::min<size_t>(length, 63), 'x')) << length;
+    std::string tip(64, '#');
+    CopyTipText(std::string(length, 'x'), tip.data(), tip.size());
+    EXPECT_EQ(std::string(tip.c_str()), std::string(std::min<size_t>(length, 63), 'x')) << length;
   }
 }
 

@@ -13,18 +13,14 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(PictureScale, LengthsAndPictureSizesAtEveryCommonDpi) {
-  // Lengths the program's pictures and margins have at 96 DPI; halves round up.
-  const int drawn[] = {2, 7, 11, 13, 16};
-  const struct {
-    int dpi;
-    int scaled[5];
-  } rows[] = {{96, {2, 7, 11, 13, 16}},
-              {120, {3, 9, 14, 16, 20}},
-              {144, {3, 11, 17, 20, 24}},
-              {192, {4, 14, 22, 26, 32}},
-              {0, {2, 7, 11, 13, 16}}};
+  // A DPI (0: none known, as 96), then what the lengths the program's pictures and margins have at
+  // 96 DPI (the first row) become there; halves round up.
+  const int rows[][6] = {
+      {96, 2, 7, 11, 13, 16},   {120, 3, 9, 14, 16, 20}, {144, 3, 11, 17, 20, 24},
+      {192, 4, 14, 22, 26, 32}, {0, 2, 7, 11, 13, 16},
+  };
   for (const auto& row : rows)
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(ScaleToDpi(drawn[i], row.dpi), row.scaled[i]) << row.dpi;
+    for (int i = 1; i < 6; ++i) EXPECT_EQ(ScaleToDpi(rows[0][i], row[0]), row[i]) << row[0];
 
   // The row pictures, six of 13 by 11: each becomes 20 wide at 150%, not the strip 117.
   const auto size = [](Size s) { return std::pair(s.width, s.height); };
@@ -39,9 +35,8 @@ TEST(PictureScale, LengthsAndPictureSizesAtEveryCommonDpi) {
     EXPECT_EQ(ColourTableSize(static_cast<int>(bits), used), entries) << bits << " bits, " << used;
 }
 
-// Every pixel takes its value from the pixel under its centre: 1.5 times doubles every other
-// pixel, twice doubles them all, and no value is made up (magenta stays the key colour). Rows are
-// padded to 4 bytes.
+// Each pixel takes the value under its centre: 1.5 times doubles every other pixel, twice doubles
+// them all, and no value is made up (magenta stays the key colour). Rows pad to 4 bytes.
 TEST(PictureScale, NearestNeighbourKeepsEveryValueForEachBitDepth) {
   const Bytes sixteenColours = {0x12, 0x34, 0, 0, 0x56, 0x78, 0, 0};  // 1 2 3 4 / 5 6 7 8
   EXPECT_EQ(ScalePixels(sixteenColours.data(), 4, {4, 2}, {6, 3}),

@@ -20,9 +20,7 @@ TEST(AnsiCodePage, KnownAndUnmappableCharactersAndEveryByteRoundTrips) {
   // The other way, what the code page cannot hold becomes question marks.
   EXPECT_EQ(Utf16ToAnsi(u"\u0416x\u4E2D"), "?x?");
   EXPECT_EQ(Utf16ToAnsi(u"\U0001F600"), "?");  // a pair is one character
-  EXPECT_EQ(Utf16ToAnsi(u"\xD800"
-                        u"a\xDC00\xDC00"),
-            "?a??");                       // lone halves
+  EXPECT_EQ(Utf16ToAnsi(std::u16string{0xD800, u'a', 0xDC00, 0xDC00}), "?a??");  // lone halves
   EXPECT_EQ(Utf16ToAnsi(u"\u0080"), "?");  // a C1 control the code page redefines
   // Every byte survives the way to Unicode and back, also through UTF-8, so the directions agree.
   for (int byte = 0; byte < 256; ++byte) {

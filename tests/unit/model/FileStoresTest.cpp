@@ -149,15 +149,12 @@ TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
 }
 
 // An items file: three history entries, one ClipBook entry, no links.
-const std::string kGoodItems =
-    Int32(3) + Text("one") + Text("two") + Text("three") + Int32(1) + Text("name\ntext") + Int32(0);
+const std::string kGoodItems = List({"one", "two", "three"}) + List({"name\ntext"}) + List({});
 const std::string kGoodPairs = Int32(1) + Text("ab") + Text("xyz");
 
 // A file loaded in part is reported with the fault's place, and copied to "<file>.damaged" before
 // the first save only. Impossible counts and lengths fail where they stand, reserving nothing.
 TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
-  std::string links;
-  for (int i = 0; i < 250; ++i) links += Text("l");
   const std::string noMore = Int32(0) + Int32(0);
   // What the file holds, the entries loaded, what the save writes, and the report.
   using Case = std::tuple<const char*, const char*, std::string, size_t, std::string, const char*>;
@@ -175,8 +172,8 @@ TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
        1, Int32(1) + Text("one") + noMore, "byte 8: history entry 2 of 3: string length 100000000"},
       {"bytes after the last list", "Pelmo.clp", kGoodItems + std::string(400, 'x'), 3, kGoodItems,
        "byte 36: 400 bytes follow the last list"},
-      {"bytes after 250 links", "Pelmo.clp", noMore + Int32(250) + links + "xyz", 0,
-       noMore + Int32(200) + links.substr(0, 400), "byte 512: 3 bytes follow the last list"},
+      {"bytes after 250 links", "Pelmo.clp", noMore + List(Strings(250, "l")) + "xyz", 0,
+       noMore + List(Strings(200, "l")), "byte 512: 3 bytes follow the last list"},
       {"garbage with a negative count", "Pelmo.qrp", Int32(0xFFFFFFF0) + std::string(496, 'g'), 0,
        Int32(0), "byte 0: Quick Replace pair count: count -16 is negative"},
       // Entries beyond the first 1,000,000 are counted and reported, never kept.
@@ -210,9 +207,7 @@ TEST(ItemStore, AFileLoadedInPartIsKeptBesideBeforeTheFirstSave) {
 // and kept beside before the first save. The history's next block of rows cannot be had; the Quick
 // Replace list, full to its last place, cannot grow (the read itself needs less).
 TEST(ItemStore, MemoryRunningOutWhileTheListsTakeTheFileIsALoadInPart) {
-  std::string items = Int32(300);
-  for (int i = 0; i < 300; ++i) items += Text("entry");
-  items += Int32(0) + Int32(0);
+  const std::string items = List(Strings(300, "entry")) + Int32(0) + Int32(0);
   for (const bool history : {true, false}) {
     TempDir dir;
     const std::string path = dir.File(history ? "Pelmo.clp" : "Pelmo.qrp");
@@ -278,7 +273,6 @@ TEST(ItemStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
     const std::function<void()> letGo = Put(place, path, Int32(1) + Text("one") + lists);
     WriteBytes(dir.File("Pelmo.qrp"), kGoodPairs);
     Workspace workspace(dir.File("Pelmo.exe"));
-    ASSERT_EQ(workspace.Files().ItemsPath(), path);
     workspace.history.InsertTop("new", kPlain);
     if (place == "memory") g_failAllocationsFrom = 256 * 1024;
     const FileOutcome load = LoadAtOnce(path, [&] { return workspace.LoadItems(); });
@@ -331,12 +325,9 @@ TEST(CalculatorHistoryStore, SavesOverEveryFileButOneThatCouldNotBeRead) {
     for (const char* newest : {"2*3", "4*5"}) {
       entries.insert(entries.begin(), newest);
       const FileOutcome save = store.Save(entries);
-      EXPECT_EQ(save.done, !unreadable);
-      EXPECT_EQ(save.problem, "");
+      EXPECT_EQ(std::pair(save.done, save.problem), std::pair(!unreadable, std::string()));
     }
-    std::string written = Int32(static_cast<std::uint32_t>(entries.size()));
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) written += Text(*entry);
-    EXPECT_EQ(Bytes(store.Path()), unreadable ? before : written);
+    EXPECT_EQ(Bytes(store.Path()), unreadable ? before : List({entries.rbegin(), entries.rend()}));
   }
 }
 

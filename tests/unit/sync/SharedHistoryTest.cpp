@@ -57,13 +57,10 @@ struct MarkSealer : RecordSealer {
 struct Keys : JournalKeys {
   explicit Keys(char key = 0) : sealer(key) {}
   bool HasPassphrase() const override { return sealer.key != 0; }
-  JournalHeader NewHeader() override {
-    JournalHeader header;
-    header.id = ++ids * 1000 + static_cast<unsigned char>(sealer.key);
-    header.encrypted = HasPassphrase();
-    header.iterations = header.encrypted ? 5 : 0;
-    header.salt = header.encrypted ? std::string(kSaltBytes, 's') : "";
-    return header;
+  JournalHeader NewHeader() override {  // id, generation, encrypted, iterations, salt
+    const bool sealed = HasPassphrase();
+    return {++ids * 1000 + static_cast<unsigned char>(sealer.key), 0, sealed, sealed ? 5u : 0u,
+            sealed ? std::string(kSaltBytes, 's') : ""};
   }
   RecordSealer* SealerFor(const JournalHeader&) override {
     return HasPassphrase() ? &sealer : nullptr;
@@ -77,17 +74,22 @@ const std::string kA = "DESK-ann.pelmosync";
 // Computer A writes; computer B, with its own folder, profile and keys, reads what the service
 // delivered of A's journal.
 struct SharedHistoryTest : testing::Test {
+  using Texts = std::vector<std::string>;
   std::string& Journal() { return a.files[kA]; }
   void Deliver(const std::string& bytes) { b.files[kA] = bytes; }
   void Share(const std::string& text, int kind = kPlain, std::u16string wide = {}) {
     ASSERT_TRUE(writer->Share(HistoryItem{text, std::move(wide), kind, 0}, ++clock));
   }
-  std::vector<std::string> TakeIn() {
-    std::vector<std::string> texts;
-    for (const JournalRecord& record : reader->TakeIn().records) texts.push_back(record.text);
+  // The texts of what B takes in, telling no problem.
+  Texts TakeIn() {
+    const SyncNews news = reader->TakeIn();
+    EXPECT_TRUE(news.problems.empty()) << news.problems.front();
+    Texts texts;
+    for (const JournalRecord& record : news.records) texts.push_back(record.text);
     return texts;
   }
-  using Texts = std::vector<std::string>;
+  // What B takes in once the service delivered A's journal as it is now.
+  Texts DeliveredNow() { return Deliver(Journal()), TakeIn(); }
 
   Folder a, b;
   Keys aKeys, bKeys;
@@ -125,40 +127,33 @@ TEST_F(SharedHistoryTest, EachRecordIsTakenOnceHoweverTheServiceDeliversIt) {
   EXPECT_EQ(TakeIn(), (Texts{"one", "two"}));
   b.files["tmp-4f2a9c0d1e"] = Journal();  // a temporary file on its way is not a journal
   EXPECT_EQ(TakeIn(), Texts{});
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"three"});
+  EXPECT_EQ(DeliveredNow(), Texts{"three"});
   Deliver(Journal());  // the same file again
   Deliver(early);      // an older version of it, shorter
   EXPECT_EQ(TakeIn(), Texts{});
   Share("four");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"four"});
+  EXPECT_EQ(DeliveredNow(), Texts{"four"});
   // After a restart, what was taken stays taken; a new record still comes.
   reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
   Share("five");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"five"});
+  EXPECT_EQ(DeliveredNow(), Texts{"five"});
 }
 
 TEST_F(SharedHistoryTest, ARewrittenJournalKeepsTheLastRecordsAndGivesNothingTwice) {
   Share("1");
   Share("2");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), (Texts{"1", "2"}));
+  EXPECT_EQ(DeliveredNow(), (Texts{"1", "2"}));
   // Seven records are more than twice three: the journal keeps the last three, and where the
   // reader stopped is now the start of another record.
   for (const char* text : {"3", "4", "5", "6", "7"}) Share(text);
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), (Texts{"5", "6", "7"}));
+  EXPECT_EQ(DeliveredNow(), (Texts{"5", "6", "7"}));
   Share("8");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"8"});
+  EXPECT_EQ(DeliveredNow(), Texts{"8"});
   // A journal begun again (deleted, or under another passphrase) is another journal.
   a.files.clear();
   writer = std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
   Share("new");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), Texts{"new"});
+  EXPECT_EQ(DeliveredNow(), Texts{"new"});
 }
 
 TEST_F(SharedHistoryTest, DamageIsSkippedAndToldOnceAndATornOwnEndIsWrittenAgain) {
@@ -181,11 +176,7 @@ TEST_F(SharedHistoryTest, DamageIsSkippedAndToldOnceAndATornOwnEndIsWrittenAgain
   Journal().resize(Journal().size() - 3);
   writer = std::make_unique<SharedHistory>(a, aKeys, aProfile, kA, 3);
   Share("five");
-  Deliver(Journal());
-  news = reader->TakeIn();
-  ASSERT_EQ(news.records.size(), 1u);
-  EXPECT_EQ(news.records[0].text, "five");
-  EXPECT_TRUE(news.problems.empty());
+  EXPECT_EQ(DeliveredNow(), Texts{"five"});
   // A file that only looks like a journal is told once.
   b.files["junk.pelmosync"] = std::string(60, 'x');
   EXPECT_EQ(reader->TakeIn().problems.size(), 1u);
@@ -205,8 +196,7 @@ TEST_F(SharedHistoryTest, OnlyTheSamePassphraseOpensAJournalAndAFailedWriteIsMad
   reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
   EXPECT_EQ(reader->TakeIn().problems.size(), 1u);
   Share("more");
-  Deliver(Journal());
-  EXPECT_TRUE(reader->TakeIn().problems.empty());  // said once
+  EXPECT_EQ(DeliveredNow(), Texts{}) << "nothing opened, and the problem said once";
   bKeys.sealer.key = 'k';
   reader = std::make_unique<SharedHistory>(b, bKeys, bProfile, "LAP-ann.pelmosync", 3);
   EXPECT_EQ(TakeIn(), (Texts{"secret words", "more"}));
@@ -220,11 +210,9 @@ TEST_F(SharedHistoryTest, OnlyTheSamePassphraseOpensAJournalAndAFailedWriteIsMad
   EXPECT_TRUE(writer->TakeOwnProblem().empty());
   a.fail = false;
   Share("back");
-  Deliver(Journal());
-  EXPECT_EQ(TakeIn(), (Texts{"lost?", "back"}));
+  EXPECT_EQ(DeliveredNow(), (Texts{"lost?", "back"}));
 }
 
-// Two computers on one shared folder on disk, and what taken-in records become in the history.
 TEST(SharedHistoryOnDisk, RecordsBecomeEntriesByTheCapturesRules) {
   test::TempDir dir;
   FolderJournalFiles files(dir.File(""));
@@ -240,16 +228,14 @@ TEST(SharedHistoryOnDisk, RecordsBecomeEntriesByTheCapturesRules) {
   EXPECT_EQ(dir.Names(), (test::Strings{kA, "LAP-ann.pelmosync"}));
 
   Workspace workspace{"unused"};
-  workspace.options.ignoreMore = 6;
-  workspace.options.deleteAfter = 2;
+  workspace.options.ignoreMore = 6, workspace.options.deleteAfter = 2;
   workspace.history.InsertTop("older", kPlain);
   workspace.history.InsertTop("old", kPlain);
   const HistoryItem* newest = InsertShared(workspace, news.records);
-  ASSERT_EQ(newest, &workspace.history.At(0));
-  EXPECT_EQ(newest->kind, kDroppedFiles);
-  ASSERT_EQ(workspace.history.Count(), 2);
-  EXPECT_EQ(workspace.history.At(1).text, "files");
-  EXPECT_EQ(workspace.history.At(1).kind, kPlain);
+  ASSERT_EQ(workspace.history.Texts(), (test::Strings{"files", "files"}));
+  EXPECT_EQ(newest, &workspace.history.At(0));
+  EXPECT_EQ(std::make_pair(workspace.history.At(0).kind, workspace.history.At(1).kind),
+            (std::pair<int, int>(kDroppedFiles, kPlain)));
   EXPECT_EQ(InsertShared(workspace, {{1, 1, kPlain, "", u""}}), nullptr);
 }
 }  // namespace

@@ -14,14 +14,11 @@ struct FakeKeeper {
   std::map<std::string, std::string> sealed;
   bool refuses = false;
   SecretKeeper keeper{[this](const std::string& secret) {
-                        if (refuses) return std::string();
                         const std::string text = "5EA1" + std::to_string(sealed.size());
-                        sealed[text] = secret;
-                        return text;
+                        return refuses ? std::string() : (sealed[text] = secret, text);
                       },
                       [this](const std::string& text) -> std::optional<std::string> {
-                        if (!sealed.count(text)) return std::nullopt;
-                        return sealed[text];
+                        return sealed.count(text) ? std::optional(sealed[text]) : std::nullopt;
                       }};
 };
 

@@ -72,7 +72,6 @@ TEST(Settings, OnlyTheFirstStartAsksForHelpAndRecordsIt) {
   FakeProfile profile;
   EXPECT_TRUE(TakeFirstRun(profile));
   EXPECT_FALSE(TakeFirstRun(profile));
-  EXPECT_FALSE(TakeFirstRun(profile));
   EXPECT_EQ(profile.writes, (decltype(profile.writes){{"NewWindow", 1}}));
   profile.Set("NewWindow", 2);
   EXPECT_TRUE(TakeFirstRun(profile));
@@ -147,8 +146,8 @@ TEST(ClipBook, EntriesSplitAtTheFirstLineFeed) {
 }
 
 TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
-  const std::vector<HistoryItem> items = {{"a", u""}, {"b", u""}, {"c", u""}, {"d", u""}};
-  const std::vector<int> selected = {0, 1, 3};
+  std::vector<HistoryItem> items = {{"a", u""}, {"b", u""}, {"c", u""}, {"d", u""}};
+  std::vector<int> selected = {0, 1, 3};
   const auto join = [&](int itemChoice, unsigned first, int delimiterChoice, const char* string) {
     const ConcatenateChoice choice{delimiterChoice, string, itemChoice, first};
     const std::optional<HistoryItem> joined = Concatenate(items, selected, choice, AnsiToUtf16);
@@ -162,18 +161,14 @@ TEST(Concatenate, JoinsTheChosenItemsEachFollowedByTheDelimiter) {
   EXPECT_EQ(join(kFirstItems, 2, kDelimiterString, "\\n\\n"), "a\\n\\nb\\n\\n");
   EXPECT_EQ(join(kSelectedItems, 0, kDelimiterString, "+"), "a+b+d+");
   EXPECT_EQ(join(kSelectedReversed, 0, kDelimiterString, "+"), "d+b+a+");
-  EXPECT_EQ(Concatenate(items, {}, {kEachOnNewLine, "", kSelectedReversed, 0}, AnsiToUtf16),
-            std::nullopt)
-      << "nothing selected: the window stays";
+  selected.clear();
+  EXPECT_EQ(join(kSelectedReversed, 0, kEachOnNewLine, ""), "-") << "none selected: window stays";
 
   // A chosen wide text makes the result keep one: the UTF-16 forms joined with the delimiter.
-  const std::vector<HistoryItem> mixed = {{"caf\xE9", u""}, {"??", u"Ωω"}, {"x", u""}};
-  const ConcatenateChoice firstTwo{kDelimiterString, "\xA7", kFirstItems, 2};
-  EXPECT_EQ(Shown(Concatenate(mixed, {}, firstTwo, AnsiToUtf16).value()),
-            "caf\xE9\xA7??\xA7 | café§Ωω§");
+  items = {{"caf\xE9", u""}, {"??", u"Ωω"}, {"x", u""}};
+  EXPECT_EQ(join(kFirstItems, 2, kDelimiterString, "\xA7"), "caf\xE9\xA7??\xA7 | café§Ωω§");
 }
 
-// The list's rows, in either form of a text, and the count that one selected row proposes.
 TEST(Concatenate, RowsAreNumberedTrimmedAndCutAndOneSelectedRowProposesTheFirstN) {
   EXPECT_EQ(ConcatenateRow(3, " \t\r\nfirst\r\nsecond"), "3  first\r\nsecond");
   EXPECT_EQ(ConcatenateRow(12, std::string(60, 'x')), "12  " + std::string(50, 'x'));
@@ -206,8 +201,7 @@ TEST(InlineLayout, FindsTheTaskButtonsAndTheNotificationAreaAmongTheTaskbarsChil
 }
 
 TEST(InlineLayout, TheWindowFillsTheGapBeforeTheNotificationAreaAndExpandingRestoresItsWidth) {
-  const Rect taskSwitch{60, 2, 900, 28};
-  const Rect notifyArea{1000, 4, 1100, 26};
+  const Rect taskSwitch{60, 2, 900, 28}, notifyArea{1000, 4, 1100, 26};
   const InlinePlacement placed = PlaceInline(taskSwitch, notifyArea, 150);
   EXPECT_EQ(placed.taskSwitch, (Rect{60, 2, 850, 28}));
   EXPECT_EQ(placed.inlineWindow, (Rect{850, 4, 1000, 26}));
