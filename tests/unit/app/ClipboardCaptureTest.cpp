@@ -89,9 +89,14 @@ class ClipboardCaptureTest : public ::testing::Test {
     capture.OwnWriteDone(true);
   }
   // A read from an owner that renders on demand, which moves the number during the read.
-  void Rendered(const char* text) { host.rendering = true, Change(text), host.rendering = false; }
+  void Rendered(const char* text) {
+    host.rendering = true;
+    Change(text);
+    host.rendering = false;
+  }
   CaptureResult Retry(Clip text) {
-    return host.clipboard = std::move(text), capture.OnRetryTimer();
+    host.clipboard = std::move(text);
+    return capture.OnRetryTimer();
   }
   Rows Texts() const { return workspace.history.Texts(); }
   void Restart() { workspace.history.DeleteAll(), host.writes.clear(); }

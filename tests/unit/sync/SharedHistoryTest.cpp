@@ -89,7 +89,10 @@ struct SharedHistoryTest : testing::Test {
     return texts;
   }
   // What B takes in once the service delivered A's journal as it is now.
-  Texts DeliveredNow() { return Deliver(Journal()), TakeIn(); }
+  Texts DeliveredNow() {
+    Deliver(Journal());
+    return TakeIn();
+  }
 
   Folder a, b;
   Keys aKeys, bKeys;
