@@ -50,9 +50,6 @@ e2e_expect_cli "$link" links "$e2e_items"
 page=$(pelmo_wine winepath -w "$e2e_dir/links.htm" 2>/dev/null)
 pelmo_wine "$e2e_cli" links --html "$page" "$e2e_items" || e2e_fail "pelmo-cli links --html failed"
 grep -qF "<a href=\"$link\">" "$e2e_dir/links.htm" || e2e_fail "no anchor in the page"
-# The calculator's history file, oldest first, as the calculator writes it.
-archive 2 '7*8' '(2+3)' >"$e2e_dir/$e2e_name.clc"
-e2e_expect_cli "(2+3)"$'\n'"7*8" calc --history "$e2e_dir/$e2e_name.clc"
 
 # The close wrote every setting; Quick Replace is switched on for the next start.
 grep -q '^QuickRep=0' "$e2e_ini" || e2e_fail "the close wrote no settings:"$'\n'"$(cat "$e2e_ini")"
@@ -60,7 +57,6 @@ sed -i 's/^QuickRep=0/QuickRep=1/' "$e2e_ini"
 archive 1 "qs $e2e_id" "replaced $e2e_id" >"$e2e_dir/$e2e_name.qrp"
 e2e_expect_cli "pairs: 1
   0  \"qs $e2e_id\" -> \"replaced $e2e_id\"" quickrep "$e2e_dir/$e2e_name.qrp"
-e2e_expect_cli "1.4142136" calc "2*sin(pi/4)"
 e2e_expect_cli "$link" link <<<"see $link now"
 
 # The clipboard's text becomes row 0 even when it equals the newest saved entry.
