@@ -9,7 +9,6 @@
 
 other_env=$("$e2e_repo/scripts/wine-run" --env "$e2e_tree/other-computer") ||
   e2e_fail "the other computer's Wine did not start"
-# Runs COMMAND... on the other computer.
 on_other() { (eval "$other_env" && "$@") || e2e_fail "on the other computer: $*"; }
 on_other pelmo_wine reg add 'HKLM\System\CurrentControlSet\Control\ComputerName\ActiveComputerName' \
   /v ComputerName /d OTHERBOX /f >/dev/null 2>&1
@@ -28,15 +27,10 @@ cleanup_other() {
   rm -f "$other_ini"
 }
 # The other computer's Wine server and display end with the test: nothing of it outlives a run.
-# e2e_cleanup keeps the run's folder on failure, by the status it finds in $?.
-end_test() {
-  local status=$?
+e2e_at_exit() {
   cleanup_other
   "$e2e_repo/scripts/wine-run" --stop "$e2e_tree/other-computer"
-  (exit "$status")
-  e2e_cleanup
 }
-trap end_test EXIT
 
 # Writes the INI file INI for sharing through the folder: PASSPHRASE as the computer's user
 # protects it, and TO_CLIPBOARD.
