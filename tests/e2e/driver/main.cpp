@@ -101,14 +101,12 @@ int Rows(unsigned long minimum, unsigned long ms) {
       },
       ms);
   for (const std::string& row : rows) std::printf("%s\n", row.c_str());
-  if (enough) return 0;
-  if (!read) {
+  if (!read)
     std::fputs("pelmo-driver: no Pelmo main window to read\n", stderr);
-    return 1;
-  }
-  std::fprintf(stderr, "pelmo-driver: %u rows, expected at least %lu\n",
-               static_cast<unsigned>(rows.size()), minimum);
-  return 1;
+  else if (!enough)
+    std::fprintf(stderr, "pelmo-driver: %u rows, expected at least %lu\n",
+                 static_cast<unsigned>(rows.size()), minimum);
+  return enough ? 0 : 1;
 }
 
 BOOL CALLBACK PrintTopLevelWindow(HWND hwnd, LPARAM) {
