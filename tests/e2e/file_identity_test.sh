@@ -9,14 +9,13 @@
 . "$(dirname "$0")/lib.sh" "$1" "$2" "$3"
 
 other=$4
-if [ ! -f "$other" ]; then
-  echo "left out: no $other to compare with (build both Windows trees); the portable tests pin the file bytes"
+left_out() {
+  echo "left out: $1; the portable tests pin the file bytes"
   exit 77
-fi
-if [ "$(pelmo_wine_loader "$other")" != "$(pelmo_wine_loader "$1")" ] && ! pelmo_wine32_starts; then
-  echo "left out: this host cannot start 32-bit programs; the portable tests pin the file bytes"
-  exit 77
-fi
+}
+[ -f "$other" ] || left_out "no $other to compare with (build both Windows trees)"
+[ "$(pelmo_wine_loader "$other")" = "$(pelmo_wine_loader "$1")" ] || pelmo_wine32_starts ||
+  left_out "this host cannot start 32-bit programs"
 
 link="http://example.com/$e2e_id.html"
 files=("$e2e_name.clp" "$e2e_name.qrp" "$e2e_name.clc")
