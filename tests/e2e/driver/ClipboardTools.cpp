@@ -23,11 +23,10 @@ bool OpenWhenFree(HWND owner) {
 std::string ReadUtf8Text(HWND owner) {
   std::string utf8;
   if (!OpenWhenFree(owner)) return "(the clipboard stayed open)";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* text = static_cast<const char16_t*>(GlobalLock(data))) {
-      utf8 = pelmo::Utf16ToUtf8(text);
-      GlobalUnlock(data);
-    }
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (const auto* text = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
+    utf8 = pelmo::Utf16ToUtf8(text);
+    GlobalUnlock(data);
   }
   CloseClipboard();
   return utf8;
