@@ -20,7 +20,7 @@ copied=$e2e_dir/copied.log
 e2e_drive watch "$(pelmo_wine winepath -w "$reference" 2>/dev/null)" &
 e2e_clip_pids+=($!)
 stop_reference() { touch "$reference.stop"; }
-trap 'status=$?; stop_reference; (exit $status); e2e_cleanup' EXIT
+e2e_at_exit() { stop_reference; }
 e2e_until 300 test -e "$reference" || e2e_fail "the reference viewer did not start"
 printf '[Settings ]\r\nNewWindow=1\r\nDelete After=100000\r\n' >"$e2e_ini"
 echo "start $e2e_id" >"$copied"

@@ -27,10 +27,8 @@ rm -rf "$installed" "$shortcut"
 pelmo_wine reg delete "$uninstall_key" /f >/dev/null 2>&1
 
 pelmo_wine "$e2e_dir/Pelmo-setup.exe" /S || e2e_fail "the silent install failed"
-[ -f "$installed/Pelmo.exe" ] && [ -f "$installed/uninstall.exe" ] ||
-  e2e_fail "nothing installed in $installed"
 cmp -s "$1" "$installed/Pelmo.exe" && cmp -s "$2" "$installed/pelmo-cli.exe" ||
-  e2e_fail "64-bit Windows did not get the 64-bit program"
+  e2e_fail "64-bit Windows did not get the 64-bit program in $installed"
 [ -f "$shortcut" ] || e2e_fail "no Start-menu entry"
 pelmo_wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 ||
   e2e_fail "not in the programs list"

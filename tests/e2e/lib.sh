@@ -32,8 +32,10 @@ e2e_kill() {
   e2e_pid=""
 }
 
+# Ends what the test left, its own e2e_at_exit first where it has one; keeps the folder on failure.
 e2e_cleanup() {
   local status=$?
+  if declare -F e2e_at_exit >/dev/null; then (e2e_at_exit); fi
   if [ -n "$e2e_pid" ] && kill -0 "$e2e_pid" 2>/dev/null; then e2e_kill; fi
   kill "${e2e_clip_pids[@]}" 2>/dev/null
   rm -f "$WINEPREFIX/drive_c/windows/$e2e_name.INI" "$WINEPREFIX/drive_c/windows/$e2e_name.ini"
@@ -54,7 +56,6 @@ e2e_fail() {
   exit 1
 }
 
-# Runs pelmo-driver with ARGS.
 e2e_drive() {
   pelmo_wine "$e2e_driver" "$@"
 }
@@ -141,15 +142,12 @@ e2e_expect_rows() {
 
 # Ends the program with a plain close (taskkill without /F: WM_CLOSE) and checks its status 0.
 e2e_close() {
-  local status
   pelmo_wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 ||
     e2e_fail "taskkill found no $e2e_name.exe: $(cat "$e2e_dir/taskkill.log")"
   e2e_until 150 eval '! kill -0 "$e2e_pid" 2>/dev/null' ||
     e2e_fail "a plain close did not end the program"
-  wait "$e2e_pid"
-  status=$?
+  wait "$e2e_pid" || e2e_fail "the program ended with status $?"
   e2e_pid=""
-  [ "$status" -eq 0 ] || e2e_fail "the program ended with status $status"
 }
 
 # Waits until the X clipboard serves exactly TEXT.

@@ -23,14 +23,26 @@ bool OpenWhenFree(HWND owner) {
 std::string ReadUtf8Text(HWND owner) {
   std::string utf8;
   if (!OpenWhenFree(owner)) return "(the clipboard stayed open)";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* text = static_cast<const char16_t*>(GlobalLock(data))) {
-      utf8 = pelmo::Utf16ToUtf8(text);
-      GlobalUnlock(data);
-    }
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (const auto* text = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
+    utf8 = pelmo::Utf16ToUtf8(text);
+    GlobalUnlock(data);
   }
   CloseClipboard();
   return utf8;
+}
+
+// Puts the ASCII `text` on the open clipboard as CF_UNICODETEXT.
+bool PutText(const std::string& text) {
+  const std::wstring wide(text.begin(), text.end());
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  if (!block) return false;
+  std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(block);
+  EmptyClipboard();
+  if (SetClipboardData(CF_UNICODETEXT, block)) return true;
+  GlobalFree(block);
+  return false;
 }
 
 struct Viewer {
@@ -40,23 +52,18 @@ struct Viewer {
 
 LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* viewer = reinterpret_cast<Viewer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  switch (message) {
-    case WM_DRAWCLIPBOARD:
-      if (!viewer) return 0;  // the join's own notification, before the viewer is set up
-      std::fprintf(viewer->log, "%s\n", ReadUtf8Text(window).c_str());
-      std::fflush(viewer->log);
-      if (viewer->next) SendMessageW(viewer->next, message, wParam, lParam);
-      return 0;
-    case WM_CHANGECBCHAIN:
-      if (!viewer) return 0;
-      if (reinterpret_cast<HWND>(wParam) == viewer->next)
-        viewer->next = reinterpret_cast<HWND>(lParam);
-      else if (viewer->next)
-        SendMessageW(viewer->next, message, wParam, lParam);
-      return 0;
-    default:
-      return DefWindowProcW(window, message, wParam, lParam);
+  // The join's own notification comes before the viewer is set up: nothing to log, nobody to tell.
+  if (!viewer || (message != WM_DRAWCLIPBOARD && message != WM_CHANGECBCHAIN))
+    return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_DRAWCLIPBOARD) {
+    std::fprintf(viewer->log, "%s\n", ReadUtf8Text(window).c_str());
+    std::fflush(viewer->log);
+  } else if (reinterpret_cast<HWND>(wParam) == viewer->next) {
+    viewer->next = reinterpret_cast<HWND>(lParam);
+    return 0;
   }
+  if (viewer->next) SendMessageW(viewer->next, message, wParam, lParam);
+  return 0;
 }
 
 }  // namespace
@@ -83,23 +90,6 @@ int RunReferenceViewer(const char* log) {
   std::fclose(viewer.log);
   return 0;
 }
-
-namespace {
-
-// Puts the ASCII `text` on the open clipboard as CF_UNICODETEXT.
-bool PutText(const std::string& text) {
-  const std::wstring wide(text.begin(), text.end());
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-  if (!block) return false;
-  std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(block);
-  EmptyClipboard();
-  if (SetClipboardData(CF_UNICODETEXT, block)) return true;
-  GlobalFree(block);
-  return false;
-}
-
-}  // namespace
 
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
   for (unsigned long n = 1; n <= count; ++n) {

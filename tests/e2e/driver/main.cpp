@@ -18,18 +18,17 @@ namespace {
 
 const char kUsage[] =
     "usage: pelmo-driver COMMAND, one of\n"
-    "  wait-window [MS]   until the main window has joined the clipboard viewer chain\n"
+    "  wait-window MS     until the main window has joined the clipboard viewer chain\n"
     "  rows [MIN [MS]]    the history rows, top first, once there are at least MIN\n"
     "  windows            the top-level windows and their places (left top right bottom)\n"
     "  command ID         sends the main window a command (a menu entry)\n"
-    "  stand-in [MS]      a focused window with a caret (StandIn.h says what it prints)\n"
+    "  stand-in MS        a focused window with a caret (StandIn.h says what it prints)\n"
     "  watch LOG          the reference clipboard viewer (ClipboardTools.h)\n"
     "  copy COUNT MS PREFIX   copies COUNT texts MS apart, as a Windows program does\n"
     "  copy-private TEXT  copies TEXT marked as not to be recorded\n"
     "  hold MS TEXT       copies TEXT, holding the clipboard open for MS\n"
     "  sequence           the clipboard's sequence number\n"
     "  protect SECRET     what the INI file keeps of a sync passphrase for this Windows user\n";
-const unsigned long kDefaultWaitMs = 10000;
 const int kHistoryControl = 1000;
 const UINT kAnswerTimeoutMs = 5000;
 
@@ -101,14 +100,12 @@ int Rows(unsigned long minimum, unsigned long ms) {
       },
       ms);
   for (const std::string& row : rows) std::printf("%s\n", row.c_str());
-  if (enough) return 0;
-  if (!read) {
+  if (!read)
     std::fputs("pelmo-driver: no Pelmo main window to read\n", stderr);
-    return 1;
-  }
-  std::fprintf(stderr, "pelmo-driver: %u rows, expected at least %lu\n",
-               static_cast<unsigned>(rows.size()), minimum);
-  return 1;
+  else if (!enough)
+    std::fprintf(stderr, "pelmo-driver: %u rows, expected at least %lu\n",
+                 static_cast<unsigned>(rows.size()), minimum);
+  return enough ? 0 : 1;
 }
 
 BOOL CALLBACK PrintTopLevelWindow(HWND hwnd, LPARAM) {
@@ -132,28 +129,25 @@ int main(int argc, char** argv) {
   // Rows end with a bare line feed, as the Linux side reads them.
   _setmode(_fileno(stdout), _O_BINARY);
   const std::string command = argc > 1 ? argv[1] : "";
-  // Whether the arguments are `least` to `most` numbers, then read into `n`, and `texts` texts.
+  // Whether there are `least` to `most` numbers (read into `n`, the rest 0), then `texts` texts.
   std::vector<unsigned long> n;
   const auto takes = [&](const char* name, int least, int most, int texts) {
     const int count = argc - 2 - texts;
     if (command != name || count < least || count > most) return false;
-    n.assign(count, 0);
+    n.assign(most, 0);
     for (int i = 0; i < count; ++i)
       if (!ParseNumber(argv[2 + i], n[i])) return false;
     return true;
   };
-  const auto number = [&](size_t i, unsigned long fallback) {
-    return i < n.size() ? n[i] : fallback;
-  };
   const char* text = argv[argc - 1];
-  if (takes("wait-window", 0, 1, 0)) return WaitWindow(number(0, kDefaultWaitMs));
-  if (takes("rows", 0, 2, 0)) return Rows(number(0, 0), number(1, 0));
+  if (takes("wait-window", 1, 1, 0)) return WaitWindow(n[0]);
+  if (takes("rows", 0, 2, 0)) return Rows(n[0], n[1]);
   // A command as a menu entry or a button of the window sends it.
   if (takes("command", 1, 1, 0)) {
     const HWND window = FindMainWindow();
     return window && PostMessageW(window, WM_COMMAND, n[0], 0) ? 0 : 1;
   }
-  if (takes("stand-in", 0, 1, 0)) return RunStandIn(number(0, kDefaultWaitMs));
+  if (takes("stand-in", 1, 1, 0)) return RunStandIn(n[0]);
   if (takes("watch", 0, 0, 1)) return RunReferenceViewer(text);
   if (takes("copy", 2, 2, 1)) return CopyTexts(n[0], n[1], text);
   if (takes("hold", 1, 1, 1)) return CopyText(text, false, n[0]);
