@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Texts copied in X become history rows that survive a restart, as pelmo-cli reads them back; the
 # next start reads the settings and Quick Replace pairs. With "Save" off no items file is written.
+# A first start shows the help clear of the strip.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh" "$@"
 
