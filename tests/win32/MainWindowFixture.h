@@ -132,12 +132,12 @@ class MainWindowTest : public ::testing::Test {
   }
   // Runs `command` and closes its window with `close`, after typing `text` into `field` unless
   // it is null; returns what `field` held.
-  std::string Answer(WORD command, int field, const char* text,
-                     void (*close)(HWND) = kCloseWays[0]) {
-    std::string before;
+  std::u16string Answer(WORD command, int field, const char16_t* text,
+                        void (*close)(HWND) = kCloseWays[0]) {
+    std::u16string before;
     ModalScript script({[&](HWND window) {
-      before = WindowText(::GetDlgItem(window, field));
-      if (text) ::SetDlgItemTextA(window, field, text);
+      before = WideWindowText(::GetDlgItem(window, field));
+      if (text) ::SetDlgItemTextW(window, field, reinterpret_cast<const wchar_t*>(text));
       close(window);
     }});
     Command(command);
@@ -146,7 +146,7 @@ class MainWindowTest : public ::testing::Test {
     return before;
   }
   // Edits the selected entry (or the typed text) to `text`, unless null, and closes the editor.
-  void EditWith(const char* text, void (*close)(HWND) = kCloseWays[0]) {
+  void EditWith(const char16_t* text, void (*close)(HWND) = kCloseWays[0]) {
     Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, text, close);
   }
 

@@ -311,15 +311,7 @@ TEST_F(MainWindowTest, ACopyIsReadInItsOwnersFormsAndAGreekTextComesBackWhole) {
   EXPECT_EQ(workspace.history.Count(), 3) << "our own write adds nothing";
 
   // The editor shows the wide text and gives back what is typed, whole.
-  std::u16string shown;
-  ModalScript script({[&shown](HWND editor) {
-                        shown = WideWindowText(::GetDlgItem(editor, IDC_EDIT_TEXT));
-                        ::SetDlgItemTextW(editor, IDC_EDIT_TEXT, L"Привет, мир");
-                      },
-                      [](HWND editor) { Click(editor, IDOK); }});
-  Command(ID_EDIT_ITEM);
-  Settle();
-  EXPECT_EQ(shown, greek);
+  EXPECT_EQ(Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, u"Привет, мир"), greek);
   EXPECT_EQ(workspace.history.At(1).wide, u"Привет, мир");
   EXPECT_EQ(ClipboardUnicode(), u"Привет, мир");
 }

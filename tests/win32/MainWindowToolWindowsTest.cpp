@@ -41,7 +41,7 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
   Combo().SetCurSel(1);
   EditWith(nullptr);
   for (const auto close : {kCloseWays[1], kCloseWays[2], kCloseWays[3]})
-    EditWith("discarded", close);
+    EditWith(u"discarded", close);
   EXPECT_EQ(ClipboardText(), "elsewhere");
   EXPECT_EQ(workspace.history.At(1).text, "copied meanwhile");
   // The typed text becomes an entry even when the history is full.
@@ -224,7 +224,7 @@ TEST_F(StripAndToolWindowsTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone
 TEST_F(StripAndToolWindowsTest, ToClipBookTheClipBookToQuickRepAndConcatenate) {
   workspace.options.autoFocus = workspace.options.quickRep = 1;
   CopyInFront("a text longer than the thirty-five characters of a name");
-  EXPECT_EQ(Answer(ID_TO_CLIPBOOK, IDC_EDIT_TEXT, ""), "a text longer than the thirty-five ");
+  EXPECT_EQ(Answer(ID_TO_CLIPBOOK, IDC_EDIT_TEXT, u""), u"a text longer than the thirty-five ");
   ASSERT_EQ(workspace.clipBook.size(), 1u);
   EXPECT_EQ(workspace.clipBook[0].text,
             "\na text longer than the thirty-five characters of a name");
@@ -242,13 +242,13 @@ TEST_F(StripAndToolWindowsTest, ToClipBookTheClipBookToQuickRepAndConcatenate) {
   EXPECT_EQ(front, other.Hwnd());
 
   Combo().SetCurSel(-1);
-  Answer(ID_TO_QUICKREP, IDC_EDIT_TEXT, "sh");
+  Answer(ID_TO_QUICKREP, IDC_EDIT_TEXT, u"sh");
   ASSERT_EQ(workspace.quickRep.size(), 1u);
   EXPECT_EQ(workspace.quickRep[0].shortcut, "sh");
   EXPECT_EQ(workspace.quickRep[0].text, "*empty*");
 
   CopyInFront("b");
-  Answer(ID_CONCATENATE, IDC_FIRST_COUNT, "1");
+  Answer(ID_CONCATENATE, IDC_FIRST_COUNT, u"1");
   PumpUntil([&] { return workspace.history.At(0).text == "b\r\n"; });
   EXPECT_EQ(ClipboardText(), "b\r\n");
   EXPECT_EQ(workspace.history.At(0).kind, kConcatenated);
