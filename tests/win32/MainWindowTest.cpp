@@ -23,7 +23,6 @@ TEST_F(MainWindowTest, CapturesEveryCopyAndTheHistoryCommandsActOnTheSelectedEnt
   CopyAndWait("r0\r\nsecond line");
   EXPECT_EQ(Rows(), (Strings{"r0", "r0", "r1", "r2", "on the clipboard at start"}));
   EXPECT_EQ(Selected(), 0);
-  EXPECT_EQ(workspace.history.At(0).multiLine, 1);
   Combo().SetCurSel(-1);
   Command(IDC_UP);
   EXPECT_EQ(Selected(), 3) << "second row from the bottom";
@@ -342,7 +341,6 @@ class InlineModeTest : public MainWindowTest {
   HWND taskbar = nullptr, tasks = nullptr, notifyArea = nullptr;
 };
 
-// Inline fills the gap the task buttons leave before the notification area.
 TEST_F(InlineModeTest, FillsTheGapBeforeTheNotificationAreaAndWorksAsTheStrip) {
   CopyAndWait("before");
   Command(ID_TOGGLE_INLINE);
