@@ -5,7 +5,6 @@
 
 #include "MainWindowFixture.h"
 #include "framework/SystemCodePage.h"
-#include "framework/WinApp.h"
 #include "framework/WindowMessages.h"
 
 namespace pelmo {
@@ -126,11 +125,7 @@ TEST_F(MainWindowTest, ACopyHeldOpenForSecondsIsCapturedOnceWhenItsWriterLetsGo)
 // It opens on its top row and reaches the drop-down a batch at a time.
 TEST(MainWindowStart, ASavedHistoryComesInWhileTheWindowWorks) {
   const int saved = 2 * History::kFirstRows + 1;
-  // The first start asks for help, and only that one.
-  struct : CWinApp {
-    void WinHelp(DWORD_PTR, UINT) override { ++requests; }
-    int requests = 0;
-  } app;
+  RecordingApp app;  // the first start asks for help, and only that one
   IniProfile().WriteInt(kSettingsSection, "NewWindow", 0);
   for (const size_t padding : {0, 300}) {
     RemoveItemFiles();
@@ -150,7 +145,7 @@ TEST(MainWindowStart, ASavedHistoryComesInWhileTheWindowWorks) {
       Workspace strip(ModuleFileName());
       CMainDialog dialog(strip);
       ASSERT_TRUE(dialog.Create(nullptr));
-      EXPECT_EQ(app.requests, 1) << "help on the first start only";
+      EXPECT_EQ(app.contexts, std::vector<DWORD_PTR>{IDH_GETTING_STARTED});
       ::SendMessageA(dialog.m_hWnd, message, ID_DELETE_REST, 0);
       if (message == WM_CLOSE) {
         EXPECT_EQ(LoadItemsFile(strip.Files().ItemsPath()).content.history.size(),

@@ -14,7 +14,6 @@
 #include "framework/Dialog.h"
 #include "framework/IniProfile.h"
 #include "framework/ModulePath.h"
-#include "framework/WinApp.h"
 #include "model/BrowserSetting.h"
 #include "model/CalculatorHistory.h"
 #include "resource.h"
@@ -169,13 +168,6 @@ Strings Press(HWND dialog, std::initializer_list<int> ids) {
     shown.push_back(WindowText(::GetDlgItem(dialog, id)));
   return shown;
 }
-
-// The help command goes to the application, as the framework's help key does.
-class RecordingApp : public CWinApp {
- public:
-  void WinHelp(DWORD_PTR data, UINT) override { contexts.push_back(data); }
-  std::vector<DWORD_PTR> contexts;
-};
 
 // A damaged history file is reported once as the window opens, and what was read is listed; the
 // script starts on that report, so each step finds the window itself.
