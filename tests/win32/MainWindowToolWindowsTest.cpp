@@ -149,7 +149,6 @@ TEST_F(StripAndToolWindowsTest, EveryWayOfEndingSavesAndExitEndsAnOpenEditorFirs
   EXPECT_EQ(saved(stripWorkspace), Strings{"saved as it was"});
 }
 
-// Choosing an entry gives the focus back to the window the copy came from, when it can.
 TEST_F(StripAndToolWindowsTest, ChoosingReturnsTheFocusToTheRememberedTargetOnlyWhenItCan) {
   HWND target = ::CreateWindowExA(0, "STATIC", "target", WS_POPUP | WS_VISIBLE, 300, 300, 50, 50,
                                   nullptr, nullptr, nullptr, nullptr);
