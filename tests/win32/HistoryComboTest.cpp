@@ -27,8 +27,7 @@ void DrawRow(HWND dialog, int row) {
 // are one entry of whole paths, dropped text is never moved; multi-line rows are previewed.
 TEST_F(HistoryComboTest, KeysDropsAndThePreviewOfMultiLineRows) {
   workspace.options.autoFocus = 1;
-  ASSERT_TRUE(other.CopyInFront("in the other program"));
-  PumpUntil([&] { return Rows().front() == "in the other program"; });
+  CopyInFront("in the other program");
   Combo().SetWindowText("typed");
   PressKey(Combo().m_hWnd, dialog.m_hWnd, VK_RETURN);
   EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "typed"; }));

@@ -121,6 +121,13 @@ class MainWindowTest : public ::testing::Test {
     PumpUntil([&] { return ClipboardText() == text; });
     Settle();
   }
+  // Copies in the other program, in front as the user does, and waits for the capture to see it.
+  void CopyInFront(const std::string& text) {
+    ASSERT_TRUE(other.CopyInFront(text));
+    PumpUntil([&] { return workspace.history.At(0).text == text; });
+    Settle(300);
+  }
+  Strings Texts() { return workspace.history.Texts(); }
   int Selected() { return Combo().GetCurSel(); }
   void Command(WORD id) { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, id, 0); }
   void TearDown() override { RemoveItemFiles(); }

@@ -8,15 +8,7 @@ namespace {
 
 using namespace test;
 
-class StripAndToolWindowsTest : public MainWindowTest {
- protected:
-  Strings Texts() { return workspace.history.Texts(); }
-  void CopyInFront(const std::string& text) {
-    ASSERT_TRUE(other.CopyInFront(text));
-    PumpUntil([&] { return workspace.history.At(0).text == text; });
-    Settle(300);
-  }
-};
+using StripAndToolWindowsTest = MainWindowTest;
 
 // The editor holds its entry, not its row: a copy meanwhile moves the entry down. (An entry
 // evicted meanwhile is kept as a new one: HistoryCommands.) Cancel, Escape, the close box, and
