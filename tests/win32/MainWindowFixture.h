@@ -152,10 +152,6 @@ class MainWindowTest : public ::testing::Test {
     Settle();
     return before;
   }
-  // Edits the selected entry (or the typed text) to `text`, unless null, and closes the editor.
-  void EditWith(const char16_t* text, void (*close)(HWND) = kCloseWays[0]) {
-    Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, text, close);
-  }
 
   OtherProgram other;
   Workspace workspace{ModuleFileName()};

@@ -31,18 +31,18 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
 
   CopyAndWait("elsewhere");
   Combo().SetCurSel(1);
-  EditWith(nullptr);
+  Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, nullptr);
   for (const auto close : {kCloseWays[1], kCloseWays[2], kCloseWays[3]})
-    EditWith(u"discarded", close);
+    Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, u"discarded", close);
   EXPECT_EQ(ClipboardText(), "elsewhere");
   EXPECT_EQ(workspace.history.At(1).text, "copied meanwhile");
   // The typed text becomes an entry even when the history is full.
   workspace.options.deleteAfter = workspace.history.Count();
   Combo().SetCurSel(-1);
   Combo().SetWindowText("typed");
-  EditWith(nullptr, kCloseWays[3]);
+  Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, nullptr, kCloseWays[3]);
   EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter);
-  EditWith(nullptr);
+  Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, nullptr);
   EXPECT_EQ(Texts().front(), "typed");
   EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter + 1);
   EXPECT_EQ(ClipboardText(), "typed");
