@@ -27,28 +27,24 @@ void DrawRow(HWND dialog, int row) {
 // are one entry of whole paths, dropped text is never moved; multi-line rows are previewed.
 TEST_F(HistoryComboTest, KeysDropsAndThePreviewOfMultiLineRows) {
   workspace.options.autoFocus = 1;
-  ASSERT_TRUE(other.CopyInFront("in the other program"));
-  PumpUntil([&] { return Rows().front() == "in the other program"; });
-  const auto press = [&](int key, bool shift) {
-    PressKey(Combo().m_hWnd, dialog.m_hWnd, key, shift);
-  };
+  CopyInFront("in the other program");
   Combo().SetWindowText("typed");
-  press(VK_RETURN, false);
+  PressKey(Combo().m_hWnd, dialog.m_hWnd, VK_RETURN);
   EXPECT_TRUE(PumpUntil([&] { return Rows().front() == "typed"; }));
 
   Combo().SetCurSel(1);
   ModalScript name({[](HWND prompt) { Click(prompt, IDOK); }});
-  press(VK_RETURN, true);
+  PressKey(Combo().m_hWnd, dialog.m_hWnd, VK_RETURN, true);
   ASSERT_EQ(workspace.clipBook.size(), 1u);
   EXPECT_NE(workspace.clipBook[0].text.find("in the other program"), std::string::npos);
 
   std::string shown;
   ModalScript failure({[&](HWND) { shown = AnswerActiveWindow(IDOK); }});
   Combo().SetWindowText("C:\\no such folder\\no such file.txt");
-  press(VK_F5, false);
+  PressKey(Combo().m_hWnd, dialog.m_hWnd, VK_F5);
   EXPECT_NE(shown, "") << "the shell's failure is reported";
 
-  press(VK_ESCAPE, false);
+  PressKey(Combo().m_hWnd, dialog.m_hWnd, VK_ESCAPE);
   EXPECT_EQ(::GetForegroundWindow(), other.Hwnd());
 
   const std::string longPath = "C:\\" + std::string(300, 'd') + "\\file.txt";

@@ -121,6 +121,13 @@ class MainWindowTest : public ::testing::Test {
     PumpUntil([&] { return ClipboardText() == text; });
     Settle();
   }
+  // Copies in the other program, in front as the user does, and waits for the capture to see it.
+  void CopyInFront(const std::string& text) {
+    ASSERT_TRUE(other.CopyInFront(text));
+    PumpUntil([&] { return workspace.history.At(0).text == text; });
+    Settle(300);
+  }
+  Strings Texts() { return workspace.history.Texts(); }
   int Selected() { return Combo().GetCurSel(); }
   void Command(WORD id) { ::SendMessageA(dialog.m_hWnd, WM_COMMAND, id, 0); }
   void TearDown() override { RemoveItemFiles(); }
@@ -132,22 +139,18 @@ class MainWindowTest : public ::testing::Test {
   }
   // Runs `command` and closes its window with `close`, after typing `text` into `field` unless
   // it is null; returns what `field` held.
-  std::string Answer(WORD command, int field, const char* text,
-                     void (*close)(HWND) = kCloseWays[0]) {
-    std::string before;
+  std::u16string Answer(WORD command, int field, const char16_t* text,
+                        void (*close)(HWND) = kCloseWays[0]) {
+    std::u16string before;
     ModalScript script({[&](HWND window) {
-      before = WindowText(::GetDlgItem(window, field));
-      if (text) ::SetDlgItemTextA(window, field, text);
+      before = WideWindowText(::GetDlgItem(window, field));
+      if (text) ::SetDlgItemTextW(window, field, reinterpret_cast<const wchar_t*>(text));
       close(window);
     }});
     Command(command);
     EXPECT_EQ(script.StepsRun(), 1u);
     Settle();
     return before;
-  }
-  // Edits the selected entry (or the typed text) to `text`, unless null, and closes the editor.
-  void EditWith(const char* text, void (*close)(HWND) = kCloseWays[0]) {
-    Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, text, close);
   }
 
   OtherProgram other;

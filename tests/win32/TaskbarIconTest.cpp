@@ -14,7 +14,6 @@
 namespace pelmo {
 namespace {
 
-// Records every shell request; answers requests with `answer`.
 class RecordingIcon : public COXTaskbarIcon {
  public:
   std::vector<DWORD> requests;

@@ -14,7 +14,6 @@
 #include "framework/Dialog.h"
 #include "framework/IniProfile.h"
 #include "framework/ModulePath.h"
-#include "framework/WinApp.h"
 #include "model/BrowserSetting.h"
 #include "model/CalculatorHistory.h"
 #include "resource.h"
@@ -160,25 +159,15 @@ Strings Saved() {
   return LoadCalculatorHistory(kHistoryFile, 1000).content;
 }
 
-// A click on the real button: it sends its own BN_CLICKED.
-void Press(HWND dialog, std::initializer_list<int> ids) {
+// Clicks on the real buttons, each sending its own BN_CLICKED; then the expression, result and
+// indicator as shown.
+Strings Press(HWND dialog, std::initializer_list<int> ids) {
   for (const int id : ids) ::SendMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-// Expression, result and indicator as shown.
-Strings Shown(HWND dialog) {
   Strings shown;
   for (const int id : {IDC_CALC_LIST, IDC_CALC_RESULT, IDC_CALC_INDICATOR})
     shown.push_back(WindowText(::GetDlgItem(dialog, id)));
   return shown;
 }
-
-// The help command goes to the application, as the framework's help key does.
-class RecordingApp : public CWinApp {
- public:
-  void WinHelp(DWORD_PTR data, UINT) override { contexts.push_back(data); }
-  std::vector<DWORD_PTR> contexts;
-};
 
 // A damaged history file is reported once as the window opens, and what was read is listed; the
 // script starts on that report, so each step finds the window itself.
@@ -199,36 +188,32 @@ TEST(CalculatorWindow, KeysAndTypingShowTheRunningResultAndEqualsFillsTheList) {
       [&](HWND) {
         reports.push_back(AnswerActiveWindow(IDOK, dlg));
         ::GetDlgItemTextW(dlg, IDC_CALC_DIVIDE, divide, 4);
-        seen.push_back(Shown(dlg));
+        seen.push_back(Press(dlg, {}));
         seen.push_back(ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
-        Press(dlg, {IDC_CALC_7, IDC_CALC_MULTIPLY});
-        seen.push_back(Shown(dlg));
-        Press(dlg, {IDC_CALC_8, IDC_CALC_EQUALS});
-        seen.push_back(Shown(dlg));
+        seen.push_back(Press(dlg, {IDC_CALC_7, IDC_CALC_MULTIPLY}));
+        seen.push_back(Press(dlg, {IDC_CALC_8, IDC_CALC_EQUALS}));
         // A click takes the focus to its key; "=" gives it back to the expression.
         focusOnExpression = ::GetParent(::GetFocus()) == ::GetDlgItem(dlg, IDC_CALC_LIST);
         Press(dlg, {IDC_CALC_EQUALS});
         seen.push_back(ListBoxRows(::GetDlgItem(dlg, IDC_CALC_LIST), true));
-        Press(dlg, {IDC_CALC_CLEAR});
-        seen.push_back(Shown(dlg));
-        Press(dlg, {IDC_CALC_CLEAR, IDC_CALC_SHIFT, IDC_CALC_7, IDC_CALC_SIN, IDC_CALC_SHIFT,
-                    IDC_CALC_POWER, IDC_CALC_BACKSPACE});
-        seen.push_back(Shown(dlg));
+        seen.push_back(Press(dlg, {IDC_CALC_CLEAR}));
+        seen.push_back(Press(dlg, {IDC_CALC_CLEAR, IDC_CALC_SHIFT, IDC_CALC_7, IDC_CALC_SIN,
+                                   IDC_CALC_SHIFT, IDC_CALC_POWER, IDC_CALC_BACKSPACE}));
         Click(dlg, IDC_CALC_FUNCT);
         // Choosing the third entry, as the list box reports it.
         ::SendDlgItemMessageA(dlg, IDC_CALC_LIST, CB_SETCURSEL, 2, 0);
         Notify(dlg, IDC_CALC_LIST, CBN_SELENDOK);
-        seen.push_back(Shown(dlg));
+        seen.push_back(Press(dlg, {}));
         // Typing an operator shows the running result; Enter evaluates.
         Press(dlg, {IDC_CALC_CLEAR});
         HWND edit = ::GetWindow(::GetDlgItem(dlg, IDC_CALC_LIST), GW_CHILD);
         for (const char c : std::string("12/")) ::SendMessageA(edit, WM_CHAR, c, 0);
-        seen.push_back(Shown(dlg));
+        seen.push_back(Press(dlg, {}));
         ::SendMessageA(edit, WM_CHAR, '8', 0);
         ::PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
       },
       [&](HWND) {
-        seen.push_back(Shown(dlg));
+        seen.push_back(Press(dlg, {}));
         Press(dlg, {IDOK});
       },
   });

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/Gdi.h"
+#include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
 namespace pelmo::test {
@@ -65,6 +66,13 @@ inline std::u16string ClipboardUnicode() {
 inline std::string ClipboardText() {
   return ClipboardString<char>(CF_TEXT);
 }
+
+// The application, recording the help contexts asked of it, as the framework's help key asks.
+class RecordingApp : public CWinApp {
+ public:
+  void WinHelp(DWORD_PTR data, UINT) override { contexts.push_back(data); }
+  std::vector<DWORD_PTR> contexts;
+};
 
 // Registers a window class of this module under `name` (again is harmless) and returns the name.
 inline const char* TestClass(const char* name, WNDPROC proc = ::DefWindowProcA) {
