@@ -9,13 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "../unit/TestSupport.h"
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
 namespace pelmo::test {
-
-using Strings = std::vector<std::string>;
 
 // Runs this thread's messages until `done` holds or the time is up; returns `done()`.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
