@@ -141,9 +141,15 @@ e2e_expect_rows() {
 }
 
 # Ends the program with a plain close (taskkill without /F: WM_CLOSE) and checks its status 0.
+# Now and then Wine fails to start taskkill itself (its loader then hands the name to start.exe,
+# which says the application "could not be started"); that start alone is tried again.
 e2e_close() {
-  pelmo_wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 ||
-    e2e_fail "taskkill found no $e2e_name.exe: $(cat "$e2e_dir/taskkill.log")"
+  local tries
+  for ((tries = 1; ; tries++)); do
+    pelmo_wine taskkill /IM "$e2e_name.exe" >"$e2e_dir/taskkill.log" 2>&1 && break
+    grep -q "could not be started" "$e2e_dir/taskkill.log" && ((tries < 3)) ||
+      e2e_fail "taskkill found no $e2e_name.exe: $(cat "$e2e_dir/taskkill.log")"
+  done
   e2e_until 150 eval '! kill -0 "$e2e_pid" 2>/dev/null' ||
     e2e_fail "a plain close did not end the program"
   wait "$e2e_pid" || e2e_fail "the program ended with status $?"
