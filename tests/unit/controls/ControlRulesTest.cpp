@@ -60,14 +60,13 @@ TEST(BitmapButtonLayout, PlacesPictureAndCaptionForEveryAlignment) {
 }
 
 TEST(BitmapButtonText, SplitsCaptionAndTooltipAndSetsTheTooltipAlone) {
-  const auto split = [](const char* text) {
-    const ButtonText parts = SplitButtonText(text);
-    return parts.caption + "|" + parts.tooltip;
-  };
-  EXPECT_EQ(split(""), "|");
-  EXPECT_EQ(split("\nEdit"), "|Edit");
-  EXPECT_EQ(split("Go"), "Go|");
-  EXPECT_EQ(split("Go\nGo there\nignored"), "Go|Go there");
+  // The window text, and its caption and tooltip.
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "|"}, {"\nEdit", "|Edit"}, {"Go", "Go|"}, {"Go\nGo there\nignored", "Go|Go there"}};
+  for (const auto& [text, parts] : cases) {
+    const ButtonText split = SplitButtonText(text);
+    EXPECT_EQ(split.caption + "|" + split.tooltip, parts) << text;
+  }
   EXPECT_EQ(WithToolTip("Go\nOld\nrest", "New"), "Go\nNew");
 }
 
@@ -130,7 +129,6 @@ TEST(HistoryRowRules, ThePreviewShowsEveryLineUpToTheScreensHeight) {
     EXPECT_EQ(PreviewHeight(lastLineTop, screen, dpi), height) << lastLineTop << " " << dpi;
 }
 
-// The shell's record holds as much of the icon's tip as fits, its terminating zero included.
 TEST(TipText, IsCutToTheRecordWithItsZero) {
   for (const size_t length : {0, 5, 63, 64, 80}) {
     std::string tip(64, '#');

@@ -25,7 +25,6 @@ TEST(PictureScale, LengthsAndPictureSizesAtEveryCommonDpi) {
   // The row pictures, six of 13 by 11: each becomes 20 wide at 150%, not the strip 117.
   const auto size = [](Size s) { return std::pair(s.width, s.height); };
   EXPECT_EQ(size(ScaledPictureSize({78, 11}, 13, 144)), std::pair(120, 17));
-  EXPECT_EQ(size(ScaledPictureSize({78, 11}, 13, 192)), std::pair(156, 22));
   EXPECT_EQ(size(ScaledPictureSize({16, 16}, 0, 144)), std::pair(24, 24));
 
   // The size of a colour table: bits per pixel, colours used, entries.

@@ -120,8 +120,7 @@ TEST(ItemFiles, RoundTripWithWideEntriesInTheirOwnForm) {
                 Text("name\ntext") + "\xFF\xFE\xFF\x06" + units(u"name\nΩ") + Int32(1) + Text("l"));
 }
 
-// Cutting a valid file anywhere gives an error and keeps exactly the elements that lie whole
-// before the cut.
+// A cut anywhere is an error, and exactly the elements lying whole before it are kept.
 TEST(ItemFiles, EveryTruncationKeepsThePrefix) {
   const Stored items = {
       Entries({"a", "", std::string(300, 'h')}), Entries({"clip\nbook"}), {"http://one/"}};
@@ -339,8 +338,7 @@ TEST(BrowserSetting, IsThePathUnderPathBrowserAndEmptyUntilChosen) {
   EXPECT_EQ(BrowserSetting(profile).Load(), "C:\\browser.exe");
 }
 
-// Each start with a key that cannot be held tells it, unless the same key was told before; a
-// telling that did not reach the user does not count.
+// A quick window key that cannot be held; a telling that did not reach the user does not count.
 TEST(TellOncePerKey, TellsEachKeyOnceAndAgainWhenTheTellingFailed) {
   MapProfile profile;
   int told = 0;

@@ -63,8 +63,6 @@ TEST(Settings, ReadRules) {
   FakeProfile profile;
   profile.Set("AutoPaste", 3);
   EXPECT_EQ(ReadSettings(profile).autoPaste, 3);
-  profile.Set("AutoFocus", 0);
-  EXPECT_EQ(ReadSettings(profile).autoPaste, 0);
 }
 
 // Help opens on the first start only ("NewWindow" is not 1), which is recorded once.
