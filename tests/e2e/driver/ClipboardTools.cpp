@@ -8,28 +8,17 @@
 
 #include "StandIn.h"
 #include "framework/AnsiCodePage.h"
+#include "framework/Clipboard.h"
 
 namespace {
 
 // Another viewer may be reading: a copy or a read waits for it as a program would, briefly.
-bool OpenWhenFree(HWND owner) {
-  for (int tries = 0; tries < 500; ++tries) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(2);
-  }
-  return false;
-}
+const unsigned kWaitMs = 1000;
 
 std::string ReadUtf8Text(HWND owner) {
-  std::string utf8;
-  if (!OpenWhenFree(owner)) return "(the clipboard stayed open)";
-  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  if (const auto* text = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
-    utf8 = pelmo::Utf16ToUtf8(text);
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return utf8;
+  const pelmo::ClipboardSession clipboard(owner, kWaitMs);
+  if (!clipboard.IsOpen()) return "(the clipboard stayed open)";
+  return pelmo::Utf16ToUtf8(clipboard.ReadWideText());
 }
 
 // Puts the ASCII `text` on the open clipboard as CF_UNICODETEXT.
@@ -100,7 +89,8 @@ int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
 }
 
 int CopyText(const char* text, bool isPrivate, unsigned long holdMs) {
-  if (!OpenWhenFree(nullptr)) {
+  const pelmo::ClipboardSession clipboard(nullptr, kWaitMs);
+  if (!clipboard.IsOpen()) {
     std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for \"%s\"\n", text);
     return 1;
   }
@@ -114,6 +104,5 @@ int CopyText(const char* text, bool isPrivate, unsigned long holdMs) {
     std::fflush(stdout);
     Sleep(holdMs);
   }
-  CloseClipboard();
   return put ? 0 : 1;
 }
