@@ -82,13 +82,13 @@ int RunReferenceViewer(const char* log) {
 
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
   for (unsigned long n = 1; n <= count; ++n) {
-    if (CopyText((std::string(prefix) + " " + std::to_string(n)).c_str(), false, 0)) return 1;
+    if (CopyText((std::string(prefix) + " " + std::to_string(n)).c_str(), false)) return 1;
     if (ms) Sleep(ms);
   }
   return 0;
 }
 
-int CopyText(const char* text, bool isPrivate, unsigned long holdMs) {
+int CopyText(const char* text, bool isPrivate) {
   const pelmo::ClipboardSession clipboard(nullptr, kWaitMs);
   if (!clipboard.IsOpen()) {
     std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for \"%s\"\n", text);
@@ -99,10 +99,5 @@ int CopyText(const char* text, bool isPrivate, unsigned long holdMs) {
   if (isPrivate)
     SetClipboardData(RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"),
                      GlobalAlloc(GMEM_MOVEABLE, 1));
-  if (holdMs) {
-    std::printf("held\n");
-    std::fflush(stdout);
-    Sleep(holdMs);
-  }
   return put ? 0 : 1;
 }
