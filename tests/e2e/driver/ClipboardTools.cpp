@@ -21,8 +21,13 @@ std::string ReadUtf8Text(HWND owner) {
   return pelmo::Utf16ToUtf8(clipboard.ReadWideText());
 }
 
-// Puts the ASCII `text` on the open clipboard as CF_UNICODETEXT.
-bool PutText(const std::string& text) {
+// Copies the ASCII `text` as CF_UNICODETEXT. False when it could not.
+bool CopyText(const std::string& text) {
+  const pelmo::ClipboardSession clipboard(nullptr, kWaitMs);
+  if (!clipboard.IsOpen()) {
+    std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for \"%s\"\n", text.c_str());
+    return false;
+  }
   const std::wstring wide(text.begin(), text.end());
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
   if (!block) return false;
@@ -82,22 +87,8 @@ int RunReferenceViewer(const char* log) {
 
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
   for (unsigned long n = 1; n <= count; ++n) {
-    if (CopyText((std::string(prefix) + " " + std::to_string(n)).c_str(), false)) return 1;
+    if (!CopyText(std::string(prefix) + " " + std::to_string(n))) return 1;
     if (ms) Sleep(ms);
   }
   return 0;
-}
-
-int CopyText(const char* text, bool isPrivate) {
-  const pelmo::ClipboardSession clipboard(nullptr, kWaitMs);
-  if (!clipboard.IsOpen()) {
-    std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for \"%s\"\n", text);
-    return 1;
-  }
-  const bool put = PutText(text);
-  // A password manager's mark: clipboard tools are not to record this.
-  if (isPrivate)
-    SetClipboardData(RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"),
-                     GlobalAlloc(GMEM_MOVEABLE, 1));
-  return put ? 0 : 1;
 }

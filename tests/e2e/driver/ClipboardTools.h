@@ -8,5 +8,3 @@ int RunReferenceViewer(const char* log);
 // Copies `count` texts "<prefix> <n>" (n from 1), `ms` milliseconds apart, as a Windows program
 // does (CF_UNICODETEXT, written at once). 0 when every copy was written.
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix);
-// Copies `text`, with `isPrivate` marked as not to be recorded. 0 when it was written.
-int CopyText(const char* text, bool isPrivate);
