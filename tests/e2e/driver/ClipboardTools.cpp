@@ -8,32 +8,26 @@
 
 #include "StandIn.h"
 #include "framework/AnsiCodePage.h"
+#include "framework/Clipboard.h"
 
 namespace {
 
 // Another viewer may be reading: a copy or a read waits for it as a program would, briefly.
-bool OpenWhenFree(HWND owner) {
-  for (int tries = 0; tries < 500; ++tries) {
-    if (OpenClipboard(owner)) return true;
-    Sleep(2);
-  }
-  return false;
-}
+const unsigned kWaitMs = 1000;
 
 std::string ReadUtf8Text(HWND owner) {
-  std::string utf8;
-  if (!OpenWhenFree(owner)) return "(the clipboard stayed open)";
-  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  if (const auto* text = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
-    utf8 = pelmo::Utf16ToUtf8(text);
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return utf8;
+  const pelmo::ClipboardSession clipboard(owner, kWaitMs);
+  if (!clipboard.IsOpen()) return "(the clipboard stayed open)";
+  return pelmo::Utf16ToUtf8(clipboard.ReadWideText());
 }
 
-// Puts the ASCII `text` on the open clipboard as CF_UNICODETEXT.
-bool PutText(const std::string& text) {
+// Copies the ASCII `text` as CF_UNICODETEXT. False when it could not.
+bool CopyText(const std::string& text) {
+  const pelmo::ClipboardSession clipboard(nullptr, kWaitMs);
+  if (!clipboard.IsOpen()) {
+    std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for \"%s\"\n", text.c_str());
+    return false;
+  }
   const std::wstring wide(text.begin(), text.end());
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
   if (!block) return false;
@@ -93,27 +87,8 @@ int RunReferenceViewer(const char* log) {
 
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix) {
   for (unsigned long n = 1; n <= count; ++n) {
-    if (CopyText((std::string(prefix) + " " + std::to_string(n)).c_str(), false, 0)) return 1;
+    if (!CopyText(std::string(prefix) + " " + std::to_string(n))) return 1;
     if (ms) Sleep(ms);
   }
   return 0;
-}
-
-int CopyText(const char* text, bool isPrivate, unsigned long holdMs) {
-  if (!OpenWhenFree(nullptr)) {
-    std::fprintf(stderr, "pelmo-driver: the clipboard stayed open for \"%s\"\n", text);
-    return 1;
-  }
-  const bool put = PutText(text);
-  // A password manager's mark: clipboard tools are not to record this.
-  if (isPrivate)
-    SetClipboardData(RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"),
-                     GlobalAlloc(GMEM_MOVEABLE, 1));
-  if (holdMs) {
-    std::printf("held\n");
-    std::fflush(stdout);
-    Sleep(holdMs);
-  }
-  CloseClipboard();
-  return put ? 0 : 1;
 }

@@ -1,6 +1,5 @@
 // The clipboard as other Windows programs use it, for the capture tests: a plain viewer that logs
-// what it reads (the reference every capture is held against), a program that copies, and one
-// that holds the clipboard open.
+// what it reads (the reference every capture is held against), and a program that copies.
 #pragma once
 
 // Joins the viewer chain and appends each text it reads, one line in UTF-8 per notification, to
@@ -9,7 +8,3 @@ int RunReferenceViewer(const char* log);
 // Copies `count` texts "<prefix> <n>" (n from 1), `ms` milliseconds apart, as a Windows program
 // does (CF_UNICODETEXT, written at once). 0 when every copy was written.
 int CopyTexts(unsigned long count, unsigned long ms, const char* prefix);
-// Copies `text`, with `isPrivate` marked as not to be recorded. With `holdMs`, as a program that
-// keeps the clipboard open while it copies: prints "held" once the text is there and closes the
-// clipboard `holdMs` milliseconds later. 0 when it was written.
-int CopyText(const char* text, bool isPrivate, unsigned long holdMs);

@@ -25,8 +25,6 @@ const char kUsage[] =
     "  stand-in MS        a focused window with a caret (StandIn.h says what it prints)\n"
     "  watch LOG          the reference clipboard viewer (ClipboardTools.h)\n"
     "  copy COUNT MS PREFIX   copies COUNT texts MS apart, as a Windows program does\n"
-    "  copy-private TEXT  copies TEXT marked as not to be recorded\n"
-    "  hold MS TEXT       copies TEXT, holding the clipboard open for MS\n"
     "  sequence           the clipboard's sequence number\n"
     "  protect SECRET     what the INI file keeps of a sync passphrase for this Windows user\n";
 const int kHistoryControl = 1000;
@@ -150,8 +148,6 @@ int main(int argc, char** argv) {
   if (takes("stand-in", 1, 1, 0)) return RunStandIn(n[0]);
   if (takes("watch", 0, 0, 1)) return RunReferenceViewer(text);
   if (takes("copy", 2, 2, 1)) return CopyTexts(n[0], n[1], text);
-  if (takes("hold", 1, 1, 1)) return CopyText(text, false, n[0]);
-  if (takes("copy-private", 0, 0, 1)) return CopyText(text, true, 0);
   if (takes("protect", 0, 0, 1))
     return std::printf("%s\n", pelmo::ProtectForUser(text).c_str()) < 0;
   if (takes("sequence", 0, 0, 0))
