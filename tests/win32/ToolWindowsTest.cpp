@@ -143,10 +143,6 @@ TEST(HelpWindow, ShowsTheFilesOfThisExeInOneWindowThatEveryRequestBringsBack) {
 
 const std::string kHistoryFile = ItemFileName(ModuleFileName(), kCalculatorHistoryExtension);
 
-Strings Saved() {
-  return LoadCalculatorHistory(kHistoryFile, 1000).content;
-}
-
 // Clicks on the real buttons, each sending its own BN_CLICKED; then the expression, result and
 // indicator as shown.
 Strings Press(HWND dialog, std::initializer_list<int> ids) {
@@ -243,7 +239,8 @@ TEST(CalculatorWindow, EveryWayOfClosingSavesOnceAndAFailedSaveStillCloses) {
                           answer});
       ShowCalculator(tool.context);
       if (fails) ::CloseHandle(lock);
-      EXPECT_EQ(Saved(), fails ? Strings{"old"} : (Strings{"4+5", "old"}));
+      EXPECT_EQ(LoadCalculatorHistory(kHistoryFile, 1000).content,
+                fails ? Strings{"old"} : (Strings{"4+5", "old"}));
       reports.erase(std::remove(reports.begin(), reports.end(), ""), reports.end());
       ASSERT_EQ(reports.size(), fails ? 1u : 0u);
       for (const std::string& report : reports)
@@ -344,7 +341,6 @@ TEST(WebCapturesWindow, ButtonsActOnceAndTheExportOpensThePageUnlessTheWriteFail
                         DoubleClick(window, IDC_DOWN);
                         EXPECT_EQ(links[1], "www.a.org");
                         DoubleClick(window, IDC_UP);
-                        EXPECT_EQ(links[0], "www.a.org");
                         DoubleClick(window, IDC_WEB_DELETE);
                         EXPECT_EQ(links, (std::deque<std::string>{"www.b.org", "www.c.org"}));
                         // The copy selects the line below, where its capture puts the link again.
