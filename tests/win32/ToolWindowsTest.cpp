@@ -257,7 +257,7 @@ TEST(SyncWindow, OkTakesTheTrimmedFolderAndTheTypedPassphraseAMissingFolderKeeps
   TempDir temp;
   const std::string shared = temp.File("OneDrive Pelmo"), missing = temp.File("missing");
   ::CreateDirectoryA(shared.c_str(), nullptr);
-  const SyncSettings before{temp.File(""), u8"old\u20AC\u03A9", false};
+  const SyncSettings before{temp.File(""), u8"old\u20AC\u03A9", true};
   SyncSettings settings = before;
   ToolTestContext tool;
   const auto sync = [] { return CDialog::ActiveModal()->m_hWnd; };
@@ -271,7 +271,7 @@ TEST(SyncWindow, OkTakesTheTrimmedFolderAndTheTypedPassphraseAMissingFolderKeeps
          ::SetDlgItemTextA(sync(), IDC_SYNC_FOLDER, (" " + shared + "\\").c_str());
          Click(sync(), IDC_SYNC_BROWSE);
          shown.push_back(WindowText(::GetDlgItem(sync(), IDC_SYNC_FOLDER)));
-         ::CheckDlgButton(sync(), IDC_SYNC_TO_CLIPBOARD, BST_CHECKED);
+         ::CheckDlgButton(sync(), IDC_SYNC_TO_CLIPBOARD, BST_UNCHECKED);
          Click(sync(), IDCANCEL);
        },
        [waits = 0](HWND) mutable {
@@ -283,7 +283,7 @@ TEST(SyncWindow, OkTakesTheTrimmedFolderAndTheTypedPassphraseAMissingFolderKeeps
        [&](HWND) {
          ::SetDlgItemTextA(sync(), IDC_SYNC_FOLDER, (" " + missing + " ").c_str());
          ::SetDlgItemTextW(sync(), IDC_SYNC_PASSPHRASE, L"p\u00E4ssw\u00F6rd\u20AC\u03A9");
-         ::CheckDlgButton(sync(), IDC_SYNC_TO_CLIPBOARD, BST_CHECKED);
+         ::CheckDlgButton(sync(), IDC_SYNC_TO_CLIPBOARD, BST_UNCHECKED);
          Click(sync(), IDOK);
        },
        [&](HWND) { reports.push_back(AnswerActiveWindow(IDOK, sync())); },
@@ -295,10 +295,10 @@ TEST(SyncWindow, OkTakesTheTrimmedFolderAndTheTypedPassphraseAMissingFolderKeeps
        [&](HWND) { Click(sync(), IDOK); }});
   EXPECT_FALSE(ShowSync(tool.context, settings));
   EXPECT_EQ(settings, before);
-  EXPECT_EQ(shown, (Strings{before.folder, before.passphrase, "0", shared}));
+  EXPECT_EQ(shown, (Strings{before.folder, before.passphrase, "1", shared}));
   EXPECT_TRUE(ShowSync(tool.context, settings));
   EXPECT_EQ(reports, Strings{"The folder \"" + missing + "\" does not exist."});
-  EXPECT_EQ(settings, (SyncSettings{shared, u8"p\u00E4ssw\u00F6rd\u20AC\u03A9", true}));
+  EXPECT_EQ(settings, (SyncSettings{shared, u8"p\u00E4ssw\u00F6rd\u20AC\u03A9", false}));
   EXPECT_FALSE(ShowSync(tool.context, settings)) << "OK without a change";
   EXPECT_EQ(script.StepsRun(), 6u);
 }
