@@ -2,8 +2,6 @@
 // window takes it, and journals written under the real keys open under the same passphrase only.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "../unit/TestSupport.h"
 #include "WindowTestSupport.h"
 #include "sync/FolderJournalFiles.h"

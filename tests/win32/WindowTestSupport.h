@@ -5,7 +5,6 @@
 
 #include <cstring>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
