@@ -11,8 +11,8 @@ using namespace test;
 using StripAndToolWindowsTest = MainWindowTest;
 
 // The editor holds its entry, not its row: a copy meanwhile moves the entry down. (An entry evicted
-// meanwhile, or Done without a change: HistoryCommands.) Cancel, Escape and the close box copy
-// nothing; without a selection the typed text becomes a new entry.
+// meanwhile, or Done without a change: HistoryCommands.) Without a selection the typed text becomes
+// a new entry, on Done only: Cancel, Escape and the close box keep and copy nothing.
 TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanwhile) {
   CopyAndWait("edit me");
   Combo().SetCurSel(0);
@@ -29,14 +29,14 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
   EXPECT_EQ(ClipboardText(), "edited\r\n\r\nthird");
 
   CopyAndWait("elsewhere");
-  Combo().SetCurSel(1);
-  for (const auto close : {kCloseWays[1], kCloseWays[2], kCloseWays[3]})
-    Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, u"discarded", close);
-  EXPECT_EQ(ClipboardText(), "elsewhere");
   // The typed text becomes an entry even when the history is full.
   workspace.options.deleteAfter = workspace.history.Count();
   Combo().SetCurSel(-1);
   Combo().SetWindowText("typed");
+  for (const auto close : {kCloseWays[1], kCloseWays[2], kCloseWays[3]})
+    Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, u"discarded", close);
+  EXPECT_EQ(ClipboardText(), "elsewhere");
+  EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter);
   Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, nullptr);
   EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter + 1);
   EXPECT_EQ(ClipboardText(), "typed");
