@@ -98,10 +98,6 @@ inline DWORD DragOnto(HWND target, const std::string& text) {
   return effect;
 }
 
-inline Strings ComboRows(CHistoryCombo& combo) {
-  return ListBoxRows(combo.m_hWnd, true);
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -114,11 +110,10 @@ class MainWindowTest : public ::testing::Test {
   }
 
   CHistoryCombo& Combo() { return HistoryComboOf(dialog.m_hWnd); }
-  Strings Rows() { return ComboRows(Combo()); }
-  // Copies in the other program and waits for the capture to see it.
+  Strings Rows() { return ListBoxRows(Combo().m_hWnd, true); }
+  // Copies in the other program and lets the capture take it in.
   void CopyAndWait(const std::string& text) {
     ASSERT_TRUE(other.Copy(text));
-    PumpUntil([&] { return ClipboardText() == text; });
     Settle();
   }
   // Copies in the other program, in front as the user does, and waits for the capture to see it.

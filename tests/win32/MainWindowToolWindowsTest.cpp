@@ -10,9 +10,9 @@ using namespace test;
 
 using StripAndToolWindowsTest = MainWindowTest;
 
-// The editor holds its entry, not its row: a copy meanwhile moves the entry down. (An entry
-// evicted meanwhile is kept as a new one: HistoryCommands.) Cancel, Escape, the close box, and
-// Done without a change, copy nothing; without a selection the typed text becomes a new entry.
+// The editor holds its entry, not its row: a copy meanwhile moves the entry down. (An entry evicted
+// meanwhile, or Done without a change: HistoryCommands.) Without a selection the typed text becomes
+// a new entry, on Done only: Cancel, Escape and the close box keep and copy nothing.
 TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanwhile) {
   CopyAndWait("edit me");
   Combo().SetCurSel(0);
@@ -26,24 +26,18 @@ TEST_F(StripAndToolWindowsTest, AnEditLandsOnItsEntryWhateverTheCapturesDidMeanw
   EXPECT_EQ(script.StepsRun(), 1u);
   EXPECT_EQ(Texts(),
             (Strings{"copied meanwhile", "edited\r\n\r\nthird", "on the clipboard at start"}));
-  EXPECT_EQ(Selected(), 1);
   EXPECT_EQ(ClipboardText(), "edited\r\n\r\nthird");
 
   CopyAndWait("elsewhere");
-  Combo().SetCurSel(1);
-  Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, nullptr);
-  for (const auto close : {kCloseWays[1], kCloseWays[2], kCloseWays[3]})
-    Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, u"discarded", close);
-  EXPECT_EQ(ClipboardText(), "elsewhere");
-  EXPECT_EQ(workspace.history.At(1).text, "copied meanwhile");
   // The typed text becomes an entry even when the history is full.
   workspace.options.deleteAfter = workspace.history.Count();
   Combo().SetCurSel(-1);
   Combo().SetWindowText("typed");
-  Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, nullptr, kCloseWays[3]);
+  for (const auto close : {kCloseWays[1], kCloseWays[2], kCloseWays[3]})
+    Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, u"discarded", close);
+  EXPECT_EQ(ClipboardText(), "elsewhere");
   EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter);
   Answer(ID_EDIT_ITEM, IDC_EDIT_TEXT, nullptr);
-  EXPECT_EQ(Texts().front(), "typed");
   EXPECT_EQ(workspace.history.Count(), workspace.options.deleteAfter + 1);
   EXPECT_EQ(ClipboardText(), "typed");
 }
@@ -148,14 +142,12 @@ TEST_F(StripAndToolWindowsTest, ChoosingReturnsTheFocusToTheRememberedTargetOnly
   };
   workspace.options.autoFocus = 1;
   EXPECT_TRUE(chooseFrom(target));
-  workspace.options.autoFocus = 0;
-  EXPECT_TRUE(chooseFrom(dialog.m_hWnd)) << "AutoFocus off";
-  workspace.options.autoFocus = 1;
   Combo().ShowDropDown(true);
   EXPECT_TRUE(chooseFrom(dialog.m_hWnd)) << "the list is open";
   Combo().ShowDropDown(false);
+  workspace.options.autoFocus = 0;
+  EXPECT_TRUE(chooseFrom(dialog.m_hWnd)) << "AutoFocus off";
   ::DestroyWindow(target);
-  EXPECT_TRUE(chooseFrom(dialog.m_hWnd)) << "the target is gone";
 }
 
 // A refused number keeps the window open with the focus on its field; the counts are unsigned,
@@ -184,16 +176,11 @@ TEST_F(StripAndToolWindowsTest, SettingsRefuseWhatTheyCannotReadAndTakeTheRest) 
   EXPECT_EQ(focusOnField, (std::vector<bool>{true, true}));
   EXPECT_EQ(workspace.options.ignoreMore, 500);
   EXPECT_EQ(workspace.options.deleteAfter, 3);
-
-  // The maximum acts at the next capture.
-  for (const char* text : {"a", "b", "c", "d"}) CopyAndWait(text);
-  EXPECT_EQ(Rows(), (Strings{"d", "c", "b"}));
 }
 
-TEST_F(StripAndToolWindowsTest, DesktopToggleHidesAndShowsTheDesktopAndNeedsNone) {
-  // Wine's shell has no "Progman": without one the command does nothing.
+TEST_F(StripAndToolWindowsTest, DesktopToggleHidesAndShowsTheDesktop) {
+  // Wine's shell has no "Progman": the one made here is the one the command finds.
   ASSERT_EQ(::FindWindowA("Progman", nullptr), nullptr);
-  Command(ID_TOGGLE_DESKTOP);
   HWND desktop =
       ::CreateWindowExA(0, TestClass("Progman"), "Program Manager", WS_POPUP | WS_VISIBLE, 0, 0, 50,
                         50, nullptr, nullptr, nullptr, nullptr);
@@ -262,10 +249,8 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   workspace.history.InsertTop(ToSystemAnsi(greek), kPlain, greek);
   workspace.history.InsertTop("Hi Sam,\r\nthe meeting", kPlain);
   workspace.history.InsertTop("the road ahead", kPlain);
-  LRESULT moved = -1;
   Rect opened{}, preview{};
   std::u16string previewText;
-  std::vector<LRESULT> counts;
   std::vector<bool> previewed;
   ModalScript script(
       {[&](HWND window) {
@@ -275,13 +260,11 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
          HWND list = ::GetDlgItem(window, IDC_QUICK_LIST);
          ::SetFocus(list);  // moving in the list itself chooses nothing either
          PressKey(list, window, VK_DOWN);
-         moved = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
          preview = WindowRect(ShownPreview());
          previewText = WideWindowText(::GetDlgItem(ShownPreview(), IDC_PREVIEW_TEXT));
          ::SetFocus(filter);
          for (const wchar_t* typed : {L"ROAD", L"", L"road long", L"ΚΑΛΗ"}) {
            ::SetWindowTextW(filter, typed);
-           counts.push_back(::SendMessageA(list, LB_GETCOUNT, 0, 0));
            previewed.push_back(ShownPreview() != nullptr);
          }
        },
@@ -291,10 +274,8 @@ TEST_F(StripAndToolWindowsTest, TheQuickWindowFindsTypedWordsAndPutsTheChosenEnt
   ::SendMessageA(dialog.m_hWnd, WM_HOTKEY, QuickWindowHotKey::kId, 0);
   Settle();
 
-  EXPECT_EQ(moved, 1);
   EXPECT_EQ(previewText, u"Hi Sam,\r\nthe meeting");
   EXPECT_EQ((Point{preview.left, preview.top}), (Point{opened.right, opened.top})) << "beside it";
-  EXPECT_EQ(counts, (std::vector<LRESULT>{2, 5, 1, 1}));
   EXPECT_EQ(previewed, (std::vector<bool>{false, false, false, true}));
   EXPECT_EQ(ShownPreview(), nullptr) << "gone with the window";
   EXPECT_EQ(ClipboardUnicode(), greek);
