@@ -82,7 +82,8 @@ TEST(ClipBookWindow, ButtonsActOnTheSelectedEntryAndWideRowsShowAsCopied) {
          Click(dialog, IDC_CLIPBOOK_COPY);
          EXPECT_EQ(port.copies, Strings{"own " + greek.text});
 
-         // Deleting the last row leaves no selection, and the buttons then do nothing.
+         // Delete takes the selected row; deleting the last row leaves no selection, and the
+         // buttons then do nothing.
          Click(dialog, IDC_CLIPBOOK_DELETE);
          ::SendMessageA(list, LB_SETCURSEL, 1, 0);
          for (const int id : {IDC_CLIPBOOK_DELETE, IDC_UP, IDC_DOWN, IDC_CLIPBOOK_DELETE})
