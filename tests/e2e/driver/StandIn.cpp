@@ -19,7 +19,10 @@ int RunStandIn(unsigned long ms) {
   if (focused) std::printf("caret %ld %ld\n", caret.x, caret.y);
   std::fflush(stdout);
   HWND opened = nullptr;
-  const auto elsewhere = [&] { return (opened = GetForegroundWindow()) && opened != window; };
+  const auto elsewhere = [&] {
+    opened = GetForegroundWindow();
+    return opened && opened != window;
+  };
   const bool left = focused && PumpUntil(elsewhere, ms);
   RECT rect{};
   if (left && GetWindowRect(opened, &rect)) std::printf("opened %ld %ld\n", rect.left, rect.top);

@@ -72,9 +72,15 @@ struct FakeTimer : RetryTimer {
 
 class ClipboardCaptureTest : public ::testing::Test {
  protected:
-  ClipboardCaptureTest() { host.capture = &capture, capture.UseRetryTimer(&timer); }
+  ClipboardCaptureTest() {
+    host.capture = &capture;
+    capture.UseRetryTimer(&timer);
+  }
   // Another program changes the clipboard; its notification has not come yet.
-  void Copied(Clip text) { host.clipboard = std::move(text), ++host.sequence; }
+  void Copied(Clip text) {
+    host.clipboard = std::move(text);
+    ++host.sequence;
+  }
   // The clipboard changes to `text`; every change that follows from it is delivered.
   CaptureResult Change(Clip text) {
     Copied(std::move(text));
@@ -99,7 +105,10 @@ class ClipboardCaptureTest : public ::testing::Test {
     return capture.OnRetryTimer();
   }
   Rows Texts() const { return workspace.history.Texts(); }
-  void Restart() { workspace.history.DeleteAll(), host.writes.clear(); }
+  void Restart() {
+    workspace.history.DeleteAll();
+    host.writes.clear();
+  }
 
   Workspace workspace{"C:\\pelmo\\Pelmo.exe"};
   Settings& options = workspace.options;
@@ -109,7 +118,8 @@ class ClipboardCaptureTest : public ::testing::Test {
 };
 
 TEST_F(ClipboardCaptureTest, InsertsNewestFirstWithinTheLimitAndEvictsOnePerChange) {
-  options.ignoreMore = 5, options.deleteAfter = 3;
+  options.ignoreMore = 5;
+  options.deleteAfter = 3;
   capture.SetPendingKind(kConcatenated);  // for the next entry created, and that one only
   EXPECT_EQ(Change(""), CaptureResult::kIgnored);
   EXPECT_EQ(Change("123456"), CaptureResult::kIgnored) << "one byte over the limit";
@@ -161,7 +171,10 @@ TEST_F(ClipboardCaptureTest, EachChangeIsTakenInOnce) {
     EXPECT_EQ(capture.OnChange(), CaptureResult::kDeferred);
   };
   Change("b2");
-  host.duringRead = [&] { ++host.sequence, capture.OnChange(); };
+  host.duringRead = [&] {
+    ++host.sequence;
+    capture.OnChange();
+  };
   EXPECT_EQ(Change("d"), CaptureResult::kInserted);
 
   // X's copy may be read for the change before its own: that change brings it once more at once.
@@ -315,7 +328,9 @@ TEST_F(ClipboardCaptureTest, TheRulesReadTheAnsiTextAsFarAsItDecidesAndTheEntryK
 class QuickReplaceCaptureTest : public ClipboardCaptureTest {
  protected:
   QuickReplaceCaptureTest() {
-    options.quickRep = 1, host.echo = true, capture.UseListener(&shared);
+    options.quickRep = 1;
+    host.echo = true;
+    capture.UseListener(&shared);
   }
   // What is shared with other computers: the copies of other programs, not our own writes.
   struct : CaptureListener {
@@ -334,7 +349,9 @@ TEST_F(QuickReplaceCaptureTest, TheReplacementIsWrittenPastedOnRequestAndRecorde
   for (const auto& [quickRep, autoFocus, autoPaste, writes] : cases) {
     SCOPED_TRACE(testing::Message() << quickRep << autoFocus << autoPaste);
     Restart();
-    options.quickRep = quickRep, options.autoFocus = autoFocus, options.autoPaste = autoPaste;
+    options.quickRep = quickRep;
+    options.autoFocus = autoFocus;
+    options.autoPaste = autoPaste;
     Change("sig");
     EXPECT_EQ(host.writes, writes);
     // The write's own change is captured as well as the replaced copy.
@@ -369,7 +386,9 @@ TEST_F(QuickReplaceCaptureTest, EachCopyIsReplacedOnce) {
     SCOPED_TRACE(name);
     Restart();
     workspace.quickRep = pairs;
-    host.echo = echo, host.echoLater = echoLater, host.locked = locked;
+    host.echo = echo;
+    host.echoLater = echoLater;
+    host.locked = locked;
     Change("a");
     const std::string replacement = pairs.front().text;
     EXPECT_EQ(Texts(), (echo ? Rows{replacement, replacement} : Rows{replacement}));

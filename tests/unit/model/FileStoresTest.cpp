@@ -347,7 +347,10 @@ TEST(TellOncePerKey, TellsEachKeyOnceAndAgainWhenTheTellingFailed) {
       {"Ctrl+Shift+V", false, 1}, {"Ctrl+Shift+V", true, 2}, {"Ctrl+Shift+V", true, 2},
       {"Ctrl+Alt+H", true, 3},    {"Ctrl+Alt+H", true, 3},   {"Ctrl+Shift+V", true, 4}};
   for (const auto& [key, reaches, tellings] : starts) {
-    TellOncePerKey(profile, key, [&, reaches = reaches] { return ++told, reaches; });
+    TellOncePerKey(profile, key, [&, reaches = reaches] {
+      ++told;
+      return reaches;
+    });
     EXPECT_EQ(told, tellings) << key;
   }
   EXPECT_EQ(profile.values,

@@ -75,7 +75,11 @@ TEST(History, ViewsFollowTheRowsAndALongHistoryFillsThemAsTheyAsk) {
   // What changes, and the rows of the view right after the change.
   const std::tuple<const char*, void (*)(History&), int> cases[] = {
       {"a capture", [](History& h) { h.InsertTop("new\nsecond line", kPlain); }, first + 1},
-      {"editing a shown row", [](History& h) { h.At(1).text = " edited\nnew line", h.Refresh(1); },
+      {"editing a shown row",
+       [](History& h) {
+         h.At(1).text = " edited\nnew line";
+         h.Refresh(1);
+       },
        first},
       {"evicting the bottom row", [](History& h) { h.EvictOverflow(100); }, first},
       {"deleting a shown row", [](History& h) { h.Delete(5); }, first - 1},
@@ -200,7 +204,8 @@ TEST(CaselessFinder, FindsWhereFindingInLowerCaseCopiesFinds) {
   const auto randomByte = [&] { return kBytes[random() % (sizeof kBytes - 1)]; };
   const auto randomText = [&](size_t size) {
     std::string text(size, ' ');
-    return std::generate(text.begin(), text.end(), randomByte), text;
+    std::generate(text.begin(), text.end(), randomByte);
+    return text;
   };
   for (int round = 0; round < 20000; ++round) {
     const std::string text = randomText(random() % 70);

@@ -23,10 +23,14 @@ struct Folder : JournalFiles {
     return JournalBytes{offset < bytes.size() ? bytes.substr(offset, count) : "", bytes.size()};
   }
   bool Append(const std::string& name, const std::string& bytes) override {
-    return !fail && (files[name] += bytes, true);
+    if (fail) return false;
+    files[name] += bytes;
+    return true;
   }
   bool Replace(const std::string& name, const std::string& bytes) override {
-    return !fail && (files[name] = bytes, true);
+    if (fail) return false;
+    files[name] = bytes;
+    return true;
   }
   std::map<std::string, std::string> files;
   bool fail = false;
@@ -230,7 +234,8 @@ TEST(SharedHistoryOnDisk, RecordsBecomeEntriesByTheCapturesRules) {
   EXPECT_EQ(dir.Names(), (test::Strings{kA, "LAP-ann.pelmosync"}));
 
   Workspace workspace{"unused"};
-  workspace.options.ignoreMore = 6, workspace.options.deleteAfter = 2;
+  workspace.options.ignoreMore = 6;
+  workspace.options.deleteAfter = 2;
   workspace.history.InsertTop("older", kPlain);
   workspace.history.InsertTop("old", kPlain);
   const HistoryItem* newest = InsertShared(workspace, news.records);

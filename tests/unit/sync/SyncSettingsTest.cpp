@@ -14,8 +14,10 @@ struct FakeKeeper {
   std::map<std::string, std::string> sealed;
   bool refuses = false;
   SecretKeeper keeper{[this](const std::string& secret) {
+                        if (refuses) return std::string();
                         const std::string text = "5EA1" + std::to_string(sealed.size());
-                        return refuses ? std::string() : (sealed[text] = secret, text);
+                        sealed[text] = secret;
+                        return text;
                       },
                       [this](const std::string& text) -> std::optional<std::string> {
                         return sealed.count(text) ? std::optional(sealed[text]) : std::nullopt;
